@@ -1,0 +1,185 @@
+#include "Linjefil.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <algorithm>
+#include <array>
+#include <cerrno>
+
+namespace Linjefil {
+
+namespace {
+
+// Windows-1252's characters at 0x80..0x9F; the five unassigned bytes keep their
+// C1 code point, as Windows itself converts them, so every byte round-trips.
+constexpr std::array<char16_t, 32> cp1252Hoej = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString fraAnsi(QByteArrayView bytes)
+{
+    QString tekst(bytes.size(), Qt::Uninitialized);
+    QChar* ud = tekst.data();
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        *ud++ = (b >= 0x80 && b < 0xA0) ? QChar(cp1252Hoej[b - 0x80]) : QChar(b);
+    }
+    return tekst;
+}
+
+bool tilAnsi(const QString& tekst, QByteArray& ud)
+{
+    ud.reserve(ud.size() + tekst.size());
+    for (QChar ch : tekst) {
+        const char16_t u = ch.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            ud.append(static_cast<char>(u));
+            continue;
+        }
+        auto it = std::find(cp1252Hoej.begin(), cp1252Hoej.end(), u);
+        if (it == cp1252Hoej.end())
+            return false;
+        ud.append(static_cast<char>(0x80 + (it - cp1252Hoej.begin())));
+    }
+    return true;
+}
+
+Kodning kodningAfStart(QByteArrayView start)
+{
+    if (start.startsWith("\xEF\xBB\xBF"))
+        return Kodning::Utf8Bom;
+    if (start.startsWith("\xFF\xFE"))
+        return Kodning::Utf16LE;
+    if (start.startsWith("\xFE\xFF"))
+        return Kodning::Utf16BE;
+    return Kodning::Ansi;
+}
+
+QStringList splitLinjer(const QString& tekst)
+{
+    QStringList linjer;
+    qsizetype start = 0;
+    const qsizetype n = tekst.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = tekst.at(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        linjer.append(tekst.mid(start, i - start));
+        if (c == u'\r' && i + 1 < n && tekst.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        linjer.append(tekst.mid(start));
+    return linjer;
+}
+
+QString gemFejl(const QString& filnavn, const QString& aarsag)
+{
+    return QStringLiteral("Filen\r%1\rkunne ikke gemmes. %2")
+        .arg(QDir::toNativeSeparators(filnavn), aarsag);
+}
+
+} // namespace
+
+QStringList afkod(const QByteArray& bytes, Kodning* kodning)
+{
+    const Kodning k = kodningAfStart(bytes);
+    if (kodning)
+        *kodning = k;
+    QString tekst;
+    switch (k) {
+    case Kodning::Ansi:
+        tekst = fraAnsi(bytes);
+        break;
+    case Kodning::Utf8Bom:
+        tekst = QString::fromUtf8(QByteArrayView(bytes).sliced(3));
+        break;
+    case Kodning::Utf16LE:
+        tekst = QStringDecoder(QStringDecoder::Utf16LE)(QByteArrayView(bytes).sliced(2));
+        break;
+    case Kodning::Utf16BE:
+        tekst = QStringDecoder(QStringDecoder::Utf16BE)(QByteArrayView(bytes).sliced(2));
+        break;
+    }
+    return splitLinjer(tekst);
+}
+
+QByteArray indkod(const QStringList& linjer, Kodning kodning)
+{
+    QString tekst;
+    for (const QString& linje : linjer) {
+        tekst += linje;
+        tekst += QLatin1String("\r\n");
+    }
+    QByteArray ud;
+    switch (kodning) {
+    case Kodning::Ansi:
+        if (tilAnsi(tekst, ud))
+            return ud;
+        [[fallthrough]];
+    case Kodning::Utf8Bom:
+        return QByteArray("\xEF\xBB\xBF") + tekst.toUtf8();
+    case Kodning::Utf16LE:
+        return QByteArray("\xFF\xFE") + QStringEncoder(QStringEncoder::Utf16LE)(tekst);
+    case Kodning::Utf16BE:
+        return QByteArray("\xFE\xFF") + QStringEncoder(QStringEncoder::Utf16BE)(tekst);
+    }
+    return ud;
+}
+
+Kodning kodningAf(const QString& filnavn)
+{
+    QFile fil(filnavn);
+    if (!fil.open(QIODevice::ReadOnly))
+        return Kodning::Ansi;
+    return kodningAfStart(fil.read(3));
+}
+
+QStringList hent(const QString& filnavn)
+{
+    QFile fil(filnavn);
+    if (!fil.open(QIODevice::ReadOnly))
+        return {};
+    return afkod(fil.readAll());
+}
+
+QString gem(const QString& filnavn, const QStringList& linjer)
+{
+    const QByteArray bytes = indkod(linjer, kodningAf(filnavn));
+    QSaveFile fil(filnavn);
+    // Unbuffered, so that a short write on a full disk shows in write()'s result:
+    // QSaveFile would otherwise commit the truncated file as a success.
+    if (!fil.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return gemFejl(filnavn, QStringLiteral("Der er ikke adgang til at skrive i mappen."));
+    errno = 0;
+    if (fil.write(bytes) != bytes.size() || !fil.flush()) {
+        const bool fuld = errno == ENOSPC;
+        fil.cancelWriting();
+        return gemFejl(filnavn, fuld ? QStringLiteral("Der er ikke plads nok på disken.")
+                                     : QStringLiteral("Der opstod en fejl under skrivningen."));
+    }
+    if (!fil.commit())
+        return gemFejl(filnavn, QStringLiteral("Filen kunne ikke erstattes."));
+    return {};
+}
+
+std::optional<int> tal(const QStringList& linjer, int i)
+{
+    if (i < 0 || i >= linjer.size())
+        return std::nullopt;
+    bool ok = false;
+    const int v = linjer.at(i).trimmed().toInt(&ok);
+    return ok ? std::optional<int>(v) : std::nullopt;
+}
+
+int heltal(const QStringList& linjer, int i, int standard)
+{
+    return tal(linjer, i).value_or(standard);
+}
+
+} // namespace Linjefil

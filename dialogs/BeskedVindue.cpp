@@ -1,0 +1,112 @@
+#include "BeskedVindue.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr int margen = 12;
+constexpr int panelHoejde = 31;
+constexpr int ekstraHoejde = 80;
+
+QLabel* billede(QWidget* parent, QStyle::StandardPixmap hvilket)
+{
+    auto* image = new QLabel(parent);
+    image->setFixedSize(16, 16);
+    image->setPixmap(parent->style()->standardIcon(hvilket).pixmap(16, 16));
+    return image;
+}
+
+} // namespace
+
+BeskedVindue::BeskedVindue(const QString& titel, int fontPixels, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+{
+    setWindowTitle(titel);
+    QFont skrift(QStringLiteral("Segoe UI"));
+    skrift.setPixelSize(fontPixels);
+    setFont(skrift);
+    setMinimumWidth(bredde);
+    setMaximumWidth(bredde);
+
+    m_label = new QLabel(this);
+    m_label->setObjectName(QStringLiteral("Label1"));
+    m_label->setWordWrap(true);
+    m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_label->setTextFormat(Qt::PlainText);
+
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFixedHeight(panelHoejde);
+    auto* raekke = new QHBoxLayout(panel);
+    raekke->setContentsMargins(4, 0, 4, 0);
+    raekke->addWidget(billede(this, QStyle::SP_MessageBoxInformation));
+    m_knapper = new QHBoxLayout;
+    raekke->addLayout(m_knapper, 1);
+    raekke->addWidget(billede(this, QStyle::SP_MessageBoxQuestion));
+
+    auto* lag = new QVBoxLayout(this);
+    lag->setContentsMargins(margen, margen, margen, 4);
+    lag->addWidget(m_label);
+    lag->addStretch(1);
+    lag->addWidget(panel);
+    lag->setSizeConstraint(QLayout::SetNoConstraint);
+
+    resetValues();
+}
+
+void BeskedVindue::insertTekst(const QString& tekst)
+{
+    // A carriage return breaks the line, as the callers intend.
+    QString linjer = tekst;
+    linjer.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    m_label->setText(linjer);
+    m_label->setAccessibleName(linjer);
+}
+
+QString BeskedVindue::tekst() const
+{
+    return m_label->text();
+}
+
+int BeskedVindue::ShowModal()
+{
+    return exec() == QDialog::Accepted ? 1 : 2;
+}
+
+void BeskedVindue::resetValues()
+{
+    m_label->clear();
+    QFont skrift = m_label->font();
+    skrift.setPointSize(8);
+    m_label->setFont(skrift);
+}
+
+void BeskedVindue::showEvent(QShowEvent* event)
+{
+    QFont skrift = m_label->font();
+    skrift.setPointSize(10);
+    m_label->setFont(skrift);
+    const int labelHoejde =
+        std::max(m_label->fontMetrics().height(), m_label->heightForWidth(bredde - 2 * margen));
+    m_label->setFixedHeight(labelHoejde);
+    setFixedHeight(labelHoejde + ekstraHoejde);
+
+    QWidget* aktiv = QApplication::activeWindow();
+    if (m_opstart && aktiv && aktiv != this) {
+        m_opstart = false;
+        move(aktiv->frameGeometry().topLeft());
+    }
+    QDialog::showEvent(event);
+}
+
+void BeskedVindue::hideEvent(QHideEvent* event)
+{
+    resetValues();
+    QDialog::hideEvent(event);
+}

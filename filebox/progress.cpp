@@ -1,0 +1,6 @@
+#include "progress.h"
+
+Tprogressform::Tprogressform(QWidget* parent) : QDialog(parent, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("Kopierer"));
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDialog>
+
+class Tprogressform : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit Tprogressform(QWidget* parent = nullptr);
+};

@@ -1,0 +1,6 @@
+#include "visBilled.h"
+
+Tbilledform::Tbilledform(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("Billede"));
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QWidget>
+
+class Tbilledform : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Tbilledform(QWidget* parent = nullptr);
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "Vinduer.h"
+
+#include <QWidget>
+
+class QLineEdit;
+class QListWidget;
+class QStatusBar;
+class QTabWidget;
+class QTreeWidget;
+class Tmainform;
+
+// "Administrer grupper og elementer": works directly on the main window's groups.
+class Tboksform : public QWidget, public Gruppevindue
+{
+    Q_OBJECT
+public:
+    explicit Tboksform(Tmainform& hub, QWidget* parent = nullptr);
+
+    QWidget* vindue() override { return this; }
+    void SkiftGruppe(int Index) override;
+    void MoveProgram(int Fra, int Til) override;
+    int valgtGruppe() const override;
+    void visSide(int side) override;
+    void rydElementer(const QString& gruppenavn) override;
+    void tilfoejElement(const QString& tekst, const QIcon& ikon) override;
+    void elementSlettet() override;
+    bool gemVentendeLager() override;
+
+    void AgemForandringerExecute();
+    // Puts the group list of the main window into the list boxes.
+    void visGruppeliste();
+
+    QTabWidget* Bog = nullptr;
+    QListWidget* gruppeBoks = nullptr;
+    QLineEdit* valgtGruppeEdit = nullptr;
+    QLineEdit* gruppeEdit = nullptr;
+    QTreeWidget* programBoks = nullptr;
+    QLineEdit* nytekstEdit = nullptr;
+    QLineEdit* fraEdit = nullptr;
+    QLineEdit* gNameEdit = nullptr;
+    QListWidget* Box = nullptr;
+    QListWidget* lagerBox = nullptr;
+    QStatusBar* infoBar = nullptr;
+
+    bool listerModified = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* lavGruppeside();
+    QWidget* lavIndfoerside();
+    QWidget* lavRedigerside();
+    QWidget* lavLagerside();
+
+    Tmainform& m_hub;
+};

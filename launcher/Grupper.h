@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program groups, the storage groups and the active group with its
+// elements: an element is a file name and a text at the same place of
+// `programliste` and `tekstliste`.
+class Grupper
+{
+public:
+    QString DirFiler; // the user's "Filer" folder, with trailing separator
+
+    QStringList gruppeliste;
+    QStringList lagerliste;
+    QString gruppenavn;
+    QString filnavn;
+    QString tekstnavn;
+    QStringList programliste;
+    QStringList tekstliste;
+
+    QString makeFilnavn() const;
+    QString makeTekstnavn() const;
+
+    // The part of a group's file names that its name gives. A character that
+    // cannot stand in a file name (a separator, ":", control characters and the
+    // rest that Windows refuses) is written as "%" and two hex digits, so no
+    // name can reach outside the "Filer" folder.
+    static QString filnavnsdel(const QString& gruppenavn);
+
+    // An element's text when it has none: its file name without folder and extension.
+    static QString standardTekst(const QString& fName);
+
+    // Reads the active group's two files into the lists, if its element file
+    // exists (returns whether it did). Elements without a text get
+    // standardTekst; texts beyond the last element are left out. The files
+    // are not touched.
+    bool hentAktiv();
+
+    // Empties the active group: no name, no files, no elements.
+    void rydAktiv();
+
+    void tilfoej(const QString& fName, const QString& tekst);
+    void fjern(int index);
+    // Takes element `fra` out and puts it back so that it ends at place `til`.
+    void flyt(int fra, int til);
+
+    // Writes both files of the active group; an empty string, or a Danish
+    // message naming the file that could not be written.
+    [[nodiscard]] QString gemAktiv();
+
+    // The groups stepped to from the selected one (-1: none), wrapping round.
+    static int naeste(int valgt, int antal);
+    static int forrige(int valgt, int antal);
+};

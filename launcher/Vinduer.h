@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+
+class Beskeder;
+class QWidget;
+class TomForm;
+class QIcon;
+
+// What the main window needs of the group administration window; that window
+// works on the main window's group state and implements this.
+class Gruppevindue
+{
+public:
+    virtual ~Gruppevindue() = default;
+    virtual QWidget* vindue() = 0;
+    // Makes group `index` of the group list the active one; outside the list nothing happens.
+    virtual void SkiftGruppe(int index) = 0;
+    // Moves an element of the active group and saves both files.
+    virtual void MoveProgram(int fra, int til) = 0;
+    // Index of the selected entry of the group list; -1 for none.
+    virtual int valgtGruppe() const = 0;
+    // Shows the window on the given page, or on the page it was last on for -1.
+    virtual void visSide(int side) = 0;
+    // Empties the element list and writes the active group's name into its fields.
+    virtual void rydElementer(const QString& gruppenavn) = 0;
+    virtual void tilfoejElement(const QString& tekst, const QIcon& ikon) = 0;
+    // After the main window deleted an element.
+    virtual void elementSlettet() = 0;
+    // Saves the storage tab when it holds unsaved changes; true when it did.
+    virtual bool gemVentendeLager() = 0;
+};
+
+// What the main window needs of the information viewer.
+class Hjaelpevindue
+{
+public:
+    virtual ~Hjaelpevindue() = default;
+    // True until the help structure has been loaded once.
+    virtual bool opstart() const = 0;
+    virtual void hentStruktur() = 0;
+    virtual void goToInfo(const QString& emne) = 0;
+};
+
+// The other fourteen windows, as the main window reaches them.
+struct Vinduer
+{
+    Gruppevindue* boks = nullptr;
+    QWidget* egenskaber = nullptr;
+    Hjaelpevindue* info = nullptr;
+    QWidget* url = nullptr;
+    TomForm* om = nullptr;
+    QWidget* applets = nullptr;
+    QWidget* progress = nullptr;
+    QWidget* fileExists = nullptr;
+    QWidget* kopiering = nullptr;
+    QWidget* billede = nullptr;
+    QWidget* filboks = nullptr;
+    QWidget* filinfo = nullptr;
+    QWidget* infform = nullptr;
+    QWidget* spform = nullptr;
+    Beskeder* beskeder = nullptr;
+};

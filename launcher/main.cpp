@@ -1,0 +1,206 @@
+#include "main.h"
+
+#include "Beskeder.h"
+#include "Design.h"
+#include "Linjefil.h"
+#include "OmProgrammet.h"
+#include "Platform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <QScreen>
+#include <QTimer>
+
+Tmainform::Tmainform(Platform& platform, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_platform(platform), m_mapper(DataMapper::lav(platform))
+{
+    setWindowTitle(QStringLiteral("Tavlum"));
+    setObjectName(QStringLiteral("mainform"));
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    DataMapper::kopierDatasaet(DataMapper::installeretDatasaet(), m_mapper.base);
+
+    programBoks = new QListWidget(this);
+    programBoks->setObjectName(QStringLiteral("programBoks"));
+    programBoks->setAccessibleName(QStringLiteral("Elementer"));
+    programBoks->setFrameShape(QFrame::NoFrame);
+    programBoks->setCursor(Qt::PointingHandCursor);
+    programBoks->setViewMode(QListView::IconMode);
+    programBoks->setMovement(QListView::Static);
+    programBoks->setResizeMode(QListView::Adjust);
+    programBoks->setFlow(QListView::LeftToRight);
+    programBoks->setWrapping(true);
+    programBoks->setWordWrap(true);
+    programBoks->setUniformItemSizes(true);
+    programBoks->setIconSize(QSize(32, 32));
+    programBoks->setGridSize(QSize(84, 72));
+    programBoks->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    programBoks->setContextMenuPolicy(Qt::PreventContextMenu);
+    programBoks->installEventFilter(this);
+    programBoks->viewport()->installEventFilter(this);
+    setCentralWidget(programBoks);
+
+    grupper.DirFiler = m_mapper.DirFiler;
+    ReopenDir.Itemfile = m_mapper.reopenFilnavn;
+    ReopenDir.Itemtype = TReopenFiler::itBibliotek;
+    HentOptions();
+    grupper.gruppeliste = Linjefil::hent(m_mapper.gruppefilnavn);
+    grupper.lagerliste = Linjefil::hent(m_mapper.lagerfilnavn);
+
+    lavAktioner();
+    lavPopupMenu();
+    QFont panelSkrift = programBoks->font();
+    panelSkrift.setPointSize(opts.fontSize);
+    programBoks->setFont(panelSkrift);
+    opdaterAktioner();
+}
+
+void Tmainform::setVinduer(const Vinduer& vinduer)
+{
+    m_vinduer = vinduer;
+}
+
+void Tmainform::HentOptions()
+{
+    const QString standardInitDir = QString::fromStdString(m_platform.programsFolder());
+    opts = Options::fraLinjer(Linjefil::hent(m_mapper.optFilnavn), standardInitDir);
+    // A design the program does not know leaves the one in force.
+    if (Design::anvend(opts.designName))
+        opts.designName = Design::kendtNavn(opts.designName);
+    else
+        opts.designName = QStringLiteral("Windows10 Clear Day");
+    grupper.gruppenavn = opts.gruppenavn;
+}
+
+void Tmainform::GemOptions()
+{
+    if (!opts.menuVis) {
+        opts.pLeft = pos().x();
+        opts.pTop = pos().y();
+        opts.pWidth = width();
+        opts.pHeight = height();
+    }
+    if (QWidget* boks = m_vinduer.boks ? m_vinduer.boks->vindue() : nullptr) {
+        opts.boksHeight = boks->height();
+        opts.boksTop = boks->pos().y();
+        opts.boksLeft = boks->pos().x();
+        opts.boksWidth = boks->width();
+    }
+    if (QWidget* egenskaber = m_vinduer.egenskaber) {
+        opts.egenskaberHeight = egenskaber->height();
+        opts.egenskaberTop = egenskaber->pos().y();
+        opts.egenskaberLeft = egenskaber->pos().x();
+        opts.egenskaberWidth = egenskaber->width();
+    }
+    opts.gruppenavn = grupper.gruppenavn;
+    gemListe(m_mapper.optFilnavn, opts.tilLinjer());
+}
+
+void Tmainform::setProgramForm(bool value)
+{
+    // The panel view; the window keeps a place on the screen that the user can reach.
+    QRect sted(opts.pLeft, opts.pTop, opts.pWidth, opts.pHeight);
+    if (const QScreen* skaerm = QGuiApplication::primaryScreen()) {
+        const QRect flade = skaerm->availableGeometry();
+        if (!flade.contains(sted))
+            sted.moveTo(std::clamp(sted.left(), flade.left(), std::max(flade.left(), flade.right() - sted.width())),
+                        std::clamp(sted.top(), flade.top(), std::max(flade.top(), flade.bottom() - sted.height())));
+    }
+    move(sted.topLeft());
+    resize(sted.size());
+    programBoks->show();
+    opts.menuVis = value;
+}
+
+bool Tmainform::gemListe(const QString& filnavn, const QStringList& linjer)
+{
+    const QString fejl = Linjefil::gem(filnavn, linjer);
+    if (!fejl.isEmpty() && m_vinduer.beskeder)
+        m_vinduer.beskeder->besked(fejl);
+    return fejl.isEmpty();
+}
+
+bool Tmainform::gemAktivGruppe()
+{
+    const QString fejl = grupper.gemAktiv();
+    if (!fejl.isEmpty())
+        beskeder().besked(fejl);
+    return fejl.isEmpty();
+}
+
+void Tmainform::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_opstart)
+        FormShow();
+}
+
+void Tmainform::FormShow()
+{
+    MusNede = false;
+    fraI = -1;
+    tilI = -1;
+    setProgramForm(opts.menuVis);
+    ReopenDir.HentReopenFiler();
+    // The first activation runs once the window is up and the loop turns.
+    QTimer::singleShot(0, this, &Tmainform::FormActivate);
+}
+
+void Tmainform::FormActivate()
+{
+    if (!m_opstart)
+        return;
+    m_opstart = false;
+    programBoks->setFocus();
+    if (grupper.gruppenavn.isEmpty()) {
+        grupper.filnavn.clear();
+        opts.menuVis = false;
+        m_vinduer.boks->visSide(-1);
+        beskeder().besked(QStringLiteral("Der er ikke valgt eller indført et gruppenavn!"));
+        return;
+    }
+    grupper.filnavn = makeFilnavn();
+    grupper.tekstnavn = makeTekstnavn();
+    if (grupper.hentAktiv()) {
+        LoadProgramBoks(false);
+        m_vinduer.boks->SkiftGruppe(static_cast<int>(grupper.gruppeliste.indexOf(grupper.gruppenavn)));
+    } else {
+        m_vinduer.boks->visSide(1);
+        beskeder().besked(QStringLiteral("Der er ikke indført elementer i gruppen ") +
+                          grupper.gruppenavn + QStringLiteral("!"));
+        opts.initDir = QString::fromStdString(m_platform.programsFolder());
+    }
+}
+
+void Tmainform::closeEvent(QCloseEvent* event)
+{
+    FormCloseQuery();
+    FormClose();
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void Tmainform::FormCloseQuery()
+{
+    if (const QString fejl = ReopenDir.GemReopenFiler(); !fejl.isEmpty())
+        beskeder().besked(fejl);
+}
+
+void Tmainform::FormClose()
+{
+    GemOptions();
+}
+
+void Tmainform::HelpInfo(const QString& S)
+{
+    Hjaelpevindue* info = m_vinduer.info;
+    if (info->opstart())
+        info->hentStruktur();
+    info->goToInfo(S);
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "DataMapper.h"
+#include "Grupper.h"
+#include "MenuFiler.h"
+#include "Options.h"
+#include "Vinduer.h"
+
+#include <QIcon>
+#include <QList>
+#include <QMainWindow>
+
+class Platform;
+class QAction;
+class QListWidget;
+class QMenu;
+
+// The main window and hub: it holds the user's folders, options and groups,
+// and the other windows reach each other through it.
+class Tmainform : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit Tmainform(Platform& platform, QWidget* parent = nullptr);
+
+    // The other windows, made after this one; set once before the loop runs.
+    void setVinduer(const Vinduer& vinduer);
+    // True from creation until the first activation has run.
+    bool opstart() const { return m_opstart; }
+    Beskeder& beskeder() const { return *m_vinduer.beskeder; }
+
+    // Fixed for the whole run.
+    const DataMapper& mapper() const { return m_mapper; }
+    Options opts;
+    Grupper grupper;
+    TReopenFiler ReopenDir;
+
+    QString makeFilnavn() const { return grupper.makeFilnavn(); }
+    QString makeTekstnavn() const { return grupper.makeTekstnavn(); }
+    void LoadProgramBoks(bool beggeBokse);
+    void InsertInProgramBokse(const QString& Tekst, bool beggeBokse);
+    void insertItem(const QString& fName, QString Tekst, bool beggeBokse);
+    void deleteItem();
+    void AfremExecute();
+    void AtilbageExecute();
+    void HelpInfo(const QString& S);
+
+    // Saves a list, telling the user in Danish when the file could not be written.
+    bool gemListe(const QString& filnavn, const QStringList& linjer);
+    // Saves the active group's two files the same way.
+    bool gemAktivGruppe();
+    // Sets which actions can run now.
+    void opdaterAktioner();
+
+    void HentOptions();
+    void GemOptions();
+    void setProgramForm(bool value);
+
+    QListWidget* programBoks = nullptr;
+    QMenu* PopupMenu = nullptr;
+    QList<QIcon> ikonliste;
+    int clickIndex = -1;
+    bool MusNede = false;
+    int fraI = -1;
+    int tilI = -1;
+
+    QAction* aInfo = nullptr;
+    QAction* mVinfo = nullptr;
+    QAction* aProgrammer = nullptr;
+    QAction* aEgenskaber = nullptr;
+    QAction* aGrupper = nullptr;
+    QAction* aElementer = nullptr;
+    QAction* aRedigeElementer = nullptr;
+    QAction* aLager = nullptr;
+    QAction* Atilbage = nullptr;
+    QAction* Afrem = nullptr;
+    QAction* mLuk = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormShow();
+    void FormActivate();
+    void FormCloseQuery();
+    void FormClose();
+    void lavAktioner();
+    void lavPopupMenu();
+    QAction* aktion(const QString& caption, const QString& hint, const QKeySequence& genvej = {});
+    void programBoksKeyUp(int tast);
+    void programBoksMouseDown(const QPoint& sted);
+    void programBoksMouseUp(const QPoint& sted);
+    QIcon elementIkon(const QString& fName) const;
+
+    Platform& m_platform;
+    DataMapper m_mapper;
+    Vinduer m_vinduer;
+    bool m_opstart = true;
+};

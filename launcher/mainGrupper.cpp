@@ -1,0 +1,231 @@
+// The main window's work on the group model: the panel, elements, group stepping.
+#include "main.h"
+
+#include "Beskeder.h"
+#include "OmProgrammet.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QStyle>
+
+void Tmainform::LoadProgramBoks(bool beggeBokse)
+{
+    setWindowTitle(grupper.gruppenavn);
+    programBoks->setUpdatesEnabled(false);
+    programBoks->clear();
+    ikonliste.clear();
+    if (beggeBokse)
+        m_vinduer.boks->rydElementer(grupper.gruppenavn);
+    for (qsizetype i = 0; i < grupper.programliste.size(); ++i) {
+        ikonliste.append(elementIkon(grupper.programliste.at(i)));
+        InsertInProgramBokse(grupper.tekstliste.at(i), beggeBokse);
+    }
+    programBoks->setUpdatesEnabled(true);
+    opdaterAktioner();
+}
+
+void Tmainform::InsertInProgramBokse(const QString& Tekst, bool beggeBokse)
+{
+    const QIcon ikon = ikonliste.isEmpty() ? QIcon() : ikonliste.last();
+    auto* item = new QListWidgetItem(ikon, Tekst, programBoks);
+    item->setToolTip(Tekst);
+    if (beggeBokse)
+        m_vinduer.boks->tilfoejElement(Tekst, ikon);
+}
+
+QIcon Tmainform::elementIkon(const QString&) const
+{
+    return style()->standardIcon(QStyle::SP_FileIcon);
+}
+
+void Tmainform::insertItem(const QString& fName, QString Tekst, bool beggeBokse)
+{
+    if (grupper.gruppenavn.isEmpty()) {
+        beskeder().besked(QStringLiteral("Der mangler et gruppenavn!"));
+        if (beggeBokse)
+            m_vinduer.boks->visSide(0);
+        return;
+    }
+    if (!QFileInfo(fName).isFile()) {
+        beskeder().besked(QStringLiteral("Filen kunne ikke findes!"));
+        return;
+    }
+    if (Tekst.isEmpty())
+        Tekst = Grupper::standardTekst(fName);
+    ikonliste.append(elementIkon(fName));
+    InsertInProgramBokse(Tekst, beggeBokse);
+    grupper.tilfoej(fName, Tekst);
+    gemAktivGruppe();
+}
+
+void Tmainform::deleteItem()
+{
+    if (grupper.gruppenavn.isEmpty()) {
+        beskeder().besked(QStringLiteral("Der mangler et gruppenavn!"));
+        return;
+    }
+    QListWidgetItem* valgt = programBoks->currentItem();
+    if (!valgt || !valgt->isSelected()) {
+        beskeder().besked(QStringLiteral("Der er ikke valgt et element at slette!"));
+        return;
+    }
+    if (!beskeder().spoerg(QStringLiteral("Skal programmet ") + valgt->text() +
+                           QStringLiteral(" slettes?")))
+        return;
+    grupper.fjern(programBoks->row(valgt));
+    gemAktivGruppe();
+    LoadProgramBoks(true);
+    m_vinduer.boks->elementSlettet();
+}
+
+void Tmainform::AfremExecute()
+{
+    m_vinduer.boks->SkiftGruppe(
+        Grupper::naeste(m_vinduer.boks->valgtGruppe(), static_cast<int>(grupper.gruppeliste.size())));
+}
+
+void Tmainform::AtilbageExecute()
+{
+    m_vinduer.boks->SkiftGruppe(
+        Grupper::forrige(m_vinduer.boks->valgtGruppe(), static_cast<int>(grupper.gruppeliste.size())));
+}
+
+void Tmainform::opdaterAktioner()
+{
+    const bool flere = grupper.gruppeliste.size() > 1;
+    Afrem->setEnabled(flere);
+    Atilbage->setEnabled(flere);
+}
+
+QAction* Tmainform::aktion(const QString& caption, const QString& hint, const QKeySequence& genvej)
+{
+    auto* a = new QAction(caption, this);
+    a->setStatusTip(hint);
+    a->setToolTip(hint.isEmpty() ? caption : hint);
+    a->setShortcut(genvej);
+    a->setShortcutContext(Qt::ApplicationShortcut);
+    addAction(a);
+    return a;
+}
+
+void Tmainform::lavAktioner()
+{
+    const auto side = [this](int nr) { return [this, nr] { m_vinduer.boks->visSide(nr); }; };
+    aInfo = aktion(QStringLiteral("Information..."), QStringLiteral("ProgramInformation"),
+                   QKeySequence(Qt::CTRL | Qt::Key_I));
+    connect(aInfo, &QAction::triggered, this, [this] { HelpInfo(QStringLiteral("Tavlum")); });
+    mVinfo = aktion(QStringLiteral("Versions information..."), {});
+    connect(mVinfo, &QAction::triggered, this, [this] { m_vinduer.om->visOver(this); });
+    aProgrammer = aktion(QStringLiteral("Grupper og elementer..."),
+                         QStringLiteral("Indfør og rediger grupper og deres elementer"),
+                         QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(aProgrammer, &QAction::triggered, this, side(-1));
+    aEgenskaber = aktion(QStringLiteral("Egenskaber..."),
+                         QStringLiteral("Bestem egenskaber ved programmet"),
+                         QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(aEgenskaber, &QAction::triggered, this, [this] {
+        m_vinduer.egenskaber->show();
+        m_vinduer.egenskaber->raise();
+    });
+    aGrupper = aktion(QStringLiteral("Grupper..."), {});
+    connect(aGrupper, &QAction::triggered, this, side(0));
+    aElementer = aktion(QStringLiteral("Nyt element..."), {});
+    connect(aElementer, &QAction::triggered, this, side(1));
+    aRedigeElementer = aktion(QStringLiteral("Fjern eller rediger element..."), {});
+    connect(aRedigeElementer, &QAction::triggered, this, side(2));
+    aLager = aktion(QStringLiteral("Administrer grupper..."), {});
+    connect(aLager, &QAction::triggered, this, side(3));
+    Atilbage = aktion(QStringLiteral("Foregående gruppe"),
+                      QStringLiteral("Foregående programgruppe: Ctrl+F"),
+                      QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(Atilbage, &QAction::triggered, this, &Tmainform::AtilbageExecute);
+    Afrem = aktion(QStringLiteral("Næste gruppe"), QStringLiteral("Næste programgruppe: Ctrl+N"),
+                   QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(Afrem, &QAction::triggered, this, &Tmainform::AfremExecute);
+    mLuk = aktion(QStringLiteral("Luk Tavlum"), {}, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(mLuk, &QAction::triggered, this, &QWidget::close);
+}
+
+void Tmainform::lavPopupMenu()
+{
+    PopupMenu = new QMenu(this);
+    PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
+    PopupMenu->addAction(aInfo);
+    PopupMenu->addAction(mVinfo);
+    PopupMenu->addSeparator();
+    PopupMenu->addAction(aProgrammer);
+    PopupMenu->addAction(aEgenskaber);
+    QMenu* administrer = PopupMenu->addMenu(QStringLiteral("Administrer"));
+    administrer->addActions({aGrupper, aElementer, aRedigeElementer, aLager});
+    PopupMenu->addSeparator();
+    PopupMenu->addAction(Atilbage);
+    PopupMenu->addAction(Afrem);
+    PopupMenu->addSeparator();
+    PopupMenu->addAction(mLuk);
+}
+
+bool Tmainform::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != programBoks && watched != programBoks->viewport())
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (m_vinduer.boks->gemVentendeLager())
+            return true;
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+            opdaterAktioner();
+            PopupMenu->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+            return true;
+        }
+        programBoksMouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
+        break;
+    case QEvent::MouseButtonRelease:
+        programBoksMouseUp(static_cast<QMouseEvent*>(event)->position().toPoint());
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (m_vinduer.boks->gemVentendeLager())
+            return true;
+        break;
+    case QEvent::KeyRelease:
+        programBoksKeyUp(static_cast<QKeyEvent*>(event)->key());
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Tmainform::programBoksKeyUp(int tast)
+{
+    if (m_vinduer.boks->gemVentendeLager())
+        return;
+    if (tast == Qt::Key_Delete)
+        deleteItem();
+}
+
+void Tmainform::programBoksMouseDown(const QPoint& sted)
+{
+    // The press has not yet moved the selection; the item under the pointer is the one dragged.
+    fraI = programBoks->indexAt(sted).row();
+    if (fraI >= 0) {
+        programBoks->viewport()->setCursor(Qt::DragMoveCursor);
+        MusNede = true;
+    }
+}
+
+void Tmainform::programBoksMouseUp(const QPoint& sted)
+{
+    if (MusNede && fraI >= 0) {
+        MusNede = false;
+        tilI = programBoks->indexAt(sted).row();
+        if (tilI >= 0)
+            m_vinduer.boks->MoveProgram(fraI, tilI);
+        fraI = -1;
+        tilI = -1;
+    }
+    programBoks->viewport()->setCursor(Qt::PointingHandCursor);
+}

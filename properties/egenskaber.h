@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QWidget>
+
+class Tegenskabsform : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Tegenskabsform(QWidget* parent = nullptr);
+};

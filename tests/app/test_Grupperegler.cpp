@@ -1,0 +1,229 @@
+#include "Programtest.h"
+#include "boks.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+class Grupperegler : public Programtest
+{
+protected:
+    Tmainform& startMed(const QStringList& grupper, const QString& aktiv)
+    {
+        skrivBruger("programgrupper.txt", grupper);
+        for (const QString& g : grupper)
+            skrivGruppe(g, {g + "1", g + "2", g + "3"});
+        skrivOptions(aktiv);
+        return start();
+    }
+    QStringList panel(const Tmainform& main) const
+    {
+        QStringList ud;
+        for (int i = 0; i < main.programBoks->count(); ++i)
+            ud << main.programBoks->item(i)->text();
+        return ud;
+    }
+};
+
+TEST_F(Grupperegler, DroppedFilesAreAppendedInOrderAndSavedAfterEach)
+{
+    Tmainform& main = startMed({"Spil"}, "Spil");
+    const QString a = mappe.skriv("drop/Første fil.exe", "x");
+    const QString b = mappe.skriv("drop/to.tar.gz", "x");
+    const QString c = mappe.skriv("drop/tre", "x");
+    main.insertItem(a, "", true);
+    EXPECT_EQ(laesBruger("Filer/Spil.txt").size(), 4);
+    main.insertItem(b, "", true);
+    main.insertItem(c, "", true);
+    main.insertItem(c, "", true);
+    EXPECT_EQ(panel(main).mid(3), QStringList({"Første fil", "to.tar", "tre", "tre"}));
+    EXPECT_EQ(laesBruger("Filer/Spil.txt").mid(3), QStringList({a, b, c, c}));
+    EXPECT_EQ(laesBruger("Filer/Spiltekst.txt").mid(3), QStringList({"Første fil", "to.tar", "tre", "tre"}));
+    EXPECT_EQ(program->boksform->programBoks->topLevelItemCount(), 7);
+}
+
+TEST_F(Grupperegler, AFolderOrAVanishedFileIsNotAnElement)
+{
+    Tmainform& main = startMed({"Spil"}, "Spil");
+    main.insertItem(mappe.sti("elementer"), "", true);
+    main.insertItem(mappe.sti("væk.exe"), "", true);
+    EXPECT_EQ(beskeder.beskeder, QStringList(2, "Filen kunne ikke findes!"));
+    EXPECT_EQ(main.programBoks->count(), 3);
+    EXPECT_EQ(laesBruger("Filer/Spil.txt").size(), 3);
+}
+
+TEST_F(Grupperegler, NoActiveGroupRefusesElements)
+{
+    Tmainform& main = start();
+    beskeder.beskeder.clear();
+    program->boksform->hide();
+    main.insertItem(mappe.skriv("x.exe", "x"), "", true);
+    EXPECT_EQ(beskeder.beskeder, QStringList({"Der mangler et gruppenavn!"}));
+    EXPECT_TRUE(program->boksform->isVisible());
+    EXPECT_EQ(program->boksform->Bog->currentIndex(), 0);
+    main.deleteItem();
+    EXPECT_EQ(beskeder.beskeder.last(), "Der mangler et gruppenavn!");
+}
+
+TEST_F(Grupperegler, NextAndPreviousWrapRound)
+{
+    Tmainform& main = startMed({"A", "B", "C"}, "C");
+    EXPECT_TRUE(main.Afrem->isEnabled());
+    main.Afrem->trigger();
+    EXPECT_EQ(main.grupper.gruppenavn, "A");
+    EXPECT_EQ(panel(main), QStringList({"A1", "A2", "A3"}));
+    main.Atilbage->trigger();
+    EXPECT_EQ(main.grupper.gruppenavn, "C");
+    main.Atilbage->trigger();
+    EXPECT_EQ(main.grupper.gruppenavn, "B");
+    EXPECT_EQ(program->boksform->valgtGruppeEdit->text(), "B");
+    EXPECT_EQ(program->boksform->gNameEdit->text(), "B");
+}
+
+TEST_F(Grupperegler, WithNothingSelectedNextGoesFirstAndPreviousLast)
+{
+    Tmainform& main = startMed({"A", "B", "C"}, "");
+    beskeder.beskeder.clear();
+    main.Afrem->trigger();
+    EXPECT_EQ(main.grupper.gruppenavn, "A");
+    program->boksform->gruppeBoks->clearSelection();
+    program->boksform->gruppeBoks->setCurrentRow(-1);
+    main.Atilbage->trigger();
+    EXPECT_EQ(main.grupper.gruppenavn, "C");
+}
+
+TEST_F(Grupperegler, SteppingIsDisabledWithFewerThanTwoGroups)
+{
+    Tmainform& main = startMed({"Alene"}, "Alene");
+    EXPECT_FALSE(main.Afrem->isEnabled());
+    EXPECT_FALSE(main.Atilbage->isEnabled());
+    QTest::keyClick(main.programBoks, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(main.grupper.gruppenavn, "Alene");
+}
+
+TEST_F(Grupperegler, DeletingAsksAndTakesOnlyTheSelectedEntry)
+{
+    Tmainform& main = startMed({"Spil"}, "Spil");
+    main.deleteItem();
+    EXPECT_EQ(beskeder.beskeder.last(), "Der er ikke valgt et element at slette!");
+
+    main.programBoks->setCurrentRow(1);
+    beskeder.setNextAnswer(false);
+    main.deleteItem();
+    EXPECT_EQ(beskeder.spoergsmaal.last(), "Skal programmet Spil2 slettes?");
+    EXPECT_EQ(main.programBoks->count(), 3);
+
+    const QString fil = laesBruger("Filer/Spil.txt").at(1);
+    program->boksform->fraEdit->setText("2");
+    main.programBoks->setCurrentRow(1);
+    beskeder.setNextAnswer(true);
+    QTest::keyClick(main.programBoks, Qt::Key_Delete);
+    EXPECT_EQ(panel(main), QStringList({"Spil1", "Spil3"}));
+    EXPECT_EQ(laesBruger("Filer/Spiltekst.txt"), QStringList({"Spil1", "Spil3"}));
+    EXPECT_TRUE(QFile::exists(fil));
+    EXPECT_EQ(program->boksform->fraEdit->text(), "0");
+}
+
+TEST_F(Grupperegler, DeletingTheLastElementLeavesBothFilesEmpty)
+{
+    skrivBruger("programgrupper.txt", {"Én"});
+    skrivGruppe("Én", {"eneste"});
+    skrivOptions("Én");
+    Tmainform& main = start();
+    main.programBoks->setCurrentRow(0);
+    beskeder.setNextAnswer(true);
+    main.deleteItem();
+    EXPECT_EQ(main.programBoks->count(), 0);
+    EXPECT_TRUE(QFile::exists(bruger("Filer/Én.txt")));
+    EXPECT_TRUE(mappe.laes("Tavlum/Brugere/kontor/Filer/Én.txt").isEmpty());
+    EXPECT_TRUE(mappe.laes("Tavlum/Brugere/kontor/Filer/Éntekst.txt").isEmpty());
+}
+
+TEST_F(Grupperegler, MovingAnElementSavesBothFiles)
+{
+    Tmainform& main = startMed({"Spil"}, "Spil");
+    program->boksform->MoveProgram(0, 2);
+    EXPECT_EQ(panel(main), QStringList({"Spil2", "Spil3", "Spil1"}));
+    EXPECT_EQ(laesBruger("Filer/Spiltekst.txt"), QStringList({"Spil2", "Spil3", "Spil1"}));
+    EXPECT_TRUE(laesBruger("Filer/Spil.txt").at(2).endsWith("Spil1.txt"));
+}
+
+TEST_F(Grupperegler, SwitchingToAGroupWithoutFilesShowsItEmptyAndKeepsTheStatus)
+{
+    skrivBruger("programgrupper.txt", {"Spil", "Ny"});
+    skrivGruppe("Spil", {"Kabale"});
+    skrivOptions("Spil");
+    Tmainform& main = start();
+    program->boksform->SkiftGruppe(1);
+    EXPECT_EQ(main.grupper.gruppenavn, "Ny");
+    EXPECT_EQ(main.programBoks->count(), 0);
+    EXPECT_EQ(program->boksform->infoBar->currentMessage(), "Der er 1 elementer i gruppen.");
+    program->boksform->SkiftGruppe(5);
+    program->boksform->SkiftGruppe(-1);
+    EXPECT_EQ(main.grupper.gruppenavn, "Ny");
+}
+
+TEST_F(Grupperegler, HandEditedFilesAreShownButNotRewritten)
+{
+    skrivBruger("programgrupper.txt", {"Spil"});
+    skrivBruger("Filer/Spil.txt", {"/x/a.exe", "/x/Bee.sh", "/x/c"});
+    skrivBruger("Filer/Spiltekst.txt", {"Alfa"});
+    skrivOptions("Spil");
+    Tmainform& main = start();
+    EXPECT_EQ(panel(main), QStringList({"Alfa", "Bee", "c"}));
+    EXPECT_EQ(laesBruger("Filer/Spiltekst.txt"), QStringList({"Alfa"}));
+}
+
+TEST_F(Grupperegler, AFailedSaveKeepsTheChangeInMemoryAndTheOldFileWhole)
+{
+    Tmainform& main = startMed({"Spil"}, "Spil");
+    const QStringList foer = laesBruger("Filer/Spil.txt");
+    // A folder in the way of the temporary file's rename makes the replace fail, also for root.
+    QFile::remove(bruger("Filer/Spiltekst.txt"));
+    QDir().mkpath(bruger("Filer/Spiltekst.txt/fast"));
+    main.insertItem(mappe.skriv("ny.exe", "x"), "Ny", true);
+    ASSERT_EQ(beskeder.beskeder.size(), 1);
+    EXPECT_TRUE(beskeder.beskeder.first().contains("kunne ikke gemmes"));
+    EXPECT_EQ(main.grupper.tekstliste.last(), "Ny");
+    EXPECT_EQ(main.programBoks->count(), 4);
+    EXPECT_TRUE(QFileInfo(bruger("Filer/Spiltekst.txt")).isDir());
+    EXPECT_EQ(laesBruger("Filer/Spil.txt").size(), foer.size() + 1);
+}
+
+TEST_F(Grupperegler, UnsavedStorageChangesAreSavedByTheFirstKeyInThePanel)
+{
+    Tmainform& main = startMed({"A", "B"}, "A");
+    Tboksform& boks = *program->boksform;
+    boks.lagerBox->addItem(boks.Box->takeItem(1));
+    boks.listerModified = true;
+    main.programBoks->setCurrentRow(0);
+    beskeder.setNextAnswer(true);
+    QTest::keyClick(main.programBoks, Qt::Key_Delete);
+    EXPECT_TRUE(beskeder.spoergsmaal.isEmpty());
+    EXPECT_EQ(beskeder.beskeder, QStringList({"Forandringer gemmes!"}));
+    EXPECT_FALSE(boks.listerModified);
+    EXPECT_EQ(laesBruger("programgrupper.txt"), QStringList({"A"}));
+    EXPECT_EQ(laesBruger("lagergrupper.txt"), QStringList({"B"}));
+    EXPECT_EQ(main.programBoks->count(), 3);
+    EXPECT_FALSE(main.Afrem->isEnabled());
+
+    QTest::keyClick(main.programBoks, Qt::Key_Delete);
+    EXPECT_EQ(beskeder.spoergsmaal.size(), 1);
+}
+
+TEST_F(Grupperegler, StoringTheActiveGroupEmptiesThePanel)
+{
+    Tmainform& main = startMed({"A", "B"}, "A");
+    Tboksform& boks = *program->boksform;
+    boks.lagerBox->addItem(boks.Box->takeItem(0));
+    boks.listerModified = true;
+    QTest::mouseClick(main.programBoks->viewport(), Qt::LeftButton);
+    EXPECT_EQ(beskeder.beskeder, QStringList({"Aktuelle gruppe er sat på lager!"}));
+    EXPECT_TRUE(main.grupper.gruppenavn.isEmpty());
+    EXPECT_EQ(main.programBoks->count(), 0);
+    EXPECT_TRUE(main.windowTitle().isEmpty());
+    EXPECT_TRUE(QFile::exists(bruger("Filer/A.txt")));
+}

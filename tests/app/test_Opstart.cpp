@@ -1,0 +1,151 @@
+#include "Design.h"
+#include "Programtest.h"
+#include "boks.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPalette>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+using Opstart = Programtest;
+
+TEST_F(Opstart, FirstStartOfANewUser)
+{
+    Design::anvend("Windows10 Clear Day");
+    const QColor foer = QApplication::palette().color(QPalette::Window);
+    Tmainform& main = start();
+    EXPECT_TRUE(QFileInfo(bruger("Filer")).isDir());
+    EXPECT_TRUE(QFileInfo::exists(mappe.sti("Tavlum/Struktur/Tavlum/struktur.txt")));
+    EXPECT_EQ(main.opts.designName, "Aqua Light Slate");
+    EXPECT_NE(QApplication::palette().color(QPalette::Window), foer);
+    EXPECT_TRUE(program->boksform->isVisible());
+    EXPECT_EQ(beskeder.beskeder, QStringList({"Der er ikke valgt eller indført et gruppenavn!"}));
+    EXPECT_FALSE(main.opts.menuVis);
+}
+
+TEST_F(Opstart, TheFifteenWindowsExistWithTheirCaptions)
+{
+    start();
+    QStringList titler;
+    for (const QWidget* v : program->vinduer().mid(1))
+        titler << v->windowTitle();
+    EXPECT_EQ(titler, QStringList({"Administrer grupper og elementer", "Egenskaber",
+                                   "Tavlum information", "Urlboks", "Information",
+                                   "Window applets", "Kopierer", "Hvad skal der gøres",
+                                   "Kopiering/Flytning/Sletning", "Billede", "Filboksen",
+                                   "Fil egenskaber", "Information", "Spørgsmål"}));
+}
+
+TEST_F(Opstart, ActiveGroupWithoutElementFileOpensIndfoerElement)
+{
+    skrivOptions("Spil");
+    Tmainform& main = start();
+    EXPECT_EQ(beskeder.beskeder, QStringList({"Der er ikke indført elementer i gruppen Spil!"}));
+    EXPECT_TRUE(program->boksform->isVisible());
+    EXPECT_EQ(program->boksform->Bog->currentIndex(), 1);
+    EXPECT_EQ(main.opts.initDir, "/usr/share/applications");
+}
+
+TEST_F(Opstart, ActiveGroupIsLoadedAndSelected)
+{
+    skrivBruger("programgrupper.txt", {"Arbejde", "Spil"});
+    skrivGruppe("Spil", {"Kabale", "Skak", "Minestryger"});
+    skrivOptions("Spil");
+    Tmainform& main = start();
+    EXPECT_TRUE(beskeder.beskeder.isEmpty());
+    ASSERT_EQ(main.programBoks->count(), 3);
+    EXPECT_EQ(main.programBoks->item(2)->text(), "Minestryger");
+    EXPECT_EQ(main.windowTitle(), "Spil");
+    EXPECT_EQ(program->boksform->valgtGruppe(), 1);
+    EXPECT_EQ(program->boksform->programBoks->topLevelItemCount(), 3);
+    EXPECT_EQ(program->boksform->infoBar->currentMessage(), "Der er 3 elementer i gruppen.");
+    EXPECT_FALSE(program->boksform->isVisible());
+    EXPECT_EQ(QApplication::focusWidget() ? QApplication::focusWidget() : main.programBoks->window()->focusWidget(),
+              main.programBoks);
+}
+
+TEST_F(Opstart, GroupNoLongerInTheListStillShowsItsElements)
+{
+    skrivBruger("programgrupper.txt", {"Arbejde"});
+    skrivGruppe("Spil", {"Kabale", "Skak"});
+    skrivOptions("Spil");
+    Tmainform& main = start();
+    EXPECT_EQ(main.programBoks->count(), 2);
+    EXPECT_EQ(program->boksform->valgtGruppe(), -1);
+    EXPECT_TRUE(program->boksform->infoBar->currentMessage().isEmpty());
+}
+
+TEST_F(Opstart, ASecondUserSeesNoneOfTheFirstUsersData)
+{
+    skrivBruger("programgrupper.txt", {"Spil"});
+    skrivGruppe("Spil", {"Kabale"});
+    skrivOptions("Spil");
+    platform.user = "hjemme";
+    Tmainform& main = start();
+    EXPECT_TRUE(main.grupper.gruppeliste.isEmpty());
+    EXPECT_EQ(main.programBoks->count(), 0);
+    EXPECT_EQ(main.mapper().Dir, mappe.sti("Tavlum/Brugere/hjemme"));
+    EXPECT_EQ(main.mapper().ikonDir, mappe.sti("Tavlum/Ikoner"));
+}
+
+class Lukning : public Programtest, public ::testing::WithParamInterface<int>
+{
+};
+
+TEST_P(Lukning, EveryWayOfClosingWritesReopenAndOptions)
+{
+    skrivBruger("programgrupper.txt", {"Spil"});
+    skrivGruppe("Spil", {"Kabale"});
+    skrivOptions("Spil");
+    Tmainform& main = start();
+    main.ReopenDir.InsertItem(mappe.sti("elementer"), "elementer");
+    main.move(30, 40);
+    switch (GetParam()) {
+    case 0:
+        main.close();
+        break;
+    case 1:
+        main.mLuk->trigger();
+        break;
+    default:
+        QTest::keyClick(main.programBoks, Qt::Key_Q, Qt::ControlModifier);
+        break;
+    }
+    EXPECT_FALSE(main.isVisible());
+    const QStringList options = laesBruger("options.txt");
+    ASSERT_EQ(options.size(), 20);
+    EXPECT_EQ(options[1], "Spil");
+    EXPECT_EQ(options[4], "30");
+    EXPECT_EQ(options[5], "40");
+    EXPECT_EQ(laesBruger("reopen.txt"),
+              QStringList({"10", "1", "elementer", mappe.sti("elementer")}));
+}
+
+INSTANTIATE_TEST_SUITE_P(TreVeje, Lukning, ::testing::Values(0, 1, 2));
+
+TEST_F(Opstart, NoOptionsFileGivesTheDefaultWindowAndACompleteFileOnClose)
+{
+    Tmainform& main = start();
+    EXPECT_EQ(main.size(), QSize(404, 430));
+    main.close();
+    const QStringList options = laesBruger("options.txt");
+    ASSERT_EQ(options.size(), 20);
+    EXPECT_EQ(options[0], "Aqua Light Slate");
+    EXPECT_EQ(options[1], "");
+    EXPECT_EQ(options.mid(2, 2), QStringList({"404", "430"}));
+    EXPECT_EQ(options.mid(14, 5), QStringList({"1", "8", "2", "1", "0"}));
+    EXPECT_EQ(options[19], "/usr/share/applications");
+}
+
+TEST_F(Opstart, UnknownDesignInTheOptionsLeavesTheDesignInForce)
+{
+    QStringList o = Options().tilLinjer();
+    o[0] = "Neon";
+    skrivBruger("options.txt", o);
+    Tmainform& main = start();
+    EXPECT_EQ(main.opts.designName, "Windows10 Clear Day");
+}

@@ -1,0 +1,143 @@
+#include "Linjefil.h"
+#include "Testmappe.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+using Linjefil::Kodning;
+
+TEST(Linjefil, AnsiWithDanishLettersEndsEveryLineWithCrLf)
+{
+    Testmappe mappe;
+    const QString fil = mappe.sti("a.txt");
+    ASSERT_TRUE(Linjefil::gem(fil, {"Spil", "Kørsel æøå ÆØÅ", "C:\\Program Files (x86)"}).isEmpty());
+    EXPECT_EQ(mappe.laes("a.txt"), QByteArray("Spil\r\nK\xF8rsel \xE6\xF8\xE5 \xC6\xD8\xC5\r\n"
+                                              "C:\\Program Files (x86)\r\n"));
+    EXPECT_EQ(Linjefil::hent(fil), QStringList({"Spil", "Kørsel æøå ÆØÅ", "C:\\Program Files (x86)"}));
+}
+
+TEST(Linjefil, EmptyLinesAreEntries)
+{
+    const QStringList linjer{"", "a", "", "b", ""};
+    const QByteArray bytes = Linjefil::indkod(linjer, Kodning::Ansi);
+    EXPECT_EQ(bytes, QByteArray("\r\na\r\n\r\nb\r\n\r\n"));
+    EXPECT_EQ(Linjefil::afkod(bytes), linjer);
+    EXPECT_EQ(Linjefil::afkod(QByteArray("\r\n")), QStringList({""}));
+    EXPECT_TRUE(Linjefil::afkod(QByteArray()).isEmpty());
+    EXPECT_TRUE(Linjefil::indkod({}, Kodning::Ansi).isEmpty());
+}
+
+TEST(Linjefil, ReadsLfOnlyLoneCrAndAMissingLastLineEnd)
+{
+    EXPECT_EQ(Linjefil::afkod("a\nb\rc\r\nd"), QStringList({"a", "b", "c", "d"}));
+}
+
+TEST(Linjefil, EveryWindows1252ByteRoundTrips)
+{
+    QByteArray alle;
+    for (int b = 1; b < 256; ++b)
+        if (b != '\r' && b != '\n')
+            alle.append(static_cast<char>(b));
+    const QStringList linjer = Linjefil::afkod(alle + "\r\n");
+    ASSERT_EQ(linjer.size(), 1);
+    EXPECT_EQ(linjer.first().at(0x80 - 3), QChar(0x20AC)); // the euro sign
+    EXPECT_EQ(Linjefil::indkod(linjer, Kodning::Ansi), alle + "\r\n");
+}
+
+class LinjefilBom : public ::testing::TestWithParam<std::pair<Kodning, QByteArray>>
+{
+};
+
+TEST_P(LinjefilBom, FileWithByteOrderMarkIsWrittenBackInItsOwnEncoding)
+{
+    const auto [kodning, maerke] = GetParam();
+    Testmappe mappe;
+    const QString fil = mappe.skriv("g.txt", Linjefil::indkod({"gammel"}, kodning));
+    ASSERT_TRUE(mappe.laes("g.txt").startsWith(maerke));
+    EXPECT_EQ(Linjefil::kodningAf(fil), kodning);
+    Kodning laest{};
+    EXPECT_EQ(Linjefil::afkod(mappe.laes("g.txt"), &laest), QStringList({"gammel"}));
+    EXPECT_EQ(laest, kodning);
+
+    ASSERT_TRUE(Linjefil::gem(fil, {"blåbær", "", "Ærø"}).isEmpty());
+    EXPECT_EQ(mappe.laes("g.txt"), Linjefil::indkod({"blåbær", "", "Ærø"}, kodning));
+    EXPECT_TRUE(mappe.laes("g.txt").startsWith(maerke));
+    EXPECT_EQ(Linjefil::hent(fil), QStringList({"blåbær", "", "Ærø"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kodninger, LinjefilBom,
+    ::testing::Values(std::pair{Kodning::Utf8Bom, QByteArray("\xEF\xBB\xBF")},
+                      std::pair{Kodning::Utf16LE, QByteArray("\xFF\xFE")},
+                      std::pair{Kodning::Utf16BE, QByteArray("\xFE\xFF")}));
+
+TEST(Linjefil, TextWindows1252CannotHoldIsWrittenAsUtf8WithMark)
+{
+    Testmappe mappe;
+    const QString fil = mappe.sti("u.txt");
+    ASSERT_TRUE(Linjefil::gem(fil, {"Łódź", "北京"}).isEmpty());
+    EXPECT_EQ(mappe.laes("u.txt"), QByteArray("\xEF\xBB\xBF") + QString("Łódź\r\n北京\r\n").toUtf8());
+    EXPECT_EQ(Linjefil::hent(fil), QStringList({"Łódź", "北京"}));
+    // Once UTF-8, the file stays UTF-8 even when its text would fit Windows-1252.
+    ASSERT_TRUE(Linjefil::gem(fil, {"abc"}).isEmpty());
+    EXPECT_EQ(mappe.laes("u.txt"), QByteArray("\xEF\xBB\xBF" "abc\r\n"));
+}
+
+TEST(Linjefil, MissingFileIsAnEmptyList)
+{
+    Testmappe mappe;
+    EXPECT_TRUE(Linjefil::hent(mappe.sti("findes-ikke.txt")).isEmpty());
+    EXPECT_EQ(Linjefil::kodningAf(mappe.sti("findes-ikke.txt")), Kodning::Ansi);
+}
+
+TEST(Linjefil, FailedReplaceInReadOnlyFolderKeepsOldFileAndSaysWhyInDanish)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root may write in a read-only folder; the full-disk test covers this";
+    Testmappe mappe;
+    const QString fil = mappe.skrivLinjer("ro/a.txt", {"gammel"});
+    QFile::setPermissions(mappe.sti("ro"), QFile::ReadOwner | QFile::ExeOwner);
+    const QString fejl = Linjefil::gem(fil, {"ny"});
+    QFile::setPermissions(mappe.sti("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(fejl.startsWith("Filen\r")) << fejl.toStdString();
+    EXPECT_TRUE(fejl.contains("kunne ikke gemmes"));
+    EXPECT_EQ(Linjefil::hent(fil), QStringList({"gammel"}));
+}
+
+// A tiny tmpfs filled to the last byte: the write must fail and leave the old file whole.
+TEST(Linjefil, FullDiskKeepsOldFileWhole)
+{
+    Testmappe mappe;
+    const QString punkt = mappe.sti("lille");
+    QDir().mkpath(punkt);
+    if (mount("tavlumtest", punkt.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here (needs root)";
+    const QString fil = punkt + "/options.txt";
+    ASSERT_TRUE(Linjefil::gem(fil, {"gammel", "fil"}).isEmpty());
+    {
+        QFile fyld(punkt + "/fyld");
+        ASSERT_TRUE(fyld.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray blok(4096, 'x');
+        while (fyld.write(blok) == blok.size()) {
+        }
+    }
+    const QString fejl = Linjefil::gem(fil, QStringList(2000, QString(40, QChar('y'))));
+    EXPECT_EQ(Linjefil::hent(fil), QStringList({"gammel", "fil"}));
+    umount(punkt.toLocal8Bit().constData());
+    EXPECT_TRUE(fejl.contains("Der er ikke plads nok på disken.")) << fejl.toStdString();
+}
+
+TEST(Linjefil, NumbersFallBackWhenMissingOrMalformed)
+{
+    const QStringList linjer{"12", " 7 ", "x", ""};
+    EXPECT_EQ(Linjefil::heltal(linjer, 0, -1), 12);
+    EXPECT_EQ(Linjefil::heltal(linjer, 1, -1), 7);
+    EXPECT_EQ(Linjefil::heltal(linjer, 2, -1), -1);
+    EXPECT_EQ(Linjefil::heltal(linjer, 3, -1), -1);
+    EXPECT_EQ(Linjefil::heltal(linjer, 9, -1), -1);
+    EXPECT_FALSE(Linjefil::tal(linjer, -1).has_value());
+}

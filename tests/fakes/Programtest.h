@@ -1,0 +1,67 @@
+#pragma once
+
+#include "FakePlatform.h"
+#include "Program.h"
+#include "SkriptedeBeskeder.h"
+#include "Testmappe.h"
+#include "main.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+// The whole program on the fake platform in a temporary base folder, with
+// scripted messages; a test lays out the user's files, then starts it.
+class Programtest : public ::testing::Test
+{
+protected:
+    Programtest() : platform(mappe.sti("Tavlum").toStdString()) {}
+    ~Programtest() override
+    {
+        if (program)
+            program->mainform->hide();
+    }
+
+    QString bruger(const QString& relativ) const
+    {
+        return mappe.sti("Tavlum/Brugere/kontor/" + relativ);
+    }
+    void skrivBruger(const QString& relativ, const QStringList& linjer)
+    {
+        mappe.skrivLinjer("Tavlum/Brugere/kontor/" + relativ, linjer);
+    }
+    QStringList laesBruger(const QString& relativ) const
+    {
+        return mappe.laesLinjer("Tavlum/Brugere/kontor/" + relativ);
+    }
+    // Options naming the active group, the rest at their defaults.
+    void skrivOptions(const QString& gruppenavn)
+    {
+        Options o;
+        o.gruppenavn = gruppenavn;
+        o.initDir = "/tmp";
+        skrivBruger("options.txt", o.tilLinjer());
+    }
+    // A group of real files, listed in "programgrupper.txt" when `iListen`.
+    void skrivGruppe(const QString& navn, const QStringList& tekster)
+    {
+        QStringList filer;
+        for (const QString& t : tekster)
+            filer << mappe.skriv("elementer/" + t + ".txt", "x");
+        skrivBruger("Filer/" + navn + ".txt", filer);
+        skrivBruger("Filer/" + navn + "tekst.txt", tekster);
+    }
+
+    Tmainform& start()
+    {
+        program = std::make_unique<Program>(platform, &beskeder);
+        program->start();
+        [&] { ASSERT_TRUE(QTest::qWaitFor([&] { return !program->mainform->opstart(); }, 5000)); }();
+        return *program->mainform;
+    }
+
+    Testmappe mappe;
+    FakePlatform platform;
+    SkriptedeBeskeder beskeder;
+    std::unique_ptr<Program> program;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Beskeder.h"
+
+#include <QStringList>
+#include <deque>
+
+// Records every message and question and answers questions as the test asks;
+// an unscripted question is answered "Nej".
+class SkriptedeBeskeder : public Beskeder
+{
+public:
+    void besked(const QString& tekst) override { beskeder.append(tekst); }
+    bool spoerg(const QString& tekst) override
+    {
+        spoergsmaal.append(tekst);
+        if (svar.empty())
+            return false;
+        const bool ja = svar.front();
+        svar.pop_front();
+        return ja;
+    }
+    void setNextAnswer(bool ja) { svar.push_back(ja); }
+
+    QStringList beskeder;
+    QStringList spoergsmaal;
+    std::deque<bool> svar;
+};

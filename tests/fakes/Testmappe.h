@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A temporary folder for one test, with helpers to lay out files in it.
+class Testmappe
+{
+public:
+    Testmappe();
+    QString sti(const QString& relativ) const;
+    // Writes the bytes, making the missing folders; returns the full path.
+    QString skriv(const QString& relativ, const QByteArray& bytes) const;
+    // Writes lines with CR LF in Windows-1252 (as the program's own files are).
+    QString skrivLinjer(const QString& relativ, const QStringList& linjer) const;
+    QByteArray laes(const QString& relativ) const;
+    QStringList laesLinjer(const QString& relativ) const;
+
+private:
+    QTemporaryDir m_dir;
+};

@@ -1,0 +1,144 @@
+#include "MenuFiler.h"
+#include "Testmappe.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList stier(const TReopenFiler& r)
+{
+    QStringList ud;
+    for (const auto& e : r.entries())
+        ud << e.Filnavn;
+    return ud;
+}
+
+TReopenFiler mapper()
+{
+    TReopenFiler r;
+    r.Itemtype = TReopenFiler::itAndet;
+    return r;
+}
+
+} // namespace
+
+TEST(ReopenFiler, MostRecentFirstAndEachPathOnce)
+{
+    TReopenFiler r = mapper();
+    r.Itemtype = TReopenFiler::itBibliotek;
+    for (const char* s : {"A", "B", "C", "A"})
+        r.InsertItem(s, s);
+    EXPECT_EQ(stier(r), QStringList({"A", "C", "B"}));
+    r.InsertItem("C:\\Data", "Data");
+    r.InsertItem("c:\\data", "data");
+    EXPECT_EQ(r.Antal(), 5);
+}
+
+TEST(ReopenFiler, AFullListDropsTheOldest)
+{
+    TReopenFiler r = mapper();
+    for (int i = 0; i < 11; ++i)
+        r.InsertItem(QString::number(i), QString::number(i));
+    EXPECT_EQ(r.Antal(), 10);
+    EXPECT_EQ(stier(r).first(), "10");
+    EXPECT_EQ(stier(r).last(), "1");
+    r.Filantal = 0;
+    r.DeleteAllItems();
+    r.InsertItem("x", "x");
+    EXPECT_EQ(r.Antal(), 0);
+}
+
+TEST(ReopenFiler, FilesMustExistForItFil)
+{
+    Testmappe mappe;
+    TReopenFiler r;
+    r.InsertItem(mappe.sti("mangler.txt"), "m");
+    EXPECT_EQ(r.Antal(), 0);
+    r.InsertItem(mappe.skriv("findes.txt", "x"), "f");
+    EXPECT_EQ(r.Antal(), 1);
+}
+
+TEST(ReopenFiler, DeletingByPathCaptionAndPlace)
+{
+    TReopenFiler r = mapper();
+    for (const char* s : {"c", "b", "a"})
+        r.InsertItem(QString("/") + s, QString(s).toUpper());
+    r.DeleteItem("/b");
+    r.DeleteItem("/findes-ikke");
+    EXPECT_EQ(stier(r), QStringList({"/a", "/c"}));
+    r.DeleteItemByCaption("C");
+    EXPECT_EQ(stier(r), QStringList({"/a"}));
+    r.DeleteItem(-1);
+    r.DeleteItem(5);
+    EXPECT_EQ(r.GetCaption(0), "A");
+    EXPECT_TRUE(r.GetCaption(1).isEmpty());
+    r.DeleteItem(0);
+    EXPECT_EQ(r.Antal(), 0);
+}
+
+TEST(ReopenFiler, FileHoldsTheLimitTheCountAndThePairs)
+{
+    Testmappe mappe;
+    TReopenFiler r = mapper();
+    r.Itemfile = mappe.sti("reopen.txt");
+    r.InsertItem("D:\\Projekter", "Projekter");
+    r.InsertItem("C:\\Users\\kontor\\Music", "Musik");
+    ASSERT_TRUE(r.GemReopenFiler().isEmpty());
+    EXPECT_EQ(mappe.laes("reopen.txt"),
+              QByteArray("10\r\n2\r\nMusik\r\nC:\\Users\\kontor\\Music\r\nProjekter\r\nD:\\Projekter\r\n"));
+
+    TReopenFiler igen = mapper();
+    igen.Itemfile = r.Itemfile;
+    igen.Filantal = 3;
+    igen.HentReopenFiler();
+    EXPECT_EQ(igen.Filantal, 10);
+    EXPECT_EQ(igen.entries(), r.entries());
+
+    igen.DeleteAllItems();
+    ASSERT_TRUE(igen.GemReopenFiler().isEmpty());
+    EXPECT_EQ(mappe.laesLinjer("reopen.txt"), QStringList({"10", "0"}));
+}
+
+TEST(ReopenFiler, DamagedFilesGiveWhatCanBeRead)
+{
+    Testmappe mappe;
+    TReopenFiler r = mapper();
+    r.Itemfile = mappe.sti("reopen.txt");
+
+    mappe.skrivLinjer("reopen.txt", {"5"});
+    r.HentReopenFiler();
+    EXPECT_EQ(r.Filantal, 10);
+    EXPECT_EQ(r.Antal(), 0);
+
+    mappe.skrivLinjer("reopen.txt", {"10", "4", "A", "/a", "B"});
+    r.HentReopenFiler();
+    EXPECT_EQ(stier(r), QStringList({"/a"}));
+
+    mappe.skrivLinjer("reopen.txt", {"ti", "to", "A", "/a", "B", "/b"});
+    r.HentReopenFiler();
+    EXPECT_EQ(r.Filantal, 10);
+    EXPECT_EQ(stier(r), QStringList({"/a", "/b"}));
+
+    mappe.skrivLinjer("reopen.txt", {"1", "-3", "A", "/a", "B", "/b"});
+    r.HentReopenFiler();
+    EXPECT_EQ(r.Antal(), 0);
+
+    mappe.skrivLinjer("reopen.txt", {"1", "2", "A", "/a", "B", "/b"});
+    r.HentReopenFiler();
+    EXPECT_EQ(stier(r), QStringList({"/a"}));
+}
+
+TEST(ReopenFiler, DeletingTheItemFileForgetsIt)
+{
+    Testmappe mappe;
+    TReopenFiler r = mapper();
+    r.Itemfile = mappe.skrivLinjer("reopen.txt", {"10", "0"});
+    r.InsertItem("x", "x");
+    r.DeleteItemFile();
+    EXPECT_FALSE(QFileInfo::exists(mappe.sti("reopen.txt")));
+    EXPECT_TRUE(r.Itemfile.isEmpty());
+    EXPECT_EQ(r.Antal(), 0);
+    EXPECT_TRUE(r.GemReopenFiler().isEmpty());
+}

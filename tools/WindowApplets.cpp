@@ -1,0 +1,6 @@
+#include "WindowApplets.h"
+
+TwaForm::TwaForm(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("Window applets"));
+}

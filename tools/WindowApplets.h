@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QWidget>
+
+class TwaForm : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TwaForm(QWidget* parent = nullptr);
+};
