@@ -59,7 +59,6 @@ Tboksform::Tboksform(Tmainform& hub, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Administrer grupper og elementer"));
     setObjectName(QStringLiteral("boksform"));
-    setMinimumSize(470, 400);
 
     Bog = new QTabWidget(this);
     Bog->setObjectName(QStringLiteral("Bog"));
@@ -76,6 +75,7 @@ Tboksform::Tboksform(Tmainform& hub, QWidget* parent)
     lag->setContentsMargins(6, 6, 6, 0);
     lag->addWidget(Bog, 1);
     lag->addWidget(infoBar);
+    setMinimumSize(std::max(470, lag->minimumSize().width()), 400);
 
     const Options& o = hub.opts;
     move(o.boksLeft, o.boksTop);

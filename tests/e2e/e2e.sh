@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# End-to-end: the real tavlum under a virtual X display with HOME in a temporary
+# folder, driven by its keys; checks the files it writes.
+set -u
+bin=$(readlink -f "$1")
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$bin"
+fi
+
+passed=0 failed=0
+check() { # description, then a command that must succeed
+  local what=$1; shift
+  if "$@"; then passed=$((passed + 1)); echo "ok: $what"
+  else failed=$((failed + 1)); echo "FAIL: $what"; fi
+}
+
+work=$(mktemp -d)
+pid=
+cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+
+start() { # home
+  HOME=$1 QT_QPA_PLATFORM=xcb "$bin" >"$work/log" 2>&1 &
+  pid=$!
+}
+window() { # name pattern: waits for a visible window of the program
+  timeout 20 xdotool search --all --sync --onlyvisible --pid "$pid" --name "$1" 2>/dev/null | head -n 1
+}
+keys() { # window id, then keys: there is no window manager, so give it the focus first
+  local w=$1; shift
+  xdotool windowfocus --sync "$w" 2>/dev/null || xdotool windowfocus "$w"
+  xdotool key "$@"
+}
+closed() { # window id: waits until it is no longer shown
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -qx "$1" || return 0
+    sleep 0.1
+  done
+  return 1
+}
+wait_exit() {
+  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || { wait "$pid"; pid=; return 0; }; sleep 0.1; done
+  return 1
+}
+crlf_lines() { # file: number of CR LF-ended lines, and every line ends so
+  local f=$1
+  [ -f "$f" ] && [ "$(tail -c 2 "$f" | od -An -c | tr -d ' ')" = '\r\n' ] || { echo -1; return; }
+  tr -cd '\n' <"$f" | wc -c
+}
+
+# 1. First start of a new user: the tree is made, the message is shown, Ctrl+Q saves.
+home1=$work/h1; mkdir -p "$home1"
+start "$home1"
+msg=$(window '^Information$')
+check "first start shows a message box" test -n "$msg"
+user=$(id -un)
+check "user folder and Filer made" test -d "$home1/Tavlum/Brugere/$user/Filer"
+check "help set copied" test -f "$home1/Tavlum/Struktur/Tavlum/struktur.txt"
+check "group administration window open" test -n "$(window '^Administrer grupper og elementer$')"
+[ -n "$msg" ] && keys "$msg" Return
+check "Enter closes the message box" closed "$msg"
+main=$(window '^Tavlum$')
+check "main window shown" test -n "$main"
+[ -n "$main" ] && keys "$main" ctrl+q
+check "Ctrl+Q ends the program" wait_exit
+opts=$home1/Tavlum/Brugere/$user/options.txt
+check "options.txt has 20 CR LF lines" test "$(crlf_lines "$opts")" = 20
+check "options.txt names the first design" test "$(head -n 1 "$opts" | tr -d '\r')" = "Aqua Light Slate"
+check "reopen.txt written" test "$(crlf_lines "$home1/Tavlum/Brugere/$user/reopen.txt")" = 2
+
+# 2. Two groups, the first active: Ctrl+N then Ctrl+Q leaves the second on line 2.
+home2=$work/h2
+u=$home2/Tavlum/Brugere/$user
+mkdir -p "$u/Filer"
+printf 'Alfa\r\nBeta\r\n' >"$u/programgrupper.txt"
+printf '%s\r\n' "$bin" >"$u/Filer/Alfa.txt"
+printf 'Tavlum selv\r\n' >"$u/Filer/Alfatekst.txt"
+printf 'Aqua Light Slate\r\nAlfa\r\n' >"$u/options.txt"
+start "$home2"
+main=$(window '^Alfa$')
+check "the active group is shown" test -n "$main"
+[ -n "$main" ] && keys "$main" ctrl+n
+check "Ctrl+N switches to the next group" test -n "$(window '^Beta$')"
+[ -n "$main" ] && keys "$main" ctrl+q
+check "Ctrl+Q ends the program" wait_exit
+check "line 2 names the second group" test "$(sed -n 2p "$u/options.txt" | tr -d '\r')" = Beta
+check "the short options file is written whole" test "$(crlf_lines "$u/options.txt")" = 20
+
+echo "$passed passed, $failed failed"
+[ "$failed" = 0 ]
