@@ -10,10 +10,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QTimer>
 
 Tmainform::Tmainform(Platform& platform, QWidget* parent)
@@ -44,7 +44,10 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     programBoks->setContextMenuPolicy(Qt::PreventContextMenu);
     programBoks->installEventFilter(this);
     programBoks->viewport()->installEventFilter(this);
-    setCentralWidget(programBoks);
+    visninger = new QStackedWidget(this);
+    visninger->addWidget(programBoks);
+    visninger->addWidget(lavTopPanel());
+    setCentralWidget(visninger);
 
     grupper.DirFiler = m_mapper.DirFiler;
     ReopenDir.Itemfile = m_mapper.reopenFilnavn;
@@ -102,22 +105,6 @@ void Tmainform::GemOptions()
     gemListe(m_mapper.optFilnavn, opts.tilLinjer());
 }
 
-void Tmainform::setProgramForm(bool value)
-{
-    // The panel view; the window keeps a place on the screen that the user can reach.
-    QRect sted(opts.pLeft, opts.pTop, opts.pWidth, opts.pHeight);
-    if (const QScreen* skaerm = QGuiApplication::primaryScreen()) {
-        const QRect flade = skaerm->availableGeometry();
-        if (!flade.contains(sted))
-            sted.moveTo(std::clamp(sted.left(), flade.left(), std::max(flade.left(), flade.right() - sted.width())),
-                        std::clamp(sted.top(), flade.top(), std::max(flade.top(), flade.bottom() - sted.height())));
-    }
-    move(sted.topLeft());
-    resize(sted.size());
-    programBoks->show();
-    opts.menuVis = value;
-}
-
 bool Tmainform::gemListe(const QString& filnavn, const QStringList& linjer)
 {
     const QString fejl = Linjefil::gem(filnavn, linjer);
@@ -134,11 +121,15 @@ bool Tmainform::gemAktivGruppe()
     return fejl.isEmpty();
 }
 
-void Tmainform::showEvent(QShowEvent* event)
+void Tmainform::setVisible(bool visible)
 {
-    QMainWindow::showEvent(event);
-    if (m_opstart)
+    // The first showing sets the view before the window is up, so that the
+    // menu view's frameless strip is what appears.
+    if (visible && m_opstart && !m_vist) {
+        m_vist = true;
         FormShow();
+    }
+    QMainWindow::setVisible(visible);
 }
 
 void Tmainform::FormShow()

@@ -14,6 +14,8 @@ class Platform;
 class QAction;
 class QListWidget;
 class QMenu;
+class QScrollArea;
+class QStackedWidget;
 
 // The main window and hub: it holds the user's folders, options and groups,
 // and the other windows reach each other through it.
@@ -55,8 +57,15 @@ public:
     void HentOptions();
     void GemOptions();
     void setProgramForm(bool value);
+    void loadMenuPanel();
+    static QString getCap(const QString& name);
+    void buttonClick(int tag);
 
     QListWidget* programBoks = nullptr;
+    QWidget* topPanel = nullptr;
+    QWidget* knapPanel = nullptr;
+    QScrollArea* ButBox = nullptr;
+    QMenu* dropDown = nullptr;
     QMenu* PopupMenu = nullptr;
     QList<QIcon> ikonliste;
     int clickIndex = -1;
@@ -77,7 +86,7 @@ public:
     QAction* mLuk = nullptr;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void setVisible(bool visible) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -86,6 +95,7 @@ private:
     void FormActivate();
     void FormCloseQuery();
     void FormClose();
+    QWidget* lavTopPanel();
     void lavAktioner();
     void lavPopupMenu();
     QAction* aktion(const QString& caption, const QString& hint, const QKeySequence& genvej = {});
@@ -97,5 +107,9 @@ private:
     Platform& m_platform;
     DataMapper m_mapper;
     Vinduer m_vinduer;
+    QStackedWidget* visninger = nullptr;
+    QWidget* m_gruppeknapper = nullptr;
     bool m_opstart = true;
+    bool m_vist = false;
+    int m_dropTag = -1;
 };

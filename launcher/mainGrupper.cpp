@@ -170,6 +170,11 @@ void Tmainform::lavPopupMenu()
 
 bool Tmainform::eventFilter(QObject* watched, QEvent* event)
 {
+    if (const QVariant tag = watched->property("tag"); tag.isValid()) {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusIn)
+            m_dropTag = tag.toInt();
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (watched != programBoks && watched != programBoks->viewport())
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {

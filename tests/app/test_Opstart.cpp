@@ -9,7 +9,9 @@
 #include <QPalette>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTreeWidget>
+#include <QMenu>
 
 using Opstart = Programtest;
 
@@ -148,4 +150,60 @@ TEST_F(Opstart, UnknownDesignInTheOptionsLeavesTheDesignInForce)
     skrivBruger("options.txt", o);
     Tmainform& main = start();
     EXPECT_EQ(main.opts.designName, "Windows10 Clear Day");
+}
+
+TEST(Menuvisning, LongGroupNamesAreCutOnTheirButtons)
+{
+    EXPECT_EQ(Tmainform::getCap("Sommerferie 2024"), "Sommerfe...");
+    EXPECT_EQ(Tmainform::getCap("Familie"), "Familie");
+    EXPECT_EQ(Tmainform::getCap("Fotografier"), "Fotografier");
+}
+
+TEST_F(Opstart, MenuViewFromTheOptionsAndItsLukButtonClosing)
+{
+    skrivBruger("programgrupper.txt", {"Spil", "Sommerferie 2024"});
+    skrivGruppe("Spil", {"Kabale", "Skak"});
+    QStringList o = Options().tilLinjer();
+    o[1] = "Spil";
+    o[2] = "350";
+    o[18] = "1";
+    skrivBruger("options.txt", o);
+    Tmainform& main = start();
+    EXPECT_TRUE(main.opts.menuVis);
+    EXPECT_EQ(main.height(), 48);
+    EXPECT_TRUE(main.windowFlags().testFlag(Qt::FramelessWindowHint));
+    auto* anden = main.findChild<QToolButton*>("Button1");
+    ASSERT_NE(anden, nullptr);
+    EXPECT_EQ(anden->text(), "Sommerfe...");
+    EXPECT_EQ(anden->toolTip(), "Sommerferie 2024");
+    EXPECT_EQ(main.findChild<QToolButton*>("Button0")->text(), "Spil");
+
+    main.buttonClick(0);
+    ASSERT_EQ(main.dropDown->actions().size(), 2);
+    EXPECT_EQ(main.dropDown->actions().at(1)->text(), "Skak");
+
+    main.findChild<QToolButton*>("Button05")->click();
+    EXPECT_FALSE(main.isVisible());
+    const QStringList gemt = laesBruger("options.txt");
+    ASSERT_EQ(gemt.size(), 20);
+    EXPECT_EQ(gemt[18], "1");
+    EXPECT_EQ(gemt[2], "350");
+    EXPECT_NE(laesBruger("reopen.txt"), QStringList());
+}
+
+TEST_F(Opstart, VisningGoesBackToThePanelAtItsLastPlace)
+{
+    QStringList o = Options().tilLinjer();
+    o[2] = "300";
+    o[3] = "250";
+    o[4] = "20";
+    o[5] = "30";
+    o[18] = "1";
+    skrivBruger("options.txt", o);
+    Tmainform& main = start();
+    main.findChild<QToolButton*>("Button04")->click();
+    EXPECT_FALSE(main.opts.menuVis);
+    EXPECT_EQ(main.size(), QSize(300, 250));
+    EXPECT_EQ(main.pos(), QPoint(20, 30));
+    EXPECT_TRUE(main.isVisible());
 }

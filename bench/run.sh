@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Start-up: tavlum with an active group of 1,000 elements until its main window
+# is shown, side by side with a minimal Qt Widgets program; time and peak memory.
+set -eu
+root=$(dirname "$(dirname "$(readlink -f "$0")")")
+bash "$root/scripts/build.sh" release >/dev/null
+bindir=$root/build/release/bin
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+runs=${RUNS:-7}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# A user whose active group holds 1,000 real files.
+user=$(id -un)
+u=$work/home/Tavlum/Brugere/$user
+mkdir -p "$u/Filer" "$work/filer"
+: >"$u/Filer/Stor.txt"; : >"$u/Filer/Stortekst.txt"
+for i in $(seq -w 1000); do
+  : >"$work/filer/element$i.txt"
+  printf '%s\r\n' "$work/filer/element$i.txt" >>"$u/Filer/Stor.txt"
+  printf 'Element %s\r\n' "$i" >>"$u/Filer/Stortekst.txt"
+done
+printf 'Stor\r\n' >"$u/programgrupper.txt"
+printf 'Aqua Light Slate\r\nStor\r\n' >"$u/options.txt"
+# One start first, so that the data set is copied and the file caches are warm for both.
+HOME=$work/home "$bindir/tavlum" >/dev/null 2>&1 & p=$!; sleep 2; kill $p; wait $p 2>/dev/null || true
+
+measure() { # name pattern, then the command; prints milliseconds and peak KiB
+  local name=$1; shift
+  local t0 t1 pid
+  t0=$(date +%s%N)
+  HOME=$work/home "$@" >/dev/null 2>&1 & pid=$!
+  until xdotool search --all --onlyvisible --pid "$pid" --name "$name" >/dev/null 2>&1; do :; done
+  t1=$(date +%s%N)
+  sleep 0.3 # let the first paint and the first activation finish before reading the peak
+  local hwm
+  hwm=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  echo "$(( (t1 - t0) / 1000000 )) $hwm"
+}
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+: >"$work/tavlum"; : >"$work/minimal"
+for _ in $(seq "$runs"); do
+  measure '^Stor$' "$bindir/tavlum" >>"$work/tavlum"
+  measure '^Minimal$' "$bindir/minimal_qt" >>"$work/minimal"
+done
+tt=$(cut -d' ' -f1 "$work/tavlum" | median); tm=$(cut -d' ' -f2 "$work/tavlum" | median)
+mt=$(cut -d' ' -f1 "$work/minimal" | median); mm=$(cut -d' ' -f2 "$work/minimal" | median)
+echo "start-up, median of $runs runs, 1,000 elements in the active group"
+printf '  %-10s %6s ms %8s KiB peak\n' tavlum "$tt" "$tm" minimal "$mt" "$mm"
+awk -v a="$tt" -v b="$mt" -v c="$tm" -v d="$mm" \
+  'BEGIN {printf "ratio tavlum/minimal: time %.2f, peak memory %.2f (goal: at most 2 each)\n", a/b, c/d}'

@@ -1,0 +1,169 @@
+// The main window's two views: the panel, and the strip across the top of the
+// screen with one drop-down button per group.
+#include "main.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QMenu>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QToolButton>
+
+namespace {
+
+constexpr int stripHoejde = 48;
+constexpr int knapPanelBredde = 333;
+constexpr int gruppeknapBredde = 100;
+constexpr int gruppeknapPlads = 110;
+
+QRect skaermflade()
+{
+    const QScreen* skaerm = QGuiApplication::primaryScreen();
+    return skaerm ? skaerm->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+} // namespace
+
+QWidget* Tmainform::lavTopPanel()
+{
+    topPanel = new QWidget;
+    topPanel->setObjectName(QStringLiteral("topPanel"));
+    knapPanel = new QWidget(topPanel);
+    knapPanel->setObjectName(QStringLiteral("knapPanel"));
+    knapPanel->setFixedWidth(knapPanelBredde);
+    auto* knapper = new QHBoxLayout(knapPanel);
+    knapper->setContentsMargins(2, 2, 2, 2);
+    knapper->setSpacing(4);
+    struct Knap
+    {
+        const char* navn;
+        QString caption;
+        QString hint;
+        QStyle::StandardPixmap billede;
+        std::function<void()> klik;
+    };
+    const Knap faste[] = {
+        {"Button01", QStringLiteral("Info"), QStringLiteral("Information"),
+         QStyle::SP_MessageBoxInformation, [this] { HelpInfo(QStringLiteral("Menuvisning")); }},
+        {"Button02", QStringLiteral("Applets"), QStringLiteral("Windows applets"),
+         QStyle::SP_ComputerIcon, [this] { m_vinduer.applets->show(); }},
+        {"Button03", QStringLiteral("Filboks"), QStringLiteral("Filboks"), QStyle::SP_DirIcon,
+         [this] { m_vinduer.filboks->show(); }},
+        {"Button04", QStringLiteral("Visning"), QStringLiteral("Skift visning: Ctrl+M"),
+         QStyle::SP_FileDialogListView, [this] { setProgramForm(false); }},
+        {"Button05", QStringLiteral("Luk"), QStringLiteral("Luk programmet"),
+         QStyle::SP_DialogCloseButton, [this] { close(); }},
+    };
+    for (const Knap& k : faste) {
+        auto* knap = new QToolButton(knapPanel);
+        knap->setObjectName(QLatin1String(k.navn));
+        knap->setText(k.caption);
+        knap->setToolTip(k.hint);
+        knap->setIcon(style()->standardIcon(k.billede));
+        knap->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        knap->setFixedSize(60, 40);
+        connect(knap, &QToolButton::clicked, this, k.klik);
+        knapper->addWidget(knap);
+    }
+    knapper->addStretch(1);
+
+    ButBox = new QScrollArea(topPanel);
+    ButBox->setObjectName(QStringLiteral("ButBox"));
+    ButBox->setFrameShape(QFrame::NoFrame);
+    ButBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ButBox->setWidgetResizable(true);
+    dropDown = new QMenu(this);
+    dropDown->setObjectName(QStringLiteral("dropDown"));
+    // The menu is shared; the group is the button last pressed or focused.
+    connect(dropDown, &QMenu::aboutToShow, this, [this] { buttonClick(m_dropTag); });
+
+    auto* lag = new QHBoxLayout(topPanel);
+    lag->setContentsMargins(0, 0, 0, 0);
+    lag->setSpacing(0);
+    lag->addWidget(knapPanel);
+    lag->addWidget(ButBox, 1);
+    return topPanel;
+}
+
+void Tmainform::setProgramForm(bool value)
+{
+    const bool vist = isVisible();
+    if (windowFlags().testFlag(Qt::FramelessWindowHint) != value)
+        setWindowFlag(Qt::FramelessWindowHint, value);
+    if (value) {
+        visninger->setCurrentWidget(topPanel);
+        const QRect flade = skaermflade();
+        setFixedSize(flade.width(), stripHoejde);
+        move(flade.topLeft());
+        loadMenuPanel();
+        const bool forMange =
+            flade.width() - knapPanelBredde < grupper.gruppeliste.size() * gruppeknapPlads;
+        ButBox->setHorizontalScrollBarPolicy(forMange ? Qt::ScrollBarAlwaysOn
+                                                      : Qt::ScrollBarAlwaysOff);
+    } else {
+        visninger->setCurrentWidget(programBoks);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        // The panel's saved place, kept where the user can reach it on this screen.
+        QRect sted(opts.pLeft, opts.pTop, opts.pWidth, opts.pHeight);
+        const QRect flade = skaermflade();
+        if (!flade.contains(sted))
+            sted.moveTo(std::clamp(sted.left(), flade.left(),
+                                   std::max(flade.left(), flade.right() - sted.width())),
+                        std::clamp(sted.top(), flade.top(),
+                                   std::max(flade.top(), flade.bottom() - sted.height())));
+        resize(sted.size());
+        move(sted.topLeft());
+    }
+    opts.menuVis = value;
+    // Changing the frame hides a shown window; show it again in its new view.
+    if (vist)
+        show();
+}
+
+void Tmainform::loadMenuPanel()
+{
+    delete m_gruppeknapper;
+    m_gruppeknapper = new QWidget;
+    auto* lag = new QHBoxLayout(m_gruppeknapper);
+    lag->setContentsMargins(0, 0, 0, 0);
+    lag->setSpacing(0);
+    for (qsizetype i = 0; i < grupper.gruppeliste.size(); ++i) {
+        const QString& navn = grupper.gruppeliste.at(i);
+        auto* knap = new QToolButton(m_gruppeknapper);
+        knap->setObjectName(QStringLiteral("Button%1").arg(i));
+        knap->setText(getCap(navn));
+        knap->setToolTip(navn);
+        knap->setAccessibleName(navn);
+        knap->setFixedWidth(gruppeknapBredde);
+        knap->setPopupMode(QToolButton::MenuButtonPopup);
+        knap->setMenu(dropDown);
+        knap->setProperty("tag", static_cast<int>(i));
+        knap->installEventFilter(this);
+        auto* ramme = new QHBoxLayout;
+        ramme->setContentsMargins(3, 1, 3, 1);
+        ramme->addWidget(knap);
+        lag->addLayout(ramme);
+    }
+    lag->addStretch(1);
+    ButBox->setWidget(m_gruppeknapper);
+}
+
+QString Tmainform::getCap(const QString& name)
+{
+    return name.size() <= 11 ? name : name.left(8) + QStringLiteral("...");
+}
+
+void Tmainform::buttonClick(int tag)
+{
+    dropDown->clear();
+    m_vinduer.boks->SkiftGruppe(tag);
+    for (qsizetype i = 0; i < grupper.tekstliste.size(); ++i) {
+        QAction* punkt = dropDown->addAction(ikonliste.value(i), grupper.tekstliste.at(i));
+        punkt->setData(static_cast<int>(i));
+    }
+}
