@@ -15,7 +15,8 @@ int main(int argc, char** argv)
 
     // The toolkit's own dialogs and edit menus speak Danish too.
     QTranslator qtDansk;
-    if (qtDansk.load(QStringLiteral("qtbase_da"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtDansk.load(QStringLiteral("qtbase_da"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtDansk);
 
     Design::anvend(QStringLiteral("Windows10 Clear Day"));

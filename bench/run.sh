@@ -31,8 +31,10 @@ measure() { # name pattern, then the command; prints milliseconds and peak KiB
   local name=$1; shift
   local t0 t1 pid
   t0=$(date +%s%N)
-  HOME=$work/home "$@" >/dev/null 2>&1 & pid=$!
-  until xdotool search --all --onlyvisible --pid "$pid" --name "$name" >/dev/null 2>&1; do :; done
+  HOME=$work/home "$@" >/dev/null 2>>"$work/stderr" & pid=$!
+  until xdotool search --all --onlyvisible --pid "$pid" --name "$name" >/dev/null 2>&1; do
+    kill -0 "$pid" 2>/dev/null || { echo "$1 ended before showing its window:" >&2; cat "$work/stderr" >&2; exit 1; }
+  done
   t1=$(date +%s%N)
   sleep 0.3 # let the first paint and the first activation finish before reading the peak
   local hwm

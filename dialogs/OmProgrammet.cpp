@@ -14,9 +14,9 @@ TomForm::TomForm(QWidget* parent)
     Memo1->setReadOnly(true);
     Memo1->setAccessibleName(QStringLiteral("Versions information"));
     const int bits = static_cast<int>(sizeof(void*)) * 8;
-    Memo1->setPlainText(QStringLiteral("Tavlum %1\nTavlum version 4.2\n%2 bit")
-                            .arg(QString::number(QDate::currentDate().year()),
-                                 QString::number(bits)));
+    Memo1->setPlainText(
+        QStringLiteral("Tavlum %1\nTavlum version 4.2\n%2 bit")
+            .arg(QString::number(QDate::currentDate().year()), QString::number(bits)));
     Memo1->setFixedHeight(Memo1->fontMetrics().lineSpacing() * 4 + 12);
 
     Button1 = new QPushButton(QStringLiteral("Ok"), this);

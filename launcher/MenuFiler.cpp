@@ -75,7 +75,8 @@ void TReopenFiler::HentReopenFiler()
     Filantal = std::max(0, Linjefil::heltal(linjer, 0, 10));
     // Never more entries than announced, than kept, or than the file holds.
     const int iFilen = static_cast<int>(std::max<qsizetype>(0, (linjer.size() - 2) / 2));
-    const int antal = std::clamp(Linjefil::heltal(linjer, 1, iFilen), 0, std::min(iFilen, Filantal));
+    const int antal =
+        std::clamp(Linjefil::heltal(linjer, 1, iFilen), 0, std::min(iFilen, Filantal));
     for (int i = 0; i < antal; ++i)
         Ropen.append({linjer.at(2 + 2 * i), linjer.at(3 + 2 * i)});
 }

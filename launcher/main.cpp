@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTimer>
 
 Tmainform::Tmainform(Platform& platform, QWidget* parent)
@@ -26,6 +27,7 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     DataMapper::kopierDatasaet(DataMapper::installeretDatasaet(), m_mapper.base);
 
+    m_filIkon = style()->standardIcon(QStyle::SP_FileIcon);
     programBoks = new QListWidget(this);
     programBoks->setObjectName(QStringLiteral("programBoks"));
     programBoks->setAccessibleName(QStringLiteral("Elementer"));
@@ -160,7 +162,8 @@ void Tmainform::FormActivate()
     grupper.tekstnavn = makeTekstnavn();
     if (grupper.hentAktiv()) {
         LoadProgramBoks(false);
-        m_vinduer.boks->SkiftGruppe(static_cast<int>(grupper.gruppeliste.indexOf(grupper.gruppenavn)));
+        m_vinduer.boks->SkiftGruppe(
+            static_cast<int>(grupper.gruppeliste.indexOf(grupper.gruppenavn)));
     } else {
         m_vinduer.boks->visSide(1);
         beskeder().besked(QStringLiteral("Der er ikke indført elementer i gruppen ") +

@@ -106,6 +106,8 @@ private:
 
     Platform& m_platform;
     DataMapper m_mapper;
+    // One shared icon: asking the style for each element makes a new icon engine every time.
+    QIcon m_filIkon;
     Vinduer m_vinduer;
     QStackedWidget* visninger = nullptr;
     QWidget* m_gruppeknapper = nullptr;

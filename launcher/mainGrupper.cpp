@@ -39,7 +39,7 @@ void Tmainform::InsertInProgramBokse(const QString& Tekst, bool beggeBokse)
 
 QIcon Tmainform::elementIkon(const QString&) const
 {
-    return style()->standardIcon(QStyle::SP_FileIcon);
+    return m_filIkon;
 }
 
 void Tmainform::insertItem(const QString& fName, QString Tekst, bool beggeBokse)
@@ -84,14 +84,14 @@ void Tmainform::deleteItem()
 
 void Tmainform::AfremExecute()
 {
-    m_vinduer.boks->SkiftGruppe(
-        Grupper::naeste(m_vinduer.boks->valgtGruppe(), static_cast<int>(grupper.gruppeliste.size())));
+    m_vinduer.boks->SkiftGruppe(Grupper::naeste(m_vinduer.boks->valgtGruppe(),
+                                                static_cast<int>(grupper.gruppeliste.size())));
 }
 
 void Tmainform::AtilbageExecute()
 {
-    m_vinduer.boks->SkiftGruppe(
-        Grupper::forrige(m_vinduer.boks->valgtGruppe(), static_cast<int>(grupper.gruppeliste.size())));
+    m_vinduer.boks->SkiftGruppe(Grupper::forrige(m_vinduer.boks->valgtGruppe(),
+                                                 static_cast<int>(grupper.gruppeliste.size())));
 }
 
 void Tmainform::opdaterAktioner()
@@ -124,9 +124,9 @@ void Tmainform::lavAktioner()
                          QStringLiteral("Indfør og rediger grupper og deres elementer"),
                          QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(aProgrammer, &QAction::triggered, this, side(-1));
-    aEgenskaber = aktion(QStringLiteral("Egenskaber..."),
-                         QStringLiteral("Bestem egenskaber ved programmet"),
-                         QKeySequence(Qt::CTRL | Qt::Key_E));
+    aEgenskaber =
+        aktion(QStringLiteral("Egenskaber..."), QStringLiteral("Bestem egenskaber ved programmet"),
+               QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(aEgenskaber, &QAction::triggered, this, [this] {
         m_vinduer.egenskaber->show();
         m_vinduer.egenskaber->raise();
@@ -179,13 +179,15 @@ bool Tmainform::eventFilter(QObject* watched, QEvent* event)
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        if (m_vinduer.boks->gemVentendeLager())
-            return true;
         if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+            // Pending storage changes are saved, and the menu opens all the same.
+            m_vinduer.boks->gemVentendeLager();
             opdaterAktioner();
             PopupMenu->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
             return true;
         }
+        if (m_vinduer.boks->gemVentendeLager())
+            return true;
         programBoksMouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
         break;
     case QEvent::MouseButtonRelease:

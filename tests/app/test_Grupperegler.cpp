@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QStatusBar>
 #include <QTreeWidget>
 
@@ -41,7 +42,8 @@ TEST_F(Grupperegler, DroppedFilesAreAppendedInOrderAndSavedAfterEach)
     main.insertItem(c, "", true);
     EXPECT_EQ(panel(main).mid(3), QStringList({"Første fil", "to.tar", "tre", "tre"}));
     EXPECT_EQ(laesBruger("Filer/Spil.txt").mid(3), QStringList({a, b, c, c}));
-    EXPECT_EQ(laesBruger("Filer/Spiltekst.txt").mid(3), QStringList({"Første fil", "to.tar", "tre", "tre"}));
+    EXPECT_EQ(laesBruger("Filer/Spiltekst.txt").mid(3),
+              QStringList({"Første fil", "to.tar", "tre", "tre"}));
     EXPECT_EQ(program->boksform->programBoks->topLevelItemCount(), 7);
 }
 
@@ -226,4 +228,17 @@ TEST_F(Grupperegler, StoringTheActiveGroupEmptiesThePanel)
     EXPECT_EQ(main.programBoks->count(), 0);
     EXPECT_TRUE(main.windowTitle().isEmpty());
     EXPECT_TRUE(QFile::exists(bruger("Filer/A.txt")));
+}
+
+TEST_F(Grupperegler, ThePopupMenuSavesPendingStorageChangesAndStillOpens)
+{
+    Tmainform& main = startMed({"A", "B"}, "A");
+    Tboksform& boks = *program->boksform;
+    boks.lagerBox->addItem(boks.Box->takeItem(1));
+    boks.listerModified = true;
+    QTest::mousePress(main.programBoks->viewport(), Qt::RightButton);
+    EXPECT_FALSE(boks.listerModified);
+    EXPECT_EQ(laesBruger("lagergrupper.txt"), QStringList({"B"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main.PopupMenu->isVisible(); }, 2000));
+    main.PopupMenu->hide();
 }

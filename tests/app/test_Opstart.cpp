@@ -6,12 +6,12 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QMenu>
 #include <QPalette>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <QMenu>
 
 using Opstart = Programtest;
 
@@ -35,11 +35,11 @@ TEST_F(Opstart, TheFifteenWindowsExistWithTheirCaptions)
     QStringList titler;
     for (const QWidget* v : program->vinduer().mid(1))
         titler << v->windowTitle();
-    EXPECT_EQ(titler, QStringList({"Administrer grupper og elementer", "Egenskaber",
-                                   "Tavlum information", "Urlboks", "Information",
-                                   "Window applets", "Kopierer", "Hvad skal der gøres",
-                                   "Kopiering/Flytning/Sletning", "Billede", "Filboksen",
-                                   "Fil egenskaber", "Information", "Spørgsmål"}));
+    EXPECT_EQ(titler,
+              QStringList({"Administrer grupper og elementer", "Egenskaber", "Tavlum information",
+                           "Urlboks", "Information", "Window applets", "Kopierer",
+                           "Hvad skal der gøres", "Kopiering/Flytning/Sletning", "Billede",
+                           "Filboksen", "Fil egenskaber", "Information", "Spørgsmål"}));
 }
 
 TEST_F(Opstart, ActiveGroupWithoutElementFileOpensIndfoerElement)
@@ -66,7 +66,8 @@ TEST_F(Opstart, ActiveGroupIsLoadedAndSelected)
     EXPECT_EQ(program->boksform->programBoks->topLevelItemCount(), 3);
     EXPECT_EQ(program->boksform->infoBar->currentMessage(), "Der er 3 elementer i gruppen.");
     EXPECT_FALSE(program->boksform->isVisible());
-    EXPECT_EQ(QApplication::focusWidget() ? QApplication::focusWidget() : main.programBoks->window()->focusWidget(),
+    EXPECT_EQ(QApplication::focusWidget() ? QApplication::focusWidget()
+                                          : main.programBoks->window()->focusWidget(),
               main.programBoks);
 }
 

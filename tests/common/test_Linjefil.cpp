@@ -14,10 +14,12 @@ TEST(Linjefil, AnsiWithDanishLettersEndsEveryLineWithCrLf)
 {
     Testmappe mappe;
     const QString fil = mappe.sti("a.txt");
-    ASSERT_TRUE(Linjefil::gem(fil, {"Spil", "Kørsel æøå ÆØÅ", "C:\\Program Files (x86)"}).isEmpty());
+    ASSERT_TRUE(
+        Linjefil::gem(fil, {"Spil", "Kørsel æøå ÆØÅ", "C:\\Program Files (x86)"}).isEmpty());
     EXPECT_EQ(mappe.laes("a.txt"), QByteArray("Spil\r\nK\xF8rsel \xE6\xF8\xE5 \xC6\xD8\xC5\r\n"
                                               "C:\\Program Files (x86)\r\n"));
-    EXPECT_EQ(Linjefil::hent(fil), QStringList({"Spil", "Kørsel æøå ÆØÅ", "C:\\Program Files (x86)"}));
+    EXPECT_EQ(Linjefil::hent(fil),
+              QStringList({"Spil", "Kørsel æøå ÆØÅ", "C:\\Program Files (x86)"}));
 }
 
 TEST(Linjefil, EmptyLinesAreEntries)
@@ -69,22 +71,23 @@ TEST_P(LinjefilBom, FileWithByteOrderMarkIsWrittenBackInItsOwnEncoding)
     EXPECT_EQ(Linjefil::hent(fil), QStringList({"blåbær", "", "Ærø"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kodninger, LinjefilBom,
-    ::testing::Values(std::pair{Kodning::Utf8Bom, QByteArray("\xEF\xBB\xBF")},
-                      std::pair{Kodning::Utf16LE, QByteArray("\xFF\xFE")},
-                      std::pair{Kodning::Utf16BE, QByteArray("\xFE\xFF")}));
+INSTANTIATE_TEST_SUITE_P(Kodninger, LinjefilBom,
+                         ::testing::Values(std::pair{Kodning::Utf8Bom, QByteArray("\xEF\xBB\xBF")},
+                                           std::pair{Kodning::Utf16LE, QByteArray("\xFF\xFE")},
+                                           std::pair{Kodning::Utf16BE, QByteArray("\xFE\xFF")}));
 
 TEST(Linjefil, TextWindows1252CannotHoldIsWrittenAsUtf8WithMark)
 {
     Testmappe mappe;
     const QString fil = mappe.sti("u.txt");
     ASSERT_TRUE(Linjefil::gem(fil, {"Łódź", "北京"}).isEmpty());
-    EXPECT_EQ(mappe.laes("u.txt"), QByteArray("\xEF\xBB\xBF") + QString("Łódź\r\n北京\r\n").toUtf8());
+    EXPECT_EQ(mappe.laes("u.txt"),
+              QByteArray("\xEF\xBB\xBF") + QString("Łódź\r\n北京\r\n").toUtf8());
     EXPECT_EQ(Linjefil::hent(fil), QStringList({"Łódź", "北京"}));
     // Once UTF-8, the file stays UTF-8 even when its text would fit Windows-1252.
     ASSERT_TRUE(Linjefil::gem(fil, {"abc"}).isEmpty());
-    EXPECT_EQ(mappe.laes("u.txt"), QByteArray("\xEF\xBB\xBF" "abc\r\n"));
+    EXPECT_EQ(mappe.laes("u.txt"), QByteArray("\xEF\xBB\xBF"
+                                              "abc\r\n"));
 }
 
 TEST(Linjefil, MissingFileIsAnEmptyList)

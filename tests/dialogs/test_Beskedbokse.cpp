@@ -12,7 +12,8 @@
 namespace {
 
 // Runs `mens` once the box is up, then lets `svar` close it.
-int visOgSvar(BeskedVindue& boks, const std::function<void()>& mens, const std::function<void()>& svar)
+int visOgSvar(BeskedVindue& boks, const std::function<void()>& mens,
+              const std::function<void()>& svar)
 {
     QTimer::singleShot(0, &boks, [&] {
         if (mens)
@@ -46,7 +47,13 @@ TEST(Beskedboks, HeightFollowsTheTextAndWidthStaysFixed)
         },
         [&] { boks.BitBtn1->click(); });
     boks.insertTekst(QString("ord ").repeated(200));
-    visOgSvar(boks, [&] { lang = boks.height(); bredde = boks.width(); }, [&] { boks.BitBtn1->click(); });
+    visOgSvar(
+        boks,
+        [&] {
+            lang = boks.height();
+            bredde = boks.width();
+        },
+        [&] { boks.BitBtn1->click(); });
 
     EXPECT_EQ(enLinje, labelHoejde + 80);
     EXPECT_NEAR(femLinjer - enLinje, 4 * linjeHoejde, 4);
@@ -108,12 +115,18 @@ TEST(Beskedboks, FirstShownOverTheActiveWindowThenWhereTheUserLeftIt)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&aktiv));
     Tinfform boks;
     QPoint foersteSted;
-    visOgSvar(boks, [&] { foersteSted = boks.pos(); }, [&] { boks.move(400, 300); boks.BitBtn1->click(); });
+    visOgSvar(
+        boks, [&] { foersteSted = boks.pos(); },
+        [&] {
+            boks.move(400, 300);
+            boks.BitBtn1->click();
+        });
     EXPECT_EQ(foersteSted, aktiv.frameGeometry().topLeft());
     EXPECT_FALSE(boks.opstart());
 
     aktiv.move(10, 10);
     QPoint andetSted;
-    visOgSvar(boks, [&] { andetSted = boks.pos(); }, [&] { boks.BitBtn1->click(); });
+    visOgSvar(
+        boks, [&] { andetSted = boks.pos(); }, [&] { boks.BitBtn1->click(); });
     EXPECT_EQ(andetSted, QPoint(400, 300));
 }

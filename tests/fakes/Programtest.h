@@ -56,7 +56,9 @@ protected:
     {
         program = std::make_unique<Program>(platform, &beskeder);
         program->start();
-        [&] { ASSERT_TRUE(QTest::qWaitFor([&] { return !program->mainform->opstart(); }, 5000)); }();
+        [&] {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !program->mainform->opstart(); }, 5000));
+        }();
         return *program->mainform;
     }
 

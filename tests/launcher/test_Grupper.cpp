@@ -28,14 +28,16 @@ TEST(Grupper, FileNamesAreTheGroupNameInTheFilerFolder)
     EXPECT_EQ(g.makeFilnavn(), "/h/Tavlum/Brugere/kontor/Filer/Spil.txt");
     EXPECT_EQ(g.makeTekstnavn(), "/h/Tavlum/Brugere/kontor/Filer/Spiltekst.txt");
     g.gruppenavn = "Sommerferie 2024 æøå, %50 & co.";
-    EXPECT_EQ(g.makeFilnavn(), "/h/Tavlum/Brugere/kontor/Filer/Sommerferie 2024 æøå, %50 & co..txt");
+    EXPECT_EQ(g.makeFilnavn(),
+              "/h/Tavlum/Brugere/kontor/Filer/Sommerferie 2024 æøå, %50 & co..txt");
 }
 
 TEST(Grupper, NoNameReachesOutsideTheFilerFolder)
 {
     Grupper g;
     g.DirFiler = "/h/Filer/";
-    for (const QString navn : {"../../etc/passwd", "..\\..\\x", "C:evil", "a\nb", "..", "/", "\t"}) {
+    for (const QString navn :
+         {"../../etc/passwd", "..\\..\\x", "C:evil", "a\nb", "..", "/", "\t"}) {
         g.gruppenavn = navn;
         const QString fil = g.makeFilnavn();
         EXPECT_EQ(QFileInfo(fil).path(), "/h/Filer") << fil.toStdString();

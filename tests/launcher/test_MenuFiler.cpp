@@ -86,8 +86,10 @@ TEST(ReopenFiler, FileHoldsTheLimitTheCountAndThePairs)
     r.InsertItem("D:\\Projekter", "Projekter");
     r.InsertItem("C:\\Users\\kontor\\Music", "Musik");
     ASSERT_TRUE(r.GemReopenFiler().isEmpty());
-    EXPECT_EQ(mappe.laes("reopen.txt"),
-              QByteArray("10\r\n2\r\nMusik\r\nC:\\Users\\kontor\\Music\r\nProjekter\r\nD:\\Projekter\r\n"));
+    EXPECT_EQ(
+        mappe.laes("reopen.txt"),
+        QByteArray(
+            "10\r\n2\r\nMusik\r\nC:\\Users\\kontor\\Music\r\nProjekter\r\nD:\\Projekter\r\n"));
 
     TReopenFiler igen = mapper();
     igen.Itemfile = r.Itemfile;

@@ -25,9 +25,26 @@ TEST(Options, DefaultsWhenThereIsNoFile)
 
 TEST(Options, ACompleteFileRoundTripsLineForLine)
 {
-    const QStringList fil{"Aqua Light Slate", "Spil", "404", "430", "800", "400", "400",
-                          "200", "400", "480", "338", "200", "400", "557", "0", "10",
-                          "0", "1", "0", "C:\\Program Files (x86)"};
+    const QStringList fil{"Aqua Light Slate",
+                          "Spil",
+                          "404",
+                          "430",
+                          "800",
+                          "400",
+                          "400",
+                          "200",
+                          "400",
+                          "480",
+                          "338",
+                          "200",
+                          "400",
+                          "557",
+                          "0",
+                          "10",
+                          "0",
+                          "1",
+                          "0",
+                          "C:\\Program Files (x86)"};
     const Options o = Options::fraLinjer(fil, "x");
     EXPECT_EQ(o.gruppenavn, "Spil");
     EXPECT_EQ(o.visning, Options::Rapport);
