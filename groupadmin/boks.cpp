@@ -35,6 +35,18 @@ QListWidget* listeboks(const QString& navn, const QString& tilgaengeligt)
     return boks;
 }
 
+// A page with a list at the left and labelled fields at the right.
+QFormLayout* listeside(QWidget* side, const QString& navn, QWidget* liste)
+{
+    side->setObjectName(navn);
+    auto* felter = new QFormLayout;
+    felter->setRowWrapPolicy(QFormLayout::WrapAllRows);
+    auto* lag = new QHBoxLayout(side);
+    lag->addWidget(liste, 1);
+    lag->addLayout(felter, 1);
+    return felter;
+}
+
 void fyld(QListWidget* boks, const QStringList& linjer)
 {
     const QSignalBlocker blok(boks);
@@ -94,17 +106,12 @@ Tboksform::Tboksform(Tmainform& hub, QWidget* parent)
 QWidget* Tboksform::lavGruppeside()
 {
     auto* side = new QWidget;
-    side->setObjectName(QStringLiteral("side0"));
     gruppeBoks = listeboks(QStringLiteral("gruppeBoks"), QStringLiteral("Programgrupper"));
     gruppeBoks->setMinimumWidth(182);
     valgtGruppeEdit = felt(QStringLiteral("valgtGruppeEdit"), QStringLiteral("Valgt gruppe"));
     valgtGruppeEdit->setFocusPolicy(Qt::ClickFocus);
-    auto* hoejre = new QFormLayout;
-    hoejre->setRowWrapPolicy(QFormLayout::WrapAllRows);
-    hoejre->addRow(QStringLiteral("Valgt gruppe"), valgtGruppeEdit);
-    auto* lag = new QHBoxLayout(side);
-    lag->addWidget(gruppeBoks, 1);
-    lag->addLayout(hoejre, 1);
+    QFormLayout* felter = listeside(side, QStringLiteral("side0"), gruppeBoks);
+    felter->addRow(QStringLiteral("Valgt gruppe"), valgtGruppeEdit);
     return side;
 }
 
@@ -124,7 +131,6 @@ QWidget* Tboksform::lavIndfoerside()
 QWidget* Tboksform::lavRedigerside()
 {
     auto* side = new QWidget;
-    side->setObjectName(QStringLiteral("side2"));
     programBoks = new QTreeWidget;
     programBoks->setObjectName(QStringLiteral("programBoks"));
     programBoks->setAccessibleName(QStringLiteral("Elementer"));
@@ -138,14 +144,10 @@ QWidget* Tboksform::lavRedigerside()
     fraEdit->setFocusPolicy(Qt::ClickFocus);
     fraEdit->setText(QStringLiteral("0"));
     gNameEdit = felt(QStringLiteral("gNameEdit"), QStringLiteral("Gruppe navn"), true);
-    auto* hoejre = new QFormLayout;
-    hoejre->setRowWrapPolicy(QFormLayout::WrapAllRows);
-    hoejre->addRow(QStringLiteral("Ny tekst"), nytekstEdit);
-    hoejre->addRow(QStringLiteral("Nyt placering"), fraEdit);
-    hoejre->addRow(QStringLiteral("Gruppe navn"), gNameEdit);
-    auto* lag = new QHBoxLayout(side);
-    lag->addWidget(programBoks, 1);
-    lag->addLayout(hoejre, 1);
+    QFormLayout* felter = listeside(side, QStringLiteral("side2"), programBoks);
+    felter->addRow(QStringLiteral("Ny tekst"), nytekstEdit);
+    felter->addRow(QStringLiteral("Nyt placering"), fraEdit);
+    felter->addRow(QStringLiteral("Gruppe navn"), gNameEdit);
     return side;
 }
 

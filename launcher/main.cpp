@@ -39,7 +39,6 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     programBoks->setFlow(QListView::LeftToRight);
     programBoks->setWrapping(true);
     programBoks->setWordWrap(true);
-    programBoks->setUniformItemSizes(true);
     programBoks->setIconSize(QSize(32, 32));
     programBoks->setGridSize(QSize(84, 72));
     programBoks->setEditTriggers(QAbstractItemView::NoEditTriggers);

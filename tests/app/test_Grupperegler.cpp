@@ -20,6 +20,14 @@ protected:
         skrivOptions(aktiv);
         return start();
     }
+    // Moves program group `index` to storage on the storage tab, without saving.
+    Tboksform& tilLager(int index)
+    {
+        Tboksform& boks = *program->boksform;
+        boks.lagerBox->addItem(boks.Box->takeItem(index));
+        boks.listerModified = true;
+        return boks;
+    }
     QStringList panel(const Tmainform& main) const
     {
         QStringList ud;
@@ -198,9 +206,7 @@ TEST_F(Grupperegler, AFailedSaveKeepsTheChangeInMemoryAndTheOldFileWhole)
 TEST_F(Grupperegler, UnsavedStorageChangesAreSavedByTheFirstKeyInThePanel)
 {
     Tmainform& main = startMed({"A", "B"}, "A");
-    Tboksform& boks = *program->boksform;
-    boks.lagerBox->addItem(boks.Box->takeItem(1));
-    boks.listerModified = true;
+    Tboksform& boks = tilLager(1);
     main.programBoks->setCurrentRow(0);
     beskeder.setNextAnswer(true);
     QTest::keyClick(main.programBoks, Qt::Key_Delete);
@@ -219,9 +225,7 @@ TEST_F(Grupperegler, UnsavedStorageChangesAreSavedByTheFirstKeyInThePanel)
 TEST_F(Grupperegler, StoringTheActiveGroupEmptiesThePanel)
 {
     Tmainform& main = startMed({"A", "B"}, "A");
-    Tboksform& boks = *program->boksform;
-    boks.lagerBox->addItem(boks.Box->takeItem(0));
-    boks.listerModified = true;
+    tilLager(0);
     QTest::mouseClick(main.programBoks->viewport(), Qt::LeftButton);
     EXPECT_EQ(beskeder.beskeder, QStringList({"Aktuelle gruppe er sat på lager!"}));
     EXPECT_TRUE(main.grupper.gruppenavn.isEmpty());
@@ -233,9 +237,7 @@ TEST_F(Grupperegler, StoringTheActiveGroupEmptiesThePanel)
 TEST_F(Grupperegler, ThePopupMenuSavesPendingStorageChangesAndStillOpens)
 {
     Tmainform& main = startMed({"A", "B"}, "A");
-    Tboksform& boks = *program->boksform;
-    boks.lagerBox->addItem(boks.Box->takeItem(1));
-    boks.listerModified = true;
+    Tboksform& boks = tilLager(1);
     QTest::mousePress(main.programBoks->viewport(), Qt::RightButton);
     EXPECT_FALSE(boks.listerModified);
     EXPECT_EQ(laesBruger("lagergrupper.txt"), QStringList({"B"}));
