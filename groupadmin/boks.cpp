@@ -244,6 +244,12 @@ void Tboksform::tilfoejElement(const QString& tekst, const QIcon& ikon)
     item->setCheckState(0, Qt::Unchecked);
 }
 
+void Tboksform::visElementSti(const QString& sti)
+{
+    if (isVisible())
+        infoBar->showMessage(sti);
+}
+
 void Tboksform::elementSlettet()
 {
     nytekstEdit->clear();

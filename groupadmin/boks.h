@@ -25,6 +25,7 @@ public:
     void visSide(int side) override;
     void rydElementer(const QString& gruppenavn) override;
     void tilfoejElement(const QString& tekst, const QIcon& ikon) override;
+    void visElementSti(const QString& sti) override;
     void elementSlettet() override;
     bool gemVentendeLager() override;
 

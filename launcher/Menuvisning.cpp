@@ -80,6 +80,7 @@ QWidget* Tmainform::lavTopPanel()
     dropDown->setObjectName(QStringLiteral("dropDown"));
     // The menu is shared; the group is the button last pressed or focused.
     connect(dropDown, &QMenu::aboutToShow, this, [this] { buttonClick(m_dropTag); });
+    connect(dropDown, &QMenu::triggered, this, &Tmainform::menuClick);
 
     auto* lag = new QHBoxLayout(topPanel);
     lag->setContentsMargins(0, 0, 0, 0);

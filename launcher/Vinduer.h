@@ -25,6 +25,8 @@ public:
     // Empties the element list and writes the active group's name into its fields.
     virtual void rydElementer(const QString& gruppenavn) = 0;
     virtual void tilfoejElement(const QString& tekst, const QIcon& ikon) = 0;
+    // Shows an element's full file name in the status bar while the window is shown.
+    virtual void visElementSti(const QString& sti) = 0;
     // After the main window deleted an element.
     virtual void elementSlettet() = 0;
     // Saves the storage tab when it holds unsaved changes; true when it did.

@@ -5,6 +5,7 @@
 #include "Linjefil.h"
 #include "OmProgrammet.h"
 #include "Platform.h"
+#include "Starter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,6 +45,7 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     programBoks->setEditTriggers(QAbstractItemView::NoEditTriggers);
     programBoks->setContextMenuPolicy(Qt::PreventContextMenu);
     programBoks->installEventFilter(this);
+    connect(programBoks, &QListWidget::itemSelectionChanged, this, &Tmainform::opdaterAktioner);
     programBoks->viewport()->installEventFilter(this);
     visninger = new QStackedWidget(this);
     visninger->addWidget(programBoks);
@@ -65,9 +67,12 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     opdaterAktioner();
 }
 
+Tmainform::~Tmainform() = default;
+
 void Tmainform::setVinduer(const Vinduer& vinduer)
 {
     m_vinduer = vinduer;
+    m_starter = std::make_unique<Starter>(m_platform, *vinduer.beskeder);
 }
 
 void Tmainform::HentOptions()
@@ -133,6 +138,13 @@ void Tmainform::setVisible(bool visible)
     QMainWindow::setVisible(visible);
 }
 
+void Tmainform::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // A keyboard user can start the first element with Home and Enter.
+    programBoks->setFocus();
+}
+
 void Tmainform::FormShow()
 {
     MusNede = false;
@@ -149,7 +161,6 @@ void Tmainform::FormActivate()
     if (!m_opstart)
         return;
     m_opstart = false;
-    programBoks->setFocus();
     if (grupper.gruppenavn.isEmpty()) {
         grupper.filnavn.clear();
         opts.menuVis = false;

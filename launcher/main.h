@@ -9,11 +9,13 @@
 #include <QIcon>
 #include <QList>
 #include <QMainWindow>
+#include <memory>
 
 class Platform;
 class QAction;
 class QListWidget;
 class QMenu;
+class Starter;
 class QScrollArea;
 class QStackedWidget;
 
@@ -24,6 +26,7 @@ class Tmainform : public QMainWindow
     Q_OBJECT
 public:
     explicit Tmainform(Platform& platform, QWidget* parent = nullptr);
+    ~Tmainform() override;
 
     // The other windows, made after this one; set once before the loop runs.
     void setVinduer(const Vinduer& vinduer);
@@ -46,6 +49,8 @@ public:
     void AfremExecute();
     void AtilbageExecute();
     void HelpInfo(const QString& S);
+    void runApplets(const QString& aFilename);
+    void ErrorInfo(unsigned Nr);
 
     // Saves a list, telling the user in Danish when the file could not be written.
     bool gemListe(const QString& filnavn, const QStringList& linjer);
@@ -83,10 +88,12 @@ public:
     QAction* aLager = nullptr;
     QAction* Atilbage = nullptr;
     QAction* Afrem = nullptr;
+    QAction* aGo = nullptr;
     QAction* mLuk = nullptr;
 
 protected:
     void setVisible(bool visible) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -99,6 +106,9 @@ private:
     void lavAktioner();
     void lavPopupMenu();
     QAction* aktion(const QString& caption, const QString& hint, const QKeySequence& genvej = {});
+    void programBoksClick();
+    void programBoksDblClick();
+    void menuClick(QAction* punkt);
     void programBoksKeyUp(int tast);
     void programBoksMouseDown(const QPoint& sted);
     void programBoksMouseUp(const QPoint& sted);
@@ -109,6 +119,7 @@ private:
     // One shared icon: asking the style for each element makes a new icon engine every time.
     QIcon m_filIkon;
     Vinduer m_vinduer;
+    std::unique_ptr<Starter> m_starter;
     QStackedWidget* visninger = nullptr;
     QWidget* m_gruppeknapper = nullptr;
     bool m_opstart = true;

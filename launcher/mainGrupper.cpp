@@ -6,10 +6,8 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QStyle>
 
 void Tmainform::LoadProgramBoks(bool beggeBokse)
@@ -99,6 +97,7 @@ void Tmainform::opdaterAktioner()
     const bool flere = grupper.gruppeliste.size() > 1;
     Afrem->setEnabled(flere);
     Atilbage->setEnabled(flere);
+    aGo->setEnabled(!programBoks->selectedItems().isEmpty());
 }
 
 QAction* Tmainform::aktion(const QString& caption, const QString& hint, const QKeySequence& genvej)
@@ -146,6 +145,10 @@ void Tmainform::lavAktioner()
     Afrem = aktion(QStringLiteral("Næste gruppe"), QStringLiteral("Næste programgruppe: Ctrl+N"),
                    QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(Afrem, &QAction::triggered, this, &Tmainform::AfremExecute);
+    aGo = aktion(QStringLiteral("Aktiver valgte element"),
+                 QStringLiteral("Aktiver valgte element: F9 | Ctrl+A"));
+    aGo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_A), QKeySequence(Qt::Key_F9)});
+    connect(aGo, &QAction::triggered, this, &Tmainform::programBoksDblClick);
     mLuk = aktion(QStringLiteral("Luk Tavlum"), {}, QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(mLuk, &QAction::triggered, this, &QWidget::close);
 }
@@ -165,74 +168,7 @@ void Tmainform::lavPopupMenu()
     PopupMenu->addAction(Atilbage);
     PopupMenu->addAction(Afrem);
     PopupMenu->addSeparator();
+    PopupMenu->addAction(aGo);
+    PopupMenu->addSeparator();
     PopupMenu->addAction(mLuk);
-}
-
-bool Tmainform::eventFilter(QObject* watched, QEvent* event)
-{
-    if (const QVariant tag = watched->property("tag"); tag.isValid()) {
-        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusIn)
-            m_dropTag = tag.toInt();
-        return QMainWindow::eventFilter(watched, event);
-    }
-    if (watched != programBoks && watched != programBoks->viewport())
-        return QMainWindow::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-            // Pending storage changes are saved, and the menu opens all the same.
-            m_vinduer.boks->gemVentendeLager();
-            opdaterAktioner();
-            PopupMenu->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
-            return true;
-        }
-        if (m_vinduer.boks->gemVentendeLager())
-            return true;
-        programBoksMouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
-        break;
-    case QEvent::MouseButtonRelease:
-        programBoksMouseUp(static_cast<QMouseEvent*>(event)->position().toPoint());
-        break;
-    case QEvent::MouseButtonDblClick:
-        if (m_vinduer.boks->gemVentendeLager())
-            return true;
-        break;
-    case QEvent::KeyRelease:
-        programBoksKeyUp(static_cast<QKeyEvent*>(event)->key());
-        break;
-    default:
-        break;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void Tmainform::programBoksKeyUp(int tast)
-{
-    if (m_vinduer.boks->gemVentendeLager())
-        return;
-    if (tast == Qt::Key_Delete)
-        deleteItem();
-}
-
-void Tmainform::programBoksMouseDown(const QPoint& sted)
-{
-    // The press has not yet moved the selection; the item under the pointer is the one dragged.
-    fraI = programBoks->indexAt(sted).row();
-    if (fraI >= 0) {
-        programBoks->viewport()->setCursor(Qt::DragMoveCursor);
-        MusNede = true;
-    }
-}
-
-void Tmainform::programBoksMouseUp(const QPoint& sted)
-{
-    if (MusNede && fraI >= 0) {
-        MusNede = false;
-        tilI = programBoks->indexAt(sted).row();
-        if (tilI >= 0)
-            m_vinduer.boks->MoveProgram(fraI, tilI);
-        fraI = -1;
-        tilI = -1;
-    }
-    programBoks->viewport()->setCursor(Qt::PointingHandCursor);
 }

@@ -20,6 +20,18 @@ public:
     // Where the open dialogs start when the user has chosen nothing yet.
     virtual std::string programsFolder() const = 0;
 
+    // The shell's verbs "open" and "edit" on a file, started without waiting.
+    // The file "cmd" with parameters "/K " + a script name runs that script from
+    // the current folder in a console that stays open. A result above 32 is
+    // success; 32 or less is a Windows shell error number (2 missing file,
+    // 3 missing folder, 5 no permission, 31 no associated program).
+    virtual int shellExecute(const std::string& verb, const std::string& file,
+                             const std::string& parameters, const std::string& folder) = 0;
+
+    // The process's current folder, which a launch with no folder of its own starts in.
+    virtual std::string currentFolder() const = 0;
+    virtual bool setCurrentFolder(const std::string& folder) = 0;
+
     // The backend of the operating system the program was built for.
     static std::unique_ptr<Platform> createNative();
 };

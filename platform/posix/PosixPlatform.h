@@ -8,4 +8,8 @@ public:
     std::string userName() const override;
     std::string baseFolder() const override;
     std::string programsFolder() const override;
+    int shellExecute(const std::string& verb, const std::string& file,
+                     const std::string& parameters, const std::string& folder) override;
+    std::string currentFolder() const override;
+    bool setCurrentFolder(const std::string& folder) override;
 };

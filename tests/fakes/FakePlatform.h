@@ -2,6 +2,8 @@
 
 #include "Platform.h"
 
+#include <vector>
+
 // A platform whose answers a test sets.
 class FakePlatform : public Platform
 {
@@ -12,6 +14,27 @@ public:
     std::string baseFolder() const override { return base; }
     std::string programsFolder() const override { return programs; }
 
+    struct Kald
+    {
+        std::string verb, file, parameters, folder, current;
+        bool operator==(const Kald&) const = default;
+    };
+    int shellExecute(const std::string& verb, const std::string& file,
+                     const std::string& parameters, const std::string& folder) override
+    {
+        kald.push_back({verb, file, parameters, folder, current});
+        return shellSvar;
+    }
+    std::string currentFolder() const override { return current; }
+    bool setCurrentFolder(const std::string& folder) override
+    {
+        current = folder;
+        return true;
+    }
+
+    std::vector<Kald> kald;
+    int shellSvar = 42;
+    std::string current = "/";
     std::string user = "kontor";
     std::string base;
     std::string programs = "/usr/share/applications";

@@ -1,0 +1,133 @@
+// The main window's panel: clicks, keys and drags on the elements, and launching them.
+#include "main.h"
+
+#include "Starter.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
+
+bool Tmainform::eventFilter(QObject* watched, QEvent* event)
+{
+    if (const QVariant tag = watched->property("tag"); tag.isValid()) {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusIn)
+            m_dropTag = tag.toInt();
+        return QMainWindow::eventFilter(watched, event);
+    }
+    if (watched != programBoks && watched != programBoks->viewport())
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+            // Pending storage changes are saved, and the menu opens all the same.
+            m_vinduer.boks->gemVentendeLager();
+            opdaterAktioner();
+            PopupMenu->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+            return true;
+        }
+        if (m_vinduer.boks->gemVentendeLager())
+            return true;
+        programBoksMouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
+        break;
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            programBoksMouseUp(static_cast<QMouseEvent*>(event)->position().toPoint());
+            // After the view has moved its selection to the clicked item.
+            QTimer::singleShot(0, this, &Tmainform::programBoksClick);
+        }
+        break;
+    case QEvent::MouseButtonDblClick:
+        programBoksDblClick();
+        return true;
+    case QEvent::KeyPress:
+        if (const int tast = static_cast<QKeyEvent*>(event)->key();
+            tast == Qt::Key_Return || tast == Qt::Key_Enter) {
+            programBoksDblClick();
+            return true;
+        }
+        break;
+    case QEvent::KeyRelease:
+        programBoksKeyUp(static_cast<QKeyEvent*>(event)->key());
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Tmainform::programBoksKeyUp(int tast)
+{
+    if (m_vinduer.boks->gemVentendeLager())
+        return;
+    if (tast == Qt::Key_Delete)
+        deleteItem();
+}
+
+void Tmainform::programBoksMouseDown(const QPoint& sted)
+{
+    // The press has not yet moved the selection; the item under the pointer is the one dragged.
+    fraI = programBoks->indexAt(sted).row();
+    if (fraI >= 0) {
+        programBoks->viewport()->setCursor(Qt::DragMoveCursor);
+        MusNede = true;
+    }
+}
+
+void Tmainform::programBoksMouseUp(const QPoint& sted)
+{
+    if (MusNede && fraI >= 0) {
+        MusNede = false;
+        tilI = programBoks->indexAt(sted).row();
+        if (tilI >= 0)
+            m_vinduer.boks->MoveProgram(fraI, tilI);
+        fraI = -1;
+        tilI = -1;
+    }
+    programBoks->viewport()->setCursor(Qt::PointingHandCursor);
+}
+
+void Tmainform::programBoksClick()
+{
+    if (m_vinduer.boks->gemVentendeLager())
+        return;
+    const QListWidgetItem* valgt = programBoks->currentItem();
+    clickIndex = valgt && valgt->isSelected() ? programBoks->row(valgt) : -1;
+    if (clickIndex >= 0 && clickIndex < grupper.programliste.size())
+        m_vinduer.boks->visElementSti(grupper.programliste.at(clickIndex));
+    opdaterAktioner();
+}
+
+void Tmainform::programBoksDblClick()
+{
+    if (m_vinduer.boks->gemVentendeLager())
+        return;
+    const QListWidgetItem* valgt = programBoks->currentItem();
+    if (valgt && valgt->isSelected()) {
+        const int i = programBoks->row(valgt);
+        if (i < grupper.programliste.size())
+            m_starter->executeProg(grupper.programliste.at(i));
+    }
+    // Nothing stays selected, so F9 does nothing until the user selects again.
+    programBoks->clearSelection();
+    opdaterAktioner();
+}
+
+void Tmainform::menuClick(QAction* punkt)
+{
+    const int i = punkt->data().toInt();
+    if (i >= 0 && i < grupper.programliste.size())
+        m_starter->executeProg(grupper.programliste.at(i));
+}
+
+void Tmainform::runApplets(const QString& aFilename)
+{
+    m_starter->runApplets(m_mapper.appletsDir, aFilename);
+}
+
+void Tmainform::ErrorInfo(unsigned Nr)
+{
+    m_starter->ErrorInfo(Nr);
+}

@@ -1,0 +1,118 @@
+#include "Testmappe.h"
+#include "posix/DesktopEntry.h"
+#include "posix/PosixPlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A home of its own and no system-wide programs, so that every association is the test's.
+class PosixShell : public ::testing::Test
+{
+protected:
+    PosixShell()
+        : gammelHome(qgetenv("HOME")), gamleData(qgetenv("XDG_DATA_DIRS")),
+          gammelConfig(qgetenv("XDG_CONFIG_DIRS"))
+    {
+        qputenv("HOME", mappe.sti("hjem").toLocal8Bit());
+        qputenv("XDG_DATA_DIRS", mappe.sti("system").toLocal8Bit());
+        qputenv("XDG_CONFIG_DIRS", mappe.sti("system-config").toLocal8Bit());
+        // The MIME database is found through the same folders; keep the system's.
+        QDir().mkpath(mappe.sti("system"));
+        QFile::link("/usr/share/mime", mappe.sti("system/mime"));
+    }
+    ~PosixShell() override
+    {
+        qputenv("HOME", gammelHome);
+        qputenv("XDG_DATA_DIRS", gamleData);
+        qputenv("XDG_CONFIG_DIRS", gammelConfig);
+    }
+    QString program(const QString& navn, const QString& exec)
+    {
+        const QString d = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
+        QDir().mkpath(d);
+        QFile f(d + "/" + navn);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(("[Desktop Entry]\nType=Application\nName=Test\nExec=" + exec + "\n").toUtf8());
+        return f.fileName();
+    }
+    void standard(const QString& mime, const QString& id)
+    {
+        const QString d = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        QDir().mkpath(d);
+        QFile f(d + "/mimeapps.list");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Append));
+        f.write(("[Default Applications]\n" + mime + "=" + id + ";\n").toUtf8());
+    }
+    static bool venterPaa(const QString& fil)
+    {
+        return QTest::qWaitFor([&] { return QFile::exists(fil); }, 5000);
+    }
+
+    Testmappe mappe;
+    PosixPlatform platform;
+    QByteArray gammelHome, gamleData, gammelConfig;
+};
+
+} // namespace
+
+TEST_F(PosixShell, AnExecutableScriptRunsInItsOwnFolder)
+{
+    const QString script = mappe.skriv("bin/mærke.sh", "#!/bin/sh\npwd > sted\n");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_GT(platform.shellExecute("open", script.toStdString(), "", ""), 32);
+    ASSERT_TRUE(venterPaa(mappe.sti("bin/sted")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !mappe.laes("bin/sted").isEmpty(); }, 5000));
+    EXPECT_EQ(mappe.laes("bin/sted").trimmed(), QDir(mappe.sti("bin")).canonicalPath().toUtf8());
+}
+
+TEST_F(PosixShell, MissingFilesFoldersAndUnreadableFilesGiveWindowsNumbers)
+{
+    EXPECT_EQ(platform.shellExecute("open", mappe.sti("mangler.txt").toStdString(), "", ""), 2);
+    EXPECT_EQ(platform.shellExecute("open", mappe.sti("ingen/mappe/x.txt").toStdString(), "", ""),
+              3);
+    EXPECT_EQ(platform.shellExecute("open", "cmd", "/K mangler.bat", mappe.sti("").toStdString()),
+              2);
+}
+
+TEST_F(PosixShell, AFileTypeWithoutAnyProgramGives31)
+{
+    const QString fil = mappe.skriv("dok/noter.txt", "hej");
+    EXPECT_EQ(platform.shellExecute("open", fil.toStdString(), "", ""), 31);
+    EXPECT_EQ(platform.shellExecute("edit", fil.toStdString(), "", ""), 31);
+}
+
+TEST_F(PosixShell, OtherFilesOpenInTheDefaultProgramOfTheirType)
+{
+    const QString maerke = mappe.sti("åbnet");
+    program("tavlum-test.desktop", "cp %f \"" + maerke + "\"");
+    standard("text/plain", "tavlum-test.desktop");
+    const QString fil = mappe.skriv("dok/noter med mellemrum.txt", "indhold");
+    EXPECT_GT(platform.shellExecute("open", fil.toStdString(), "", ""), 32);
+    ASSERT_TRUE(venterPaa(maerke));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return mappe.laes("åbnet") == "indhold"; }, 5000));
+}
+
+TEST_F(PosixShell, ADesktopEntryIsLaunchedAsItSays)
+{
+    const QString maerke = mappe.sti("startet");
+    const QString entry = program("starter.desktop", "touch \"" + maerke + "\" %U");
+    EXPECT_GT(platform.shellExecute("open", entry.toStdString(), "", ""), 32);
+    EXPECT_TRUE(venterPaa(maerke));
+}
+
+TEST(DesktopEntry, ExecIsSplitByItsQuotingRules)
+{
+    EXPECT_EQ(DesktopEntry::split(R"(vlc --started-from-file %U)"),
+              QStringList({"vlc", "--started-from-file", "%U"}));
+    EXPECT_EQ(DesktopEntry::split(R"("/opt/Mit Program/run" "a \"b\"" x)"),
+              QStringList({"/opt/Mit Program/run", "a \"b\"", "x"}));
+    EXPECT_EQ(DesktopEntry::medFil({"gimp", "%f", "%i", "--x=%c"}, "/b/c d.png"),
+              QStringList({"gimp", "/b/c d.png", "--x="}));
+    EXPECT_EQ(DesktopEntry::medFil({"gedit"}, "/a.txt"), QStringList({"gedit", "/a.txt"}));
+    EXPECT_EQ(DesktopEntry::medFil({"app", "100%%"}, ""), QStringList({"app", "100%"}));
+}
