@@ -116,3 +116,26 @@ TEST(DesktopEntry, ExecIsSplitByItsQuotingRules)
     EXPECT_EQ(DesktopEntry::medFil({"gedit"}, "/a.txt"), QStringList({"gedit", "/a.txt"}));
     EXPECT_EQ(DesktopEntry::medFil({"app", "100%%"}, ""), QStringList({"app", "100%"}));
 }
+
+TEST_F(PosixShell, ABatchScriptRunsInATerminalFromTheCurrentFolderAsOneArgument)
+{
+    // A stand-in terminal that records how it was asked to run the script.
+    const QString log = mappe.sti("terminal.log");
+    const QString terminal = mappe.skriv(
+        "bin/x-terminal-emulator", ("#!/bin/sh\npwd > '" + log +
+                                    "'\nfor a in \"$@\"; do echo \"[$a]\" >> '" + log + "'; done\n")
+                                       .toUtf8());
+    QFile::setPermissions(terminal, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray gammelPath = qgetenv("PATH");
+    qputenv("PATH", mappe.sti("bin").toLocal8Bit() + ":" + gammelPath);
+    mappe.skriv("spil/mit spil.sh", "echo hej\n");
+    const int svar =
+        platform.shellExecute("open", "cmd", "/K mit spil.sh", mappe.sti("spil").toStdString());
+    qputenv("PATH", gammelPath);
+    EXPECT_GT(svar, 32);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return mappe.laes("terminal.log").count('\n') >= 8; }, 5000));
+    const QStringList linjer = QString::fromUtf8(mappe.laes("terminal.log")).split('\n');
+    EXPECT_EQ(linjer[0], QDir(mappe.sti("spil")).canonicalPath());
+    EXPECT_EQ(linjer[1], "[-e]");
+    EXPECT_EQ(linjer[7], "[" + mappe.sti("spil/mit spil.sh") + "]");
+}
