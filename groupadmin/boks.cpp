@@ -124,6 +124,11 @@ QWidget* Tboksform::lavIndfoerside()
     lag->setRowWrapPolicy(QFormLayout::WrapAllRows);
     lag->addRow(new QLabel(
         QStringLiteral("Elementer kan også droppes direkte fra Stifinder på hovedprogrammet")));
+    Image = new QLabel;
+    Image->setObjectName(QStringLiteral("Image"));
+    Image->setFixedSize(32, 32);
+    Image->setScaledContents(true);
+    lag->addRow(Image);
     lag->addRow(QStringLiteral("Gruppe navn"), gruppeEdit);
     return side;
 }
@@ -248,6 +253,11 @@ void Tboksform::visElementSti(const QString& sti)
 {
     if (isVisible())
         infoBar->showMessage(sti);
+}
+
+void Tboksform::visIkon(const QIcon& ikon)
+{
+    Image->setPixmap(ikon.pixmap(32, 32));
 }
 
 void Tboksform::elementSlettet()

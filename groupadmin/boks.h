@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QStatusBar;
@@ -26,6 +27,7 @@ public:
     void rydElementer(const QString& gruppenavn) override;
     void tilfoejElement(const QString& tekst, const QIcon& ikon) override;
     void visElementSti(const QString& sti) override;
+    void visIkon(const QIcon& ikon) override;
     void elementSlettet() override;
     bool gemVentendeLager() override;
 
@@ -37,6 +39,7 @@ public:
     QListWidget* gruppeBoks = nullptr;
     QLineEdit* valgtGruppeEdit = nullptr;
     QLineEdit* gruppeEdit = nullptr;
+    QLabel* Image = nullptr;
     QTreeWidget* programBoks = nullptr;
     QLineEdit* nytekstEdit = nullptr;
     QLineEdit* fraEdit = nullptr;

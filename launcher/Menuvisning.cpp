@@ -164,7 +164,7 @@ void Tmainform::buttonClick(int tag)
     dropDown->clear();
     m_vinduer.boks->SkiftGruppe(tag);
     for (qsizetype i = 0; i < grupper.tekstliste.size(); ++i) {
-        QAction* punkt = dropDown->addAction(ikonliste.value(i), grupper.tekstliste.at(i));
+        QAction* punkt = dropDown->addAction(miniikonliste.value(i), grupper.tekstliste.at(i));
         punkt->setData(static_cast<int>(i));
     }
 }

@@ -27,6 +27,8 @@ public:
     virtual void tilfoejElement(const QString& tekst, const QIcon& ikon) = 0;
     // Shows an element's full file name in the status bar while the window is shown.
     virtual void visElementSti(const QString& sti) = 0;
+    // Shows a chosen file's icon on the page that puts elements in.
+    virtual void visIkon(const QIcon& ikon) = 0;
     // After the main window deleted an element.
     virtual void elementSlettet() = 0;
     // Saves the storage tab when it holds unsaved changes; true when it did.

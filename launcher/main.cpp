@@ -2,6 +2,7 @@
 
 #include "Beskeder.h"
 #include "Design.h"
+#include "Ikonvalg.h"
 #include "Linjefil.h"
 #include "OmProgrammet.h"
 #include "Platform.h"
@@ -28,7 +29,7 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     DataMapper::kopierDatasaet(DataMapper::installeretDatasaet(), m_mapper.base);
 
-    m_filIkon = style()->standardIcon(QStyle::SP_FileIcon);
+    m_ikonvalg = std::make_unique<Ikonvalg>(platform, m_mapper.ikonDir);
     programBoks = new QListWidget(this);
     programBoks->setObjectName(QStringLiteral("programBoks"));
     programBoks->setAccessibleName(QStringLiteral("Elementer"));
@@ -171,9 +172,13 @@ void Tmainform::FormActivate()
     grupper.filnavn = makeFilnavn();
     grupper.tekstnavn = makeTekstnavn();
     if (grupper.hentAktiv()) {
-        LoadProgramBoks(false);
-        m_vinduer.boks->SkiftGruppe(
-            static_cast<int>(grupper.gruppeliste.indexOf(grupper.gruppenavn)));
+        // Switching to a listed group reads and fills everything again, so the
+        // panel is built once, and a file without an icon is reported once.
+        const int index = static_cast<int>(grupper.gruppeliste.indexOf(grupper.gruppenavn));
+        if (index >= 0)
+            m_vinduer.boks->SkiftGruppe(index);
+        else
+            LoadProgramBoks(false);
     } else {
         m_vinduer.boks->visSide(1);
         beskeder().besked(QStringLiteral("Der er ikke indført elementer i gruppen ") +

@@ -16,6 +16,7 @@ class QAction;
 class QListWidget;
 class QMenu;
 class Starter;
+class Ikonvalg;
 class QScrollArea;
 class QStackedWidget;
 
@@ -72,7 +73,11 @@ public:
     QScrollArea* ButBox = nullptr;
     QMenu* dropDown = nullptr;
     QMenu* PopupMenu = nullptr;
+    // The element icons, 32 by 32 in the panel and 16 by 16 in the menu view's menus.
     QList<QIcon> ikonliste;
+    QList<QIcon> miniikonliste;
+    void PutInIkonliste(const QString& FNavn, bool inImage, bool indsertInList);
+    QString makeIconFilnavn(const QString& str) const;
     int clickIndex = -1;
     bool MusNede = false;
     int fraI = -1;
@@ -112,12 +117,10 @@ private:
     void programBoksKeyUp(int tast);
     void programBoksMouseDown(const QPoint& sted);
     void programBoksMouseUp(const QPoint& sted);
-    QIcon elementIkon(const QString& fName) const;
 
     Platform& m_platform;
     DataMapper m_mapper;
-    // One shared icon: asking the style for each element makes a new icon engine every time.
-    QIcon m_filIkon;
+    std::unique_ptr<Ikonvalg> m_ikonvalg;
     Vinduer m_vinduer;
     std::unique_ptr<Starter> m_starter;
     QStackedWidget* visninger = nullptr;

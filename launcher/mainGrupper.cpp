@@ -2,6 +2,7 @@
 #include "main.h"
 
 #include "Beskeder.h"
+#include "Ikonvalg.h"
 #include "OmProgrammet.h"
 
 #include <QAction>
@@ -16,10 +17,11 @@ void Tmainform::LoadProgramBoks(bool beggeBokse)
     programBoks->setUpdatesEnabled(false);
     programBoks->clear();
     ikonliste.clear();
+    miniikonliste.clear();
     if (beggeBokse)
         m_vinduer.boks->rydElementer(grupper.gruppenavn);
     for (qsizetype i = 0; i < grupper.programliste.size(); ++i) {
-        ikonliste.append(elementIkon(grupper.programliste.at(i)));
+        PutInIkonliste(grupper.programliste.at(i), false, true);
         InsertInProgramBokse(grupper.tekstliste.at(i), beggeBokse);
     }
     programBoks->setUpdatesEnabled(true);
@@ -35,9 +37,28 @@ void Tmainform::InsertInProgramBokse(const QString& Tekst, bool beggeBokse)
         m_vinduer.boks->tilfoejElement(Tekst, ikon);
 }
 
-QIcon Tmainform::elementIkon(const QString&) const
+QString Tmainform::makeIconFilnavn(const QString& str) const
 {
-    return m_filIkon;
+    return m_ikonvalg->makeIconFilnavn(str);
+}
+
+void Tmainform::PutInIkonliste(const QString& FNavn, bool inImage, bool indsertInList)
+{
+    const Ikonvalg::Resultat r = m_ikonvalg->lav(FNavn);
+    if (r.udfald == Ikonvalg::Udfald::Ingen)
+        return;
+    if (r.udfald == Ikonvalg::Udfald::IkkeKoerbar) {
+        beskeder().besked(QStringLiteral("Det er ikke en kørbar fil!"));
+        return;
+    }
+    // A program without an icon of its own gets the "ukendt" icon.
+    const QIcon ikon = r.ikon.isNull() ? m_ikonvalg->ukendt() : r.ikon;
+    if (indsertInList) {
+        ikonliste.append(ikon);
+        miniikonliste.append(ikon);
+    }
+    if (inImage)
+        m_vinduer.boks->visIkon(ikon);
 }
 
 void Tmainform::insertItem(const QString& fName, QString Tekst, bool beggeBokse)
@@ -54,7 +75,7 @@ void Tmainform::insertItem(const QString& fName, QString Tekst, bool beggeBokse)
     }
     if (Tekst.isEmpty())
         Tekst = Grupper::standardTekst(fName);
-    ikonliste.append(elementIkon(fName));
+    PutInIkonliste(fName, true, true);
     InsertInProgramBokse(Tekst, beggeBokse);
     grupper.tilfoej(fName, Tekst);
     gemAktivGruppe();

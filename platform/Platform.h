@@ -28,6 +28,20 @@ public:
     virtual int shellExecute(const std::string& verb, const std::string& file,
                              const std::string& parameters, const std::string& folder) = 0;
 
+    // The first icon stored in a file, as the shell finds it.
+    struct FileIcon
+    {
+        enum Kind {
+            None = 0,        // a program or icon file without an icon
+            NotAProgram = 1, // neither a program, a library nor an icon file
+            Picture,         // `name` is an image file to load
+            ThemeName,       // `name` is an icon theme's name for the picture
+        };
+        Kind kind = None;
+        std::string name;
+    };
+    virtual FileIcon firstIcon(const std::string& file) const = 0;
+
     // The process's current folder, which a launch with no folder of its own starts in.
     virtual std::string currentFolder() const = 0;
     virtual bool setCurrentFolder(const std::string& folder) = 0;

@@ -79,6 +79,8 @@ Entry laes(const QString& filnavn)
             e.exec = split(vaerdi);
         else if (noegle == QLatin1String("Path"))
             e.path = vaerdi;
+        else if (noegle == QLatin1String("Icon"))
+            e.icon = vaerdi;
         else if (noegle == QLatin1String("Terminal"))
             e.terminal = vaerdi == QLatin1String("true");
     }

@@ -10,6 +10,7 @@ struct Entry
 {
     QStringList exec; // the program and its arguments, field codes still in place
     QString path;     // the folder to start in; empty: the caller's
+    QString icon;     // a theme's icon name or an image file
     bool terminal = false;
     bool valid = false;
 };

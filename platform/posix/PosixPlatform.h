@@ -10,6 +10,7 @@ public:
     std::string programsFolder() const override;
     int shellExecute(const std::string& verb, const std::string& file,
                      const std::string& parameters, const std::string& folder) override;
+    FileIcon firstIcon(const std::string& file) const override;
     std::string currentFolder() const override;
     bool setCurrentFolder(const std::string& folder) override;
 };

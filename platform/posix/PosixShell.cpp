@@ -129,3 +129,20 @@ bool PosixPlatform::setCurrentFolder(const std::string& folder)
 {
     return QDir::setCurrent(QString::fromStdString(folder));
 }
+
+Platform::FileIcon PosixPlatform::firstIcon(const std::string& file) const
+{
+    const QFileInfo info(QString::fromStdString(file));
+    const QString ext = info.suffix().toLower();
+    if (ext == QLatin1String("ico"))
+        return {FileIcon::Picture, file};
+    if (ext == QLatin1String("desktop")) {
+        const QString ikon = DesktopEntry::laes(info.absoluteFilePath()).icon;
+        if (ikon.isEmpty())
+            return {FileIcon::None, {}};
+        return {ikon.contains(u'/') ? FileIcon::Picture : FileIcon::ThemeName, ikon.toStdString()};
+    }
+    if (info.isFile() && info.isExecutable())
+        return {FileIcon::None, {}};
+    return {FileIcon::NotAProgram, {}};
+}

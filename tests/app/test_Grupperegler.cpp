@@ -194,7 +194,7 @@ TEST_F(Grupperegler, AFailedSaveKeepsTheChangeInMemoryAndTheOldFileWhole)
     // A folder in the way of the temporary file's rename makes the replace fail, also for root.
     QFile::remove(bruger("Filer/Spiltekst.txt"));
     QDir().mkpath(bruger("Filer/Spiltekst.txt/fast"));
-    main.insertItem(mappe.skriv("ny.exe", "x"), "Ny", true);
+    main.insertItem(mappe.skriv("ny.txt", "x"), "Ny", true);
     ASSERT_EQ(beskeder.beskeder.size(), 1);
     EXPECT_TRUE(beskeder.beskeder.first().contains("kunne ikke gemmes"));
     EXPECT_EQ(main.grupper.tekstliste.last(), "Ny");

@@ -110,3 +110,24 @@ TEST_F(Start, AVanishedElementIsReportedAndStaysInTheGroup)
     EXPECT_EQ(beskeder.beskeder, QStringList({"Filen blev ikke fundet!"}));
     EXPECT_EQ(main.programBoks->count(), 3);
 }
+
+TEST_F(Start, AnElementWithoutAnIconShowsTheOneBeforeIt)
+{
+    skrivBruger("programgrupper.txt", {"Blandet"});
+    const QString a = mappe.skriv("e/a.txt", "x");
+    const QString b = mappe.skriv("e/b.fremmed", "x");
+    const QString c = mappe.skriv("e/c.mp3", "x");
+    skrivBruger("Filer/Blandet.txt", {a, b, c});
+    skrivBruger("Filer/Blandettekst.txt", {"a", "b", "c"});
+    skrivOptions("Blandet");
+    Tmainform& main = start();
+    EXPECT_EQ(beskeder.beskeder, QStringList({"Det er ikke en kørbar fil!"}));
+    ASSERT_EQ(main.programBoks->count(), 3);
+    EXPECT_EQ(main.ikonliste.size(), 2);
+    EXPECT_EQ(main.miniikonliste.size(), 2);
+    const auto billede = [&](int i) {
+        return main.programBoks->item(i)->icon().pixmap(32).toImage();
+    };
+    EXPECT_EQ(billede(1), billede(0));
+    EXPECT_NE(billede(2), billede(0));
+}

@@ -2,6 +2,7 @@
 
 #include "Platform.h"
 
+#include <map>
 #include <vector>
 
 // A platform whose answers a test sets.
@@ -25,6 +26,11 @@ public:
         kald.push_back({verb, file, parameters, folder, current});
         return shellSvar;
     }
+    FileIcon firstIcon(const std::string& file) const override
+    {
+        const auto it = ikoner.find(file);
+        return it == ikoner.end() ? FileIcon{FileIcon::NotAProgram, {}} : it->second;
+    }
     std::string currentFolder() const override { return current; }
     bool setCurrentFolder(const std::string& folder) override
     {
@@ -33,6 +39,7 @@ public:
     }
 
     std::vector<Kald> kald;
+    std::map<std::string, FileIcon> ikoner;
     int shellSvar = 42;
     std::string current = "/";
     std::string user = "kontor";

@@ -139,3 +139,23 @@ TEST_F(PosixShell, ABatchScriptRunsInATerminalFromTheCurrentFolderAsOneArgument)
     EXPECT_EQ(linjer[1], "[-e]");
     EXPECT_EQ(linjer[7], "[" + mappe.sti("spil/mit spil.sh") + "]");
 }
+
+TEST_F(PosixShell, FirstIconOfAFileByItsKind)
+{
+    const QString entry = program("med-ikon.desktop", "true");
+    QFile f(entry);
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write("Icon=accessories-calculator\n");
+    f.close();
+    const auto tema = platform.firstIcon(entry.toStdString());
+    EXPECT_EQ(tema.kind, Platform::FileIcon::ThemeName);
+    EXPECT_EQ(tema.name, "accessories-calculator");
+
+    const QString program = mappe.skriv("bin/spil", "#!/bin/sh\n");
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+    EXPECT_EQ(platform.firstIcon(program.toStdString()).kind, Platform::FileIcon::None);
+    EXPECT_EQ(platform.firstIcon(mappe.skriv("a.txt", "x").toStdString()).kind,
+              Platform::FileIcon::NotAProgram);
+    const auto ico = platform.firstIcon(mappe.skriv("b.ico", "x").toStdString());
+    EXPECT_EQ(ico.kind, Platform::FileIcon::Picture);
+}

@@ -1,0 +1,70 @@
+#include "Ikonvalg.h"
+
+#include "Platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStyle>
+
+namespace {
+
+const QStringList film{".mp4", ".m4v", ".avi", ".mov", ".wmv", ".mpg", ".ts"};
+const QStringList musik{".mp3", ".m4a"};
+const QStringList billeder{".bmp",  ".jpg", ".ico",  ".gif", ".png",
+                           ".jpeg", ".tif", ".tiff", ".emf", ".wmf"};
+
+QIcon indbygget()
+{
+    return QApplication::style()->standardIcon(QStyle::SP_FileIcon);
+}
+
+} // namespace
+
+QString Ikonvalg::makeIconFilnavn(const QString& str) const
+{
+    return m_ikonDir + QDir::separator() + str + QStringLiteral("_ikon.ico");
+}
+
+QIcon Ikonvalg::fraFil(const QString& filnavn) const
+{
+    // A kind icon missing from the icon folder must not stop the panel.
+    return QFileInfo(filnavn).isFile() ? QIcon(filnavn) : indbygget();
+}
+
+QIcon Ikonvalg::ukendt() const
+{
+    return fraFil(makeIconFilnavn(QStringLiteral("ukendt")));
+}
+
+Ikonvalg::Resultat Ikonvalg::lav(const QString& FNavn) const
+{
+    const QFileInfo info(FNavn);
+    if (!info.isFile())
+        return {};
+    const QString navn = info.fileName();
+    const QString ext =
+        navn.contains(u'.') ? navn.mid(navn.lastIndexOf(u'.')).toLower() : QString();
+    const QString egen = makeIconFilnavn(ext.mid(1));
+    if (QFileInfo(egen).isFile())
+        return {Udfald::Ikon, QIcon(egen)};
+    if (film.contains(ext))
+        return {Udfald::Ikon, fraFil(makeIconFilnavn(QStringLiteral("film")))};
+    if (musik.contains(ext))
+        return {Udfald::Ikon, fraFil(makeIconFilnavn(QStringLiteral("musik")))};
+    if (billeder.contains(ext))
+        return {Udfald::Ikon, fraFil(makeIconFilnavn(QStringLiteral("billeder")))};
+
+    const Platform::FileIcon fundet = m_platform.firstIcon(FNavn.toStdString());
+    switch (fundet.kind) {
+    case Platform::FileIcon::NotAProgram:
+        return {Udfald::IkkeKoerbar, {}};
+    case Platform::FileIcon::Picture:
+        return {Udfald::Ikon, QIcon(QString::fromStdString(fundet.name))};
+    case Platform::FileIcon::ThemeName:
+        return {Udfald::Ikon, QIcon::fromTheme(QString::fromStdString(fundet.name))};
+    case Platform::FileIcon::None:
+        break;
+    }
+    return {Udfald::Ikon, {}};
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+class Platform;
+
+// Chooses an element's icon: the icon file for its extension, the kind icon
+// for films, music and pictures, the icon stored in the file, and last "ukendt".
+class Ikonvalg
+{
+public:
+    enum class Udfald {
+        Ingen,       // the file is gone: no icon
+        IkkeKoerbar, // no icon file, and the file holds no icon
+        Ikon,        // `ikon`, which may be empty for a program without one
+    };
+    struct Resultat
+    {
+        Udfald udfald = Udfald::Ingen;
+        QIcon ikon;
+    };
+
+    Ikonvalg(const Platform& platform, const QString& ikonDir)
+        : m_platform(platform), m_ikonDir(ikonDir)
+    {
+    }
+
+    QString makeIconFilnavn(const QString& str) const;
+    Resultat lav(const QString& FNavn) const;
+    // "ukendt_ikon.ico", or a built-in picture when the icon folder lacks it.
+    QIcon ukendt() const;
+
+private:
+    QIcon fraFil(const QString& filnavn) const;
+
+    const Platform& m_platform;
+    QString m_ikonDir;
+};

@@ -1,0 +1,86 @@
+#include "FakePlatform.h"
+#include "Ikonvalg.h"
+#include "Testmappe.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <gtest/gtest.h>
+
+namespace {
+
+// An icon folder with one-colour pictures, so a test can tell which file an icon came from.
+struct Ikonmappe
+{
+    Testmappe mappe;
+    FakePlatform platform{mappe.sti("Tavlum").toStdString()};
+    Ikonvalg valg{platform, mappe.sti("Ikoner")};
+
+    void ikon(const QString& navn, Qt::GlobalColor farve) const
+    {
+        QImage billede(32, 32, QImage::Format_ARGB32);
+        billede.fill(farve);
+        QDir().mkpath(mappe.sti("Ikoner"));
+        ASSERT_TRUE(billede.save(mappe.sti("Ikoner/" + navn + "_ikon.ico"), "ico"));
+    }
+    static QColor farve(const QIcon& ikon)
+    {
+        return ikon.pixmap(32, 32).toImage().pixelColor(16, 16);
+    }
+};
+
+} // namespace
+
+TEST(Ikonvalg, TheExtensionsIconFileWinsOverTheKindIcon)
+{
+    Ikonmappe m;
+    m.ikon("film", Qt::blue);
+    const QString film = m.mappe.skriv("Film.MP4", "x");
+    auto r = m.valg.lav(film);
+    ASSERT_EQ(r.udfald, Ikonvalg::Udfald::Ikon);
+    EXPECT_EQ(Ikonmappe::farve(r.ikon), QColor(Qt::blue));
+    m.ikon("mp4", Qt::red);
+    EXPECT_EQ(Ikonmappe::farve(m.valg.lav(film).ikon), QColor(Qt::red));
+    EXPECT_EQ(m.valg.makeIconFilnavn("pdf"), m.mappe.sti("Ikoner") + "/pdf_ikon.ico");
+}
+
+TEST(Ikonvalg, KindIconsForMusicAndPicturesAndAnIcoShowsThePictureIcon)
+{
+    Ikonmappe m;
+    m.ikon("musik", Qt::green);
+    m.ikon("billeder", Qt::yellow);
+    EXPECT_EQ(Ikonmappe::farve(m.valg.lav(m.mappe.skriv("sang.m4a", "x")).ikon), QColor(Qt::green));
+    EXPECT_EQ(Ikonmappe::farve(m.valg.lav(m.mappe.skriv("eget.ico", "x")).ikon),
+              QColor(Qt::yellow));
+    EXPECT_TRUE(m.platform.ikoner.empty());
+}
+
+TEST(Ikonvalg, AMissingKindIconFileGivesABuiltInIcon)
+{
+    Ikonmappe m;
+    const auto r = m.valg.lav(m.mappe.skriv("klip.avi", "x"));
+    EXPECT_EQ(r.udfald, Ikonvalg::Udfald::Ikon);
+    EXPECT_FALSE(r.ikon.isNull());
+    EXPECT_FALSE(m.valg.ukendt().isNull());
+}
+
+TEST(Ikonvalg, OtherFilesAskTheShellForTheirOwnIcon)
+{
+    Ikonmappe m;
+    const QString genvej = m.mappe.skriv("Spil.lnk", "x");
+    EXPECT_EQ(m.valg.lav(genvej).udfald, Ikonvalg::Udfald::IkkeKoerbar);
+    m.ikon("lnk", Qt::cyan);
+    EXPECT_EQ(Ikonmappe::farve(m.valg.lav(genvej).ikon), QColor(Qt::cyan));
+
+    const QString program = m.mappe.skriv("bin/spil", "x");
+    m.platform.ikoner[program.toStdString()] = {Platform::FileIcon::None, {}};
+    auto r = m.valg.lav(program);
+    EXPECT_EQ(r.udfald, Ikonvalg::Udfald::Ikon);
+    EXPECT_TRUE(r.ikon.isNull());
+
+    m.ikon("egen", Qt::magenta);
+    m.platform.ikoner[program.toStdString()] = {Platform::FileIcon::Picture,
+                                                m.mappe.sti("Ikoner/egen_ikon.ico").toStdString()};
+    EXPECT_EQ(Ikonmappe::farve(m.valg.lav(program).ikon), QColor(Qt::magenta));
+
+    EXPECT_EQ(m.valg.lav(m.mappe.sti("væk.exe")).udfald, Ikonvalg::Udfald::Ingen);
+}
