@@ -26,10 +26,19 @@ QString Ikonvalg::makeIconFilnavn(const QString& str) const
     return m_ikonDir + QDir::separator() + str + QStringLiteral("_ikon.ico");
 }
 
+QIcon Ikonvalg::indlaes(const QFileInfo& fil) const
+{
+    Indlaest& i = m_indlaest[fil.filePath()];
+    if (i.ikon.isNull() || i.aendret != fil.lastModified() || i.stoerrelse != fil.size())
+        i = {fil.lastModified(), fil.size(), QIcon(fil.filePath())};
+    return i.ikon;
+}
+
 QIcon Ikonvalg::fraFil(const QString& filnavn) const
 {
     // A kind icon missing from the icon folder must not stop the panel.
-    return QFileInfo(filnavn).isFile() ? QIcon(filnavn) : indbygget();
+    const QFileInfo fil(filnavn);
+    return fil.isFile() ? indlaes(fil) : indbygget();
 }
 
 QIcon Ikonvalg::ukendt() const
@@ -45,9 +54,8 @@ Ikonvalg::Resultat Ikonvalg::lav(const QString& FNavn) const
     const QString navn = info.fileName();
     const QString ext =
         navn.contains(u'.') ? navn.mid(navn.lastIndexOf(u'.')).toLower() : QString();
-    const QString egen = makeIconFilnavn(ext.mid(1));
-    if (QFileInfo(egen).isFile())
-        return {Udfald::Ikon, QIcon(egen)};
+    if (const QFileInfo egen(makeIconFilnavn(ext.mid(1))); egen.isFile())
+        return {Udfald::Ikon, indlaes(egen)};
     if (film.contains(ext))
         return {Udfald::Ikon, fraFil(makeIconFilnavn(QStringLiteral("film")))};
     if (musik.contains(ext))

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHash>
 #include <QIcon>
 #include <QString>
 
@@ -33,6 +36,17 @@ public:
 
 private:
     QIcon fraFil(const QString& filnavn) const;
+    // An icon file's icon, read again only when the file has changed, so a panel
+    // of many elements of one kind reads the file once.
+    QIcon indlaes(const QFileInfo& fil) const;
+
+    struct Indlaest
+    {
+        QDateTime aendret;
+        qint64 stoerrelse = 0;
+        QIcon ikon;
+    };
+    mutable QHash<QString, Indlaest> m_indlaest;
 
     const Platform& m_platform;
     QString m_ikonDir;

@@ -84,3 +84,16 @@ TEST(Ikonvalg, OtherFilesAskTheShellForTheirOwnIcon)
 
     EXPECT_EQ(m.valg.lav(m.mappe.sti("væk.exe")).udfald, Ikonvalg::Udfald::Ingen);
 }
+
+TEST(Ikonvalg, AChangedIconFileTakesEffectAtTheNextIcon)
+{
+    Ikonmappe m;
+    m.ikon("pdf", Qt::red);
+    const QString bog = m.mappe.skriv("bog.pdf", "x");
+    EXPECT_EQ(Ikonmappe::farve(m.valg.lav(bog).ikon), QColor(Qt::red));
+    QFile::remove(m.mappe.sti("Ikoner/pdf_ikon.ico"));
+    QImage stor(48, 48, QImage::Format_ARGB32);
+    stor.fill(Qt::blue);
+    ASSERT_TRUE(stor.save(m.mappe.sti("Ikoner/pdf_ikon.ico"), "ico"));
+    EXPECT_EQ(Ikonmappe::farve(m.valg.lav(bog).ikon), QColor(Qt::blue));
+}
