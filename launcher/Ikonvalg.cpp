@@ -3,8 +3,11 @@
 #include "Platform.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
+#include <QPixmap>
 #include <QStyle>
 
 namespace {
@@ -17,6 +20,23 @@ const QStringList billeder{".bmp",  ".jpg", ".ico",  ".gif", ".png",
 QIcon indbygget()
 {
     return QApplication::style()->standardIcon(QStyle::SP_FileIcon);
+}
+
+// Every picture of an ".ico" file's bytes, so each size draws sharp.
+QIcon fraBytes(const std::vector<std::uint8_t>& data)
+{
+    QByteArray bytes(reinterpret_cast<const char*>(data.data()),
+                     static_cast<qsizetype>(data.size()));
+    QBuffer buffer(&bytes);
+    QImageReader laeser(&buffer, "ico");
+    QIcon ikon;
+    while (laeser.canRead()) {
+        const QImage billede = laeser.read();
+        if (billede.isNull())
+            break;
+        ikon.addPixmap(QPixmap::fromImage(billede));
+    }
+    return ikon;
 }
 
 } // namespace
@@ -71,6 +91,8 @@ Ikonvalg::Resultat Ikonvalg::lav(const QString& FNavn) const
         return {Udfald::Ikon, QIcon(QString::fromStdString(fundet.name))};
     case Platform::FileIcon::ThemeName:
         return {Udfald::Ikon, QIcon::fromTheme(QString::fromStdString(fundet.name))};
+    case Platform::FileIcon::IconData:
+        return {Udfald::Ikon, fraBytes(fundet.data)};
     case Platform::FileIcon::None:
         break;
     }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 // Every operating-system service the program uses, in standard types only, so
 // that the logic above builds against any backend and tests can install a fake.
@@ -36,9 +38,11 @@ public:
             NotAProgram = 1, // neither a program, a library nor an icon file
             Picture,         // `name` is an image file to load
             ThemeName,       // `name` is an icon theme's name for the picture
+            IconData,        // `data` holds the bytes of an ".ico" file
         };
         Kind kind = None;
         std::string name;
+        std::vector<std::uint8_t> data;
     };
     virtual FileIcon firstIcon(const std::string& file) const = 0;
 

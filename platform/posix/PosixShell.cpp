@@ -1,9 +1,11 @@
 // The shell's "open" and "edit" on Linux: programs, desktop entries, files in
 // the default program of their type, and scripts in a terminal that stays open.
+#include "PeIkon.h"
 #include "posix/DesktopEntry.h"
 #include "posix/PosixPlatform.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QProcess>
@@ -135,14 +137,30 @@ Platform::FileIcon PosixPlatform::firstIcon(const std::string& file) const
     const QFileInfo info(QString::fromStdString(file));
     const QString ext = info.suffix().toLower();
     if (ext == QLatin1String("ico"))
-        return {FileIcon::Picture, file};
+        return {FileIcon::Picture, file, {}};
     if (ext == QLatin1String("desktop")) {
         const QString ikon = DesktopEntry::laes(info.absoluteFilePath()).icon;
         if (ikon.isEmpty())
-            return {FileIcon::None, {}};
-        return {ikon.contains(u'/') ? FileIcon::Picture : FileIcon::ThemeName, ikon.toStdString()};
+            return {FileIcon::None, {}, {}};
+        return {
+            ikon.contains(u'/') ? FileIcon::Picture : FileIcon::ThemeName, ikon.toStdString(), {}};
+    }
+    if (ext == QLatin1String("exe") || ext == QLatin1String("dll")) {
+        QFile fil(info.absoluteFilePath());
+        // Icons sit in the resource section; a program larger than this is read in part.
+        constexpr qint64 hoejst = 64 * 1024 * 1024;
+        if (fil.open(QIODevice::ReadOnly)) {
+            const QByteArray indhold = fil.read(hoejst);
+            const std::vector<std::uint8_t> bytes(indhold.begin(), indhold.end());
+            if (PeIkon::erPe(bytes)) {
+                std::vector<std::uint8_t> ikon = PeIkon::foersteIkon(bytes);
+                if (ikon.empty())
+                    return {FileIcon::None, {}, {}};
+                return {FileIcon::IconData, {}, std::move(ikon)};
+            }
+        }
     }
     if (info.isFile() && info.isExecutable())
-        return {FileIcon::None, {}};
-    return {FileIcon::NotAProgram, {}};
+        return {FileIcon::None, {}, {}};
+    return {FileIcon::NotAProgram, {}, {}};
 }

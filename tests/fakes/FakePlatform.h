@@ -29,7 +29,7 @@ public:
     FileIcon firstIcon(const std::string& file) const override
     {
         const auto it = ikoner.find(file);
-        return it == ikoner.end() ? FileIcon{FileIcon::NotAProgram, {}} : it->second;
+        return it == ikoner.end() ? FileIcon{FileIcon::NotAProgram, {}, {}} : it->second;
     }
     std::string currentFolder() const override { return current; }
     bool setCurrentFolder(const std::string& folder) override

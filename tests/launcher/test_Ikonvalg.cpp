@@ -72,14 +72,14 @@ TEST(Ikonvalg, OtherFilesAskTheShellForTheirOwnIcon)
     EXPECT_EQ(Ikonmappe::farve(m.valg.lav(genvej).ikon), QColor(Qt::cyan));
 
     const QString program = m.mappe.skriv("bin/spil", "x");
-    m.platform.ikoner[program.toStdString()] = {Platform::FileIcon::None, {}};
+    m.platform.ikoner[program.toStdString()] = {Platform::FileIcon::None, {}, {}};
     auto r = m.valg.lav(program);
     EXPECT_EQ(r.udfald, Ikonvalg::Udfald::Ikon);
     EXPECT_TRUE(r.ikon.isNull());
 
     m.ikon("egen", Qt::magenta);
-    m.platform.ikoner[program.toStdString()] = {Platform::FileIcon::Picture,
-                                                m.mappe.sti("Ikoner/egen_ikon.ico").toStdString()};
+    m.platform.ikoner[program.toStdString()] = {
+        Platform::FileIcon::Picture, m.mappe.sti("Ikoner/egen_ikon.ico").toStdString(), {}};
     EXPECT_EQ(Ikonmappe::farve(m.valg.lav(program).ikon), QColor(Qt::magenta));
 
     EXPECT_EQ(m.valg.lav(m.mappe.sti("væk.exe")).udfald, Ikonvalg::Udfald::Ingen);
@@ -96,4 +96,15 @@ TEST(Ikonvalg, AChangedIconFileTakesEffectAtTheNextIcon)
     stor.fill(Qt::blue);
     ASSERT_TRUE(stor.save(m.mappe.sti("Ikoner/pdf_ikon.ico"), "ico"));
     EXPECT_EQ(Ikonmappe::farve(m.valg.lav(bog).ikon), QColor(Qt::blue));
+}
+
+TEST(Ikonvalg, AProgramsOwnIconComesAsIcoBytes)
+{
+    Ikonmappe m;
+    m.ikon("kilde", Qt::darkGreen);
+    const QByteArray ico = m.mappe.laes("Ikoner/kilde_ikon.ico");
+    const QString program = m.mappe.skriv("Spil.exe", "MZ");
+    m.platform.ikoner[program.toStdString()] = {
+        Platform::FileIcon::IconData, {}, std::vector<std::uint8_t>(ico.begin(), ico.end())};
+    EXPECT_EQ(Ikonmappe::farve(m.valg.lav(program).ikon), QColor(Qt::darkGreen));
 }

@@ -1,0 +1,201 @@
+#include "PeIkon.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace PeIkon {
+
+namespace {
+
+constexpr std::uint32_t rtIcon = 3;
+constexpr std::uint32_t rtGroupIcon = 14;
+
+class Laeser
+{
+public:
+    explicit Laeser(const std::vector<std::uint8_t>& b) : m_b(b) {}
+
+    std::optional<std::uint32_t> tal(std::size_t sted, int bytes) const
+    {
+        if (sted > m_b.size() || m_b.size() - sted < static_cast<std::size_t>(bytes))
+            return std::nullopt;
+        std::uint32_t v = 0;
+        for (int i = bytes - 1; i >= 0; --i)
+            v = (v << 8) | m_b[sted + static_cast<std::size_t>(i)];
+        return v;
+    }
+    std::optional<std::uint32_t> u16(std::size_t sted) const { return tal(sted, 2); }
+    std::optional<std::uint32_t> u32(std::size_t sted) const { return tal(sted, 4); }
+    bool har(std::size_t sted, std::size_t antal) const
+    {
+        return sted <= m_b.size() && m_b.size() - sted >= antal;
+    }
+    const std::vector<std::uint8_t>& bytes() const { return m_b; }
+
+private:
+    const std::vector<std::uint8_t>& m_b;
+};
+
+struct Sektion
+{
+    std::uint32_t va, stoerrelse, raa;
+};
+
+struct Pe
+{
+    std::vector<Sektion> sektioner;
+    std::size_t ressourcer = 0; // file offset of the resource directory
+
+    std::optional<std::size_t> offset(std::uint32_t rva) const
+    {
+        for (const Sektion& s : sektioner)
+            if (rva >= s.va && rva - s.va < s.stoerrelse)
+                return std::size_t(rva - s.va) + s.raa;
+        return std::nullopt;
+    }
+};
+
+std::optional<Pe> laesPe(const Laeser& l)
+{
+    if (l.u16(0) != 0x5A4D)
+        return std::nullopt;
+    const auto peSted = l.u32(0x3C);
+    if (!peSted || l.u32(*peSted) != 0x00004550)
+        return std::nullopt;
+    const std::size_t coff = *peSted + 4;
+    const auto antalSektioner = l.u16(coff + 2);
+    const auto valgfriStoerrelse = l.u16(coff + 16);
+    const std::size_t valgfri = coff + 20;
+    const auto magic = l.u16(valgfri);
+    if (!antalSektioner || !valgfriStoerrelse || !magic)
+        return std::nullopt;
+    const std::size_t mapper = valgfri + (*magic == 0x20B ? 112 : 96);
+    const auto antalMapper = l.u32(valgfri + (*magic == 0x20B ? 108 : 92));
+    if (!antalMapper || *antalMapper < 3)
+        return std::nullopt;
+    const auto ressourceRva = l.u32(mapper + 2 * 8);
+    if (!ressourceRva || *ressourceRva == 0)
+        return std::nullopt;
+
+    Pe pe;
+    const std::size_t tabel = valgfri + *valgfriStoerrelse;
+    for (std::uint32_t i = 0; i < *antalSektioner; ++i) {
+        const std::size_t s = tabel + std::size_t(i) * 40;
+        const auto virtuel = l.u32(s + 8), va = l.u32(s + 12), raaStr = l.u32(s + 16),
+                   raa = l.u32(s + 20);
+        if (!virtuel || !va || !raaStr || !raa)
+            return std::nullopt;
+        pe.sektioner.push_back({*va, std::max(*virtuel, *raaStr), *raa});
+    }
+    const auto sted = pe.offset(*ressourceRva);
+    if (!sted)
+        return std::nullopt;
+    pe.ressourcer = *sted;
+    return pe;
+}
+
+// The entry of a resource directory with the id, or its first entry when id is empty.
+std::optional<std::uint32_t> post(const Laeser& l, std::size_t mappe,
+                                  std::optional<std::uint32_t> id)
+{
+    const auto navngivne = l.u16(mappe + 12), medId = l.u16(mappe + 14);
+    if (!navngivne || !medId)
+        return std::nullopt;
+    const std::uint32_t antal = *navngivne + *medId;
+    for (std::uint32_t i = 0; i < antal; ++i) {
+        const std::size_t e = mappe + 16 + std::size_t(i) * 8;
+        const auto navn = l.u32(e), data = l.u32(e + 4);
+        if (!navn || !data)
+            return std::nullopt;
+        if (!id || (!(*navn & 0x80000000u) && *navn == *id))
+            return *data;
+    }
+    return std::nullopt;
+}
+
+// The bytes of a resource: type, then the id (or the first name), then the first language.
+std::optional<std::vector<std::uint8_t>>
+ressource(const Laeser& l, const Pe& pe, std::uint32_t type, std::optional<std::uint32_t> id)
+{
+    std::optional<std::uint32_t> sted = post(l, pe.ressourcer, type);
+    for (int niveau = 0; niveau < 2; ++niveau) {
+        if (!sted || !(*sted & 0x80000000u))
+            return std::nullopt;
+        sted = post(l, pe.ressourcer + (*sted & 0x7FFFFFFFu), niveau == 0 ? id : std::nullopt);
+    }
+    if (!sted || (*sted & 0x80000000u))
+        return std::nullopt;
+    const std::size_t dataPost = pe.ressourcer + *sted;
+    const auto rva = l.u32(dataPost), stoerrelse = l.u32(dataPost + 4);
+    if (!rva || !stoerrelse)
+        return std::nullopt;
+    const auto start = pe.offset(*rva);
+    if (!start || !l.har(*start, *stoerrelse))
+        return std::nullopt;
+    const auto& b = l.bytes();
+    return std::vector<std::uint8_t>(b.begin() + std::ptrdiff_t(*start),
+                                     b.begin() + std::ptrdiff_t(*start + *stoerrelse));
+}
+
+void skriv(std::vector<std::uint8_t>& ud, std::uint32_t v, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        ud.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+}
+
+} // namespace
+
+bool erPe(const std::vector<std::uint8_t>& fil)
+{
+    return laesPe(Laeser(fil)).has_value();
+}
+
+std::vector<std::uint8_t> foersteIkon(const std::vector<std::uint8_t>& fil)
+{
+    const Laeser l(fil);
+    const auto pe = laesPe(l);
+    if (!pe)
+        return {};
+    const auto gruppe = ressource(l, *pe, rtGroupIcon, std::nullopt);
+    if (!gruppe)
+        return {};
+    const Laeser g(*gruppe);
+    const auto antal = g.u16(4);
+    if (!antal || *antal == 0)
+        return {};
+
+    std::vector<std::vector<std::uint8_t>> billeder;
+    std::vector<std::size_t> poster;
+    for (std::uint32_t i = 0; i < *antal; ++i) {
+        const std::size_t e = 6 + std::size_t(i) * 14;
+        const auto id = g.u16(e + 12);
+        if (!id)
+            return {};
+        auto billede = ressource(l, *pe, rtIcon, *id);
+        if (!billede)
+            continue;
+        poster.push_back(e);
+        billeder.push_back(std::move(*billede));
+    }
+    if (billeder.empty())
+        return {};
+
+    // An ".ico" file: its header, one 16-byte entry per image, then the images.
+    std::vector<std::uint8_t> ud;
+    skriv(ud, 0, 2);
+    skriv(ud, 1, 2);
+    skriv(ud, static_cast<std::uint32_t>(billeder.size()), 2);
+    std::uint32_t sted = 6 + 16 * static_cast<std::uint32_t>(billeder.size());
+    for (std::size_t i = 0; i < billeder.size(); ++i) {
+        ud.insert(ud.end(), gruppe->begin() + std::ptrdiff_t(poster[i]),
+                  gruppe->begin() + std::ptrdiff_t(poster[i] + 8));
+        skriv(ud, static_cast<std::uint32_t>(billeder[i].size()), 4);
+        skriv(ud, sted, 4);
+        sted += static_cast<std::uint32_t>(billeder[i].size());
+    }
+    for (const auto& b : billeder)
+        ud.insert(ud.end(), b.begin(), b.end());
+    return ud;
+}
+
+} // namespace PeIkon
