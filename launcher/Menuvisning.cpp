@@ -38,32 +38,30 @@ QWidget* Tmainform::lavTopPanel()
     auto* knapper = new QHBoxLayout(knapPanel);
     knapper->setContentsMargins(2, 2, 2, 2);
     knapper->setSpacing(4);
+    // Their pictures come with the image list of the design.
     struct Knap
     {
         const char* navn;
         QString caption;
         QString hint;
-        QStyle::StandardPixmap billede;
         std::function<void()> klik;
     };
     const Knap faste[] = {
         {"Button01", QStringLiteral("Info"), QStringLiteral("Information"),
-         QStyle::SP_MessageBoxInformation, [this] { HelpInfo(QStringLiteral("Menuvisning")); }},
+         [this] { HelpInfo(QStringLiteral("Menuvisning")); }},
         {"Button02", QStringLiteral("Applets"), QStringLiteral("Windows applets"),
-         QStyle::SP_ComputerIcon, [this] { m_vinduer.applets->show(); }},
-        {"Button03", QStringLiteral("Filboks"), QStringLiteral("Filboks"), QStyle::SP_DirIcon,
+         [this] { m_vinduer.applets->show(); }},
+        {"Button03", QStringLiteral("Filboks"), QStringLiteral("Filboks"),
          [this] { m_vinduer.filboks->show(); }},
         {"Button04", QStringLiteral("Visning"), QStringLiteral("Skift visning: Ctrl+M"),
-         QStyle::SP_FileDialogListView, [this] { setProgramForm(false); }},
-        {"Button05", QStringLiteral("Luk"), QStringLiteral("Luk programmet"),
-         QStyle::SP_DialogCloseButton, [this] { close(); }},
+         [this] { setProgramForm(false); }},
+        {"Button05", QStringLiteral("Luk"), QStringLiteral("Luk programmet"), [this] { close(); }},
     };
     for (const Knap& k : faste) {
         auto* knap = new QToolButton(knapPanel);
         knap->setObjectName(QLatin1String(k.navn));
         knap->setText(k.caption);
         knap->setToolTip(k.hint);
-        knap->setIcon(style()->standardIcon(k.billede));
         knap->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         knap->setFixedSize(60, 40);
         connect(knap, &QToolButton::clicked, this, k.klik);

@@ -1,6 +1,7 @@
 #include "main.h"
 
 #include "Beskeder.h"
+#include "Billeder.h"
 #include "Design.h"
 #include "Ikonvalg.h"
 #include "Linjefil.h"
@@ -18,6 +19,7 @@
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTimer>
+#include <QToolButton>
 
 Tmainform::Tmainform(Platform& platform, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -112,6 +114,23 @@ void Tmainform::GemOptions()
     gemListe(m_mapper.optFilnavn, opts.tilLinjer());
 }
 
+void Tmainform::setImageList()
+{
+    ImageList = Billeder::liste(Design::erMoerk(opts.designName));
+    const std::pair<QAction*, int> aktioner[] = {
+        {aInfo, 1},    {aProgrammer, 5}, {aEgenskaber, 0},
+        {aGrupper, 6}, {aElementer, 7},  {aRedigeElementer, 8},
+        {aLager, 9},   {Atilbage, 20},   {Afrem, 19},
+        {aGo, 10},     {mLuk, 2}};
+    for (const auto& [a, sted] : aktioner)
+        a->setIcon(ImageList.at(sted));
+    const std::pair<const char*, int> knapper[] = {
+        {"Button01", 1}, {"Button02", 14}, {"Button03", 16}, {"Button04", 15}, {"Button05", 18}};
+    for (const auto& [navn, sted] : knapper)
+        if (auto* knap = knapPanel->findChild<QToolButton*>(QLatin1String(navn)))
+            knap->setIcon(ImageList.at(sted));
+}
+
 bool Tmainform::gemListe(const QString& filnavn, const QStringList& linjer)
 {
     const QString fejl = Linjefil::gem(filnavn, linjer);
@@ -152,6 +171,7 @@ void Tmainform::FormShow()
     fraI = -1;
     tilI = -1;
     setProgramForm(opts.menuVis);
+    setImageList();
     ReopenDir.HentReopenFiler();
     // The first activation runs once the window is up and the loop turns.
     QTimer::singleShot(0, this, &Tmainform::FormActivate);

@@ -63,6 +63,9 @@ public:
     void HentOptions();
     void GemOptions();
     void setProgramForm(bool value);
+    // The light or the dark pictures, as the design is.
+    void setImageList();
+    QList<QIcon> ImageList;
     void loadMenuPanel();
     static QString getCap(const QString& name);
     void buttonClick(int tag);

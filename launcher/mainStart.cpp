@@ -97,6 +97,8 @@ void Tmainform::programBoksClick()
     clickIndex = valgt && valgt->isSelected() ? programBoks->row(valgt) : -1;
     if (clickIndex >= 0 && clickIndex < grupper.programliste.size())
         m_vinduer.boks->visElementSti(grupper.programliste.at(clickIndex));
+    if (ImageList.size() > 10)
+        aGo->setIcon(ImageList.at(10));
     opdaterAktioner();
 }
 

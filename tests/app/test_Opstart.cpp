@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
+#include <QImage>
 #include <QListWidget>
 #include <QMenu>
 #include <QPalette>
@@ -207,4 +208,23 @@ TEST_F(Opstart, VisningGoesBackToThePanelAtItsLastPlace)
     EXPECT_EQ(main.size(), QSize(300, 250));
     EXPECT_EQ(main.pos(), QPoint(20, 30));
     EXPECT_TRUE(main.isVisible());
+}
+
+TEST_F(Opstart, DarkDesignsGetTheDarkPictures)
+{
+    Tmainform& main = start();
+    const auto billede = [&] { return main.aInfo->icon().pixmap(16).toImage(); };
+    ASSERT_FALSE(main.ImageList.at(1).isNull());
+    const QImage lys = billede();
+    EXPECT_FALSE(lys.isNull());
+    for (const char* navn : {"carbon", "Carbon"}) {
+        main.opts.designName = navn;
+        main.setImageList();
+        EXPECT_NE(billede(), lys) << navn;
+    }
+    main.opts.designName = "Sky";
+    main.setImageList();
+    EXPECT_EQ(billede(), lys);
+    EXPECT_EQ(main.ImageList.size(), 24);
+    EXPECT_TRUE(main.ImageList.at(3).isNull());
 }
