@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# Panel icons: rebuilding the panel of 1,000 elements against a bare loop over the same icon files.
 # Start-up: tavlum with an active group of 1,000 elements until its main window
 # is shown, side by side with a minimal Qt Widgets program; time and peak memory.
 set -eu
@@ -8,6 +9,13 @@ bindir=$root/build/release/bin
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
+"$bindir/bench_ikoner" --benchmark_format=json --benchmark_min_time=1 2>/dev/null >"${TMPDIR:-/tmp}/tavlum_ikoner.json"
+python3 - "${TMPDIR:-/tmp}/tavlum_ikoner.json" <<'PY'
+import json, sys
+tider = {b["name"]: b["real_time"] for b in json.load(open(sys.argv[1]))["benchmarks"]}
+print(f"panel of 1,000 elements with icon files: {tider['Panel']:.1f} ms, bare loop {tider['BarLoekke']:.1f} ms")
+print(f"ratio panel/bare loop: {tider['Panel'] / tider['BarLoekke']:.2f} (goal: at most 1.5)")
+PY
 runs=${RUNS:-7}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
