@@ -47,6 +47,13 @@ bool Tmainform::eventFilter(QObject* watched, QEvent* event)
             tast == Qt::Key_Return || tast == Qt::Key_Enter) {
             programBoksDblClick();
             return true;
+        } else if (tast == Qt::Key_Home || tast == Qt::Key_End) {
+            // The view makes the first item current without selecting it when it
+            // gets the focus; Home on it must still select it, so Enter starts it.
+            QTimer::singleShot(0, this, [this] {
+                if (QListWidgetItem* item = programBoks->currentItem())
+                    item->setSelected(true);
+            });
         }
         break;
     case QEvent::KeyRelease:

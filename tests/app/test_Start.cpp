@@ -131,3 +131,14 @@ TEST_F(Start, AnElementWithoutAnIconShowsTheOneBeforeIt)
     EXPECT_EQ(billede(1), billede(0));
     EXPECT_NE(billede(2), billede(0));
 }
+
+TEST_F(Start, HomeAndEnterStartTheFirstElement)
+{
+    Tmainform& main = startMed({"Spil"}, "Spil");
+    main.programBoks->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    QTest::keyClick(main.programBoks, Qt::Key_Home);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main.aGo->isEnabled(); }, 2000));
+    QTest::keyClick(main.programBoks, Qt::Key_Return);
+    ASSERT_EQ(platform.kald.size(), 1u);
+    EXPECT_EQ(platform.kald[0].file, fil(0));
+}

@@ -86,5 +86,23 @@ check "Ctrl+Q ends the program" wait_exit
 check "line 2 names the second group" test "$(sed -n 2p "$u/options.txt" | tr -d '\r')" = Beta
 check "the short options file is written whole" test "$(crlf_lines "$u/options.txt")" = 20
 
+# 3. Home and Enter start the first element: a script that leaves a marker file.
+home3=$work/h3
+u=$home3/Tavlum/Brugere/$user
+mkdir -p "$u/Filer" "$home3/bin"
+printf '#!/bin/sh\ntouch "%s"\n' "$home3/startet" >"$home3/bin/start"
+chmod +x "$home3/bin/start"
+printf 'Spil\r\n' >"$u/programgrupper.txt"
+printf '%s\r\n' "$home3/bin/start" >"$u/Filer/Spil.txt"
+printf 'Start\r\n' >"$u/Filer/Spiltekst.txt"
+printf 'Aqua Light Slate\r\nSpil\r\n' >"$u/options.txt"
+start "$home3"
+main=$(window '^Spil$')
+[ -n "$main" ] && keys "$main" Home Return
+for _ in $(seq 50); do [ -e "$home3/startet" ] && break; sleep 0.1; done
+check "Home and Enter start the first element" test -e "$home3/startet"
+[ -n "$main" ] && keys "$main" ctrl+q
+check "Ctrl+Q ends the program" wait_exit
+
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
