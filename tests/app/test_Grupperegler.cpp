@@ -12,14 +12,6 @@
 class Grupperegler : public Programtest
 {
 protected:
-    Tmainform& startMed(const QStringList& grupper, const QString& aktiv)
-    {
-        skrivBruger("programgrupper.txt", grupper);
-        for (const QString& g : grupper)
-            skrivGruppe(g, {g + "1", g + "2", g + "3"});
-        skrivOptions(aktiv);
-        return start();
-    }
     // Moves program group `index` to storage on the storage tab, without saving.
     Tboksform& tilLager(int index)
     {

@@ -9,14 +9,6 @@
 class Start : public Programtest
 {
 protected:
-    Tmainform& startMed(const QStringList& grupper, const QString& aktiv)
-    {
-        skrivBruger("programgrupper.txt", grupper);
-        for (const QString& g : grupper)
-            skrivGruppe(g, {g + "1", g + "2", g + "3"});
-        skrivOptions(aktiv);
-        return start();
-    }
     std::string fil(int i) const
     {
         return program->mainform->grupper.programliste.at(i).toStdString();

@@ -52,6 +52,16 @@ protected:
         skrivBruger("Filer/" + navn + "tekst.txt", tekster);
     }
 
+    // Starts with these groups listed, each of three elements, and one of them active.
+    Tmainform& startMed(const QStringList& grupper, const QString& aktiv)
+    {
+        skrivBruger("programgrupper.txt", grupper);
+        for (const QString& g : grupper)
+            skrivGruppe(g, {g + "1", g + "2", g + "3"});
+        skrivOptions(aktiv);
+        return start();
+    }
+
     Tmainform& start()
     {
         program = std::make_unique<Program>(platform, &beskeder);
