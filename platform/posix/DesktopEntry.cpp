@@ -40,7 +40,7 @@ QStringList programmapper()
 
 QString standardI(const QString& mime)
 {
-    // mimeapps.list first, in the order of the specification, then the caches.
+    // mimeapps.list first, in freedesktop.org's lookup order, then the caches.
     QStringList lister;
     for (const QString& d :
          QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation))

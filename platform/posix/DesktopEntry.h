@@ -18,7 +18,7 @@ struct Entry
 // Reads the [Desktop Entry] group of a .desktop file.
 Entry laes(const QString& filnavn);
 
-// Splits an Exec value into arguments by the specification's quoting rules.
+// Splits an Exec value into arguments by the desktop entry quoting rules.
 QStringList split(const QString& exec);
 
 // The arguments with the file put in place of %f/%F/%u/%U (appended when the
