@@ -10,9 +10,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -33,6 +35,37 @@ QListWidget* listeboks(const QString& navn, const QString& tilgaengeligt)
     boks->setObjectName(navn);
     boks->setAccessibleName(tilgaengeligt);
     return boks;
+}
+
+QPushButton* knap(const QString& navn, const QString& caption, const QString& hint)
+{
+    auto* k = new QPushButton(caption);
+    k->setObjectName(navn);
+    k->setToolTip(hint);
+    k->setStatusTip(hint);
+    return k;
+}
+
+QToolButton* fladKnap(const QString& navn, const QString& caption, const QString& hint)
+{
+    auto* k = new QToolButton;
+    k->setObjectName(navn);
+    k->setText(caption);
+    k->setToolTip(hint);
+    k->setStatusTip(hint);
+    k->setAutoRaise(true);
+    return k;
+}
+
+QWidget* raekke(std::initializer_list<QWidget*> knapper)
+{
+    auto* r = new QWidget;
+    auto* lag = new QHBoxLayout(r);
+    lag->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* k : knapper)
+        lag->addWidget(k);
+    lag->addStretch(1);
+    return r;
 }
 
 // A page with a list at the left and labelled fields at the right.
@@ -108,10 +141,33 @@ QWidget* Tboksform::lavGruppeside()
     auto* side = new QWidget;
     gruppeBoks = listeboks(QStringLiteral("gruppeBoks"), QStringLiteral("Programgrupper"));
     gruppeBoks->setMinimumWidth(182);
+    gEdit = felt(QStringLiteral("gEdit"), QStringLiteral("Gruppe navn"));
+    nyGruppeKnap = knap(QStringLiteral("nyGruppeKnap"), QStringLiteral("Indfør"),
+                        QStringLiteral("Indfør ny gruppe"));
+    sorterKnap = fladKnap(QStringLiteral("sorterKnap"), QStringLiteral("Sorter listen"),
+                          QStringLiteral("Sorter listen alfabetisk"));
     valgtGruppeEdit = felt(QStringLiteral("valgtGruppeEdit"), QStringLiteral("Valgt gruppe"));
     valgtGruppeEdit->setFocusPolicy(Qt::ClickFocus);
+    sletKnap = knap(QStringLiteral("sletKnap"), QStringLiteral("Slet"),
+                    QStringLiteral("Slet valgte gruppe"));
+    redigerKnap = knap(QStringLiteral("redigerKnap"), QStringLiteral("Omdøb"),
+                       QStringLiteral("Giv valgte gruppe et andet navn"));
+    sbInformationsKnap = fladKnap(QStringLiteral("sbInformationsKnap"),
+                                  QStringLiteral("Information"), QStringLiteral("Information"));
     QFormLayout* felter = listeside(side, QStringLiteral("side0"), gruppeBoks);
+    felter->addRow(QStringLiteral("Gruppe navn"), gEdit);
+    felter->addRow(raekke({nyGruppeKnap, sorterKnap}));
     felter->addRow(QStringLiteral("Valgt gruppe"), valgtGruppeEdit);
+    felter->addRow(raekke({sletKnap, redigerKnap}));
+    felter->addRow(raekke({sbInformationsKnap}));
+
+    connect(nyGruppeKnap, &QPushButton::clicked, this, &Tboksform::nyGruppeKnapClick);
+    connect(gEdit, &QLineEdit::returnPressed, this, &Tboksform::nyGruppeKnapClick);
+    connect(sorterKnap, &QToolButton::clicked, this, &Tboksform::sorterKnapClick);
+    connect(sletKnap, &QPushButton::clicked, this, &Tboksform::sletKnapClick);
+    connect(redigerKnap, &QPushButton::clicked, this, &Tboksform::redigerKnapClick);
+    connect(sbInformationsKnap, &QToolButton::clicked, this,
+            [this] { m_hub.HelpInfo(QStringLiteral("Grupper")); });
     return side;
 }
 

@@ -5,6 +5,8 @@
 #include <QWidget>
 
 class QLabel;
+class QPushButton;
+class QToolButton;
 class QLineEdit;
 class QListWidget;
 class QStatusBar;
@@ -32,11 +34,21 @@ public:
     bool gemVentendeLager() override;
 
     void AgemForandringerExecute();
+    void nyGruppeKnapClick();
+    void sorterKnapClick();
+    void sletKnapClick();
+    void redigerKnapClick();
     // Puts the group list of the main window into the list boxes.
     void visGruppeliste();
 
     QTabWidget* Bog = nullptr;
     QListWidget* gruppeBoks = nullptr;
+    QLineEdit* gEdit = nullptr;
+    QPushButton* nyGruppeKnap = nullptr;
+    QToolButton* sorterKnap = nullptr;
+    QPushButton* sletKnap = nullptr;
+    QPushButton* redigerKnap = nullptr;
+    QToolButton* sbInformationsKnap = nullptr;
     QLineEdit* valgtGruppeEdit = nullptr;
     QLineEdit* gruppeEdit = nullptr;
     QLabel* Image = nullptr;
@@ -55,6 +67,8 @@ protected:
 
 private:
     QWidget* lavGruppeside();
+    // The group list changed: save it, show it and let the main window follow.
+    void gruppelisteAendret();
     QWidget* lavIndfoerside();
     QWidget* lavRedigerside();
     QWidget* lavLagerside();

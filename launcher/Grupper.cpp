@@ -30,6 +30,23 @@ QString Grupper::filnavnsdel(const QString& gruppenavn)
     return del;
 }
 
+QString Grupper::navnFejl(const QString& navn, const QStringList& andre)
+{
+    if (navn == QLatin1String(".") || navn == QLatin1String("..") || navn.trimmed() != navn ||
+        filnavnsdel(navn) != navn)
+        return QStringLiteral("Gruppenavnet \"%1\" kan ikke bruges,\r"
+                              "fordi det ikke kan være en del af et filnavn.")
+            .arg(navn);
+    const QString tekst = QStringLiteral("tekst");
+    for (const QString& anden : andre) {
+        if (anden != navn && (navn == anden + tekst || anden == navn + tekst))
+            return QStringLiteral("Gruppenavnet \"%1\" kan ikke bruges,\rfordi gruppen \"%2\" "
+                                  "har en fil med samme navn.")
+                .arg(navn, anden);
+    }
+    return {};
+}
+
 QString Grupper::standardTekst(const QString& fName)
 {
     return QFileInfo(fName).completeBaseName();

@@ -28,6 +28,12 @@ public:
     // name can reach outside the "Filer" folder.
     static QString filnavnsdel(const QString& gruppenavn);
 
+    // Why a name cannot be a new or renamed group's name, in Danish; empty when
+    // it can. A name must make a file name, and its files must not be those of
+    // another group in `andre` (a name that is another's followed by "tekst",
+    // or the reverse). A name already in the list is allowed: both share files.
+    static QString navnFejl(const QString& navn, const QStringList& andre);
+
     // An element's text when it has none: its file name without folder and extension.
     static QString standardTekst(const QString& fName);
 
