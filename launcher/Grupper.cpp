@@ -47,6 +47,13 @@ QString Grupper::navnFejl(const QString& navn, const QStringList& andre)
     return {};
 }
 
+QString Grupper::udvidelse(const QString& fName)
+{
+    const QString navn = QFileInfo(fName).fileName();
+    const qsizetype punkt = navn.lastIndexOf(u'.');
+    return punkt < 0 ? QString() : navn.mid(punkt).toLower();
+}
+
 QString Grupper::standardTekst(const QString& fName)
 {
     return QFileInfo(fName).completeBaseName();

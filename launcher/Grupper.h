@@ -34,6 +34,10 @@ public:
     // or the reverse). A name already in the list is allowed: both share files.
     static QString navnFejl(const QString& navn, const QStringList& andre);
 
+    // The extension of a file's own name from its last "." on, dot included,
+    // in lower case; empty when the name has no dot.
+    static QString udvidelse(const QString& fName);
+
     // An element's text when it has none: its file name without folder and extension.
     static QString standardTekst(const QString& fName);
 

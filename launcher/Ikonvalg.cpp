@@ -1,5 +1,6 @@
 #include "Ikonvalg.h"
 
+#include "Grupper.h"
 #include "Platform.h"
 
 #include <QApplication>
@@ -71,9 +72,7 @@ Ikonvalg::Resultat Ikonvalg::lav(const QString& FNavn) const
     const QFileInfo info(FNavn);
     if (!info.isFile())
         return {};
-    const QString navn = info.fileName();
-    const QString ext =
-        navn.contains(u'.') ? navn.mid(navn.lastIndexOf(u'.')).toLower() : QString();
+    const QString ext = Grupper::udvidelse(FNavn);
     if (const QFileInfo egen(makeIconFilnavn(ext.mid(1))); egen.isFile())
         return {Udfald::Ikon, indlaes(egen)};
     if (film.contains(ext))

@@ -1,6 +1,7 @@
 #include "Starter.h"
 
 #include "Beskeder.h"
+#include "Grupper.h"
 #include "Platform.h"
 
 #include <QDir>
@@ -13,9 +14,7 @@ void Starter::executeProg(const QString& text)
         m_beskeder.besked(QStringLiteral("Filen blev ikke fundet!"));
         return;
     }
-    const QString ext = fil.fileName().contains(u'.')
-                            ? fil.fileName().mid(fil.fileName().lastIndexOf(u'.')).toLower()
-                            : QString();
+    const QString ext = Grupper::udvidelse(text);
     const std::string mappe = QDir::toNativeSeparators(fil.absolutePath()).toStdString();
     // Linux shell scripts are the batch files of this platform.
     if (ext == QLatin1String(".bat") || ext == QLatin1String(".sh")) {

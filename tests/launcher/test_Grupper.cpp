@@ -126,3 +126,11 @@ TEST(Grupper, SavingWritesBothFiles)
     EXPECT_TRUE(mappe.laes("Filer/Musik.txt").isEmpty());
     EXPECT_TRUE(QFileInfo::exists(mappe.sti("Filer/Musiktekst.txt")));
 }
+
+TEST(Grupper, TheExtensionIsFromTheLastDotOfTheFilesOwnName)
+{
+    EXPECT_EQ(Grupper::udvidelse("/a/Spil.BAT"), ".bat");
+    EXPECT_EQ(Grupper::udvidelse("/a/arkiv.tar.GZ"), ".gz");
+    EXPECT_EQ(Grupper::udvidelse("/mappe.old/program"), "");
+    EXPECT_EQ(Grupper::udvidelse("/a/.skjult"), ".skjult");
+}
