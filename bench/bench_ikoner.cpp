@@ -20,6 +20,7 @@ class Stille : public Beskeder
 public:
     void besked(const QString&) override {}
     bool spoerg(const QString&) override { return false; }
+    QString aabenFil(const QString&) override { return {}; }
 };
 
 const QStringList slags{"txt", "pdf", "mp4", "mp3", "jpg", "zip", "html", "docx"};

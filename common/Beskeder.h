@@ -2,8 +2,9 @@
 
 #include <QString>
 
-// The one way the program shows a message or asks a yes/no question, so that
-// the windows never open a modal box of their own and tests can script answers.
+// The one way the program shows a message, asks a yes/no question or lets the
+// user choose a file, so that the windows never open a modal box of their own
+// and tests can script answers.
 class Beskeder
 {
 public:
@@ -14,4 +15,8 @@ public:
 
     // Asks the question; true only for "Ja".
     virtual bool spoerg(const QString& tekst) = 0;
+
+    // Lets the user choose an existing file, starting in the folder `mappe`;
+    // the file's full name, or empty when the user cancels.
+    virtual QString aabenFil(const QString& mappe) = 0;
 };

@@ -14,4 +14,8 @@ namespace Billeder {
 constexpr int antal = 24;
 QList<QIcon> liste(bool moerk);
 
+// A picture of the group window by name: "tillager", "tilbage", "alletillager",
+// "alletilbage", "op", "ned", "gem", "info" and "sorter".
+QIcon billede(const QString& navn, bool moerk);
+
 } // namespace Billeder

@@ -1,19 +1,21 @@
 #include "boks.h"
 
-#include "Beskeder.h"
+#include "Boksdele.h"
+#include "Hint.h"
 #include "main.h"
 
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
-#include <QSignalBlocker>
+#include <QShortcut>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -29,20 +31,13 @@ QLineEdit* felt(const QString& navn, const QString& label, bool readOnly = false
     return edit;
 }
 
-QListWidget* listeboks(const QString& navn, const QString& tilgaengeligt)
-{
-    auto* boks = new QListWidget;
-    boks->setObjectName(navn);
-    boks->setAccessibleName(tilgaengeligt);
-    return boks;
-}
-
 QPushButton* knap(const QString& navn, const QString& caption, const QString& hint)
 {
     auto* k = new QPushButton(caption);
     k->setObjectName(navn);
     k->setToolTip(hint);
     k->setStatusTip(hint);
+    k->setAutoDefault(false);
     return k;
 }
 
@@ -57,42 +52,47 @@ QToolButton* fladKnap(const QString& navn, const QString& caption, const QString
     return k;
 }
 
-QWidget* raekke(std::initializer_list<QWidget*> knapper)
+QLabel* tekst(const QString& s)
 {
-    auto* r = new QWidget;
-    auto* lag = new QHBoxLayout(r);
-    lag->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* k : knapper)
-        lag->addWidget(k);
-    lag->addStretch(1);
-    return r;
+    auto* l = new QLabel(s);
+    l->setWordWrap(true);
+    return l;
 }
 
-// A page with a list at the left and labelled fields at the right.
-QFormLayout* listeside(QWidget* side, const QString& navn, QWidget* liste)
+// A row of controls, the first `strakt` of them taking the room there is.
+QHBoxLayout* raekke(std::initializer_list<QWidget*> dele, int strakt = 0)
+{
+    auto* lag = new QHBoxLayout;
+    int i = 0;
+    for (QWidget* d : dele)
+        lag->addWidget(d, i++ < strakt ? 1 : 0);
+    if (strakt == 0)
+        lag->addStretch(1);
+    return lag;
+}
+
+// A field with its label above it.
+void markeret(QVBoxLayout* kolonne, const QString& label, QLayout* felt)
+{
+    kolonne->addWidget(new QLabel(label));
+    kolonne->addLayout(felt);
+    kolonne->addSpacing(4);
+}
+
+void markeret(QVBoxLayout* kolonne, const QString& label, QWidget* felt)
+{
+    markeret(kolonne, label, raekke({felt}, 1));
+}
+
+// A page with a list at the left and a column of fields at the right.
+QVBoxLayout* listeside(QWidget* side, const QString& navn, QWidget* liste)
 {
     side->setObjectName(navn);
-    auto* felter = new QFormLayout;
-    felter->setRowWrapPolicy(QFormLayout::WrapAllRows);
+    auto* kolonne = new QVBoxLayout;
     auto* lag = new QHBoxLayout(side);
     lag->addWidget(liste, 1);
-    lag->addLayout(felter, 1);
-    return felter;
-}
-
-void fyld(QListWidget* boks, const QStringList& linjer)
-{
-    const QSignalBlocker blok(boks);
-    boks->clear();
-    boks->addItems(linjer);
-}
-
-QStringList indhold(const QListWidget* boks)
-{
-    QStringList ud;
-    for (int i = 0; i < boks->count(); ++i)
-        ud.append(boks->item(i)->text());
-    return ud;
+    lag->addLayout(kolonne, 1);
+    return kolonne;
 }
 
 } // namespace
@@ -120,20 +120,38 @@ Tboksform::Tboksform(Tmainform& hub, QWidget* parent)
     lag->setContentsMargins(6, 6, 6, 0);
     lag->addWidget(Bog, 1);
     lag->addWidget(infoBar);
-    setMinimumSize(std::max(470, lag->minimumSize().width()), 400);
+    setMinimumSize(std::max(470, lag->minimumSize().width()),
+                   std::max(400, lag->minimumSize().height()));
 
+    Hint::installer(this, [this](const QString& hint) { HintInfo(hint); });
     const Options& o = hub.opts;
     move(o.boksLeft, o.boksTop);
-    resize(std::max(o.boksWidth, 470), std::max(o.boksHeight, 400));
+    resize(std::max(o.boksWidth, minimumWidth()), std::max(o.boksHeight, minimumHeight()));
 
-    visGruppeliste();
+    fyld(gruppeBoks, hub.grupper.gruppeliste);
+    fyld(Box, hub.grupper.gruppeliste);
     rydElementer(hub.grupper.gruppenavn);
     for (int i = 0; i < hub.programBoks->count(); ++i)
         tilfoejElement(hub.programBoks->item(i)->text(), hub.programBoks->item(i)->icon());
     fyld(lagerBox, hub.grupper.lagerliste);
+    opdaterLager();
 
-    connect(gruppeBoks, &QListWidget::currentRowChanged, this, &Tboksform::SkiftGruppe);
-    gruppeBoks->installEventFilter(this);
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this] { m_hub.visOmProgrammet(this); });
+    connect(Bog, &QTabWidget::currentChanged, this, [this](int side) {
+        BogChanging(m_side);
+        m_side = side;
+        BogChange(side);
+    });
+}
+
+QToolButton* Tboksform::informationsKnap(const QString& navn, const QString& emne)
+{
+    QToolButton* k = fladKnap(navn, QStringLiteral("Information"), QStringLiteral("Information"));
+    k->setProperty("billede", QStringLiteral("info"));
+    k->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    connect(k, &QToolButton::clicked, this, [this, emne] { m_hub.HelpInfo(emne); });
+    return k;
 }
 
 QWidget* Tboksform::lavGruppeside()
@@ -146,28 +164,33 @@ QWidget* Tboksform::lavGruppeside()
                         QStringLiteral("Indfør ny gruppe"));
     sorterKnap = fladKnap(QStringLiteral("sorterKnap"), QStringLiteral("Sorter listen"),
                           QStringLiteral("Sorter listen alfabetisk"));
+    sorterKnap->setProperty("billede", QStringLiteral("sorter"));
+    sorterKnap->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     valgtGruppeEdit = felt(QStringLiteral("valgtGruppeEdit"), QStringLiteral("Valgt gruppe"));
     valgtGruppeEdit->setFocusPolicy(Qt::ClickFocus);
     sletKnap = knap(QStringLiteral("sletKnap"), QStringLiteral("Slet"),
                     QStringLiteral("Slet valgte gruppe"));
     redigerKnap = knap(QStringLiteral("redigerKnap"), QStringLiteral("Omdøb"),
                        QStringLiteral("Giv valgte gruppe et andet navn"));
-    sbInformationsKnap = fladKnap(QStringLiteral("sbInformationsKnap"),
-                                  QStringLiteral("Information"), QStringLiteral("Information"));
-    QFormLayout* felter = listeside(side, QStringLiteral("side0"), gruppeBoks);
-    felter->addRow(QStringLiteral("Gruppe navn"), gEdit);
-    felter->addRow(raekke({nyGruppeKnap, sorterKnap}));
-    felter->addRow(QStringLiteral("Valgt gruppe"), valgtGruppeEdit);
-    felter->addRow(raekke({sletKnap, redigerKnap}));
-    felter->addRow(raekke({sbInformationsKnap}));
+    sbInformationsKnap =
+        informationsKnap(QStringLiteral("sbInformationsKnap"), QStringLiteral("Grupper"));
+
+    QVBoxLayout* kolonne = listeside(side, QStringLiteral("side0"), gruppeBoks);
+    markeret(kolonne, QStringLiteral("Gruppe navn"), gEdit);
+    kolonne->addLayout(raekke({nyGruppeKnap, sorterKnap}));
+    kolonne->addSpacing(16);
+    markeret(kolonne, QStringLiteral("Valgt gruppe"), valgtGruppeEdit);
+    kolonne->addLayout(raekke({sletKnap, redigerKnap}));
+    kolonne->addStretch(1);
+    kolonne->addLayout(raekke({sbInformationsKnap}));
 
     connect(nyGruppeKnap, &QPushButton::clicked, this, &Tboksform::nyGruppeKnapClick);
     connect(gEdit, &QLineEdit::returnPressed, this, &Tboksform::nyGruppeKnapClick);
     connect(sorterKnap, &QToolButton::clicked, this, &Tboksform::sorterKnapClick);
     connect(sletKnap, &QPushButton::clicked, this, &Tboksform::sletKnapClick);
     connect(redigerKnap, &QPushButton::clicked, this, &Tboksform::redigerKnapClick);
-    connect(sbInformationsKnap, &QToolButton::clicked, this,
-            [this] { m_hub.HelpInfo(QStringLiteral("Grupper")); });
+    connect(gruppeBoks, &QListWidget::currentRowChanged, this, &Tboksform::SkiftGruppe);
+    gruppeBoks->installEventFilter(this);
     return side;
 }
 
@@ -175,17 +198,33 @@ QWidget* Tboksform::lavIndfoerside()
 {
     auto* side = new QWidget;
     side->setObjectName(QStringLiteral("side1"));
-    gruppeEdit = felt(QStringLiteral("gruppeEdit"), QStringLiteral("Gruppe navn"), true);
-    auto* lag = new QFormLayout(side);
-    lag->setRowWrapPolicy(QFormLayout::WrapAllRows);
-    lag->addRow(new QLabel(
-        QStringLiteral("Elementer kan også droppes direkte fra Stifinder på hovedprogrammet")));
+    FilnavnEdit = felt(QStringLiteral("FilnavnEdit"), QStringLiteral("Elementets filnavn"));
+    filnavnKnap = knap(QStringLiteral("filnavnKnap"), QStringLiteral("Åben"),
+                       QStringLiteral("Vælg element der skal indføres i gruppen"));
+    tekstEdit = felt(QStringLiteral("tekstEdit"), QStringLiteral("Elementets tekst"));
     Image = new QLabel;
     Image->setObjectName(QStringLiteral("Image"));
     Image->setFixedSize(32, 32);
     Image->setScaledContents(true);
-    lag->addRow(Image);
-    lag->addRow(QStringLiteral("Gruppe navn"), gruppeEdit);
+    insertKnap = knap(QStringLiteral("insertKnap"), QStringLiteral("Indfør"),
+                      QStringLiteral("Indfør valgte element"));
+    gruppeEdit = felt(QStringLiteral("gruppeEdit"), QStringLiteral("Gruppe navn"), true);
+    sbInfo2 = informationsKnap(QStringLiteral("sbInfo2"), QStringLiteral("Indfør element"));
+
+    auto* kolonne = new QVBoxLayout(side);
+    markeret(kolonne, QStringLiteral("Elementets filnavn"), raekke({FilnavnEdit, filnavnKnap}, 1));
+    markeret(kolonne, QStringLiteral("Elementets tekst"), tekstEdit);
+    kolonne->addLayout(raekke({Image, insertKnap}));
+    kolonne->addSpacing(8);
+    kolonne->addWidget(tekst(
+        QStringLiteral("Elementer kan også droppes direkte fra Stifinder på hovedprogrammet")));
+    kolonne->addStretch(1);
+    markeret(kolonne, QStringLiteral("Gruppe navn"), gruppeEdit);
+    kolonne->addLayout(raekke({sbInfo2}));
+
+    connect(filnavnKnap, &QPushButton::clicked, this, &Tboksform::filnavnKnapClick);
+    connect(insertKnap, &QPushButton::clicked, this, &Tboksform::insertKnapClick);
+    connect(tekstEdit, &QLineEdit::returnPressed, this, &Tboksform::insertKnapClick);
     return side;
 }
 
@@ -199,30 +238,52 @@ QWidget* Tboksform::lavRedigerside()
     programBoks->setRootIsDecorated(false);
     programBoks->setEditTriggers(QAbstractItemView::NoEditTriggers);
     programBoks->header()->setSectionResizeMode(QHeaderView::Stretch);
+    fjernKnap = knap(QStringLiteral("fjernKnap"), QStringLiteral("Fjern valgte"),
+                     QStringLiteral("Fjern afkrydsede programmer fra gruppen"));
     nytekstEdit = felt(QStringLiteral("nytekstEdit"), QStringLiteral("Ny tekst"));
-    fraEdit = felt(QStringLiteral("fraEdit"), QStringLiteral("Nyt placering"), true);
+    nytekstKnap = knap(QStringLiteral("nytekstKnap"), QStringLiteral("Indfør"),
+                       QStringLiteral("Indfør den nye tekst til valgte elementer"));
+    fraEdit = felt(QStringLiteral("fraEdit"), QStringLiteral("Nuværende placering"), true);
     fraEdit->setToolTip(QStringLiteral("Nuværende placering"));
+    fraEdit->setStatusTip(QStringLiteral("Nuværende placering"));
     fraEdit->setFocusPolicy(Qt::ClickFocus);
     fraEdit->setText(QStringLiteral("0"));
+    fraEdit->setMaximumWidth(48);
+    UpDown1 = new QSpinBox;
+    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    UpDown1->setRange(1, 100);
+    UpDown1->setValue(1);
+    UpDown1->setToolTip(QStringLiteral("Ny placering"));
+    UpDown1->setStatusTip(QStringLiteral("Ny placering"));
+    UpDown1->setAccessibleName(QStringLiteral("Ny placering"));
+    tilEdit = UpDown1->findChild<QLineEdit*>();
+    tilEdit->setObjectName(QStringLiteral("tilEdit"));
+    indexKnap = knap(QStringLiteral("indexKnap"), QStringLiteral("Udfør"),
+                     QStringLiteral("Flyt til ny placering"));
     gNameEdit = felt(QStringLiteral("gNameEdit"), QStringLiteral("Gruppe navn"), true);
-    QFormLayout* felter = listeside(side, QStringLiteral("side2"), programBoks);
-    felter->addRow(QStringLiteral("Ny tekst"), nytekstEdit);
-    felter->addRow(QStringLiteral("Nyt placering"), fraEdit);
-    felter->addRow(QStringLiteral("Gruppe navn"), gNameEdit);
-    return side;
-}
+    sbInfo1 = informationsKnap(QStringLiteral("sbInfo1"), QStringLiteral("Rediger element"));
 
-QWidget* Tboksform::lavLagerside()
-{
-    auto* side = new QWidget;
-    side->setObjectName(QStringLiteral("side4"));
-    Box = listeboks(QStringLiteral("Box"), QStringLiteral("Programgrupper"));
-    Box->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lagerBox = listeboks(QStringLiteral("lagerBox"), QStringLiteral("Lagergrupper"));
-    lagerBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    auto* lag = new QHBoxLayout(side);
-    lag->addWidget(Box, 1);
-    lag->addWidget(lagerBox, 1);
+    QVBoxLayout* kolonne = listeside(side, QStringLiteral("side2"), programBoks);
+    kolonne->addLayout(raekke({fjernKnap}));
+    kolonne->addWidget(tekst(QStringLiteral("Alle valgte elementer fjernes permanent.")));
+    kolonne->addSpacing(8);
+    markeret(kolonne, QStringLiteral("Ny tekst"), raekke({nytekstEdit, nytekstKnap}, 1));
+    kolonne->addWidget(
+        tekst(QStringLiteral("Kun elementer, der skal have den nye tekst, skal være valgt.")));
+    kolonne->addSpacing(8);
+    kolonne->addWidget(
+        tekst(QStringLiteral("Elementer kan også flyttes direkte i hovedprogrammet med musen.")));
+    markeret(kolonne, QStringLiteral("Nyt placering"), raekke({fraEdit, UpDown1, indexKnap}));
+    kolonne->addStretch(1);
+    markeret(kolonne, QStringLiteral("Gruppe navn"), gNameEdit);
+    kolonne->addLayout(raekke({sbInfo1}));
+
+    connect(fjernKnap, &QPushButton::clicked, this, &Tboksform::fjernKnapClick);
+    connect(nytekstKnap, &QPushButton::clicked, this, &Tboksform::nytekstKnapClick);
+    connect(nytekstEdit, &QLineEdit::returnPressed, this, &Tboksform::nytekstKnapClick);
+    connect(indexKnap, &QPushButton::clicked, this, &Tboksform::indexKnapClick);
+    programBoks->viewport()->installEventFilter(this);
+    programBoks->installEventFilter(this);
     return side;
 }
 
@@ -232,13 +293,25 @@ bool Tboksform::eventFilter(QObject* watched, QEvent* event)
     if (watched == gruppeBoks && event->type() == QEvent::KeyPress &&
         !static_cast<QKeyEvent*>(event)->text().isEmpty())
         SkiftGruppe(gruppeBoks->currentRow());
+    if (programBoks && watched == programBoks->viewport()) {
+        const auto* mus = static_cast<QMouseEvent*>(event);
+        if (event->type() == QEvent::MouseButtonPress && mus->button() == Qt::LeftButton)
+            programBoksMouseDown(mus->position().toPoint());
+        else if (event->type() == QEvent::MouseButtonRelease && mus->button() == Qt::LeftButton) {
+            programBoksMouseUp(mus->position().toPoint());
+            // After the view has moved its selection to the clicked item.
+            QTimer::singleShot(0, this, &Tboksform::programBoksClick);
+        }
+    }
+    // The keyboard's way of choosing the element to move or re-text.
+    if (watched == programBoks && event->type() == QEvent::KeyRelease)
+        programBoksClick();
     return QWidget::eventFilter(watched, event);
 }
 
-void Tboksform::visGruppeliste()
+void Tboksform::HintInfo(const QString& hint)
 {
-    fyld(gruppeBoks, m_hub.grupper.gruppeliste);
-    fyld(Box, m_hub.grupper.gruppeliste);
+    infoBar->showMessage(hint);
 }
 
 void Tboksform::SkiftGruppe(int Index)
@@ -283,8 +356,12 @@ int Tboksform::valgtGruppe() const
 
 void Tboksform::visSide(int side)
 {
-    if (side >= 0)
+    // A page chosen from the main window neither saves nor refills the storage tab.
+    if (side >= 0) {
+        const QSignalBlocker blok(Bog);
         Bog->setCurrentIndex(side);
+        m_side = side;
+    }
     show();
     raise();
     activateWindow();
@@ -320,34 +397,4 @@ void Tboksform::elementSlettet()
 {
     nytekstEdit->clear();
     fraEdit->setText(QStringLiteral("0"));
-}
-
-bool Tboksform::gemVentendeLager()
-{
-    if (!listerModified)
-        return false;
-    AgemForandringerExecute();
-    return true;
-}
-
-void Tboksform::AgemForandringerExecute()
-{
-    Grupper& g = m_hub.grupper;
-    const QStringList programgrupper = indhold(Box);
-    if (!g.gruppenavn.isEmpty()) {
-        if (!programgrupper.contains(g.gruppenavn)) {
-            g.rydAktiv();
-            m_hub.LoadProgramBoks(true);
-            m_hub.beskeder().besked(QStringLiteral("Aktuelle gruppe er sat på lager!"));
-        } else {
-            m_hub.beskeder().besked(QStringLiteral("Forandringer gemmes!"));
-        }
-    }
-    g.gruppeliste = programgrupper;
-    m_hub.gemListe(m_hub.mapper().gruppefilnavn, g.gruppeliste);
-    fyld(gruppeBoks, g.gruppeliste);
-    g.lagerliste = indhold(lagerBox);
-    m_hub.gemListe(m_hub.mapper().lagerfilnavn, g.lagerliste);
-    listerModified = false;
-    m_hub.opdaterAktioner();
 }

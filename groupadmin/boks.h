@@ -4,13 +4,15 @@
 
 #include <QWidget>
 
+class QAction;
 class QLabel;
-class QPushButton;
-class QToolButton;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
+class QSpinBox;
 class QStatusBar;
 class QTabWidget;
+class QToolButton;
 class QTreeWidget;
 class Tmainform;
 
@@ -32,34 +34,78 @@ public:
     void visIkon(const QIcon& ikon) override;
     void elementSlettet() override;
     bool gemVentendeLager() override;
+    void setBilleder(bool moerk) override;
 
-    void AgemForandringerExecute();
+    // The long part of the hint under the mouse, in the status bar.
+    void HintInfo(const QString& hint);
+
+    // "Grupper"
     void nyGruppeKnapClick();
     void sorterKnapClick();
     void sletKnapClick();
     void redigerKnapClick();
-    // Puts the group list of the main window into the list boxes.
-    void visGruppeliste();
+    // "Indfør element"
+    void filnavnKnapClick();
+    void insertKnapClick();
+    // "Fjern eller rediger element"
+    void fjernKnapClick();
+    void nytekstKnapClick();
+    void indexKnapClick();
+    void programBoksClick();
+    // "Administrer grupper"
+    void AvalgteTilLagerExecute();
+    void AalleTilLagerExecute();
+    void AvalgteTilbageExecute();
+    void AalleTilbageExecute();
+    void AflytOpExecute();
+    void AflytNedExecute();
+    void AgemForandringerExecute();
 
     QTabWidget* Bog = nullptr;
+    QStatusBar* infoBar = nullptr;
+
     QListWidget* gruppeBoks = nullptr;
     QLineEdit* gEdit = nullptr;
     QPushButton* nyGruppeKnap = nullptr;
     QToolButton* sorterKnap = nullptr;
+    QLineEdit* valgtGruppeEdit = nullptr;
     QPushButton* sletKnap = nullptr;
     QPushButton* redigerKnap = nullptr;
     QToolButton* sbInformationsKnap = nullptr;
-    QLineEdit* valgtGruppeEdit = nullptr;
-    QLineEdit* gruppeEdit = nullptr;
+
+    QLineEdit* FilnavnEdit = nullptr;
+    QPushButton* filnavnKnap = nullptr;
+    QLineEdit* tekstEdit = nullptr;
     QLabel* Image = nullptr;
+    QPushButton* insertKnap = nullptr;
+    QLineEdit* gruppeEdit = nullptr;
+    QToolButton* sbInfo2 = nullptr;
+
     QTreeWidget* programBoks = nullptr;
+    QPushButton* fjernKnap = nullptr;
     QLineEdit* nytekstEdit = nullptr;
+    QPushButton* nytekstKnap = nullptr;
     QLineEdit* fraEdit = nullptr;
+    QSpinBox* UpDown1 = nullptr;
+    QLineEdit* tilEdit = nullptr; // the text field of UpDown1
+    QPushButton* indexKnap = nullptr;
     QLineEdit* gNameEdit = nullptr;
+    QToolButton* sbInfo1 = nullptr;
+
     QListWidget* Box = nullptr;
     QListWidget* lagerBox = nullptr;
-    QStatusBar* infoBar = nullptr;
+    QToolButton* sbInformation = nullptr;
+    QAction* AvalgteTilLager = nullptr;
+    QAction* AvalgteTilbage = nullptr;
+    QAction* AalleTilLager = nullptr;
+    QAction* AalleTilbage = nullptr;
+    QAction* AflytOp = nullptr;
+    QAction* AflytNed = nullptr;
+    QAction* AgemForandringer = nullptr;
 
+    bool MusNede = false;
+    int fraI = -1;
+    int tilI = -1;
     bool listerModified = false;
 
 protected:
@@ -67,11 +113,24 @@ protected:
 
 private:
     QWidget* lavGruppeside();
-    // The group list changed: save it, show it and let the main window follow.
-    void gruppelisteAendret();
     QWidget* lavIndfoerside();
     QWidget* lavRedigerside();
     QWidget* lavLagerside();
+    QToolButton* informationsKnap(const QString& navn, const QString& emne);
+    QAction* lageraktion(QWidget* side, const QString& knapnavn, const char* billede,
+                         const QString& hint, void (Tboksform::*udfoer)());
+
+    // The group list changed: save it, show it and let the main window follow.
+    void gruppelisteAendret();
+    // The storage tab's lists changed and are not saved yet.
+    void lagerAendret();
+    // Which of the storage tab's actions can run now.
+    void opdaterLager();
+    void BogChanging(int forrige);
+    void BogChange(int side);
+    void programBoksMouseDown(const QPoint& sted);
+    void programBoksMouseUp(const QPoint& sted);
 
     Tmainform& m_hub;
+    int m_side = 0;
 };

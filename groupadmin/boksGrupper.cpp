@@ -2,6 +2,7 @@
 #include "boks.h"
 
 #include "Beskeder.h"
+#include "Boksdele.h"
 #include "main.h"
 
 #include <QCollator>
@@ -15,9 +16,9 @@ void Tboksform::gruppelisteAendret()
 {
     Grupper& g = m_hub.grupper;
     m_hub.gemListe(m_hub.mapper().gruppefilnavn, g.gruppeliste);
-    const QSignalBlocker blok(gruppeBoks);
-    gruppeBoks->clear();
-    gruppeBoks->addItems(g.gruppeliste);
+    fyld(gruppeBoks, g.gruppeliste);
+    fyld(Box, g.gruppeliste);
+    opdaterLager();
     m_hub.opdaterAktioner();
 }
 
@@ -34,6 +35,7 @@ void Tboksform::nyGruppeKnapClick()
         m_hub.beskeder().besked(fejl);
         return;
     }
+    gemVentendeLager();
     g.gruppeliste.append(navn);
     gruppelisteAendret();
     gEdit->clear();
@@ -43,6 +45,7 @@ void Tboksform::sorterKnapClick()
 {
     QCollator orden{QLocale()};
     orden.setCaseSensitivity(Qt::CaseInsensitive);
+    gemVentendeLager();
     QStringList& liste = m_hub.grupper.gruppeliste;
     std::stable_sort(liste.begin(), liste.end(), orden);
     gruppelisteAendret();
@@ -51,6 +54,8 @@ void Tboksform::sorterKnapClick()
 void Tboksform::sletKnapClick()
 {
     Grupper& g = m_hub.grupper;
+    // The storage tab may have taken the active group away.
+    gemVentendeLager();
     if (g.gruppenavn.isEmpty()) {
         m_hub.beskeder().besked(QStringLiteral("Der mangler et gruppenavn!"));
         return;
@@ -71,6 +76,7 @@ void Tboksform::sletKnapClick()
 void Tboksform::redigerKnapClick()
 {
     Grupper& g = m_hub.grupper;
+    gemVentendeLager();
     const QString nyt = valgtGruppeEdit->text();
     const qsizetype sted = g.gruppeliste.indexOf(g.gruppenavn);
     if (g.gruppenavn.isEmpty() || nyt.isEmpty() || nyt == g.gruppenavn || sted < 0)

@@ -33,6 +33,8 @@ public:
     virtual void elementSlettet() = 0;
     // Saves the storage tab when it holds unsaved changes; true when it did.
     virtual bool gemVentendeLager() = 0;
+    // The light or the dark pictures, as the design is.
+    virtual void setBilleder(bool moerk) = 0;
 };
 
 // What the main window needs of the information viewer.

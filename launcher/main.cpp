@@ -116,7 +116,9 @@ void Tmainform::GemOptions()
 
 void Tmainform::setImageList()
 {
-    ImageList = Billeder::liste(Design::erMoerk(opts.designName));
+    const bool moerk = Design::erMoerk(opts.designName);
+    ImageList = Billeder::liste(moerk);
+    m_vinduer.boks->setBilleder(moerk);
     const std::pair<QAction*, int> aktioner[] = {
         {aInfo, 1},    {aProgrammer, 5}, {aEgenskaber, 0},
         {aGrupper, 6}, {aElementer, 7},  {aRedigeElementer, 8},
@@ -224,6 +226,11 @@ void Tmainform::FormCloseQuery()
 void Tmainform::FormClose()
 {
     GemOptions();
+}
+
+void Tmainform::visOmProgrammet(const QWidget* over)
+{
+    m_vinduer.om->visOver(over);
 }
 
 void Tmainform::HelpInfo(const QString& S)

@@ -50,6 +50,8 @@ public:
     void AfremExecute();
     void AtilbageExecute();
     void HelpInfo(const QString& S);
+    // The about box, centred on `over`.
+    void visOmProgrammet(const QWidget* over);
     void runApplets(const QString& aFilename);
     void ErrorInfo(unsigned Nr);
 

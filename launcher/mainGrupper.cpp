@@ -139,7 +139,7 @@ void Tmainform::lavAktioner()
                    QKeySequence(Qt::CTRL | Qt::Key_I));
     connect(aInfo, &QAction::triggered, this, [this] { HelpInfo(QStringLiteral("Tavlum")); });
     mVinfo = aktion(QStringLiteral("Versions information..."), {});
-    connect(mVinfo, &QAction::triggered, this, [this] { m_vinduer.om->visOver(this); });
+    connect(mVinfo, &QAction::triggered, this, [this] { visOmProgrammet(this); });
     aProgrammer = aktion(QStringLiteral("Grupper og elementer..."),
                          QStringLiteral("Indfør og rediger grupper og deres elementer"),
                          QKeySequence(Qt::CTRL | Qt::Key_G));

@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <deque>
 
-// Records every message and question and answers questions as the test asks;
-// an unscripted question is answered "Nej".
+// Records every message, question and file choice and answers them as the
+// test asks; an unscripted question is answered "Nej".
 class SkriptedeBeskeder : public Beskeder
 {
 public:
@@ -21,8 +21,16 @@ public:
         return ja;
     }
     void setNextAnswer(bool ja) { svar.push_back(ja); }
+    // The next file chosen; an unscripted choice is cancelled.
+    QString aabenFil(const QString& mappe) override
+    {
+        mapper.append(mappe);
+        return filer.isEmpty() ? QString() : filer.takeFirst();
+    }
 
     QStringList beskeder;
     QStringList spoergsmaal;
     std::deque<bool> svar;
+    QStringList filer;
+    QStringList mapper;
 };

@@ -1,0 +1,231 @@
+// The page "Administrer grupper": groups moved to and from storage, written
+// only when saved.
+#include "boks.h"
+
+#include "Beskeder.h"
+#include "Billeder.h"
+#include "Boksdele.h"
+#include "main.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QLabel>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Moves the selected entries, or all of them, to the end of the other list.
+void flyt(QListWidget* fra, QListWidget* til, bool alle)
+{
+    QList<int> steder;
+    for (int i = 0; i < fra->count(); ++i)
+        if (alle || fra->item(i)->isSelected())
+            steder.append(i);
+    for (int i : steder)
+        til->addItem(fra->item(i)->text());
+    for (auto i = steder.crbegin(); i != steder.crend(); ++i)
+        delete fra->takeItem(*i);
+}
+
+int valgte(const QListWidget* boks)
+{
+    return static_cast<int>(boks->selectedItems().size());
+}
+
+// The one selected entry swapped with its neighbour, and selected again there.
+void bytNabo(QListWidget* boks, int retning)
+{
+    const int fra = boks->row(boks->selectedItems().constFirst());
+    QListWidgetItem* item = boks->takeItem(fra);
+    boks->insertItem(fra + retning, item);
+    boks->clearSelection();
+    boks->setCurrentItem(item);
+    item->setSelected(true);
+}
+
+} // namespace
+
+QAction* Tboksform::lageraktion(QWidget* side, const QString& knapnavn, const char* billede,
+                                const QString& hint, void (Tboksform::*udfoer)())
+{
+    auto* a = new QAction(hint, this);
+    a->setProperty("billede", QLatin1String(billede));
+    a->setToolTip(hint);
+    a->setStatusTip(hint);
+    connect(a, &QAction::triggered, this, udfoer);
+    auto* k = new QToolButton(side);
+    k->setObjectName(knapnavn);
+    k->setDefaultAction(a);
+    k->setIconSize(QSize(16, 16));
+    k->setMinimumSize(32, 28);
+    return a;
+}
+
+QWidget* Tboksform::lavLagerside()
+{
+    auto* side = new QWidget;
+    side->setObjectName(QStringLiteral("side4"));
+    Box = listeboks(QStringLiteral("Box"), QStringLiteral("Programgrupper"));
+    lagerBox = listeboks(QStringLiteral("lagerBox"), QStringLiteral("Lagergrupper"));
+    for (QListWidget* b : {Box, lagerBox}) {
+        b->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        connect(b, &QListWidget::itemSelectionChanged, this, &Tboksform::opdaterLager);
+    }
+    sbInformation =
+        informationsKnap(QStringLiteral("sbInformation"), QStringLiteral("Administrer grupper"));
+    sbInformation->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    sbInformation->setMinimumSize(32, 28);
+    AvalgteTilLager =
+        lageraktion(side, QStringLiteral("tilLagerValgte"), "tillager",
+                    QStringLiteral("Flyt valgte til lager"), &Tboksform::AvalgteTilLagerExecute);
+    AvalgteTilbage =
+        lageraktion(side, QStringLiteral("tilbageValgte"), "tilbage",
+                    QStringLiteral("Flyt valgte tilbage"), &Tboksform::AvalgteTilbageExecute);
+    AalleTilLager =
+        lageraktion(side, QStringLiteral("tilLagerAlle"), "alletillager",
+                    QStringLiteral("Flyt alle til lager"), &Tboksform::AalleTilLagerExecute);
+    AalleTilbage =
+        lageraktion(side, QStringLiteral("tilbageAlle"), "alletilbage",
+                    QStringLiteral("Flyt alle tilbage"), &Tboksform::AalleTilbageExecute);
+    AflytOp = lageraktion(side, QStringLiteral("flytOp"), "op", QStringLiteral("Flyt valgte op"),
+                          &Tboksform::AflytOpExecute);
+    AflytNed = lageraktion(side, QStringLiteral("flytNed"), "ned",
+                           QStringLiteral("Flyt valgte ned"), &Tboksform::AflytNedExecute);
+    AgemForandringer =
+        lageraktion(side, QStringLiteral("gemKnap"), "gem", QStringLiteral("Gem de nye lister"),
+                    &Tboksform::AgemForandringerExecute);
+
+    auto* knapper = new QVBoxLayout;
+    knapper->addStretch(1);
+    knapper->addWidget(sbInformation);
+    knapper->addSpacing(8);
+    for (const char* navn :
+         {"tilLagerValgte", "tilbageValgte", "tilLagerAlle", "tilbageAlle", "flytOp", "flytNed"})
+        knapper->addWidget(side->findChild<QToolButton*>(QLatin1String(navn)));
+    knapper->addSpacing(8);
+    knapper->addWidget(side->findChild<QToolButton*>(QStringLiteral("gemKnap")));
+    knapper->addStretch(1);
+
+    auto* lag = new QGridLayout(side);
+    lag->addWidget(new QLabel(QStringLiteral("Programgrupper")), 0, 0);
+    lag->addWidget(new QLabel(QStringLiteral("Lager")), 0, 2);
+    lag->addWidget(Box, 1, 0);
+    lag->addLayout(knapper, 1, 1);
+    lag->addWidget(lagerBox, 1, 2);
+    lag->setColumnStretch(0, 1);
+    lag->setColumnStretch(2, 1);
+    return side;
+}
+
+void Tboksform::setBilleder(bool moerk)
+{
+    for (QAction* a : findChildren<QAction*>())
+        if (const QVariant navn = a->property("billede"); navn.isValid())
+            a->setIcon(Billeder::billede(navn.toString(), moerk));
+    for (QToolButton* k : findChildren<QToolButton*>())
+        if (const QVariant navn = k->property("billede"); navn.isValid())
+            k->setIcon(Billeder::billede(navn.toString(), moerk));
+}
+
+void Tboksform::opdaterLager()
+{
+    const int valgtIBox = valgte(Box);
+    const bool eneste = valgtIBox == 1 && Box->count() >= 2;
+    const int sted = eneste ? Box->row(Box->selectedItems().constFirst()) : -1;
+    AvalgteTilLager->setEnabled(Box->count() >= 1 && valgtIBox >= 1);
+    AalleTilLager->setEnabled(Box->count() > 0);
+    AvalgteTilbage->setEnabled(lagerBox->count() >= 1 && valgte(lagerBox) >= 1);
+    AalleTilbage->setEnabled(lagerBox->count() > 0);
+    AflytOp->setEnabled(eneste && sted != 0);
+    AflytNed->setEnabled(eneste && sted != Box->count() - 1);
+    AgemForandringer->setEnabled(listerModified);
+}
+
+void Tboksform::lagerAendret()
+{
+    listerModified = true;
+    opdaterLager();
+}
+
+void Tboksform::AvalgteTilLagerExecute()
+{
+    flyt(Box, lagerBox, false);
+    lagerAendret();
+}
+
+void Tboksform::AalleTilLagerExecute()
+{
+    flyt(Box, lagerBox, true);
+    lagerAendret();
+}
+
+void Tboksform::AvalgteTilbageExecute()
+{
+    flyt(lagerBox, Box, false);
+    lagerAendret();
+}
+
+void Tboksform::AalleTilbageExecute()
+{
+    flyt(lagerBox, Box, true);
+    lagerAendret();
+}
+
+void Tboksform::AflytOpExecute()
+{
+    bytNabo(Box, -1);
+    lagerAendret();
+}
+
+void Tboksform::AflytNedExecute()
+{
+    bytNabo(Box, 1);
+    lagerAendret();
+}
+
+bool Tboksform::gemVentendeLager()
+{
+    if (!listerModified)
+        return false;
+    AgemForandringerExecute();
+    return true;
+}
+
+void Tboksform::AgemForandringerExecute()
+{
+    Grupper& g = m_hub.grupper;
+    const QStringList programgrupper = indhold(Box);
+    if (!g.gruppenavn.isEmpty()) {
+        if (!programgrupper.contains(g.gruppenavn)) {
+            g.rydAktiv();
+            m_hub.LoadProgramBoks(true);
+            m_hub.beskeder().besked(QStringLiteral("Aktuelle gruppe er sat på lager!"));
+        } else {
+            m_hub.beskeder().besked(QStringLiteral("Forandringer gemmes!"));
+        }
+    }
+    g.gruppeliste = programgrupper;
+    m_hub.gemListe(m_hub.mapper().gruppefilnavn, g.gruppeliste);
+    fyld(gruppeBoks, g.gruppeliste);
+    g.lagerliste = indhold(lagerBox);
+    m_hub.gemListe(m_hub.mapper().lagerfilnavn, g.lagerliste);
+    listerModified = false;
+    opdaterLager();
+    m_hub.opdaterAktioner();
+}
+
+void Tboksform::BogChanging(int forrige)
+{
+    if (forrige == 3 && listerModified)
+        AgemForandringerExecute();
+}
+
+void Tboksform::BogChange(int side)
+{
+    if (side == 3) {
+        fyld(Box, indhold(gruppeBoks));
+        opdaterLager();
+    }
+}

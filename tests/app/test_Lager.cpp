@@ -1,0 +1,148 @@
+#include "Programtest.h"
+#include "boks.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+
+class Lagerside : public Programtest
+{
+protected:
+    Tboksform& boks() { return *program->boksform; }
+    static QStringList linjer(const QListWidget* l)
+    {
+        QStringList ud;
+        for (int i = 0; i < l->count(); ++i)
+            ud << l->item(i)->text();
+        return ud;
+    }
+    static void vaelg(QListWidget* l, std::initializer_list<int> steder)
+    {
+        l->clearSelection();
+        for (int i : steder)
+            l->item(i)->setSelected(true);
+    }
+};
+
+TEST_F(Lagerside, MovingSelectedAndAllEntriesKeepsTheirOrderAndWritesNothing)
+{
+    skrivBruger("lagergrupper.txt", {"L"});
+    startMed({"A", "B", "C", "D"}, "A");
+    Tboksform& b = boks();
+    EXPECT_FALSE(b.AvalgteTilLager->isEnabled());
+    EXPECT_FALSE(b.AvalgteTilbage->isEnabled());
+    EXPECT_FALSE(b.AgemForandringer->isEnabled());
+    vaelg(b.Box, {3, 1});
+    ASSERT_TRUE(b.AvalgteTilLager->isEnabled());
+    b.AvalgteTilLager->trigger();
+    EXPECT_EQ(linjer(b.Box), QStringList({"A", "C"}));
+    EXPECT_EQ(linjer(b.lagerBox), QStringList({"L", "B", "D"}));
+    EXPECT_TRUE(b.listerModified);
+    EXPECT_TRUE(b.AgemForandringer->isEnabled());
+
+    vaelg(b.lagerBox, {0, 2});
+    b.AvalgteTilbage->trigger();
+    EXPECT_EQ(linjer(b.Box), QStringList({"A", "C", "L", "D"}));
+    b.AalleTilLager->trigger();
+    EXPECT_EQ(linjer(b.lagerBox), QStringList({"B", "A", "C", "L", "D"}));
+    EXPECT_FALSE(b.AalleTilLager->isEnabled());
+    b.AalleTilbage->trigger();
+    EXPECT_EQ(linjer(b.Box), QStringList({"B", "A", "C", "L", "D"}));
+    EXPECT_FALSE(b.AalleTilbage->isEnabled());
+    EXPECT_EQ(laesBruger("programgrupper.txt"), QStringList({"A", "B", "C", "D"}));
+    EXPECT_EQ(laesBruger("lagergrupper.txt"), QStringList({"L"}));
+}
+
+TEST_F(Lagerside, UpAndDownNeedExactlyOneSelectedEntryWithANeighbour)
+{
+    startMed({"A", "B", "C"}, "B");
+    Tboksform& b = boks();
+    vaelg(b.Box, {0});
+    EXPECT_FALSE(b.AflytOp->isEnabled());
+    EXPECT_TRUE(b.AflytNed->isEnabled());
+    b.AflytNed->trigger();
+    EXPECT_EQ(linjer(b.Box), QStringList({"B", "A", "C"}));
+    EXPECT_TRUE(b.Box->item(1)->isSelected());
+    b.AflytNed->trigger();
+    EXPECT_EQ(linjer(b.Box), QStringList({"B", "C", "A"}));
+    EXPECT_FALSE(b.AflytNed->isEnabled());
+    b.AflytOp->trigger();
+    EXPECT_EQ(linjer(b.Box), QStringList({"B", "A", "C"}));
+    vaelg(b.Box, {0, 1});
+    EXPECT_FALSE(b.AflytOp->isEnabled());
+    EXPECT_FALSE(b.AflytNed->isEnabled());
+
+    b.AgemForandringer->trigger();
+    EXPECT_EQ(beskeder.beskeder, QStringList({"Forandringer gemmes!"}));
+    EXPECT_EQ(laesBruger("programgrupper.txt"), QStringList({"B", "A", "C"}));
+    EXPECT_EQ(linjer(b.gruppeBoks), QStringList({"B", "A", "C"}));
+    EXPECT_FALSE(b.AgemForandringer->isEnabled());
+}
+
+TEST_F(Lagerside, StoringTheActiveGroupEmptiesThePanelAndBringingItBackRestoresIt)
+{
+    Tmainform& main = startMed({"A", "B"}, "A");
+    Tboksform& b = boks();
+    vaelg(b.Box, {0});
+    b.AvalgteTilLager->trigger();
+    b.AgemForandringerExecute();
+    EXPECT_EQ(beskeder.beskeder, QStringList({"Aktuelle gruppe er sat på lager!"}));
+    EXPECT_TRUE(main.grupper.gruppenavn.isEmpty());
+    EXPECT_EQ(main.programBoks->count(), 0);
+    EXPECT_EQ(laesBruger("lagergrupper.txt"), QStringList({"A"}));
+    EXPECT_EQ(laesBruger("programgrupper.txt"), QStringList({"B"}));
+
+    b.AalleTilbage->trigger();
+    b.AgemForandringerExecute();
+    EXPECT_EQ(beskeder.beskeder.size(), 1); // no active group: no message
+    b.SkiftGruppe(1);
+    EXPECT_EQ(main.grupper.gruppenavn, "A");
+    EXPECT_EQ(main.programBoks->count(), 3);
+}
+
+TEST_F(Lagerside, LeavingTheTabSavesAndEnteringItRefillsTheProgramGroups)
+{
+    startMed({"A", "B"}, "A");
+    Tboksform& b = boks();
+    b.Bog->setCurrentIndex(3);
+    vaelg(b.Box, {1});
+    b.AvalgteTilLager->trigger();
+    b.Bog->setCurrentIndex(0);
+    EXPECT_EQ(beskeder.beskeder, QStringList({"Forandringer gemmes!"}));
+    EXPECT_EQ(laesBruger("lagergrupper.txt"), QStringList({"B"}));
+    EXPECT_FALSE(b.listerModified);
+
+    // Pages chosen from the main window neither save nor refill.
+    b.Bog->setCurrentIndex(3);
+    b.AalleTilbage->trigger();
+    b.visSide(0);
+    EXPECT_TRUE(b.listerModified);
+    EXPECT_EQ(beskeder.beskeder.size(), 1);
+    b.hide();
+}
+
+TEST_F(Lagerside, AGroupListChangeFirstSavesPendingStorageChanges)
+{
+    // Reached when the main window's actions move between the pages.
+    startMed({"A", "B"}, "B");
+    Tboksform& b = boks();
+    vaelg(b.Box, {0});
+    b.AvalgteTilLager->trigger();
+    b.gEdit->setText("Ny");
+    b.nyGruppeKnapClick();
+    EXPECT_EQ(laesBruger("programgrupper.txt"), QStringList({"B", "Ny"}));
+    EXPECT_EQ(laesBruger("lagergrupper.txt"), QStringList({"A"}));
+    EXPECT_EQ(linjer(b.Box), QStringList({"B", "Ny"}));
+    EXPECT_FALSE(b.listerModified);
+
+    // The storage may take the active group away before it is deleted.
+    vaelg(b.Box, {0});
+    b.AvalgteTilLager->trigger();
+    beskeder.setNextAnswer(true);
+    b.sletKnapClick();
+    EXPECT_TRUE(beskeder.spoergsmaal.isEmpty());
+    EXPECT_EQ(beskeder.beskeder.last(), "Der mangler et gruppenavn!");
+    EXPECT_TRUE(QFile::exists(bruger("Filer/B.txt")));
+}
