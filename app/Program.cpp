@@ -21,7 +21,7 @@ Program::Program(Platform& platform, Beskeder* beskeder)
 {
     mainform = std::make_unique<Tmainform>(platform);
     boksform = std::make_unique<Tboksform>(*mainform);
-    egenskabsform = std::make_unique<Tegenskabsform>();
+    egenskabsform = std::make_unique<Tegenskabsform>(*mainform);
     infoform = std::make_unique<Tinfoform>();
     urlform = std::make_unique<Turlform>();
     omForm = std::make_unique<TomForm>();

@@ -35,6 +35,7 @@ public:
     void elementSlettet() override;
     bool gemVentendeLager() override;
     void setBilleder(bool moerk) override;
+    void visValgtFil(const QString& fil) override;
 
     // The long part of the hint under the mouse, in the status bar.
     void HintInfo(const QString& hint);

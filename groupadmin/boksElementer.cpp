@@ -22,14 +22,15 @@ void Tboksform::filnavnKnapClick()
                                                          "\runder fanen Programgrupper."));
         return;
     }
-    const QString fil = m_hub.beskeder().aabenFil(m_hub.opts.initDir);
-    if (fil.isEmpty())
-        return;
-    const QFileInfo info(fil);
-    m_hub.opts.initDir = info.absolutePath();
+    if (const QString fil = m_hub.vaelgElementfil(); !fil.isEmpty())
+        visValgtFil(fil);
+}
+
+void Tboksform::visValgtFil(const QString& fil)
+{
     FilnavnEdit->setText(fil);
     m_hub.PutInIkonliste(fil, true, false);
-    tekstEdit->setText(info.completeBaseName());
+    tekstEdit->setText(QFileInfo(fil).completeBaseName());
 }
 
 void Tboksform::insertKnapClick()

@@ -107,5 +107,5 @@ void Tboksform::redigerKnapClick()
         QFile::rename(gammelFil, g.filnavn);
     if (QFile::exists(gammelTekst))
         QFile::rename(gammelTekst, g.tekstnavn);
-    m_hub.setWindowTitle(nyt);
+    m_hub.setOverskrift(nyt);
 }

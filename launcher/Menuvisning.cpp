@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QStyle>
+#include <QToolBar>
 #include <QToolButton>
 
 namespace {
@@ -32,6 +33,8 @@ QWidget* Tmainform::lavTopPanel()
 {
     topPanel = new QWidget;
     topPanel->setObjectName(QStringLiteral("topPanel"));
+    // Hidden in the panel view, the strip must not hold that window wide.
+    topPanel->setMinimumSize(1, 1);
     knapPanel = new QWidget(topPanel);
     knapPanel->setObjectName(QStringLiteral("knapPanel"));
     knapPanel->setFixedWidth(knapPanelBredde);
@@ -94,6 +97,7 @@ void Tmainform::setProgramForm(bool value)
     if (windowFlags().testFlag(Qt::FramelessWindowHint) != value)
         setWindowFlag(Qt::FramelessWindowHint, value);
     if (value) {
+        toolBar->hide();
         visninger->setCurrentWidget(topPanel);
         const QRect flade = skaermflade();
         setFixedSize(flade.width(), stripHoejde);
@@ -104,7 +108,8 @@ void Tmainform::setProgramForm(bool value)
         ButBox->setHorizontalScrollBarPolicy(forMange ? Qt::ScrollBarAlwaysOn
                                                       : Qt::ScrollBarAlwaysOff);
     } else {
-        visninger->setCurrentWidget(programBoks);
+        visninger->setCurrentWidget(programBoks->parentWidget());
+        toolBar->setVisible(opts.toolbarVisible);
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         // The panel's saved place, kept where the user can reach it on this screen.

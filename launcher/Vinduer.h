@@ -35,6 +35,19 @@ public:
     virtual bool gemVentendeLager() = 0;
     // The light or the dark pictures, as the design is.
     virtual void setBilleder(bool moerk) = 0;
+    // A file chosen in the main window, on the page that puts elements in.
+    virtual void visValgtFil(const QString& fil) = 0;
+};
+
+// What the main window needs of the properties window.
+class Egenskabsvindue
+{
+public:
+    virtual ~Egenskabsvindue() = default;
+    virtual QWidget* vindue() = 0;
+    // "Minimer til system bakken" and "Minimer ved opstart", read at the first showing.
+    virtual bool trayValgt() const = 0;
+    virtual bool minimerValgt() const = 0;
 };
 
 // What the main window needs of the information viewer.
@@ -52,7 +65,7 @@ public:
 struct Vinduer
 {
     Gruppevindue* boks = nullptr;
-    QWidget* egenskaber = nullptr;
+    Egenskabsvindue* egenskaber = nullptr;
     Hjaelpevindue* info = nullptr;
     QWidget* url = nullptr;
     TomForm* om = nullptr;

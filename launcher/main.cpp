@@ -37,21 +37,15 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     programBoks->setAccessibleName(QStringLiteral("Elementer"));
     programBoks->setFrameShape(QFrame::NoFrame);
     programBoks->setCursor(Qt::PointingHandCursor);
-    programBoks->setViewMode(QListView::IconMode);
-    programBoks->setMovement(QListView::Static);
     programBoks->setResizeMode(QListView::Adjust);
-    programBoks->setFlow(QListView::LeftToRight);
-    programBoks->setWrapping(true);
-    programBoks->setWordWrap(true);
     programBoks->setIconSize(QSize(32, 32));
-    programBoks->setGridSize(QSize(84, 72));
     programBoks->setEditTriggers(QAbstractItemView::NoEditTriggers);
     programBoks->setContextMenuPolicy(Qt::PreventContextMenu);
     programBoks->installEventFilter(this);
     connect(programBoks, &QListWidget::itemSelectionChanged, this, &Tmainform::opdaterAktioner);
     programBoks->viewport()->installEventFilter(this);
     visninger = new QStackedWidget(this);
-    visninger->addWidget(programBoks);
+    visninger->addWidget(lavPanel());
     visninger->addWidget(lavTopPanel());
     setCentralWidget(visninger);
 
@@ -64,9 +58,9 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
 
     lavAktioner();
     lavPopupMenu();
-    QFont panelSkrift = programBoks->font();
-    panelSkrift.setPointSize(opts.fontSize);
-    programBoks->setFont(panelSkrift);
+    lavRedskabslinje();
+    setAcceptDrops(true);
+    setVisning(opts.visning);
     opdaterAktioner();
 }
 
@@ -104,7 +98,7 @@ void Tmainform::GemOptions()
         opts.boksLeft = boks->pos().x();
         opts.boksWidth = boks->width();
     }
-    if (QWidget* egenskaber = m_vinduer.egenskaber) {
+    if (QWidget* egenskaber = m_vinduer.egenskaber ? m_vinduer.egenskaber->vindue() : nullptr) {
         opts.egenskaberHeight = egenskaber->height();
         opts.egenskaberTop = egenskaber->pos().y();
         opts.egenskaberLeft = egenskaber->pos().x();
@@ -126,6 +120,11 @@ void Tmainform::setImageList()
         {aGo, 10},     {mLuk, 2}};
     for (const auto& [a, sted] : aktioner)
         a->setIcon(ImageList.at(sted));
+    for (const auto& [a, sted] :
+         {std::pair{aMenuVis, 11}, std::pair{aStifinder, 22}, std::pair{insertFromStifinder, 23}})
+        a->setIcon(ImageList.at(sted));
+    filboksButton->setIcon(ImageList.at(16));
+    appletsButton->setIcon(ImageList.at(14));
     const std::pair<const char*, int> knapper[] = {
         {"Button01", 1}, {"Button02", 14}, {"Button03", 16}, {"Button04", 15}, {"Button05", 18}};
     for (const auto& [navn, sted] : knapper)
@@ -175,6 +174,10 @@ void Tmainform::FormShow()
     setProgramForm(opts.menuVis);
     setImageList();
     ReopenDir.HentReopenFiler();
+    if (m_vinduer.egenskaber->trayValgt())
+        lavTrayIcon();
+    if (m_vinduer.egenskaber->minimerValgt())
+        QTimer::singleShot(0, this, &QWidget::showMinimized);
     // The first activation runs once the window is up and the loop turns.
     QTimer::singleShot(0, this, &Tmainform::FormActivate);
 }
@@ -226,6 +229,16 @@ void Tmainform::FormCloseQuery()
 void Tmainform::FormClose()
 {
     GemOptions();
+}
+
+void Tmainform::visAdministration()
+{
+    QWidget* w = m_vinduer.boks->vindue();
+    if (w->isVisible())
+        return;
+    w->setAttribute(Qt::WA_ShowWithoutActivating);
+    w->show();
+    w->setAttribute(Qt::WA_ShowWithoutActivating, false);
 }
 
 void Tmainform::visOmProgrammet(const QWidget* over)

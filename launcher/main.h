@@ -11,8 +11,17 @@
 #include <QMainWindow>
 #include <memory>
 
+class Ballonhint;
 class Platform;
 class QAction;
+class QComboBox;
+class QDragEnterEvent;
+class QDropEvent;
+class QHeaderView;
+class QSystemTrayIcon;
+class QToolBar;
+class QToolButton;
+class QAbstractButton;
 class QListWidget;
 class QMenu;
 class Starter;
@@ -34,6 +43,7 @@ public:
     // True from creation until the first activation has run.
     bool opstart() const { return m_opstart; }
     Beskeder& beskeder() const { return *m_vinduer.beskeder; }
+    Platform& platform() const { return m_platform; }
 
     // Fixed for the whole run.
     const DataMapper& mapper() const { return m_mapper; }
@@ -50,6 +60,8 @@ public:
     void AfremExecute();
     void AtilbageExecute();
     void HelpInfo(const QString& S);
+    // Shows the group window when hidden, leaving the keyboard where it is.
+    void visAdministration();
     // The about box, centred on `over`.
     void visOmProgrammet(const QWidget* over);
     void runApplets(const QString& aFilename);
@@ -65,6 +77,24 @@ public:
     void HentOptions();
     void GemOptions();
     void setProgramForm(bool value);
+    void aMenuVisExecute();
+
+    // The panel's look and the toolbar, as the properties window sets them.
+    void setVisning(Options::Visning visning);
+    void setSkriftstoerrelse(int punkter);
+    void setRedskabslinje(bool vis);
+    void setRedskabslinjePlacering(Options::Placering placering);
+    void skiftDesign(const QString& navn);
+    // Fills a design box with every design and selects the one in force.
+    void loadDesign(QComboBox* designBox) const;
+    // The window caption and the report view's column heading.
+    void setOverskrift(const QString& navn);
+
+    // The open dialog in `initDir`; the chosen file, which moves `initDir` to
+    // its folder, or empty when cancelled.
+    QString vaelgElementfil();
+    void aStifinderExecute();
+    void insertFromStifinderExecute();
     // The light or the dark pictures, as the design is.
     void setImageList();
     QList<QIcon> ImageList;
@@ -73,6 +103,12 @@ public:
     void buttonClick(int tag);
 
     QListWidget* programBoks = nullptr;
+    QHeaderView* kolonne = nullptr; // the report view's column heading
+    QToolBar* toolBar = nullptr;
+    QToolButton* filboksButton = nullptr;
+    QToolButton* appletsButton = nullptr;
+    Ballonhint* BalloonHint = nullptr;
+    QSystemTrayIcon* TrayIcon = nullptr;
     QWidget* topPanel = nullptr;
     QWidget* knapPanel = nullptr;
     QScrollArea* ButBox = nullptr;
@@ -99,6 +135,9 @@ public:
     QAction* Atilbage = nullptr;
     QAction* Afrem = nullptr;
     QAction* aGo = nullptr;
+    QAction* aMenuVis = nullptr;
+    QAction* aStifinder = nullptr;
+    QAction* insertFromStifinder = nullptr;
     QAction* mLuk = nullptr;
 
 protected:
@@ -106,6 +145,9 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void FormShow();
@@ -113,6 +155,11 @@ private:
     void FormCloseQuery();
     void FormClose();
     QWidget* lavTopPanel();
+    QWidget* lavPanel();
+    void lavRedskabslinje();
+    // The hints of the buttons that change with their actions' state.
+    void skiftendeHint(QAbstractButton* knap);
+    void lavTrayIcon();
     void lavAktioner();
     void lavPopupMenu();
     QAction* aktion(const QString& caption, const QString& hint, const QKeySequence& genvej = {});

@@ -13,7 +13,7 @@
 
 void Tmainform::LoadProgramBoks(bool beggeBokse)
 {
-    setWindowTitle(grupper.gruppenavn);
+    setOverskrift(grupper.gruppenavn);
     programBoks->setUpdatesEnabled(false);
     programBoks->clear();
     ikonliste.clear();
@@ -119,13 +119,18 @@ void Tmainform::opdaterAktioner()
     Afrem->setEnabled(flere);
     Atilbage->setEnabled(flere);
     aGo->setEnabled(!programBoks->selectedItems().isEmpty());
+    const bool gruppe = !grupper.gruppenavn.isEmpty();
+    for (QAction* a : {aMenuVis, aStifinder, insertFromStifinder})
+        a->setEnabled(gruppe);
 }
 
 QAction* Tmainform::aktion(const QString& caption, const QString& hint, const QKeySequence& genvej)
 {
     auto* a = new QAction(caption, this);
-    a->setStatusTip(hint);
-    a->setToolTip(hint.isEmpty() ? caption : hint);
+    // A carriage return breaks the tooltip's line; the status bar has one line.
+    a->setStatusTip(QString(hint).replace(QLatin1Char('\r'), QLatin1Char(' ')));
+    a->setToolTip(hint.isEmpty() ? caption
+                                 : QString(hint).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     a->setShortcut(genvej);
     a->setShortcutContext(Qt::ApplicationShortcut);
     addAction(a);
@@ -148,8 +153,10 @@ void Tmainform::lavAktioner()
         aktion(QStringLiteral("Egenskaber..."), QStringLiteral("Bestem egenskaber ved programmet"),
                QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(aEgenskaber, &QAction::triggered, this, [this] {
-        m_vinduer.egenskaber->show();
-        m_vinduer.egenskaber->raise();
+        QWidget* v = m_vinduer.egenskaber->vindue();
+        v->show();
+        v->raise();
+        v->activateWindow();
     });
     aGrupper = aktion(QStringLiteral("Grupper..."), {});
     connect(aGrupper, &QAction::triggered, this, side(0));
@@ -170,6 +177,18 @@ void Tmainform::lavAktioner()
                  QStringLiteral("Aktiver valgte element: F9 | Ctrl+A"));
     aGo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_A), QKeySequence(Qt::Key_F9)});
     connect(aGo, &QAction::triggered, this, &Tmainform::programBoksDblClick);
+    aMenuVis =
+        aktion(QStringLiteral("Menu-visning"), QStringLiteral("Skift til menu-visning: Ctrl+M"),
+               QKeySequence(Qt::CTRL | Qt::Key_M));
+    connect(aMenuVis, &QAction::triggered, this, &Tmainform::aMenuVisExecute);
+    aStifinder =
+        aktion({}, QStringLiteral("Åben stifinder for at indføre \ret element i aktuelle gruppe"),
+               QKeySequence(Qt::Key_F5));
+    connect(aStifinder, &QAction::triggered, this, &Tmainform::aStifinderExecute);
+    insertFromStifinder =
+        aktion({}, QStringLiteral("Indsæt elementer fra Stifinder\rved drag and drop"),
+               QKeySequence(Qt::Key_F6));
+    connect(insertFromStifinder, &QAction::triggered, this, &Tmainform::insertFromStifinderExecute);
     mLuk = aktion(QStringLiteral("Luk Tavlum"), {}, QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(mLuk, &QAction::triggered, this, &QWidget::close);
 }
@@ -190,6 +209,8 @@ void Tmainform::lavPopupMenu()
     PopupMenu->addAction(Afrem);
     PopupMenu->addSeparator();
     PopupMenu->addAction(aGo);
+    PopupMenu->addSeparator();
+    PopupMenu->addAction(aMenuVis);
     PopupMenu->addSeparator();
     PopupMenu->addAction(mLuk);
 }

@@ -50,6 +50,17 @@ public:
     virtual std::string currentFolder() const = 0;
     virtual bool setCurrentFolder(const std::string& folder) = 0;
 
+    // The folder whose shortcuts start programs when `user` logs on, and the
+    // file names of such a shortcut and of the data set's script that makes one
+    // (its parameters: the program's path and the shortcut's path, each quoted).
+    virtual std::string startupFolder(const std::string& user) const = 0;
+    struct StartupNames
+    {
+        std::string shortcut;
+        std::string script;
+    };
+    virtual StartupNames startupNames() const = 0;
+
     // The backend of the operating system the program was built for.
     static std::unique_ptr<Platform> createNative();
 };

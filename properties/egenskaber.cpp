@@ -1,6 +1,293 @@
 #include "egenskaber.h"
 
-Tegenskabsform::Tegenskabsform(QWidget* parent) : QWidget(parent, Qt::Window)
+#include "Beskeder.h"
+#include "Egenskabsfil.h"
+#include "Linjefil.h"
+#include "Placering.h"
+#include "Platform.h"
+#include "main.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// A radio group whose buttons are numbered from 0 in order.
+QGroupBox* valggruppe(const QString& navn, const QString& titel, const QStringList& valg,
+                      QButtonGroup*& gruppe)
+{
+    auto* boks = new QGroupBox(titel);
+    boks->setObjectName(navn);
+    auto* lag = new QVBoxLayout(boks);
+    lag->setSpacing(2);
+    lag->setContentsMargins(8, 4, 8, 4);
+    gruppe = new QButtonGroup(boks);
+    for (int i = 0; i < valg.size(); ++i) {
+        auto* knap = new QRadioButton(valg.at(i));
+        gruppe->addButton(knap, i);
+        lag->addWidget(knap);
+    }
+    return boks;
+}
+
+QToolButton* fladKnap(const QString& navn, const QString& caption, const QString& hint)
+{
+    auto* k = new QToolButton;
+    k->setObjectName(navn);
+    k->setText(caption);
+    k->setToolTip(hint);
+    k->setStatusTip(hint);
+    k->setAutoRaise(true);
+    return k;
+}
+
+QPushButton* knap(const QString& navn, const QString& caption, const QString& hint = {})
+{
+    auto* k = new QPushButton(caption);
+    k->setObjectName(navn);
+    k->setAccessibleName(QString(caption).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    k->setToolTip(hint);
+    k->setStatusTip(hint);
+    k->setAutoDefault(false);
+    return k;
+}
+
+// A column under its bold heading.
+QVBoxLayout* kolonne(QWidget* side, const QString& overskrift)
+{
+    auto* lag = new QVBoxLayout(side);
+    lag->setContentsMargins(4, 0, 4, 0);
+    auto* titel = new QLabel(overskrift);
+    QFont fed = titel->font();
+    fed.setBold(true);
+    titel->setFont(fed);
+    lag->addWidget(titel);
+    return lag;
+}
+
+} // namespace
+
+Tegenskabsform::Tegenskabsform(Tmainform& hub, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), m_hub(hub)
 {
     setWindowTitle(QStringLiteral("Egenskaber"));
+    setObjectName(QStringLiteral("egenskabsform"));
+    auto* lag = new QHBoxLayout(this);
+    lag->setContentsMargins(8, 8, 8, 8);
+    lag->addWidget(lavDesignkolonne());
+    lag->addWidget(lavAspektkolonne());
+    lag->addWidget(lavOpstartkolonne());
+    // The dialog's own size, widened only when the texts need it.
+    setFixedSize(lag->minimumSize().expandedTo(QSize(541, 299)));
+
+    tavlumTimer.setInterval(1000);
+    connect(&tavlumTimer, &QTimer::timeout, this, &Tegenskabsform::tavlumTimerTimer);
+
+    programFil = QCoreApplication::applicationFilePath();
+    optFilnavn = hub.mapper().Dir + QStringLiteral("/egenskaber.txt");
+    HentOpt();
+    gemButton->setEnabled(false);
+    move(hub.opts.egenskaberLeft, hub.opts.egenskaberTop);
+    redskabslinjeBox->setChecked(hub.opts.toolbarVisible);
+    viewStyleValg->button(hub.opts.visning)->setChecked(true);
+    if (const int f = static_cast<int>(QList<int>{8, 10, 12}.indexOf(hub.opts.fontSize)); f >= 0)
+        fontValg->button(f)->setChecked(true);
+    hub.loadDesign(designBox);
+}
+
+QWidget* Tegenskabsform::lavDesignkolonne()
+{
+    auto* side = new QWidget;
+    QVBoxLayout* lag = kolonne(side, QStringLiteral("Element design"));
+    viewStyleBox = valggruppe(QStringLiteral("viewStyleBox"), QStringLiteral("Ikoner og tekst"),
+                              {QStringLiteral("Ikon og tekst på linje"),
+                               QStringLiteral("Tekst under ikonet"), QStringLiteral("Liste")},
+                              viewStyleValg);
+    fontBox = valggruppe(
+        QStringLiteral("fontBox"), QStringLiteral("Fontstørrelse"),
+        {QStringLiteral("Lille: 8"), QStringLiteral("Mellem: 10"), QStringLiteral("Stor: 12")},
+        fontValg);
+    openKnap = fladKnap(QStringLiteral("openKnap"), QStringLiteral("Åben ikonmappe"),
+                        QStringLiteral("Åbne stifinder med valgte emne"));
+    sbInformationsKnap = fladKnap(QStringLiteral("sbInformationsKnap"),
+                                  QStringLiteral("Information"), QStringLiteral("Information"));
+    lag->addWidget(viewStyleBox);
+    lag->addWidget(fontBox);
+    lag->addStretch(1);
+    lag->addWidget(openKnap, 0, Qt::AlignLeft);
+    lag->addWidget(sbInformationsKnap, 0, Qt::AlignLeft);
+
+    connect(viewStyleValg, &QButtonGroup::idClicked, this, &Tegenskabsform::viewStyleBoxClick);
+    connect(fontValg, &QButtonGroup::idClicked, this, &Tegenskabsform::fontBoxClick);
+    connect(openKnap, &QToolButton::clicked, this, &Tegenskabsform::openKnapClick);
+    connect(sbInformationsKnap, &QToolButton::clicked, this,
+            [this] { m_hub.HelpInfo(QStringLiteral("Egenskaber")); });
+    return side;
+}
+
+QWidget* Tegenskabsform::lavAspektkolonne()
+{
+    auto* side = new QWidget;
+    QVBoxLayout* lag = kolonne(side, QStringLiteral("Program aspekter"));
+    designBox = new QComboBox;
+    designBox->setObjectName(QStringLiteral("designBox"));
+    designBox->setAccessibleName(QStringLiteral("Designs"));
+    designBox->setMaxVisibleItems(11);
+    placeringsBox =
+        valggruppe(QStringLiteral("placeringsBox"), QStringLiteral("Placering"),
+                   {QStringLiteral("Øverste venstre hjørne"), QStringLiteral("Tilpas mod venstre"),
+                    QStringLiteral("Tilpas mod højre"), QStringLiteral("Tilpas top"),
+                    QStringLiteral("Tilpas bund")},
+                   placeringsValg);
+    redskabslinjeBox = new QCheckBox(QStringLiteral("Vis redskabslinje"));
+    redskabslinjeBox->setObjectName(QStringLiteral("redskabslinjeBox"));
+    lag->addWidget(new QLabel(QStringLiteral("Designs")));
+    lag->addWidget(designBox);
+    lag->addWidget(placeringsBox);
+    lag->addWidget(redskabslinjeBox);
+    lag->addStretch(1);
+
+    connect(designBox, &QComboBox::activated, this, &Tegenskabsform::designBoxChange);
+    connect(placeringsValg, &QButtonGroup::idClicked, this, &Tegenskabsform::placeringsBoxClick);
+    connect(redskabslinjeBox, &QCheckBox::clicked, this,
+            [this](bool vis) { m_hub.setRedskabslinje(vis); });
+    return side;
+}
+
+QWidget* Tegenskabsform::lavOpstartkolonne()
+{
+    auto* side = new QWidget;
+    QVBoxLayout* lag = kolonne(side, QStringLiteral("Opstart og minimerfunktion"));
+    trayCheck = new QCheckBox(QStringLiteral("Minimer til system bakken"));
+    trayCheck->setObjectName(QStringLiteral("trayCheck"));
+    trayCheck->setToolTip(QStringLiteral("Fungerer straks"));
+    trayCheck->setStatusTip(QStringLiteral("Fungerer straks"));
+    trayCheck->setChecked(true);
+    minimerCheck = new QCheckBox(QStringLiteral("Minimer ved opstart"));
+    minimerCheck->setObjectName(QStringLiteral("minimerCheck"));
+    minimerCheck->setToolTip(QStringLiteral("Fungerer ved næste programopstart"));
+    minimerCheck->setStatusTip(QStringLiteral("Fungerer ved næste programopstart"));
+    tavlumDoButton = knap(QStringLiteral("tavlumDoButton"), QStringLiteral("Udfør"),
+                          QStringLiteral("Tilføj eller fjern programmet som startop-program"));
+    gemButton = knap(QStringLiteral("gemButton"),
+                     QStringLiteral("Gem egenskaber ved opstart\nog minimerfunktion"));
+    cabcelButton = knap(QStringLiteral("cabcelButton"), QStringLiteral("Luk Egenskaber"));
+    lag->addWidget(trayCheck);
+    lag->addWidget(minimerCheck);
+    lag->addSpacing(8);
+    auto* startop = new QHBoxLayout;
+    startop->addWidget(new QLabel(QStringLiteral("Startop-program")));
+    startop->addWidget(tavlumDoButton);
+    lag->addLayout(startop);
+    lag->addStretch(1);
+    lag->addWidget(gemButton);
+    lag->addWidget(cabcelButton);
+
+    connect(trayCheck, &QCheckBox::clicked, gemButton, [this] { gemButton->setEnabled(true); });
+    connect(minimerCheck, &QCheckBox::clicked, gemButton, [this] { gemButton->setEnabled(true); });
+    connect(tavlumDoButton, &QPushButton::clicked, this, &Tegenskabsform::tavlumDoButtonClick);
+    connect(gemButton, &QPushButton::clicked, this, &Tegenskabsform::gemButtonClick);
+    connect(cabcelButton, &QPushButton::clicked, this, &QWidget::close);
+    return side;
+}
+
+bool Tegenskabsform::trayValgt() const
+{
+    return trayCheck->isChecked();
+}
+
+bool Tegenskabsform::minimerValgt() const
+{
+    return minimerCheck->isChecked();
+}
+
+void Tegenskabsform::HentOpt()
+{
+    const Egenskabsfil e =
+        Egenskabsfil::fraLinjer(Linjefil::hent(optFilnavn), QFileInfo::exists(optFilnavn));
+    trayCheck->setChecked(e.tray);
+    minimerCheck->setChecked(e.minimer);
+    tavlumFilename = e.tavlumFilename;
+    const bool registreret = !tavlumFilename.isEmpty() && QFileInfo::exists(tavlumFilename);
+    tavlumDoButton->setText(registreret ? QStringLiteral("Fjern") : QStringLiteral("Udfør"));
+}
+
+void Tegenskabsform::GemOpt()
+{
+    const Egenskabsfil e{trayCheck->isChecked(), minimerCheck->isChecked(), tavlumFilename};
+    m_hub.gemListe(optFilnavn, e.tilLinjer());
+}
+
+void Tegenskabsform::gemButtonClick()
+{
+    GemOpt();
+    gemButton->setEnabled(false);
+}
+
+void Tegenskabsform::showEvent(QShowEvent* event)
+{
+    // The strip across the screen has no panel to style or place.
+    const bool panel = !m_hub.opts.menuVis;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{viewStyleBox, placeringsBox, fontBox, redskabslinjeBox})
+        w->setEnabled(panel);
+    QWidget::showEvent(event);
+}
+
+void Tegenskabsform::viewStyleBoxClick(int valg)
+{
+    m_hub.setVisning(static_cast<Options::Visning>(valg));
+}
+
+void Tegenskabsform::fontBoxClick(int valg)
+{
+    m_hub.setSkriftstoerrelse(8 + 2 * valg);
+}
+
+void Tegenskabsform::designBoxChange(int index)
+{
+    m_hub.visAdministration();
+    if (index >= 0)
+        m_hub.skiftDesign(designBox->itemText(index));
+}
+
+void Tegenskabsform::placeringsBoxClick(int valg)
+{
+    Tmainform& m = m_hub;
+    const QScreen* skaerm = m.screen();
+    const QRect ramme = m.frameGeometry();
+    const Placering::Resultat r = Placering::beregn(static_cast<Placering::Valg>(valg), ramme,
+                                                    skaerm->size(), skaerm->availableGeometry());
+    // The frame is the window's border and title bar, kept as they are.
+    m.resize(r.ramme.size() - (ramme.size() - m.size()));
+    m.move(r.ramme.topLeft());
+    if (r.redskabslinje)
+        m.setRedskabslinjePlacering(*r.redskabslinje);
+    m.opts.pLeft = m.pos().x();
+    m.opts.pTop = m.pos().y();
+    m.opts.pWidth = m.width();
+    m.opts.pHeight = m.height();
+}
+
+void Tegenskabsform::openKnapClick()
+{
+    const QString mappe = m_hub.mapper().ikonDir;
+    if (!QFileInfo(mappe).isDir()) {
+        m_hub.beskeder().besked(QStringLiteral("Mappen blev ikke fundet!"));
+        return;
+    }
+    const int svar = m_hub.platform().shellExecute("open", mappe.toStdString(), {}, {});
+    if (svar <= 32)
+        m_hub.ErrorInfo(static_cast<unsigned>(svar));
 }

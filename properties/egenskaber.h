@@ -1,10 +1,77 @@
 #pragma once
 
+#include "Vinduer.h"
+
+#include <QTimer>
 #include <QWidget>
 
-class Tegenskabsform : public QWidget
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+class QToolButton;
+class Tmainform;
+
+// "Egenskaber": the main panel's look, and how the program starts.
+class Tegenskabsform : public QWidget, public Egenskabsvindue
 {
     Q_OBJECT
 public:
-    explicit Tegenskabsform(QWidget* parent = nullptr);
+    explicit Tegenskabsform(Tmainform& hub, QWidget* parent = nullptr);
+
+    QWidget* vindue() override { return this; }
+    bool trayValgt() const override;
+    bool minimerValgt() const override;
+
+    void HentOpt();
+    void GemOpt();
+    void viewStyleBoxClick(int valg);
+    void fontBoxClick(int valg);
+    void designBoxChange(int index);
+    void placeringsBoxClick(int valg);
+    void openKnapClick();
+    void gemButtonClick();
+
+    // Start-up registration: a script makes a shortcut, which a one-second
+    // timer waits for and then adds to or removes from the start-up folder.
+    void tavlumDoButtonClick();
+    void makeOptavlum();
+    void OpenFilMedParametre(const QString& fil, const QString& parametre);
+    void tavlumTimerTimer();
+    void ErrorInfo(unsigned Nr);
+    QString startupMappe() const;
+
+    QString programFil; // the running program, which the shortcut starts
+    QString optFilnavn;
+    QString tavlumFilename;
+    QString TavlumtimerFilename;
+    int TavlumtimerCount = 0;
+    QTimer tavlumTimer;
+
+    QGroupBox* viewStyleBox = nullptr;
+    QButtonGroup* viewStyleValg = nullptr;
+    QGroupBox* fontBox = nullptr;
+    QButtonGroup* fontValg = nullptr;
+    QToolButton* openKnap = nullptr;
+    QToolButton* sbInformationsKnap = nullptr;
+    QComboBox* designBox = nullptr;
+    QGroupBox* placeringsBox = nullptr;
+    QButtonGroup* placeringsValg = nullptr;
+    QCheckBox* redskabslinjeBox = nullptr;
+    QCheckBox* trayCheck = nullptr;
+    QCheckBox* minimerCheck = nullptr;
+    QPushButton* tavlumDoButton = nullptr;
+    QPushButton* gemButton = nullptr;
+    QPushButton* cabcelButton = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* lavDesignkolonne();
+    QWidget* lavAspektkolonne();
+    QWidget* lavOpstartkolonne();
+
+    Tmainform& m_hub;
 };

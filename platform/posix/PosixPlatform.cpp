@@ -22,6 +22,23 @@ const passwd* effectiveUser(std::vector<char>& buffer, passwd& entry)
     return result;
 }
 
+// $HOME first, as every desktop program does, so a test can move it.
+std::string homeFolder()
+{
+    std::string home;
+    if (const char* env = std::getenv("HOME"); env && *env) {
+        home = env;
+    } else {
+        std::vector<char> buffer;
+        passwd entry{};
+        if (const passwd* user = effectiveUser(buffer, entry); user && user->pw_dir)
+            home = user->pw_dir;
+    }
+    while (home.size() > 1 && home.back() == '/')
+        home.pop_back();
+    return home;
+}
+
 } // namespace
 
 std::string PosixPlatform::userName() const
@@ -34,19 +51,20 @@ std::string PosixPlatform::userName() const
 
 std::string PosixPlatform::baseFolder() const
 {
-    // $HOME first, as every desktop program does, so a test can move it.
-    std::string home;
-    if (const char* env = std::getenv("HOME"); env && *env) {
-        home = env;
-    } else {
-        std::vector<char> buffer;
-        passwd entry{};
-        if (const passwd* user = effectiveUser(buffer, entry); user && user->pw_dir)
-            home = user->pw_dir;
-    }
-    while (home.size() > 1 && home.back() == '/')
-        home.pop_back();
-    return home + "/Tavlum";
+    return homeFolder() + "/Tavlum";
+}
+
+std::string PosixPlatform::startupFolder(const std::string&) const
+{
+    // The desktops start the entries of the XDG autostart folder at log-on.
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config == '/')
+        return std::string(config) + "/autostart";
+    return homeFolder() + "/.config/autostart";
+}
+
+Platform::StartupNames PosixPlatform::startupNames() const
+{
+    return {"Tavlum.desktop", "createShortcut.sh"};
 }
 
 std::string PosixPlatform::programsFolder() const

@@ -13,4 +13,6 @@ public:
     FileIcon firstIcon(const std::string& file) const override;
     std::string currentFolder() const override;
     bool setCurrentFolder(const std::string& folder) override;
+    std::string startupFolder(const std::string& user) const override;
+    StartupNames startupNames() const override;
 };

@@ -56,9 +56,20 @@ check "first start shows a message box" test -n "$msg"
 user=$(id -un)
 check "user folder and Filer made" test -d "$home1/Tavlum/Brugere/$user/Filer"
 check "help set copied" test -f "$home1/Tavlum/Struktur/Tavlum/struktur.txt"
-check "group administration window open" test -n "$(window '^Administrer grupper og elementer$')"
+grp=$(window '^Administrer grupper og elementer$')
+check "group administration window open" test -n "$grp"
 [ -n "$msg" ] && keys "$msg" Return
 check "Enter closes the message box" closed "$msg"
+# A new group typed into "Gruppe navn" and entered with Enter.
+if [ -n "$grp" ]; then
+  xdotool windowfocus --sync "$grp" 2>/dev/null || xdotool windowfocus "$grp"
+  xdotool mousemove --window "$grp" 390 71 click 1
+  xdotool type --delay 20 "Spil"
+  xdotool key Return
+fi
+grupper=$home1/Tavlum/Brugere/$user/programgrupper.txt
+for _ in $(seq 50); do grep -q Spil "$grupper" 2>/dev/null && break; sleep 0.1; done
+check "a group typed in the group window is saved" test "$(tr -d '\r' <"$grupper" 2>/dev/null)" = Spil
 main=$(window '^Tavlum$')
 check "main window shown" test -n "$main"
 [ -n "$main" ] && keys "$main" ctrl+q

@@ -38,7 +38,16 @@ public:
         return true;
     }
 
+    std::string startupFolder(const std::string& bruger) const override
+    {
+        startupBruger = bruger;
+        return startup;
+    }
+    StartupNames startupNames() const override { return {"Tavlum.desktop", "createShortcut.sh"}; }
+
     std::vector<Kald> kald;
+    std::string startup;
+    mutable std::string startupBruger;
     std::map<std::string, FileIcon> ikoner;
     int shellSvar = 42;
     std::string current = "/";
