@@ -17,8 +17,12 @@
 #include "url.h"
 #include "visBilled.h"
 
+#include <QApplication>
+#include <QIcon>
+
 Program::Program(Platform& platform, Beskeder* beskeder)
 {
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tavlum.svg")));
     mainform = std::make_unique<Tmainform>(platform);
     boksform = std::make_unique<Tboksform>(*mainform);
     egenskabsform = std::make_unique<Tegenskabsform>(*mainform);

@@ -1,0 +1,238 @@
+#include "Egenskabsfil.h"
+#include "Placering.h"
+#include "Programtest.h"
+#include "boks.h"
+#include "egenskaber.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QToolBar>
+
+TEST(Egenskabsfil, ReadingStopsAtTheFirstBadLineAndForgetsTheShortcut)
+{
+    const Egenskabsfil ingen = Egenskabsfil::fraLinjer({}, false);
+    EXPECT_TRUE(ingen.tray);
+    EXPECT_FALSE(ingen.minimer);
+
+    const Egenskabsfil en = Egenskabsfil::fraLinjer({"0"}, true);
+    EXPECT_FALSE(en.tray);
+    EXPECT_FALSE(en.minimer);
+    EXPECT_TRUE(en.tavlumFilename.isEmpty());
+
+    const Egenskabsfil skidt = Egenskabsfil::fraLinjer({"0", "ja", "/x/Tavlum.desktop"}, true);
+    EXPECT_FALSE(skidt.tray);
+    EXPECT_FALSE(skidt.minimer);
+    EXPECT_TRUE(skidt.tavlumFilename.isEmpty());
+
+    const Egenskabsfil hel = Egenskabsfil::fraLinjer({"0", "1", "/x/Tavlum.desktop"}, true);
+    EXPECT_TRUE(hel.minimer);
+    EXPECT_EQ(hel.tavlumFilename, "/x/Tavlum.desktop");
+    EXPECT_EQ(hel.tilLinjer(), QStringList({"0", "1", "/x/Tavlum.desktop"}));
+}
+
+TEST(Placering, WholeScreenWindowsAreFirstMadeIntoStrips)
+{
+    const QSize skaerm(1920, 1080);
+    const QRect flade(0, 0, 1920, 1040); // a task bar below
+    const auto venstre = Placering::beregn(Placering::Venstre, {50, 60, 1920, 300}, skaerm, flade);
+    EXPECT_EQ(venstre.ramme, QRect(0, 0, 324, 1040));
+    EXPECT_EQ(venstre.redskabslinje, Options::Hoejre);
+
+    const auto top = Placering::beregn(Placering::Top, {50, 60, 400, 1040}, skaerm, flade);
+    EXPECT_EQ(top.ramme, QRect(0, 0, 1920, 376));
+    EXPECT_EQ(top.redskabslinje, Options::Top);
+
+    const auto hoejre = Placering::beregn(Placering::Hoejre, {50, 60, 404, 430}, skaerm, flade);
+    EXPECT_EQ(hoejre.ramme, QRect(1516, 0, 404, 1040));
+    EXPECT_EQ(hoejre.redskabslinje, Options::Venstre);
+
+    const auto hjoerne = Placering::beregn(Placering::Hjoerne, {50, 60, 404, 430}, skaerm, flade);
+    EXPECT_EQ(hjoerne.ramme, QRect(0, 0, 404, 430));
+    EXPECT_FALSE(hjoerne.redskabslinje);
+}
+
+TEST(Placering, DockingNeverReachesOutsideTheWorkArea)
+{
+    const QRect flade(0, 32, 1280, 992); // a panel on top
+    const auto bund = Placering::beregn(Placering::Bund, {0, 0, 300, 2000}, {1280, 1024}, flade);
+    EXPECT_EQ(bund.ramme, QRect(0, 32, 1280, 992));
+    const auto hjoerne =
+        Placering::beregn(Placering::Hjoerne, {900, 900, 404, 430}, {1280, 1024}, flade);
+    EXPECT_EQ(hjoerne.ramme.topLeft(), QPoint(0, 32));
+}
+
+class Egenskabsside : public Programtest
+{
+protected:
+    Egenskabsside() { platform.startup = mappe.sti("autostart").toStdString(); }
+    Tegenskabsform& egenskaber() { return *program->egenskabsform; }
+    QString genvej() { return bruger("Tavlum.desktop"); }
+    QString iStartup() { return mappe.sti("autostart/Tavlum.desktop"); }
+    void tik(int gange)
+    {
+        for (int i = 0; i < gange; ++i)
+            egenskaber().tavlumTimerTimer();
+    }
+};
+
+TEST_F(Egenskabsside, CreationShowsThePanelsLookAndTheSavedStartSettings)
+{
+    skrivBruger("egenskaber.txt", {"0", "1", mappe.skriv("gammel/Tavlum.desktop", "x")});
+    QStringList o = Options().tilLinjer();
+    o[14] = "0";
+    o[15] = "9";
+    o[17] = "0";
+    skrivBruger("options.txt", o);
+    start();
+    Tegenskabsform& e = egenskaber();
+    EXPECT_FALSE(e.trayCheck->isChecked());
+    EXPECT_TRUE(e.minimerCheck->isChecked());
+    EXPECT_EQ(e.tavlumDoButton->text(), "Fjern");
+    EXPECT_EQ(e.viewStyleValg->checkedId(), 0);
+    EXPECT_EQ(e.fontValg->checkedId(), -1);
+    EXPECT_FALSE(e.redskabslinjeBox->isChecked());
+    EXPECT_EQ(e.placeringsValg->checkedId(), -1);
+    EXPECT_EQ(e.designBox->currentText(), "Aqua Light Slate");
+    EXPECT_EQ(e.designBox->count(), 9);
+    EXPECT_FALSE(e.gemButton->isEnabled());
+}
+
+TEST_F(Egenskabsside, AVanishedShortcutGivesUdfoerAndSavingWritesTheBoxes)
+{
+    skrivBruger("egenskaber.txt", {"1", "0", mappe.sti("væk/Tavlum.desktop")});
+    start();
+    Tegenskabsform& e = egenskaber();
+    EXPECT_EQ(e.tavlumDoButton->text(), "Udfør");
+    e.minimerCheck->click();
+    EXPECT_TRUE(e.gemButton->isEnabled());
+    e.gemButton->click();
+    EXPECT_FALSE(e.gemButton->isEnabled());
+    EXPECT_EQ(laesBruger("egenskaber.txt"), QStringList({"1", "1", mappe.sti("væk/Tavlum.desktop")}));
+}
+
+TEST_F(Egenskabsside, TheLookChangesTheMainWindowAtOnceAndNotInTheMenuView)
+{
+    Tmainform& main = startMed({"Spil"}, "Spil");
+    Tegenskabsform& e = egenskaber();
+    e.viewStyleValg->button(2)->click();
+    EXPECT_EQ(main.opts.visning, Options::Liste);
+    e.fontValg->button(1)->click();
+    EXPECT_EQ(main.programBoks->font().pointSize(), 10);
+    e.redskabslinjeBox->click();
+    EXPECT_FALSE(main.toolBar->isVisible());
+    e.designBox->setCurrentText("Jet");
+    e.designBoxChange(e.designBox->currentIndex());
+    EXPECT_EQ(main.opts.designName, "Jet");
+    EXPECT_TRUE(program->boksform->isVisible());
+
+    e.placeringsValg->button(Placering::Venstre)->click();
+    EXPECT_EQ(main.toolBarArea(main.toolBar), Qt::RightToolBarArea);
+    EXPECT_EQ(main.opts.pLeft, main.pos().x());
+    EXPECT_EQ(main.opts.pHeight, main.height());
+
+    main.aMenuVis->trigger();
+    e.show();
+    EXPECT_FALSE(e.viewStyleBox->isEnabled());
+    EXPECT_FALSE(e.placeringsBox->isEnabled());
+    EXPECT_FALSE(e.redskabslinjeBox->isEnabled());
+    EXPECT_TRUE(e.designBox->isEnabled());
+    EXPECT_TRUE(e.trayCheck->isEnabled());
+    e.hide();
+    program->boksform->hide();
+}
+
+TEST_F(Egenskabsside, RegisteringCopiesAnExistingShortcutAtTheFirstTickAndRemovesItAgain)
+{
+    QDir().mkpath(mappe.sti("autostart"));
+    start();
+    Tegenskabsform& e = egenskaber();
+    mappe.skriv("Tavlum/Brugere/kontor/Tavlum.desktop", "[Desktop Entry]\n");
+    e.tavlumDoButton->click();
+    EXPECT_TRUE(beskeder.beskeder.last().startsWith("Det kan tage lidt tid.\r"));
+    // The data set's script was handed the program and the shortcut to make.
+    ASSERT_EQ(platform.kald.size(), 1u);
+    EXPECT_TRUE(QString::fromStdString(platform.kald[0].file).endsWith("Struktur/createShortcut.sh"));
+    EXPECT_EQ(QString::fromStdString(platform.kald[0].parameters),
+              '"' + e.programFil + "\" \"" + genvej() + '"');
+    EXPECT_TRUE(e.tavlumTimer.isActive());
+    EXPECT_TRUE(e.gemButton->isEnabled());
+    tik(1);
+    EXPECT_FALSE(e.tavlumTimer.isActive());
+    EXPECT_TRUE(QFileInfo::exists(iStartup()));
+    EXPECT_EQ(e.tavlumFilename, iStartup());
+    EXPECT_EQ(e.tavlumDoButton->text(), "Fjern");
+    EXPECT_EQ(beskeder.beskeder.last(), "Programmet er indført som StartUp-program.");
+
+    e.tavlumDoButton->click();
+    tik(1);
+    EXPECT_FALSE(QFileInfo::exists(iStartup()));
+    EXPECT_TRUE(QFileInfo::exists(genvej()));
+    EXPECT_TRUE(e.tavlumFilename.isEmpty());
+    EXPECT_EQ(e.tavlumDoButton->text(), "Indfør");
+    EXPECT_EQ(beskeder.beskeder.last(), "Programmet blev fjernet som StartUp-program.");
+}
+
+TEST_F(Egenskabsside, RegistrationFailuresAreToldInDanish)
+{
+    start();
+    Tegenskabsform& e = egenskaber();
+    // No shortcut within ten ticks.
+    e.makeOptavlum();
+    tik(9);
+    EXPECT_TRUE(e.tavlumTimer.isActive());
+    tik(1);
+    EXPECT_FALSE(e.tavlumTimer.isActive());
+    EXPECT_EQ(beskeder.beskeder.last(),
+              "Det lykkedes ikke at indføre programmet som startprogram.");
+    // No start-up folder once the shortcut is there.
+    mappe.skriv("Tavlum/Brugere/kontor/Tavlum.desktop", "x");
+    e.makeOptavlum();
+    tik(1);
+    EXPECT_EQ(beskeder.beskeder.last(), "Startup-mappen kunne ikke findes.");
+    // The shell cannot run the script.
+    platform.shellSvar = 31;
+    e.makeOptavlum();
+    EXPECT_EQ(beskeder.beskeder.last(),
+              "Fejlinformation:\rDer er ikke associeret noget program til givne filefternavn.\r"
+              "Der er muligvist valgt: For redigering.\rDer skal muligvist vælges: For kørsel.");
+    e.tavlumTimer.stop();
+    e.programFil = mappe.sti("væk/tavlum");
+    e.makeOptavlum();
+    EXPECT_EQ(beskeder.beskeder.last(), "Programfilen blev ikke fundet.");
+    EXPECT_FALSE(e.tavlumTimer.isActive());
+}
+
+TEST_F(Egenskabsside, TheIconFolderOpensInTheShell)
+{
+    start();
+    egenskaber().openKnapClick();
+    ASSERT_EQ(platform.kald.size(), 1u);
+    EXPECT_EQ(QString::fromStdString(platform.kald[0].file),
+              program->mainform->mapper().ikonDir);
+    QDir(program->mainform->mapper().ikonDir).removeRecursively();
+    egenskaber().openKnapClick();
+    EXPECT_EQ(beskeder.beskeder.last(), "Mappen blev ikke fundet!");
+}
+
+TEST(Genvejsskript, MakesAValidDesktopEntryThatStartsTheProgram)
+{
+    const QString skript = QStringLiteral(TAVLUM_DATA_DIR "/Struktur/createShortcut.sh");
+    QTemporaryDir dir;
+    const QString program = dir.filePath("mit program/tav\"lum");
+    const QString genvej = dir.filePath("Tavlum.desktop");
+    ASSERT_EQ(QProcess::execute(skript, {program, genvej}), 0);
+    QFile fil(genvej);
+    ASSERT_TRUE(fil.open(QIODevice::ReadOnly));
+    const QString indhold = QString::fromUtf8(fil.readAll());
+    EXPECT_TRUE(indhold.startsWith("[Desktop Entry]\n"));
+    EXPECT_TRUE(indhold.contains("Exec=\"" + dir.filePath("mit program/tav\\\\\"lum") + "\"\n"));
+    if (QFileInfo::exists("/usr/bin/desktop-file-validate"))
+        EXPECT_EQ(QProcess::execute("/usr/bin/desktop-file-validate", {genvej}), 0);
+}
