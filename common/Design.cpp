@@ -19,20 +19,24 @@ struct Farver
     const char* tekst;
     const char* knap;
     const char* fremhaev;
+    // The shape: corner radius of buttons and tabs, and how much light their
+    // surface catches (0 flat, 1 soft, 2 glossy).
+    int radius;
+    int glans;
 };
 
 // The plain platform look comes first and has no palette of its own.
 constexpr const char* platformNavn = "Windows";
 
 constexpr std::array<Farver, 8> designs = {{
-    {"Aqua Light Slate", false, "#e6ebf0", "#ffffff", "#1f2a36", "#d3dde7", "#4a7fb0"},
-    {"Auric", true, "#2b2620", "#1e1a15", "#f0e3c4", "#3a3228", "#c9962e"},
-    {"Carbon", true, "#262626", "#1b1b1b", "#e6e6e6", "#333333", "#5c8fd6"},
-    {"Glossy", true, "#1d2330", "#141923", "#e9eef7", "#2a3347", "#3d9be9"},
-    {"Iceberg Classico", false, "#eef4f8", "#ffffff", "#17324a", "#dbe7f0", "#2f8fbf"},
-    {"Jet", true, "#151515", "#0c0c0c", "#f2f2f2", "#222222", "#d0302f"},
-    {"Sky", false, "#e8f3fc", "#ffffff", "#103050", "#cfe5f7", "#1e88e5"},
-    {"Windows10 Clear Day", false, "#f3f3f3", "#ffffff", "#000000", "#e1e1e1", "#0078d7"},
+    {"Aqua Light Slate", false, "#dde3ea", "#f7f9fb", "#1f2a36", "#c5d0dc", "#3f7a8c", 4, 1},
+    {"Auric", true, "#2b2620", "#1e1a15", "#f0e3c4", "#4a3d2a", "#c9962e", 3, 1},
+    {"Carbon", true, "#262626", "#1b1b1b", "#e6e6e6", "#3a3a3a", "#5c8fd6", 0, 0},
+    {"Glossy", true, "#1d2330", "#141923", "#e9eef7", "#34425e", "#3d9be9", 9, 2},
+    {"Iceberg Classico", false, "#e4f2f8", "#ffffff", "#17324a", "#bfe0ee", "#1b9cc4", 2, 1},
+    {"Jet", true, "#151515", "#0c0c0c", "#f2f2f2", "#262626", "#d0302f", 0, 0},
+    {"Sky", false, "#e8f3fc", "#ffffff", "#103050", "#cfe5f7", "#1e88e5", 12, 2},
+    {"Windows10 Clear Day", false, "#f3f3f3", "#ffffff", "#000000", "#e1e1e1", "#0078d7", 0, 0},
 }};
 
 const Farver* find(const QString& navn)
@@ -67,6 +71,46 @@ QPalette palet(const Farver& d)
     return p;
 }
 
+QString flade(const QColor& farve, int glans)
+{
+    if (glans == 0)
+        return farve.name();
+    if (glans == 1)
+        return QStringLiteral("qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 %2)")
+            .arg(farve.lighter(112).name(), farve.darker(108).name());
+    return QStringLiteral("qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:0.49 %2, "
+                          "stop:0.5 %3, stop:1 %4)")
+        .arg(farve.lighter(150).name(), farve.lighter(115).name(), farve.name(),
+             farve.darker(115).name());
+}
+
+// The shape of buttons, tabs, toolbars and headings; the palette gives the colours.
+QString ark(const Farver& d)
+{
+    const QColor knap(d.knap), vindue(d.vindue), fremhaev(d.fremhaev), tekst(d.tekst);
+    const QColor kant = d.moerk ? knap.lighter(150) : knap.darker(135);
+    const QString r = QString::number(d.radius);
+    return QStringLiteral(
+               "QPushButton { background: %1; color: %6; border: 1px solid %2; border-radius: %3px;"
+               " padding: 3px 12px; min-height: 18px; }"
+               "QPushButton:hover { border-color: %4; }"
+               "QPushButton:pressed { background: %5; }"
+               "QPushButton:disabled { color: %7; }"
+               "QTabWidget::pane { border: 1px solid %2; top: -1px; }"
+               "QTabBar::tab { background: %1; color: %6; border: 1px solid %2;"
+               " border-top-left-radius: %3px; border-top-right-radius: %3px;"
+               " padding: 4px 10px; margin-right: 2px; }"
+               "QTabBar::tab:selected { background: %8; border-bottom-color: %8; }"
+               "QTabBar::tab:!selected { margin-top: 2px; }"
+               "QToolBar { background: %9; border: none; spacing: 1px; padding: 1px; }"
+               "QHeaderView::section { background: %1; color: %6; border: none;"
+               " border-bottom: 2px solid %4; padding: 3px 6px; }"
+               "QStatusBar { background: %9; color: %6; }")
+        .arg(flade(knap, d.glans), kant.name(), r, fremhaev.name(), knap.darker(125).name(),
+             tekst.name(), d.moerk ? tekst.darker(200).name() : tekst.lighter(300).name(),
+             vindue.name(), flade(vindue.darker(d.moerk ? 80 : 106), d.glans));
+}
+
 } // namespace
 
 QStringList navne()
@@ -95,6 +139,7 @@ bool anvend(const QString& navn)
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     const Farver* d = find(kendt);
     QApplication::setPalette(d ? palet(*d) : QApplication::style()->standardPalette());
+    qApp->setStyleSheet(d ? ark(*d) : QString());
     return true;
 }
 

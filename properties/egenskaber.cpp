@@ -1,6 +1,8 @@
 #include "egenskaber.h"
 
 #include "Beskeder.h"
+#include "Billeder.h"
+#include "Design.h"
 #include "Egenskabsfil.h"
 #include "Linjefil.h"
 #include "Placering.h"
@@ -49,6 +51,7 @@ QToolButton* fladKnap(const QString& navn, const QString& caption, const QString
     k->setToolTip(hint);
     k->setStatusTip(hint);
     k->setAutoRaise(true);
+    k->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     return k;
 }
 

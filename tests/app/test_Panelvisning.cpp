@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QScrollArea>
+#include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -170,4 +172,42 @@ TEST_F(Panelvisning, DraggingTheFirstElementOntoTheThirdMovesIt)
     QTest::mouseRelease(vp, Qt::LeftButton, {}, midt(2));
     EXPECT_EQ(panel(main), QStringList({"Spil2", "Spil3", "Spil1"}));
     EXPECT_EQ(laesBruger("Filer/Spiltekst.txt"), QStringList({"Spil2", "Spil3", "Spil1"}));
+}
+
+TEST_F(Panelvisning, ManyGroupsScrollInTheStripAndEveryButtonCanBeReached)
+{
+    QStringList grupper;
+    for (int i = 1; i <= 20; ++i)
+        grupper << QStringLiteral("Gruppe %1").arg(i);
+    Tmainform& main = startMed(grupper, "Gruppe 1");
+    main.aMenuVis->trigger();
+    EXPECT_EQ(main.ButBox->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    auto* sidste = main.ButBox->findChild<QToolButton*>("Button19");
+    ASSERT_NE(sidste, nullptr);
+    main.ButBox->ensureWidgetVisible(sidste);
+    const QPoint sted = sidste->mapTo(main.ButBox->viewport(), QPoint(0, 0));
+    EXPECT_TRUE(main.ButBox->viewport()->rect().contains(QRect(sted, sidste->size())));
+    main.aMenuVis->trigger();
+    EXPECT_FALSE(main.opts.menuVis);
+}
+
+TEST_F(Panelvisning, TheTrayIconIsMadeOnlyWhenChosenAndMinimisingKeepsAWayBack)
+{
+    skrivBruger("egenskaber.txt", {"1", "0", ""});
+    Tmainform& main = startMed({"Spil"}, "Spil");
+    ASSERT_NE(main.TrayIcon, nullptr);
+    EXPECT_EQ(main.TrayIcon->toolTip(), "Tavlum til opstart af spil, programmer m.v.");
+    // Without a notification area nothing could bring a hidden window back.
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        main.showMinimized();
+        QTest::qWait(20);
+        EXPECT_TRUE(main.isVisible());
+    }
+}
+
+TEST_F(Panelvisning, WithoutTheTrayChoiceThereIsNoIcon)
+{
+    skrivBruger("egenskaber.txt", {"0", "0", ""});
+    Tmainform& main = startMed({"Spil"}, "Spil");
+    EXPECT_EQ(main.TrayIcon, nullptr);
 }

@@ -20,11 +20,14 @@ TEST(Design, KnowsThePlainLookAndTheEightNamedOnes)
 TEST(Design, EachDesignLooksDifferentAndAnUnknownNameChangesNothing)
 {
     QList<QColor> set;
+    QStringList ark;
     for (const QString& navn : Design::navne()) {
         ASSERT_TRUE(Design::anvend(navn));
         const QColor vindue = QApplication::palette().color(QPalette::Window);
         EXPECT_FALSE(set.contains(vindue)) << navn.toStdString();
         set.append(vindue);
+        EXPECT_FALSE(ark.contains(qApp->styleSheet())) << navn.toStdString();
+        ark.append(qApp->styleSheet());
     }
     ASSERT_TRUE(Design::anvend("jet"));
     const QColor foer = QApplication::palette().color(QPalette::Window);

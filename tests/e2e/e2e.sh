@@ -115,5 +115,26 @@ check "Home and Enter start the first element" test -e "$home3/startet"
 [ -n "$main" ] && keys "$main" ctrl+q
 check "Ctrl+Q ends the program" wait_exit
 
+# 4. Ctrl+M makes the menu strip across the top of the screen; Ctrl+Q there keeps it on.
+home4=$work/h4
+u=$home4/Tavlum/Brugere/$user
+mkdir -p "$u/Filer"
+printf 'Alfa\r\nBeta\r\n' >"$u/programgrupper.txt"
+printf '%s\r\n' "$bin" >"$u/Filer/Alfa.txt"
+printf 'Tavlum selv\r\n' >"$u/Filer/Alfatekst.txt"
+printf 'Aqua Light Slate\r\nAlfa\r\n' >"$u/options.txt"
+start "$home4"
+main=$(window '^Alfa$')
+[ -n "$main" ] && keys "$main" ctrl+m
+sleep 1
+strip=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Alfa$' 2>/dev/null | head -n 1)
+geo=$(xdotool getwindowgeometry "$strip" 2>/dev/null | tr -d ' ')
+check "Ctrl+M docks a 48 pixel strip at the top, screen wide" \
+  grep -q 'Position:0,0' <<<"$geo"
+check "the strip is as wide as the screen" grep -q 'Geometry:1280x48' <<<"$geo"
+[ -n "$strip" ] && keys "$strip" ctrl+q
+check "Ctrl+Q ends the program" wait_exit
+check "line 19 says the menu view was on" test "$(sed -n 19p "$u/options.txt" | tr -d '\r')" = 1
+
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
