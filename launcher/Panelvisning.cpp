@@ -33,7 +33,7 @@ QWidget* Tmainform::lavPanel()
     kolonne->setModel(model);
     kolonne->setStretchLastSection(true);
     kolonne->setSectionsClickable(false);
-    kolonne->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    kolonne->setFixedHeight(kolonne->fontMetrics().height() + 10);
     auto* lag = new QVBoxLayout(panel);
     lag->setContentsMargins(0, 0, 0, 0);
     lag->setSpacing(0);
