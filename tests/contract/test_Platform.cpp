@@ -1,0 +1,149 @@
+// What every backend of the platform interface must answer alike. Built with
+// the standard library only, so that it runs natively and under Wine.
+#include "Platform.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string utf8(const fs::path& p)
+{
+    const std::u8string s = p.u8string();
+    return {s.begin(), s.end()};
+}
+
+fs::path sti(const std::string& utf8Navn)
+{
+    return fs::path(std::u8string(utf8Navn.begin(), utf8Navn.end()));
+}
+
+// Wine answers a few calls otherwise than Windows; those checks are skipped there.
+bool underWine()
+{
+#ifdef _WIN32
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+#else
+    return false;
+#endif
+}
+
+class Kontrakt : public ::testing::Test
+{
+protected:
+    Kontrakt() : platform(Platform::createNative())
+    {
+        std::random_device tilfaeldig;
+        mappe = fs::temp_directory_path() / sti("tavlum kontrakt æøå " + std::to_string(tilfaeldig()));
+        fs::create_directories(mappe);
+    }
+    ~Kontrakt() override
+    {
+        std::error_code fejl;
+        fs::current_path(foer, fejl);
+        fs::remove_all(mappe, fejl);
+    }
+    std::string skriv(const std::string& navn, const std::string& bytes)
+    {
+        const fs::path fil = mappe / sti(navn);
+        std::ofstream(fil, std::ios::binary) << bytes;
+        return utf8(fil);
+    }
+
+    std::unique_ptr<Platform> platform;
+    fs::path foer = fs::current_path();
+    fs::path mappe;
+};
+
+// A 16 by 16 icon file of one 32-bit image, fully opaque red.
+std::string ikonfil()
+{
+    std::string ud;
+    const auto u16 = [&](unsigned v) { ud += char(v & 0xff), ud += char(v >> 8 & 0xff); };
+    const auto u32 = [&](unsigned v) { u16(v & 0xffff), u16(v >> 16); };
+    const unsigned billede = 40 + 16 * 16 * 4 + 16 * 4;
+    u16(0), u16(1), u16(1);
+    ud += char(16), ud += char(16), ud += char(0), ud += char(0);
+    u16(1), u16(32), u32(billede), u32(22);
+    u32(40), u32(16), u32(32), u16(1), u16(32);
+    for (int i = 0; i < 6; ++i)
+        u32(0);
+    for (int i = 0; i < 16 * 16; ++i)
+        ud += std::string("\x00\x00\xff\xff", 4);
+    ud += std::string(16 * 4, '\0');
+    return ud;
+}
+
+} // namespace
+
+TEST_F(Kontrakt, TheUserAndTheFixedFolders)
+{
+    const std::string bruger = platform->userName();
+    EXPECT_FALSE(bruger.empty());
+    EXPECT_EQ(bruger.find_first_of("/\\"), std::string::npos);
+    const std::string base = platform->baseFolder();
+    EXPECT_EQ(base.substr(base.size() - 6), "Tavlum");
+    EXPECT_TRUE(sti(base).is_absolute() || base == "C:\\Tavlum");
+    EXPECT_FALSE(platform->programsFolder().empty());
+}
+
+TEST_F(Kontrakt, TheStartUpFolderAndItsFileNames)
+{
+    const std::string mappe = platform->startupFolder("kontor");
+    EXPECT_FALSE(mappe.empty());
+    const Platform::StartupNames navne = platform->startupNames();
+    EXPECT_EQ(navne.shortcut.rfind("Tavlum.", 0), 0u);
+    EXPECT_EQ(navne.script.rfind("createShortcut.", 0), 0u);
+#ifdef _WIN32
+    EXPECT_EQ(mappe, "C:\\Users\\kontor\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Startup");
+    EXPECT_EQ(navne.shortcut, "Tavlum.lnk");
+#else
+    EXPECT_EQ(mappe.substr(mappe.size() - 10), "/autostart");
+    EXPECT_EQ(navne.shortcut, "Tavlum.desktop");
+#endif
+}
+
+TEST_F(Kontrakt, TheCurrentFolderKeepsDanishLetters)
+{
+    const fs::path under = mappe / sti("Mine dokumenter æøå");
+    fs::create_directories(under);
+    ASSERT_TRUE(platform->setCurrentFolder(utf8(under)));
+    EXPECT_TRUE(fs::equivalent(sti(platform->currentFolder()), under));
+    EXPECT_TRUE(fs::equivalent(fs::current_path(), under));
+    EXPECT_FALSE(platform->setCurrentFolder(utf8(mappe / "findes ikke")));
+    EXPECT_TRUE(fs::equivalent(sti(platform->currentFolder()), under));
+}
+
+TEST_F(Kontrakt, OpeningAMissingFileGivesTheShellsErrorNumber)
+{
+    EXPECT_EQ(platform->shellExecute("open", utf8(mappe / sti("væk.txt")), "", ""), 2);
+}
+
+TEST_F(Kontrakt, FirstIconOfAnIconFileAndOfAPlainFile)
+{
+    const Platform::FileIcon ikon = platform->firstIcon(skriv("rød.ico", ikonfil()));
+    ASSERT_TRUE(ikon.kind == Platform::FileIcon::Picture ||
+                ikon.kind == Platform::FileIcon::IconData);
+    if (ikon.kind == Platform::FileIcon::IconData) {
+        ASSERT_GE(ikon.data.size(), 22u + 40u);
+        EXPECT_EQ(ikon.data[2], 1);
+        EXPECT_EQ(ikon.data[4], 1);
+    } else {
+        EXPECT_FALSE(ikon.name.empty());
+    }
+
+    const std::string tekst = skriv("notat æøå.txt", "tekst");
+    if (underWine())
+        GTEST_SKIP() << "Wine's ExtractIconW gives 0 for a text file, Windows gives 1";
+    EXPECT_EQ(platform->firstIcon(tekst).kind, Platform::FileIcon::NotAProgram);
+}
