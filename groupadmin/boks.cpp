@@ -2,6 +2,7 @@
 
 #include "Boksdele.h"
 #include "Hint.h"
+#include "Knapper.h"
 #include "main.h"
 
 #include <QHBoxLayout>
@@ -29,27 +30,6 @@ QLineEdit* felt(const QString& navn, const QString& label, bool readOnly = false
     edit->setAccessibleName(label);
     edit->setReadOnly(readOnly);
     return edit;
-}
-
-QPushButton* knap(const QString& navn, const QString& caption, const QString& hint)
-{
-    auto* k = new QPushButton(caption);
-    k->setObjectName(navn);
-    k->setToolTip(hint);
-    k->setStatusTip(hint);
-    k->setAutoDefault(false);
-    return k;
-}
-
-QToolButton* fladKnap(const QString& navn, const QString& caption, const QString& hint)
-{
-    auto* k = new QToolButton;
-    k->setObjectName(navn);
-    k->setText(caption);
-    k->setToolTip(hint);
-    k->setStatusTip(hint);
-    k->setAutoRaise(true);
-    return k;
 }
 
 QLabel* tekst(const QString& s)
@@ -149,7 +129,6 @@ QToolButton* Tboksform::informationsKnap(const QString& navn, const QString& emn
 {
     QToolButton* k = fladKnap(navn, QStringLiteral("Information"), QStringLiteral("Information"));
     k->setProperty("billede", QStringLiteral("info"));
-    k->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     connect(k, &QToolButton::clicked, this, [this, emne] { m_hub.HelpInfo(emne); });
     return k;
 }
@@ -165,7 +144,6 @@ QWidget* Tboksform::lavGruppeside()
     sorterKnap = fladKnap(QStringLiteral("sorterKnap"), QStringLiteral("Sorter listen"),
                           QStringLiteral("Sorter listen alfabetisk"));
     sorterKnap->setProperty("billede", QStringLiteral("sorter"));
-    sorterKnap->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     valgtGruppeEdit = felt(QStringLiteral("valgtGruppeEdit"), QStringLiteral("Valgt gruppe"));
     valgtGruppeEdit->setFocusPolicy(Qt::ClickFocus);
     sletKnap = knap(QStringLiteral("sletKnap"), QStringLiteral("Slet"),

@@ -4,6 +4,7 @@
 #include "Billeder.h"
 #include "Design.h"
 #include "Egenskabsfil.h"
+#include "Knapper.h"
 #include "Linjefil.h"
 #include "Placering.h"
 #include "Platform.h"
@@ -41,29 +42,6 @@ QGroupBox* valggruppe(const QString& navn, const QString& titel, const QStringLi
         lag->addWidget(knap);
     }
     return boks;
-}
-
-QToolButton* fladKnap(const QString& navn, const QString& caption, const QString& hint)
-{
-    auto* k = new QToolButton;
-    k->setObjectName(navn);
-    k->setText(caption);
-    k->setToolTip(hint);
-    k->setStatusTip(hint);
-    k->setAutoRaise(true);
-    k->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    return k;
-}
-
-QPushButton* knap(const QString& navn, const QString& caption, const QString& hint = {})
-{
-    auto* k = new QPushButton(caption);
-    k->setObjectName(navn);
-    k->setAccessibleName(QString(caption).replace(QLatin1Char('\n'), QLatin1Char(' ')));
-    k->setToolTip(hint);
-    k->setStatusTip(hint);
-    k->setAutoDefault(false);
-    return k;
 }
 
 // A column under its bold heading.

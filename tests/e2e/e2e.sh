@@ -42,6 +42,15 @@ wait_exit() {
   for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || { wait "$pid"; pid=; return 0; }; sleep 0.1; done
   return 1
 }
+two_groups() { # home: groups Alfa (the program itself) and Beta, Alfa active; prints the user folder
+  local u=$1/Tavlum/Brugere/$user
+  mkdir -p "$u/Filer"
+  printf 'Alfa\r\nBeta\r\n' >"$u/programgrupper.txt"
+  printf '%s\r\n' "$bin" >"$u/Filer/Alfa.txt"
+  printf 'Tavlum selv\r\n' >"$u/Filer/Alfatekst.txt"
+  printf 'Aqua Light Slate\r\nAlfa\r\n' >"$u/options.txt"
+  echo "$u"
+}
 crlf_lines() { # file: number of CR LF-ended lines, and every line ends so
   local f=$1
   [ -f "$f" ] && [ "$(tail -c 2 "$f" | od -An -c | tr -d ' ')" = '\r\n' ] || { echo -1; return; }
@@ -80,14 +89,8 @@ check "options.txt names the first design" test "$(head -n 1 "$opts" | tr -d '\r
 check "reopen.txt written" test "$(crlf_lines "$home1/Tavlum/Brugere/$user/reopen.txt")" = 2
 
 # 2. Two groups, the first active: Ctrl+N then Ctrl+Q leaves the second on line 2.
-home2=$work/h2
-u=$home2/Tavlum/Brugere/$user
-mkdir -p "$u/Filer"
-printf 'Alfa\r\nBeta\r\n' >"$u/programgrupper.txt"
-printf '%s\r\n' "$bin" >"$u/Filer/Alfa.txt"
-printf 'Tavlum selv\r\n' >"$u/Filer/Alfatekst.txt"
-printf 'Aqua Light Slate\r\nAlfa\r\n' >"$u/options.txt"
-start "$home2"
+u=$(two_groups "$work/h2")
+start "$work/h2"
 main=$(window '^Alfa$')
 check "the active group is shown" test -n "$main"
 [ -n "$main" ] && keys "$main" ctrl+n
@@ -116,14 +119,8 @@ check "Home and Enter start the first element" test -e "$home3/startet"
 check "Ctrl+Q ends the program" wait_exit
 
 # 4. Ctrl+M makes the menu strip across the top of the screen; Ctrl+Q there keeps it on.
-home4=$work/h4
-u=$home4/Tavlum/Brugere/$user
-mkdir -p "$u/Filer"
-printf 'Alfa\r\nBeta\r\n' >"$u/programgrupper.txt"
-printf '%s\r\n' "$bin" >"$u/Filer/Alfa.txt"
-printf 'Tavlum selv\r\n' >"$u/Filer/Alfatekst.txt"
-printf 'Aqua Light Slate\r\nAlfa\r\n' >"$u/options.txt"
-start "$home4"
+u=$(two_groups "$work/h4")
+start "$work/h4"
 main=$(window '^Alfa$')
 [ -n "$main" ] && keys "$main" ctrl+m
 sleep 1
