@@ -271,11 +271,13 @@ bool Tboksform::eventFilter(QObject* watched, QEvent* event)
     if (watched == gruppeBoks && event->type() == QEvent::KeyPress &&
         !static_cast<QKeyEvent*>(event)->text().isEmpty())
         SkiftGruppe(gruppeBoks->currentRow());
-    if (programBoks && watched == programBoks->viewport()) {
+    const bool trykket = event->type() == QEvent::MouseButtonPress;
+    if (programBoks && watched == programBoks->viewport() &&
+        (trykket || event->type() == QEvent::MouseButtonRelease)) {
         const auto* mus = static_cast<QMouseEvent*>(event);
-        if (event->type() == QEvent::MouseButtonPress && mus->button() == Qt::LeftButton)
+        if (mus->button() == Qt::LeftButton && trykket) {
             programBoksMouseDown(mus->position().toPoint());
-        else if (event->type() == QEvent::MouseButtonRelease && mus->button() == Qt::LeftButton) {
+        } else if (mus->button() == Qt::LeftButton) {
             programBoksMouseUp(mus->position().toPoint());
             // After the view has moved its selection to the clicked item.
             QTimer::singleShot(0, this, &Tboksform::programBoksClick);
