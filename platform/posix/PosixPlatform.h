@@ -13,4 +13,8 @@ public:
     FileIcon firstIcon(const std::string& file) const override;
     std::string currentFolder() const override;
     bool setCurrentFolder(const std::string& folder) override;
+    bool moveToTrash(const std::string& file) override;
+    bool isValidUrl(const std::string& url) const override;
+    bool effectiveUserIsRoot() const override;
+    std::string scriptSuffix() const override { return ".sh"; }
 };
