@@ -166,7 +166,7 @@ void TwaForm::showEvent(QShowEvent* event)
     // Opens over the middle of the main window, wherever that is now.
     if (event->spontaneous())
         return QWidget::showEvent(event);
-    QRect sted = geometry();
+    QRect sted = frameGeometry();
     sted.moveCenter(m_hub.frameGeometry().center());
     move(sted.topLeft());
     QWidget::showEvent(event);
