@@ -80,6 +80,7 @@ Tinfoform::Tinfoform(Tmainform& hub, Platform& platform, QWidget* parent)
 
     htmlBar = new QToolBar(this);
     htmlBar->setObjectName(QStringLiteral("htmlBar"));
+    htmlBar->setIconSize(QSize(16, 16));
     expandKnap = barknap(htmlBar, QStringLiteral("expandKnap"), QStringLiteral("Expand"),
                          QStringLiteral("Udfold struktur"));
     collapseKnap = barknap(htmlBar, QStringLiteral("collapseKnap"), QStringLiteral("Collapse"),
@@ -102,6 +103,7 @@ Tinfoform::Tinfoform(Tmainform& hub, Platform& platform, QWidget* parent)
 
     NavigateBar = new QToolBar(this);
     NavigateBar->setObjectName(QStringLiteral("NavigateBar"));
+    NavigateBar->setIconSize(QSize(16, 16));
     Afirst = baraktion(NavigateBar, QStringLiteral("Afirst"), QStringLiteral("Gå til første"));
     Aback = baraktion(NavigateBar, QStringLiteral("Aback"), QStringLiteral("Tilbage"));
     Aforward = baraktion(NavigateBar, QStringLiteral("Aforward"), QStringLiteral("Frem"));
@@ -127,7 +129,7 @@ Tinfoform::Tinfoform(Tmainform& hub, Platform& platform, QWidget* parent)
     deler->addWidget(venstre);
     deler->addWidget(hoejre);
     deler->setStretchFactor(1, 1);
-    deler->setSizes({200, 560});
+    deler->setSizes({240, 520});
     infoBar = new QStatusBar(this);
     infoBar->setObjectName(QStringLiteral("infoBar"));
     auto* lag = new QVBoxLayout(this);

@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -20,6 +21,21 @@ QPushButton* knap(QWidget* eier, const QString& navn, const QString& caption, co
     k->setStatusTip(hint);
     k->setAutoDefault(false);
     return k;
+}
+
+// A caption too long for its button breaks at the blank nearest its middle.
+QString ombrudt(const QString& caption, const QFontMetrics& maal, int bredde)
+{
+    if (maal.horizontalAdvance(caption) <= bredde)
+        return caption;
+    qsizetype bedst = -1;
+    for (qsizetype i = caption.indexOf(u' '); i >= 0; i = caption.indexOf(u' ', i + 1))
+        if (bedst < 0 || std::abs(i - caption.size() / 2) < std::abs(bedst - caption.size() / 2))
+            bedst = i;
+    QString s = caption;
+    if (bedst >= 0)
+        s[bedst] = u'\n';
+    return s;
 }
 
 } // namespace
@@ -123,6 +139,8 @@ TwaForm::TwaForm(Tmainform& hub, const Platform& platform, QWidget* parent)
         auto* linje = new QHBoxLayout;
         for (const Applet& a : raekke) {
             QPushButton* k = knap(this, QLatin1String(a.navn), a.caption, a.hint);
+            k->setText(ombrudt(a.caption, k->fontMetrics(), 96));
+            k->setAccessibleName(a.caption);
             k->setMinimumHeight(64);
             k->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
             connect(k, &QPushButton::clicked, this,
@@ -168,6 +186,14 @@ void TwaForm::showEvent(QShowEvent* event)
         return QWidget::showEvent(event);
     QRect sted = frameGeometry();
     sted.moveCenter(m_hub.frameGeometry().center());
+    // The menu view's strip lies at the screen's edge; the window stays whole on the screen.
+    if (const QScreen* skaerm = m_hub.screen()) {
+        const QRect flade = skaerm->availableGeometry();
+        sted.moveTop(std::clamp(sted.top(), flade.top(),
+                                std::max(flade.top(), flade.bottom() - sted.height() + 1)));
+        sted.moveLeft(std::clamp(sted.left(), flade.left(),
+                                 std::max(flade.left(), flade.right() - sted.width() + 1)));
+    }
     move(sted.topLeft());
     QWidget::showEvent(event);
 }
