@@ -1,6 +1,5 @@
 #include "Struktur.h"
 
-#include "Beskeder.h"
 #include "Linjefil.h"
 #include "Platform.h"
 
@@ -50,8 +49,8 @@ bool begynderMedCiffer(const QString& s)
 
 } // namespace
 
-TStruktur::TStruktur(Platform& platform, Beskeder& beskeder, QWidget* parent)
-    : QTreeWidget(parent), m_platform(platform), m_beskeder(beskeder)
+TStruktur::TStruktur(Platform& platform, std::function<void(const QString&)> fejl, QWidget* parent)
+    : QTreeWidget(parent), m_platform(platform), m_fejl(std::move(fejl))
 {
     setHeaderHidden(true);
     setColumnCount(1);
@@ -105,7 +104,7 @@ bool TStruktur::HentStruktur()
             for (const QTreeWidgetItem* e : alle)
                 nye.append(QLatin1Char('0') + e->text(0));
             if (const QString fejl = Linjefil::gem(Datafile, nye); !fejl.isEmpty())
-                m_beskeder.besked(fejl);
+                m_fejl(fejl);
         }
         const QStringList linjer = Linjefil::hent(Datafile);
         for (int i = 0; i < alle.size(); ++i) {
@@ -136,7 +135,7 @@ bool TStruktur::GemStruktur()
     const QStringList gamleData = Linjefil::hent(Datafile);
     if (DataOn) {
         if (const QString fejl = Linjefil::gem(Datafile, datalinjer); !fejl.isEmpty()) {
-            m_beskeder.besked(fejl);
+            m_fejl(fejl);
             return false;
         }
     }
@@ -146,7 +145,7 @@ bool TStruktur::GemStruktur()
             (void)Linjefil::gem(Datafile, gamleData);
         else if (DataOn)
             QFile::remove(Datafile);
-        m_beskeder.besked(fejl);
+        m_fejl(fejl);
         return false;
     }
     Modified = false;

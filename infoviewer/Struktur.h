@@ -3,8 +3,8 @@
 #include <QIcon>
 #include <QList>
 #include <QTreeWidget>
+#include <functional>
 
-class Beskeder;
 class Platform;
 
 // Where a new or moved topic goes, at a target topic.
@@ -24,7 +24,9 @@ class TStruktur : public QTreeWidget
 {
     Q_OBJECT
 public:
-    TStruktur(Platform& platform, Beskeder& beskeder, QWidget* parent = nullptr);
+    // `fejl` tells the user in Danish why a file could not be written.
+    TStruktur(Platform& platform, std::function<void(const QString&)> fejl,
+              QWidget* parent = nullptr);
 
     QString Strukturfile;
     QString Datafile;
@@ -68,5 +70,5 @@ private:
     QTreeWidgetItem* find(const QString& DataUrl) const;
 
     Platform& m_platform;
-    Beskeder& m_beskeder;
+    std::function<void(const QString&)> m_fejl;
 };

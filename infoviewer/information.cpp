@@ -88,7 +88,9 @@ Tinfoform::Tinfoform(Tmainform& hub, Platform& platform, QWidget* parent)
     omButton = barknap(htmlBar, QStringLiteral("omButton"), QStringLiteral("Om programmet"),
                        QStringLiteral("Info om programmet"));
     omButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    Struktur = new TStruktur(platform, hub.beskeder(), this);
+    // The message boxes are given to the main window after every window is made.
+    Struktur = new TStruktur(
+        platform, [this](const QString& fejl) { m_hub.beskeder().besked(fejl); }, this);
     Struktur->setObjectName(QStringLiteral("Struktur"));
     Struktur->setAccessibleName(QStringLiteral("Emner"));
     Struktur->setEditTriggers(QAbstractItemView::NoEditTriggers);

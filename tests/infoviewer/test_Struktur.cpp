@@ -13,7 +13,7 @@ struct Opstilling
     Testmappe mappe;
     FakePlatform platform{mappe.sti("Tavlum").toStdString()};
     SkriptedeBeskeder beskeder;
-    TStruktur struktur{platform, beskeder};
+    TStruktur struktur{platform, [this](const QString& t) { beskeder.besked(t); }};
 
     Opstilling()
     {
