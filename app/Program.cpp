@@ -26,10 +26,11 @@ Program::Program(Platform& platform, Beskeder* beskeder)
     mainform = std::make_unique<Tmainform>(platform);
     boksform = std::make_unique<Tboksform>(*mainform);
     egenskabsform = std::make_unique<Tegenskabsform>(*mainform);
-    infoform = std::make_unique<Tinfoform>();
-    urlform = std::make_unique<Turlform>();
+    infoform = std::make_unique<Tinfoform>(*mainform, platform);
+    urlform = std::make_unique<Turlform>(*mainform, infoform->historik);
+    infoform->urlboks = urlform.get();
     omForm = std::make_unique<TomForm>();
-    waForm = std::make_unique<TwaForm>();
+    waForm = std::make_unique<TwaForm>(*mainform, platform);
     progressform = std::make_unique<Tprogressform>();
     fileExistsForm = std::make_unique<TfileExistsForm>();
     kopieringsform = std::make_unique<Tkopieringsform>();

@@ -15,7 +15,9 @@ constexpr int antal = 24;
 QList<QIcon> liste(bool moerk);
 
 // A picture of the group window by name: "tillager", "tilbage", "alletillager",
-// "alletilbage", "op", "ned", "gem", "info" and "sorter".
+// "alletilbage", "op", "ned", "gem", "info" and "sorter"; of the information viewer by
+// name: "foerste", "tilbage", "frem", "sidste", "gaa", "historik", "udfold", "sammenfold",
+// and "emne0" to "emne3" for the kinds of topic.
 QIcon billede(const QString& navn, bool moerk);
 
 } // namespace Billeder

@@ -58,7 +58,8 @@ public:
     // True until the help structure has been loaded once.
     virtual bool opstart() const = 0;
     virtual void hentStruktur() = 0;
-    virtual void goToInfo(const QString& emne) = 0;
+    // Shows the viewer at the topic; false when the tree has no such topic.
+    virtual bool goToInfo(const QString& emne) = 0;
 };
 
 // The other fourteen windows, as the main window reaches them.

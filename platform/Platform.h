@@ -61,6 +61,20 @@ public:
     };
     virtual StartupNames startupNames() const = 0;
 
+    // Moves a file into the recycle bin; false when it could not go there.
+    virtual bool moveToTrash(const std::string& file) = 0;
+
+    // Whether the text is a well-formed web address with a scheme.
+    virtual bool isValidUrl(const std::string& url) const = 0;
+
+    // True when the process runs as the POSIX root user, for whom the help
+    // viewer's browser cannot keep its sandbox; Windows has no such user.
+    virtual bool effectiveUserIsRoot() const = 0;
+
+    // The extension of the small scripts the shell runs (the applets'):
+    // ".vbs" for Windows Script Host, ".sh" for a POSIX shell.
+    virtual std::string scriptSuffix() const = 0;
+
     // The backend of the operating system the program was built for.
     static std::unique_ptr<Platform> createNative();
 };

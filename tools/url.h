@@ -2,9 +2,41 @@
 
 #include <QWidget>
 
+class QAction;
+class QListWidget;
+class QStatusBar;
+class QToolButton;
+class QPushButton;
+class Tmainform;
+class Urlhistorik;
+
+// "Urlboks": the pages visited in the information viewer.
 class Turlform : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Turlform(QWidget* parent = nullptr);
+    Turlform(Tmainform& hub, Urlhistorik& historik, QWidget* parent = nullptr);
+
+    void ArensDobbeltExecute();
+    void AsletAlleExecute();
+    void urlListeDblClick();
+
+    QListWidget* urlListe = nullptr;
+    QAction* ArensDobbelt = nullptr;
+    QAction* AsletAlle = nullptr;
+    QToolButton* rensKnap = nullptr;
+    QToolButton* sletKnap = nullptr;
+    QPushButton* lukKnap = nullptr;
+    QStatusBar* infoBar = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Shows the list as it is now, with the current entry selected.
+    void visListe();
+
+    Tmainform& m_hub;
+    Urlhistorik& m_historik;
+    QString m_optfilnavn;
 };

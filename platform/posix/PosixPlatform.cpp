@@ -72,3 +72,8 @@ std::string PosixPlatform::programsFolder() const
     // The desktop's installed programs are listed here as launchable entries.
     return "/usr/share/applications";
 }
+
+bool PosixPlatform::effectiveUserIsRoot() const
+{
+    return geteuid() == 0;
+}

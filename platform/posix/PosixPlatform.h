@@ -15,4 +15,8 @@ public:
     bool setCurrentFolder(const std::string& folder) override;
     std::string startupFolder(const std::string& user) const override;
     StartupNames startupNames() const override;
+    bool moveToTrash(const std::string& file) override;
+    bool isValidUrl(const std::string& url) const override;
+    bool effectiveUserIsRoot() const override;
+    std::string scriptSuffix() const override { return ".sh"; }
 };

@@ -10,6 +10,7 @@
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace {
 
@@ -163,4 +164,10 @@ Platform::FileIcon PosixPlatform::firstIcon(const std::string& file) const
     if (info.isFile() && info.isExecutable())
         return {FileIcon::None, {}, {}};
     return {FileIcon::NotAProgram, {}, {}};
+}
+
+bool PosixPlatform::isValidUrl(const std::string& url) const
+{
+    const QUrl adresse(QString::fromStdString(url), QUrl::StrictMode);
+    return adresse.isValid() && !adresse.scheme().isEmpty();
 }

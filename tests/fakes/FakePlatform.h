@@ -3,6 +3,7 @@
 #include "Platform.h"
 
 #include <map>
+#include <unistd.h>
 #include <vector>
 
 // A platform whose answers a test sets.
@@ -45,9 +46,25 @@ public:
     }
     StartupNames startupNames() const override { return {"Tavlum.desktop", "createShortcut.sh"}; }
 
+    bool moveToTrash(const std::string& file) override
+    {
+        papirkurv.push_back(file);
+        return papirkurvSvar;
+    }
+    bool isValidUrl(const std::string& url) const override
+    {
+        return url.find("://") != std::string::npos;
+    }
+    bool effectiveUserIsRoot() const override { return root; }
+    std::string scriptSuffix() const override { return ".sh"; }
+
     std::vector<Kald> kald;
     std::string startup;
     mutable std::string startupBruger;
+    std::vector<std::string> papirkurv;
+    bool papirkurvSvar = true;
+    // As it really is: the browser's Chromium cannot run as root with its sandbox.
+    bool root = geteuid() == 0;
     std::map<std::string, FileIcon> ikoner;
     int shellSvar = 42;
     std::string current = "/";

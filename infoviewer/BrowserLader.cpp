@@ -1,0 +1,19 @@
+#include "Browser.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
+
+std::unique_ptr<Browser> Browser::lav(QWidget* parent, bool udenSandkasse, QString* fejl)
+{
+    // Beside the program as it is installed: bin/ and lib/tavlum/.
+    static QLibrary bibliotek(QDir(QCoreApplication::applicationDirPath())
+                                  .filePath(QStringLiteral("../lib/tavlum/tavlum_browser")));
+    const auto lav = reinterpret_cast<LavBrowser>(bibliotek.resolve("tavlumLavBrowser"));
+    if (!lav) {
+        if (fejl)
+            *fejl = QStringLiteral("Browseren kunne ikke indlæses: ") + bibliotek.errorString();
+        return nullptr;
+    }
+    return std::unique_ptr<Browser>(lav(parent, udenSandkasse));
+}

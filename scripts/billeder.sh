@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# Takes the help set's pictures: starts the built program on a virtual X display
+# with a prepared HOME, opens each window and saves it as a PNG in
+# data/Struktur/Tavlum/Billeder. Usage: scripts/billeder.sh [preset]
+# A new picture is one more `shot` below, after the steps that open its window.
+set -eu
+root=$(dirname "$(dirname "$(readlink -f "$0")")")
+bin=$root/build/${1:-dev}/bin/tavlum
+out=$root/data/Struktur/Tavlum/Billeder
+[ -x "$bin" ] || { echo "Build first: $bin is missing" >&2; exit 1; }
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+
+work=$(mktemp -d)
+pid=
+cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+
+# A user with four groups of ordinary files, the first one active.
+user=$(id -un)
+u=$work/Tavlum/Brugere/$user
+mkdir -p "$u/Filer" "$work/Filer"
+lines() { printf '%s\r\n' "$@"; }
+group() { # name, then element texts; each element is a file of the text's name
+  local name=$1; shift
+  local files=() t
+  for t in "$@"; do files+=("$work/Filer/$t"); : >"$work/Filer/$t"; done
+  lines "${files[@]}" >"$u/Filer/$name.txt"
+  lines "${@%.*}" >"$u/Filer/${name}tekst.txt"
+}
+group Kontor Brev.odt Budget.ods Noter.txt Rapport.pdf Opskrifter.html Sikkerhedskopi.sh
+group Spil Kabale.sh Skak.sh
+group Musik Spilleliste.html
+group Internet Nyheder.url
+lines Kontor Spil Musik Internet >"$u/programgrupper.txt"
+options() { # menu view 0 or 1
+  lines "Windows10 Clear Day" Kontor 420 300 40 40 400 40 480 560 338 200 400 557 1 8 2 1 "$1" \
+    "$work/Filer" >"$u/options.txt"
+}
+start() {
+  HOME=$work QT_QPA_PLATFORM=xcb "$bin" >>"$work/log" 2>&1 &
+  pid=$!
+}
+stop() {
+  keys "$1" ctrl+q
+  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  pid=
+}
+
+window() { # title pattern: the program's visible window with that title
+  timeout 20 xdotool search --all --sync --onlyvisible --pid "$pid" --name "$1" 2>/dev/null | head -n 1
+}
+keys() { # window, keys: without a window manager the window needs the focus first
+  local w=$1; shift
+  xdotool windowfocus --sync "$w" 2>/dev/null || xdotool windowfocus "$w"
+  xdotool key "$@"
+}
+click() { # window, x, y inside it
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+}
+settle() { sleep "${1:-0.7}"; }
+shot() { # window, picture name; also given to the running program's help set
+  xdotool windowraise "$1"
+  settle
+  import -window "$1" "$out/$2.png"
+  cp "$out/$2.png" "$work/Tavlum/Struktur/Tavlum/Billeder/"
+  echo "$out/$2.png"
+}
+away() { # moves a finished window off the screen, so it hides no other
+  xdotool windowmove "$1" 1400 0
+}
+
+options 0
+start
+main=$(window '^Kontor$')
+shot "$main" hovedvindue
+
+# The group window's four pages.
+keys "$main" ctrl+g
+boks=$(window '^Administrer grupper og elementer$')
+xdotool windowmove "$boks" 40 380
+shot "$boks" grupper
+for page in indfoer_element rediger_element administrer_grupper; do
+  keys "$boks" ctrl+Tab
+  shot "$boks" "$page"
+done
+away "$boks"
+
+# The help viewer with its tree unfolded, a few pages visited, and the URL box.
+keys "$main" ctrl+i
+info=$(window '^Tavlum information$')
+xdotool windowmove "$info" 20 20
+settle 2
+click "$info" 24 14 # Expand
+for page in Grupper.html Menuvisning.html Tavlum.html; do
+  click "$info" 480 14 # the address field
+  keys "$info" ctrl+a
+  xdotool type "$page"
+  xdotool key Return
+  settle 1.5
+done
+shot "$info" information
+click "$info" 744 14 # Åben urllisten
+url=$(window '^Urlboks$')
+xdotool windowmove "$url" 820 40
+shot "$url" urlboks
+away "$url"
+away "$info"
+
+stop "$main"
+
+# The menu view, and the applets window from its "Applets" button.
+options 1
+start
+strip=$(window '^Kontor$')
+shot "$strip" menuvisning
+click "$strip" 96 24
+applets=$(window '^Window applets$')
+shot "$applets" window_applets
+stop "$strip"
+
+# Still to take when their windows are built: egenskaber (Ctrl+E on the main
+# window) and filboksen (the menu view's "Filboks" button).
