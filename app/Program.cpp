@@ -30,7 +30,7 @@ Program::Program(Platform& platform, Beskeder* beskeder)
     fileExistsForm = std::make_unique<TfileExistsForm>();
     kopieringsform = std::make_unique<Tkopieringsform>();
     billedform = std::make_unique<Tbilledform>();
-    openfilform = std::make_unique<Topenfilform>();
+    openfilform = std::make_unique<Topenfilform>(*mainform, platform, *billedform);
     filinfoform = std::make_unique<Tfilinfoform>();
     infform = std::make_unique<Tinfform>();
     spform = std::make_unique<Tspform>();

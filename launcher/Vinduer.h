@@ -48,6 +48,16 @@ public:
     virtual void goToInfo(const QString& emne) = 0;
 };
 
+// What the main window needs of the file box.
+class Filboksvindue
+{
+public:
+    virtual ~Filboksvindue() = default;
+    virtual QWidget* vindue() = 0;
+    // Lists a folder and records it in the folder history; a missing folder changes nothing.
+    virtual void visMappe(const QString& mappe) = 0;
+};
+
 // The other fourteen windows, as the main window reaches them.
 struct Vinduer
 {
@@ -61,7 +71,7 @@ struct Vinduer
     QWidget* fileExists = nullptr;
     QWidget* kopiering = nullptr;
     QWidget* billede = nullptr;
-    QWidget* filboks = nullptr;
+    Filboksvindue* filboks = nullptr;
     QWidget* filinfo = nullptr;
     QWidget* infform = nullptr;
     QWidget* spform = nullptr;

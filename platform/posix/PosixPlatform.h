@@ -13,4 +13,9 @@ public:
     FileIcon firstIcon(const std::string& file) const override;
     std::string currentFolder() const override;
     bool setCurrentFolder(const std::string& folder) override;
+    std::vector<FolderEntry> listFolder(const std::string& folder) const override;
+    std::string specialFolder(SpecialFolder which) const override;
+    std::vector<Drive> drives() const override;
+    Drive driveOf(const std::string& path) const override;
+    DriveSpace driveSpace(const std::string& path) const override;
 };
