@@ -4,6 +4,7 @@
 #include <QCollator>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStandardPaths>
 #include <algorithm>
 #include <cerrno>
@@ -73,7 +74,12 @@ Entry::Kind kindAf(int mappeFd, const dirent& e)
 // each pair of names, which matters for folders of many thousand entries.
 void sorter(std::vector<Entry>& entries)
 {
-    QCollator collator;
+    // The C locale compares code points and would heed case; it gets the
+    // common order of the world's languages instead.
+    QLocale sprog;
+    if (sprog.language() == QLocale::C)
+        sprog = QLocale(QLocale::English, QLocale::UnitedStates);
+    QCollator collator(sprog);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     struct Noegle
     {
