@@ -226,32 +226,17 @@ void TMakeStrukturer::reloadStrukturer()
 int TMakeStrukturer::billedindeks(const QString& filnavn)
 {
     static const QHash<QString, int> tabel = [] {
+        // Each extension once, so the first row of the table that names it is the one used.
+        const std::pair<const char*, int> raekker[] = {
+            {".rtf", 20}, {".docx", 20}, {".vbs", 21}, {".wsf", 21}, {".js", 22},  {".html", 23},
+            {".asp", 23}, {".inc", 23},  {".asa", 23}, {".css", 24}, {".bat", 25}, {".ps1", 26},
+            {".txt", 6},  {".xml", 6},   {".xsd", 6},  {".jpg", 3},  {".png", 3},  {".bmp", 3},
+            {".ico", 3},  {".gif", 3},   {".mp3", 4},  {".m4a", 10}, {".mp4", 5},  {".m4v", 8},
+            {".avi", 9},  {".mpg", 12},  {".wav", 13}, {".exe", 7},  {".lnk", 11}, {".iss", 14},
+            {".pas", 18}};
         QHash<QString, int> t;
-        const std::pair<int, std::initializer_list<const char*>> raekker[] = {
-            {20, {".rtf", ".docx"}},
-            {21, {".vbs", ".wsf"}},
-            {22, {".js"}},
-            {23, {".html", ".asp", ".inc", ".asa"}},
-            {24, {".css"}},
-            {25, {".bat"}},
-            {26, {".ps1"}},
-            {6, {".txt", ".xml", ".xsd"}},
-            {3, {".jpg", ".png", ".bmp", ".ico", ".gif"}},
-            {4, {".mp3"}},
-            {10, {".m4a"}},
-            {5, {".mp4"}},
-            {8, {".m4v"}},
-            {9, {".avi"}},
-            {12, {".mpg"}},
-            {13, {".wav"}},
-            {7, {".exe"}},
-            {11, {".lnk"}},
-            {14, {".iss"}},
-            {18, {".pas"}},
-        };
-        for (const auto& [billede, endelser] : raekker)
-            for (const char* e : endelser)
-                t.insert(QLatin1String(e), billede);
+        for (const auto& [endelse, billede] : raekker)
+            t.insert(QLatin1String(endelse), billede);
         return t;
     }();
     return tabel.value(extension(filnavn).toLower(), 2);

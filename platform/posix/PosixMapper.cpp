@@ -81,23 +81,22 @@ void sorter(std::vector<Entry>& entries)
         sprog = QLocale(QLocale::English, QLocale::UnitedStates);
     QCollator collator(sprog);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    struct Noegle
-    {
-        QCollatorSortKey key;
-        std::size_t i;
-    };
-    std::vector<Noegle> noegler;
+    std::vector<QCollatorSortKey> noegler;
     noegler.reserve(entries.size());
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        noegler.push_back({collator.sortKey(QString::fromStdString(entries[i].name)), i});
-    std::sort(noegler.begin(), noegler.end(), [&](const Noegle& a, const Noegle& b) {
-        const int c = a.key.compare(b.key);
-        return c != 0 ? c < 0 : entries[a.i].name < entries[b.i].name;
+    for (const Entry& e : entries)
+        noegler.push_back(collator.sortKey(QString::fromStdString(e.name)));
+    // Places are sorted, not the keys, which are costly to copy.
+    std::vector<std::uint32_t> orden(entries.size());
+    for (std::uint32_t i = 0; i < orden.size(); ++i)
+        orden[i] = i;
+    std::sort(orden.begin(), orden.end(), [&](std::uint32_t a, std::uint32_t b) {
+        const int c = noegler[a].compare(noegler[b]);
+        return c != 0 ? c < 0 : entries[a].name < entries[b].name;
     });
     std::vector<Entry> ud;
     ud.reserve(entries.size());
-    for (const Noegle& n : noegler)
-        ud.push_back(std::move(entries[n.i]));
+    for (std::uint32_t i : orden)
+        ud.push_back(std::move(entries[i]));
     entries = std::move(ud);
 }
 
