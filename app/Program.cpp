@@ -51,6 +51,7 @@ Program::Program(Platform& platform, Beskeder* beskeder)
     v.kopiering = kopieringsform.get();
     v.billede = billedform.get();
     v.filboks = openfilform.get();
+    v.filboksvindue = openfilform.get();
     v.filinfo = filinfoform.get();
     v.infform = infform.get();
     v.spform = spform.get();

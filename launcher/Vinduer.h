@@ -53,7 +53,6 @@ class Filboksvindue
 {
 public:
     virtual ~Filboksvindue() = default;
-    virtual QWidget* vindue() = 0;
     // Lists a folder and records it in the folder history; a missing folder changes nothing.
     virtual void visMappe(const QString& mappe) = 0;
 };
@@ -71,7 +70,8 @@ struct Vinduer
     QWidget* fileExists = nullptr;
     QWidget* kopiering = nullptr;
     QWidget* billede = nullptr;
-    Filboksvindue* filboks = nullptr;
+    QWidget* filboks = nullptr;
+    Filboksvindue* filboksvindue = nullptr; // the same window as filboks
     QWidget* filinfo = nullptr;
     QWidget* infform = nullptr;
     QWidget* spform = nullptr;

@@ -21,7 +21,7 @@ void Tmainform::lavReopenDir()
 
 void Tmainform::visFilboks()
 {
-    QWidget* vindue = m_vinduer.filboks->vindue();
+    QWidget* vindue = m_vinduer.filboks;
     vindue->show();
     vindue->raise();
     vindue->activateWindow();
@@ -29,7 +29,7 @@ void Tmainform::visFilboks()
 
 void Tmainform::ReopenDirKlik(QAction*, const QString& Filnavn)
 {
-    m_vinduer.filboks->visMappe(Filnavn);
+    m_vinduer.filboksvindue->visMappe(Filnavn);
 }
 
 QString Tmainform::GetBibliotek(const QString& FNavn)
