@@ -35,7 +35,7 @@ Program::Program(Platform& platform, Beskeder* beskeder)
     fileExistsForm = std::make_unique<TfileExistsForm>();
     kopieringsform = std::make_unique<Tkopieringsform>();
     billedform = std::make_unique<Tbilledform>();
-    openfilform = std::make_unique<Topenfilform>();
+    openfilform = std::make_unique<Topenfilform>(*mainform, platform, *billedform);
     filinfoform = std::make_unique<Tfilinfoform>();
     infform = std::make_unique<Tinfform>();
     spform = std::make_unique<Tspform>();
@@ -56,6 +56,7 @@ Program::Program(Platform& platform, Beskeder* beskeder)
     v.kopiering = kopieringsform.get();
     v.billede = billedform.get();
     v.filboks = openfilform.get();
+    v.filboksvindue = openfilform.get();
     v.filinfo = filinfoform.get();
     v.infform = infform.get();
     v.spform = spform.get();

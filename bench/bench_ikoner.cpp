@@ -1,6 +1,7 @@
 // Rebuilding the panel for 1,000 elements whose icons come from icon files,
 // against a bare loop that reads the same icon files into QIcons and adds the
 // same items to a QListWidget.
+#include "Benchfaelles.h"
 #include "Beskeder.h"
 #include "Platform.h"
 #include "Program.h"
@@ -14,16 +15,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class Stille : public Beskeder
-{
-public:
-    void besked(const QString&) override {}
-    bool spoerg(const QString&) override { return false; }
-    QString aabenFil(const QString&) override { return {}; }
-};
-
-const QStringList slags{"txt", "pdf", "mp4", "mp3", "jpg", "zip", "html", "docx"};
 
 struct Opstilling
 {
@@ -99,11 +90,5 @@ BENCHMARK(BarLoekke)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    faelles.reset();
-    return 0;
+    return koerBenchmarks(argc, argv, [] { faelles.reset(); });
 }

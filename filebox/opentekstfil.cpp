@@ -1,6 +1,239 @@
 #include "opentekstfil.h"
 
-Topenfilform::Topenfilform(QWidget* parent) : QWidget(parent, Qt::Window)
+#include "Beskeder.h"
+#include "Design.h"
+#include "Filboksbilleder.h"
+#include "Filliste.h"
+#include "Hint.h"
+#include "Linjefil.h"
+#include "Platform.h"
+#include "Stifaner.h"
+#include "functions/Handlinger.h"
+#include "main.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int standardBredde = 400;
+constexpr int standardHoejde = 508;
+constexpr int standardSted = 20;
+
+} // namespace
+
+Topenfilform::Topenfilform(Tmainform& hub, Platform& platform, Tbilledform& billedform,
+                           QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), m_hub(hub), m_platform(platform)
 {
     setWindowTitle(QStringLiteral("Filboksen"));
+    setObjectName(QStringLiteral("openfilform"));
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    setMinimumWidth(346);
+    optFilnavn = hub.mapper().Dir + QDir::separator() + QStringLiteral("opentekstfil.txt");
+
+    openbox = new Filliste(this);
+    openbox->setObjectName(QStringLiteral("openbox"));
+    openbox->setAccessibleName(QStringLiteral("Filer og mapper"));
+    QFont listeskrift(QStringLiteral("Tahoma"));
+    listeskrift.setPixelSize(13);
+    openbox->setFont(listeskrift);
+    openbox->setContextMenuPolicy(Qt::CustomContextMenu);
+    openbox->installEventFilter(this);
+
+    funk = new THandlinger(platform, hub.beskeder(), this);
+    funk->Brugernavn = hub.mapper().brugernavn;
+    funk->Struktur2 = openbox;
+    funk->AktiveStruktur = 2;
+    funk->Billedvindue = &billedform;
+    funk->onDirectoryChange = [this](const QString& d, const QString& f, const QString& g,
+                                     const QString& n) { mappenChange(d, f, g, n); };
+
+    lavAktioner();
+    lavMenuer();
+    stiboxen = new QTabBar(this);
+    stiboxen->setObjectName(QStringLiteral("stiboxen"));
+    stiboxen->setAccessibleName(QStringLiteral("Sti"));
+    stiboxen->setExpanding(false);
+    stiboxen->setUsesScrollButtons(true);
+    stiboxen->setElideMode(Qt::ElideNone);
+    stiboxen->setDocumentMode(true);
+    connect(stiboxen, &QTabBar::tabBarClicked, this, [this](int tab) {
+        // Choosing the tab already chosen changes nothing.
+        if (tab >= 0 && tab != stiboxen->currentIndex())
+            stiboxenChange(tab);
+    });
+    Info = new QStatusBar(this);
+    Info->setObjectName(QStringLiteral("Info"));
+    Info->setFixedHeight(19);
+    Info->setSizeGripEnabled(false);
+
+    auto* midte = new QHBoxLayout;
+    midte->setContentsMargins(0, 0, 0, 0);
+    midte->setSpacing(0);
+    midte->addWidget(lavLeftPanel());
+    midte->addWidget(openbox, 1);
+    auto* lag = new QVBoxLayout(this);
+    lag->setContentsMargins(0, 0, 0, 0);
+    lag->setSpacing(0);
+    lag->addWidget(lavToolBar2());
+    lag->addWidget(stiboxen);
+    lag->addLayout(midte, 1);
+    lag->addWidget(Info);
+
+    connect(openbox->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        funk->AktiveStruktur = 2;
+        funk->infoStruktur2();
+    });
+    connect(openbox, &QAbstractItemView::doubleClicked, this, &Topenfilform::openboxDblClick);
+    connect(openbox, &QWidget::customContextMenuRequested, this, &Topenfilform::openboxMouseDown);
+    // The folder list and place are kept however the program ends, not only
+    // when this window is closed.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (isVisible())
+            GemOptions();
+    });
+
+    setBilleder(Design::erMoerk(hub.opts.designName));
+    HentOptions();
+    opdaterAktioner();
+}
+
+Topenfilform::~Topenfilform() = default;
+
+void Topenfilform::HentOptions()
+{
+    funk->Grundmappe = TMapper::rodmappe();
+    resize(standardBredde, standardHoejde);
+    move(standardSted, standardSted);
+    if (!QFileInfo::exists(optFilnavn))
+        return;
+    // Each value in turn, until one is missing or no whole number.
+    funk->Grundmappe.clear();
+    const QStringList linjer = Linjefil::hent(optFilnavn);
+    const auto bredde = Linjefil::tal(linjer, 0);
+    if (!bredde)
+        return;
+    resize(*bredde, height());
+    const auto hoejde = Linjefil::tal(linjer, 1);
+    if (!hoejde)
+        return;
+    resize(width(), *hoejde);
+    const auto venstre = Linjefil::tal(linjer, 2);
+    if (!venstre)
+        return;
+    move(*venstre, y());
+    const auto top = Linjefil::tal(linjer, 3);
+    if (!top)
+        return;
+    move(x(), *top);
+    funk->Grundmappe = linjer.value(4);
+}
+
+void Topenfilform::GemOptions() const
+{
+    m_hub.gemListe(optFilnavn, {QString::number(width()), QString::number(height()),
+                                QString::number(x()), QString::number(y()), funk->Grundmappe});
+}
+
+void Topenfilform::showEvent(QShowEvent* event)
+{
+    setBilleder(Design::erMoerk(m_hub.opts.designName));
+    QWidget::showEvent(event);
+    if (opstart) {
+        opstart = false;
+        funk->makeStruktur2(funk->Grundmappe, true, true);
+        opdaterAktioner();
+    }
+}
+
+void Topenfilform::closeEvent(QCloseEvent* event)
+{
+    GemOptions();
+    QWidget::closeEvent(event);
+}
+
+void Topenfilform::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Hint::installer(this, [this](const QString& hint) { Info->showMessage(hint); });
+    QWidget::changeEvent(event);
+}
+
+void Topenfilform::visMappe(const QString& mappe)
+{
+    funk->makeStruktur2(mappe, true, true);
+}
+
+void Topenfilform::updateStrukturer()
+{
+    funk->makeStruktur2(funk->Grundmappe, false, true);
+}
+
+void Topenfilform::mappenChange(const QString&, const QString&, const QString& grundDir,
+                                const QString&)
+{
+    funk->AktiveStruktur = 2;
+    redrawStiboxen();
+    // A batch file run from here starts in the folder shown.
+    m_platform.setCurrentFolder(grundDir.toStdString());
+    opdaterAktioner();
+}
+
+void Topenfilform::redrawStiboxen()
+{
+    stiArray = Stifaner::dele(funk->Grundmappe);
+    const QSignalBlocker stille(stiboxen);
+    while (stiboxen->count() > 0)
+        stiboxen->removeTab(stiboxen->count() - 1);
+    for (const QString& del : std::as_const(stiArray))
+        stiboxen->addTab(del);
+    stiboxen->setCurrentIndex(static_cast<int>(stiArray.size()) - 1);
+}
+
+void Topenfilform::stiboxenChange(int tab)
+{
+    funk->AktiveStruktur = 2;
+    funk->makeStruktur2(Stifaner::mappeTil(stiArray, tab), true, true);
+    redrawStiboxen();
+}
+
+QString Topenfilform::statustekst(int kind, int count)
+{
+    static const char* const forstavelser[] = {"Der blev kopieret ", "Der blev klippet ",
+                                               "Der blev indsat ",   "Der blev flyttet ",
+                                               "Der blev slettet ",  "Der blev omdøbt "};
+    if (kind < 0 || kind > 5)
+        return {};
+    const QString antal = count == 1 ? QStringLiteral("1 element.")
+                                     : QString::number(count) + QStringLiteral(" elementer.");
+    return QString::fromUtf8(forstavelser[kind]) + antal;
+}
+
+void Topenfilform::HandlingsInfo(int kind, int count)
+{
+    Info->showMessage(statustekst(kind, count));
+}
+
+void Topenfilform::OpenFil(const QString& fil, bool edit)
+{
+    const QFileInfo info(fil);
+    const QString ext = THandlinger::extension(fil).toLower();
+    int svar;
+    if (!edit && (ext == QLatin1String(".bat") || ext == QLatin1String(".sh")))
+        svar = m_platform.shellExecute("open", "cmd", ("/K " + info.fileName()).toStdString(), "");
+    else
+        svar = m_platform.shellExecute(edit ? "edit" : "open", info.fileName().toStdString(), "",
+                                       info.path().toStdString());
+    if (svar <= 32)
+        m_hub.ErrorInfo(static_cast<unsigned>(svar));
 }

@@ -1,10 +1,134 @@
 #pragma once
 
+#include "Vinduer.h"
+
+#include <QStringList>
 #include <QWidget>
 
-class Topenfilform : public QWidget
+class Filliste;
+class Platform;
+class QAction;
+class QLabel;
+class QMenu;
+class QStatusBar;
+class QTabBar;
+class QToolBar;
+class QToolButton;
+class Tbilledform;
+class THandlinger;
+class Tmainform;
+
+// "Filboksen": lists one folder at a time, with a folder history, drive and
+// special-folder menus, the recent folders and path tabs. The logic is `funk`.
+class Topenfilform : public QWidget, public Filboksvindue
 {
     Q_OBJECT
 public:
-    explicit Topenfilform(QWidget* parent = nullptr);
+    Topenfilform(Tmainform& hub, Platform& platform, Tbilledform& billedform,
+                 QWidget* parent = nullptr);
+    ~Topenfilform() override;
+
+    void visMappe(const QString& mappe) override;
+
+    // Bound to the logic's onDirectoryChange.
+    void mappenChange(const QString& dirDir, const QString& fileDir, const QString& grundDir,
+                      const QString& aFilnavn);
+    // Lists the current folder again, after its entries were changed elsewhere.
+    void updateStrukturer();
+    // "Der blev slettet 3 elementer." in the status bar; kinds 0 to 5 as statustekst.
+    void HandlingsInfo(int kind, int count);
+    // 0 copied, 1 cut, 2 pasted, 3 moved, 4 deleted, 5 renamed.
+    static QString statustekst(int kind, int count);
+    // Opens a file with its program, or in edit mode with the editor; ".bat" and
+    // ".sh" scripts run in a console that stays open.
+    void OpenFil(const QString& fil, bool edit);
+    void redrawStiboxen();
+    void stiboxenChange(int tab);
+    void GemOptions() const;
+
+    THandlinger* funk = nullptr;
+    bool opstart = true;
+    QString optFilnavn;
+    bool mayCopy = false;
+    bool mayDoIt = false;
+    QStringList stiArray;
+
+    QToolBar* ToolBar2 = nullptr;
+    QToolButton* infoKnap = nullptr;
+    QToolButton* drevKnap = nullptr;
+    QToolButton* ToolButton3 = nullptr;
+    QToolButton* opdaterKnap = nullptr;
+    QToolButton* ButtonFirstMappe = nullptr;
+    QToolButton* ButtonPrevMappe = nullptr;
+    QToolButton* ButtonNextMappe = nullptr;
+    QToolButton* ButtonLastMappe = nullptr;
+    QTabBar* stiboxen = nullptr;
+    QWidget* leftPanel = nullptr;
+    QToolButton* insertButton = nullptr;
+    Filliste* openbox = nullptr;
+    QStatusBar* Info = nullptr;
+
+    QMenu* PUfilbox = nullptr;
+    QMenu* PUinfo = nullptr;
+    QMenu* PUdrevene = nullptr;
+    QMenu* PUkendte = nullptr;
+    QMenu* MReopendir = nullptr;
+    QAction* mDir = nullptr;
+    QAction* mInsertInSenesteMapper = nullptr;
+
+    QAction* aCopy = nullptr;
+    QAction* aKlip = nullptr;
+    QAction* aPaste = nullptr;
+    QAction* aDelete = nullptr;
+    QAction* aDeletePermanent = nullptr;
+    QAction* aRename = nullptr;
+    QAction* aNyMappe = nullptr;
+    QAction* aMarkerAlt = nullptr;
+    QAction* aMarkerIngen = nullptr;
+    QAction* aMarkerInvers = nullptr;
+    QAction* aEmptyRB = nullptr;
+    QAction* Agofile = nullptr;
+    QAction* aRediger = nullptr;
+    QAction* aRedigerDokument = nullptr;
+    QAction* aVisBillede = nullptr;
+    QAction* aHTMLfilmliste = nullptr;
+    QAction* aHTMLmusikliste = nullptr;
+    QAction* aHTMLbilledliste = nullptr;
+    QAction* aEleEgenskaber = nullptr;
+    QAction* aDrevinfo = nullptr;
+    QAction* aOpenAktuelleMappe = nullptr;
+
+    // The buttons and menus of the toolbars act on these.
+    void insertButtonClick();
+    void aVisBilledeExecute();
+    void openboxDblClick();
+    void MReopendirClick();
+    void mInsertInSenesteMapperClick();
+    // The special folders by their captions in the folder menu ("Delte mapper/Musik" for shared).
+    void visSpecialmappe(const QString& punkt);
+    // Sets which actions can run now.
+    void opdaterAktioner();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void HentOptions();
+    void lavAktioner();
+    void lavMenuer();
+    QWidget* lavToolBar2();
+    QWidget* lavLeftPanel();
+    QAction* aktion(const char* navn, const QString& caption, const QString& hint,
+                    const QString& billede, const QKeySequence& genvej = {});
+    void setBilleder(bool moerk);
+    void openboxMouseDown(const QPoint& sted);
+
+    Tmainform& m_hub;
+    Platform& m_platform;
+    QList<QIcon> m_mapperBilleder;
+    QList<QIcon> m_drevBilleder;
+    QList<std::pair<QAction*, QString>> m_billeder;
 };

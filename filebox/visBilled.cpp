@@ -1,6 +1,85 @@
 #include "visBilled.h"
 
-Tbilledform::Tbilledform(QWidget* parent) : QWidget(parent, Qt::Window)
+#include <QEvent>
+#include <QImageReader>
+#include <QLabel>
+#include <QPainter>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+Tbilledform::Tbilledform(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QStringLiteral("Billede"));
+    setObjectName(QStringLiteral("billedform"));
+    setMinimumSize(486, 333);
+    Image = new QWidget(this);
+    Image->setObjectName(QStringLiteral("Image"));
+    Image->setAccessibleName(QStringLiteral("Billede"));
+    Image->installEventFilter(this);
+    infobar = new QStatusBar(this);
+    infobar->setObjectName(QStringLiteral("infobar"));
+    const QString faste[] = {QStringLiteral("Bredde"), {}, QStringLiteral("Højde"), {},
+                             QStringLiteral("Navn"),   {}};
+    for (int i = 0; i < 6; ++i) {
+        auto* l = new QLabel(faste[i]);
+        l->setMinimumWidth(50);
+        l->setFrameShape(QFrame::StyledPanel);
+        l->setFrameShadow(QFrame::Sunken);
+        infobar->addWidget(l, i == 5 ? 1 : 0);
+        m_paneler << l;
+    }
+    auto* lag = new QVBoxLayout(this);
+    lag->setContentsMargins(0, 0, 0, 0);
+    lag->setSpacing(0);
+    lag->addWidget(Image, 1);
+    lag->addWidget(infobar);
+}
+
+bool Tbilledform::hentBillede(const QString& filnavn)
+{
+    QImageReader laeser(filnavn);
+    laeser.setAutoTransform(true);
+    QImage billede = laeser.read();
+    if (billede.isNull())
+        return false;
+    m_billede = std::move(billede);
+    Image->update();
+    return true;
+}
+
+void Tbilledform::setPanel(int i, const QString& tekst)
+{
+    if (QLabel* l = m_paneler.value(i))
+        l->setText(tekst);
+}
+
+QString Tbilledform::panel(int i) const
+{
+    const QLabel* l = m_paneler.value(i);
+    return l ? l->text() : QString();
+}
+
+void Tbilledform::showEvent(QShowEvent* event)
+{
+    // The picture with a small margin, but never more than a screenful of a small screen.
+    resize(std::min(m_billede.width() + 32, 800), std::min(m_billede.height() + 32, 600));
+    QWidget::showEvent(event);
+}
+
+bool Tbilledform::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Image && event->type() == QEvent::Paint && !m_billede.isNull()) {
+        QPainter maler(Image);
+        maler.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QSize plads = m_billede.size().scaled(Image->size(), Qt::KeepAspectRatio);
+        const QSize str =
+            m_billede.width() <= Image->width() && m_billede.height() <= Image->height()
+                ? m_billede.size()
+                : plads;
+        const QRect sted(
+            QPoint((Image->width() - str.width()) / 2, (Image->height() - str.height()) / 2), str);
+        maler.drawImage(sted, m_billede);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }

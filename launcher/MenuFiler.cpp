@@ -2,8 +2,10 @@
 
 #include "Linjefil.h"
 
+#include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
 #include <algorithm>
 
 void TReopenFiler::fjernFoersteHvor(auto&& passer)
@@ -44,7 +46,76 @@ void TReopenFiler::DeleteItem(int Index)
 
 void TReopenFiler::DeleteAllItems()
 {
+    if (!Ropen.isEmpty())
+        fjernMenupunkter();
     Ropen.clear();
+}
+
+void TReopenFiler::fjernMenupunkter()
+{
+    if (!MainItem)
+        return;
+    const QList<QAction*> punkter = MainItem->actions();
+    for (qsizetype i = std::max(0, MenuStartNr); i < punkter.size(); ++i) {
+        MainItem->removeAction(punkter.at(i));
+        // Later: the item may be the one whose click runs this.
+        punkter.at(i)->deleteLater();
+    }
+}
+
+QAction* TReopenFiler::nytPunkt(const QString& caption, const QString& hint, int billede)
+{
+    QString tekst = caption;
+    auto* punkt =
+        new QAction(Billeder.value(billede), tekst.replace(u'&', QStringLiteral("&&")), MainItem);
+    punkt->setStatusTip(hint);
+    punkt->setToolTip(hint);
+    MainItem->addAction(punkt);
+    return punkt;
+}
+
+void TReopenFiler::MakeMenu(int aImageIndex)
+{
+    if (!MainItem)
+        return;
+    fjernMenupunkter();
+    if (Ropen.isEmpty())
+        return;
+    int i = 0;
+    for (; i < Ropen.size(); ++i) {
+        const TReopenRec& r = Ropen.at(i);
+        if (r.Filnavn.isEmpty() && Itemtype != itAndet)
+            break;
+        const int billede = aImageIndex >= 0    ? aImageIndex
+                            : OnlyOneImageIndex ? ImageStartNr
+                                                : ImageStartNr + i;
+        QAction* punkt = nytPunkt(r.Caption, r.Filnavn, billede);
+        QObject::connect(punkt, &QAction::triggered, MainItem, [this, punkt] { klik(punkt); });
+    }
+    if (MedMenuStreg)
+        MainItem->addSeparator();
+    if (!DeleteItemCap.isEmpty()) {
+        QAction* slet = nytPunkt(DeleteItemCap, DeleteItemHint, -1);
+        QObject::connect(slet, &QAction::triggered, MainItem, [this] { DeleteAllItems(); });
+    }
+}
+
+void TReopenFiler::klik(QAction* Sender)
+{
+    if (!MainItem)
+        return;
+    const int i = static_cast<int>(MainItem->actions().indexOf(Sender)) - MenuStartNr;
+    if (i < 0 || i >= Ropen.size())
+        return;
+    TReopenRec& r = Ropen[i];
+    const QFileInfo info(r.Filnavn);
+    if ((Itemtype == itFil && !info.isFile()) || (Itemtype == itBibliotek && !info.isDir()))
+        r = {};
+    const QString filnavn = r.Filnavn;
+    if (OnKlik)
+        OnKlik(Sender, filnavn);
+    if (Itemtype != itAndet && filnavn.isEmpty())
+        fjernFoersteHvor([](const TReopenRec& e) { return e.Filnavn.isEmpty(); });
 }
 
 QString TReopenFiler::GetCaption(int Index) const

@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QIcon>
 #include <QList>
 #include <QString>
+#include <functional>
+
+class QAction;
+class QMenu;
 
 // A most-recently-used list of paths with their menu captions, kept in a text
 // file: line 1 the most entries kept, line 2 the entries held, then caption and
@@ -20,6 +25,20 @@ public:
     QString Itemfile;
     int Filantal = 10;
     TItemtype Itemtype = itFil;
+    // The menu whose sub-items show the list, from place MenuStartNr on; the
+    // sub-items before it belong to others and are never touched.
+    QMenu* MainItem = nullptr;
+    int MenuStartNr = 0;
+    // Pictures of the entry items, by index into Billeder.
+    int ImageStartNr = 0;
+    bool OnlyOneImageIndex = false;
+    QList<QIcon> Billeder;
+    // A separator after the entries, and an item that empties the list.
+    bool MedMenuStreg = false;
+    QString DeleteItemCap;
+    QString DeleteItemHint;
+    // Run when an entry item is chosen, with the entry's path (empty when it has vanished).
+    std::function<void(QAction* Sender, const QString& Filnavn)> OnKlik;
 
     int Antal() const { return static_cast<int>(Ropen.size()); }
     const QList<TReopenRec>& entries() const { return Ropen; }
@@ -38,8 +57,15 @@ public:
     // Reads the list from Itemfile; a damaged file gives what can be read of it.
     void HentReopenFiler();
     void DeleteItemFile();
+    // Rebuilds the entry items under MainItem; a picture index of 0 or more
+    // gives every item that picture.
+    void MakeMenu(int aImageIndex);
+    // An entry item was chosen.
+    void klik(QAction* Sender);
 
 private:
+    void fjernMenupunkter();
+    QAction* nytPunkt(const QString& caption, const QString& hint, int billede);
     void fjernFoersteHvor(auto&& passer);
     QList<TReopenRec> Ropen;
 };

@@ -55,7 +55,7 @@ QWidget* Tmainform::lavTopPanel()
         {"Button02", QStringLiteral("Applets"), QStringLiteral("Windows applets"),
          [this] { m_vinduer.applets->show(); }},
         {"Button03", QStringLiteral("Filboks"), QStringLiteral("Filboks"),
-         [this] { m_vinduer.filboks->show(); }},
+         [this] { visFilboks(); }},
         {"Button04", QStringLiteral("Visning"), QStringLiteral("Skift visning: Ctrl+M"),
          [this] { setProgramForm(false); }},
         {"Button05", QStringLiteral("Luk"), QStringLiteral("Luk programmet"), [this] { close(); }},

@@ -62,6 +62,15 @@ public:
     virtual bool goToInfo(const QString& emne) = 0;
 };
 
+// What the main window needs of the file box.
+class Filboksvindue
+{
+public:
+    virtual ~Filboksvindue() = default;
+    // Lists a folder and records it in the folder history; a missing folder changes nothing.
+    virtual void visMappe(const QString& mappe) = 0;
+};
+
 // The other fourteen windows, as the main window reaches them.
 struct Vinduer
 {
@@ -76,6 +85,7 @@ struct Vinduer
     QWidget* kopiering = nullptr;
     QWidget* billede = nullptr;
     QWidget* filboks = nullptr;
+    Filboksvindue* filboksvindue = nullptr; // the same window as filboks
     QWidget* filinfo = nullptr;
     QWidget* infform = nullptr;
     QWidget* spform = nullptr;

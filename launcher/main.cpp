@@ -50,8 +50,7 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     setCentralWidget(visninger);
 
     grupper.DirFiler = m_mapper.DirFiler;
-    ReopenDir.Itemfile = m_mapper.reopenFilnavn;
-    ReopenDir.Itemtype = TReopenFiler::itBibliotek;
+    lavReopenDir();
     HentOptions();
     grupper.gruppeliste = Linjefil::hent(m_mapper.gruppefilnavn);
     grupper.lagerliste = Linjefil::hent(m_mapper.lagerfilnavn);

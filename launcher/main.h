@@ -62,6 +62,12 @@ public:
     void HelpInfo(const QString& S);
     // Shows the group window when hidden, leaving the keyboard where it is.
     void visAdministration();
+    // The file box, shown and raised; its first showing lists its folder.
+    void visFilboks();
+    // A recent folder was chosen: the file box lists it.
+    void ReopenDirKlik(QAction* Sender, const QString& Filnavn);
+    // The recent-folders caption of a path: its last folder's name; empty when it is no folder.
+    static QString GetBibliotek(const QString& FNavn);
     // The about box, centred on `over`.
     void visOmProgrammet(const QWidget* over);
     void runApplets(const QString& aFilename);
@@ -161,6 +167,7 @@ private:
     void skiftendeHint(QAbstractButton* knap);
     void lavTrayIcon();
     void lavAktioner();
+    void lavReopenDir();
     void lavPopupMenu();
     QAction* aktion(const QString& caption, const QString& hint, const QKeySequence& genvej = {});
     void programBoksClick();

@@ -75,6 +75,65 @@ public:
     // ".vbs" for Windows Script Host, ".sh" for a POSIX shell.
     virtual std::string scriptSuffix() const = 0;
 
+    // One entry of a folder; `name` keeps the bytes the file system holds, so
+    // a name that is not valid UTF-8 can still be found again.
+    struct FolderEntry
+    {
+        enum Kind { Folder, File, Other }; // Other: device, pipe, socket, broken link
+        std::string name;
+        Kind kind = Other;
+        bool hidden = false; // begins with "." or is listed in the folder's ".hidden"
+        bool operator==(const FolderEntry&) const = default;
+    };
+    // The entries of a folder without "." and "..", sorted as the user's locale
+    // sorts names, case ignored. A folder that cannot be read gives what was
+    // read before the error, which may be nothing.
+    virtual std::vector<FolderEntry> listFolder(const std::string& folder) const = 0;
+
+    // The folders the desktop keeps for the user; empty when it has none.
+    enum class SpecialFolder {
+        Home,
+        Desktop,
+        Documents,
+        Music,
+        Pictures,
+        Videos,
+        Downloads,
+        Favorites,
+        Contacts,
+        LocalAppData,
+        StartMenuPrograms,
+        OneDrive,
+        CommonDocuments,
+        CommonMusic,
+        CommonPictures,
+        CommonVideos
+    };
+    virtual std::string specialFolder(SpecialFolder which) const = 0;
+
+    // The drive types Windows knows.
+    enum class DriveType { Unknown, Removable, Fixed, CdRom, RamDisk, Remote };
+    // One mounted drive; `root` is its short form (a mount point on Linux, "C:\" on Windows).
+    struct Drive
+    {
+        std::string root;
+        DriveType type = DriveType::Unknown;
+        std::string label;
+        std::string fileSystem;
+        bool operator==(const Drive&) const = default;
+    };
+    // The machine's drives in the platform's order, the system drive first.
+    virtual std::vector<Drive> drives() const = 0;
+    // The drive a path lies on; Unknown when none is mounted there.
+    virtual Drive driveOf(const std::string& path) const = 0;
+    // Whole size and free bytes of the drive a path lies on; -1 each on error.
+    struct DriveSpace
+    {
+        std::int64_t size = -1;
+        std::int64_t free = -1;
+    };
+    virtual DriveSpace driveSpace(const std::string& path) const = 0;
+
     // The backend of the operating system the program was built for.
     static std::unique_ptr<Platform> createNative();
 };

@@ -19,4 +19,9 @@ public:
     bool isValidUrl(const std::string& url) const override;
     bool effectiveUserIsRoot() const override;
     std::string scriptSuffix() const override { return ".sh"; }
+    std::vector<FolderEntry> listFolder(const std::string& folder) const override;
+    std::string specialFolder(SpecialFolder which) const override;
+    std::vector<Drive> drives() const override;
+    Drive driveOf(const std::string& path) const override;
+    DriveSpace driveSpace(const std::string& path) const override;
 };

@@ -104,7 +104,8 @@ int PosixPlatform::shellExecute(const std::string& verb, const std::string& file
         return iTerminal({QStringLiteral("sh"), script.absoluteFilePath()}, mappe);
     }
 
-    const QFileInfo info(fil);
+    // A bare name is looked for in the folder given, as the Windows shell does.
+    const QFileInfo info(folder.empty() ? fil : QDir(mappe).filePath(fil));
     if (const int fejl = tjek(info))
         return fejl;
     const QString fuld = info.absoluteFilePath();

@@ -58,6 +58,30 @@ public:
     bool effectiveUserIsRoot() const override { return root; }
     std::string scriptSuffix() const override { return ".sh"; }
 
+    // Folders are listed from the disk, as the real backend lists them.
+    std::vector<FolderEntry> listFolder(const std::string& folder) const override
+    {
+        return aegte->listFolder(folder);
+    }
+    std::string specialFolder(SpecialFolder which) const override
+    {
+        const auto it = specialmapper.find(which);
+        return it == specialmapper.end() ? std::string() : it->second;
+    }
+    std::vector<Drive> drives() const override { return drev; }
+    Drive driveOf(const std::string& path) const override
+    {
+        Drive bedst;
+        for (const Drive& d : drev)
+            if (path.rfind(d.root, 0) == 0 && d.root.size() > bedst.root.size())
+                bedst = d;
+        return bedst;
+    }
+    DriveSpace driveSpace(const std::string& path) const override
+    {
+        return driveOf(path).root.empty() ? DriveSpace{} : plads;
+    }
+
     std::vector<Kald> kald;
     std::string startup;
     mutable std::string startupBruger;
@@ -65,10 +89,16 @@ public:
     bool papirkurvSvar = true;
     // As it really is: the browser's Chromium cannot run as root with its sandbox.
     bool root = geteuid() == 0;
+    std::map<SpecialFolder, std::string> specialmapper;
+    std::vector<Drive> drev;
+    DriveSpace plads;
     std::map<std::string, FileIcon> ikoner;
     int shellSvar = 42;
     std::string current = "/";
     std::string user = "kontor";
     std::string base;
     std::string programs = "/usr/share/applications";
+
+private:
+    std::unique_ptr<Platform> aegte = Platform::createNative();
 };

@@ -1,5 +1,9 @@
 #include "MenuFiler.h"
 #include "Testmappe.h"
+#include "main.h"
+
+#include <QAction>
+#include <QMenu>
 
 #include <QDir>
 #include <QFileInfo>
@@ -143,4 +147,85 @@ TEST(ReopenFiler, DeletingTheItemFileForgetsIt)
     EXPECT_TRUE(r.Itemfile.isEmpty());
     EXPECT_EQ(r.Antal(), 0);
     EXPECT_TRUE(r.GemReopenFiler().isEmpty());
+}
+
+namespace {
+
+// The main window's recent folders, under a menu whose first two items are its own.
+struct Menufiler
+{
+    Menufiler()
+    {
+        r.Itemtype = TReopenFiler::itBibliotek;
+        r.MenuStartNr = 2;
+        r.ImageStartNr = 34;
+        r.MedMenuStreg = true;
+        r.DeleteItemCap = "Slet listen";
+        r.DeleteItemHint = "Start en ny liste";
+        r.Billeder = {QIcon(), QIcon()};
+        r.MainItem = &menu;
+        r.OnKlik = [this](QAction*, const QString& f) { valgt << f; };
+        menu.addAction("Mapper");
+        menu.addSeparator();
+    }
+    QStringList tekster() const
+    {
+        QStringList ud;
+        for (const QAction* a : menu.actions())
+            ud << (a->isSeparator() ? QString("-") : a->text());
+        return ud;
+    }
+    Testmappe mappe;
+    QMenu menu;
+    TReopenFiler r;
+    QStringList valgt;
+};
+
+} // namespace
+
+TEST(ReopenFiler, TheMenuShowsTheEntriesThenASeparatorAndSletListen)
+{
+    Menufiler m;
+    m.r.MakeMenu(0);
+    EXPECT_EQ(m.tekster(), QStringList({"Mapper", "-"}));
+    for (const char* s : {"C", "B", "A"})
+        m.r.InsertItem(m.mappe.sti(s), s);
+    m.r.MakeMenu(0);
+    EXPECT_EQ(m.tekster(), QStringList({"Mapper", "-", "A", "B", "C", "-", "Slet listen"}));
+    EXPECT_EQ(m.menu.actions().at(3)->statusTip(), m.mappe.sti("B"));
+    EXPECT_EQ(m.menu.actions().at(6)->statusTip(), "Start en ny liste");
+    m.r.MakeMenu(0);
+    EXPECT_EQ(m.menu.actions().size(), 7);
+
+    m.menu.actions().at(6)->trigger();
+    EXPECT_EQ(m.r.Antal(), 0);
+    EXPECT_EQ(m.tekster(), QStringList({"Mapper", "-"}));
+}
+
+TEST(ReopenFiler, ChoosingAnEntryRunsOnKlikAndAVanishedFolderLeavesTheList)
+{
+    Menufiler m;
+    QDir().mkpath(m.mappe.sti("Findes"));
+    m.r.InsertItem(m.mappe.sti("Væk"), "Væk");
+    m.r.InsertItem(m.mappe.sti("Findes"), "Findes & mere");
+    m.r.MakeMenu(-1);
+    EXPECT_EQ(m.menu.actions().at(2)->text(), "Findes && mere");
+    m.menu.actions().at(2)->trigger();
+    m.menu.actions().at(3)->trigger();
+    EXPECT_EQ(m.valgt, QStringList({m.mappe.sti("Findes"), QString()}));
+    EXPECT_EQ(stier(m.r), QStringList{m.mappe.sti("Findes")});
+}
+
+TEST(ReopenFiler, GetBibliotekGivesTheLastFolderName)
+{
+    Testmappe mappe;
+    QDir().mkpath(mappe.sti("Arkiv/Projekt.old"));
+    const QString fil = mappe.skriv("Arkiv/noter.txt", "x");
+    EXPECT_EQ(Tmainform::GetBibliotek(mappe.sti("Arkiv")), "Arkiv");
+    EXPECT_EQ(Tmainform::GetBibliotek(mappe.sti("Arkiv/")), "Arkiv");
+    EXPECT_EQ(Tmainform::GetBibliotek(mappe.sti("Arkiv/Projekt.old")), "Projekt.old");
+    EXPECT_EQ(Tmainform::GetBibliotek(fil), "Arkiv");
+    EXPECT_EQ(Tmainform::GetBibliotek(mappe.sti("mangler")), "");
+    EXPECT_EQ(Tmainform::GetBibliotek(""), "");
+    EXPECT_EQ(Tmainform::GetBibliotek("/"), "/");
 }

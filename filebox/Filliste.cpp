@@ -1,0 +1,94 @@
+#include "Filliste.h"
+
+#include <QHeaderView>
+
+int Filmodel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_noder.size());
+}
+
+QVariant Filmodel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const Filnode& n = m_noder[static_cast<std::size_t>(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return n.tekst;
+    case Qt::DecorationRole:
+        return m_billeder.value(n.billede);
+    case Qt::ToolTipRole:
+        return n.data.filnavn.isEmpty() ? n.data.mappe : n.data.filnavn;
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags Filmodel::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable |
+                                 Qt::ItemIsDragEnabled | Qt::ItemNeverHasChildren
+                           : Qt::NoItemFlags;
+}
+
+void Filmodel::fyld(std::vector<Filnode> noder)
+{
+    beginResetModel();
+    m_noder = std::move(noder);
+    endResetModel();
+}
+
+void Filmodel::setBilleder(const QList<QIcon>& billeder)
+{
+    m_billeder = billeder;
+    if (!m_noder.empty())
+        emit dataChanged(index(0), index(rowCount() - 1), {Qt::DecorationRole});
+}
+
+Filliste::Filliste(QWidget* parent) : QTreeView(parent), m_model(new Filmodel(this))
+{
+    setModel(m_model);
+    setHeaderHidden(true);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setIndentation(5);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setIconSize(QSize(16, 16));
+    header()->setStretchLastSection(true);
+}
+
+int Filliste::valgt() const
+{
+    const QModelIndex aktuel = currentIndex();
+    if (aktuel.isValid() && selectionModel()->isSelected(aktuel))
+        return aktuel.row();
+    const QModelIndexList valgte = selectionModel()->selectedRows();
+    return valgte.isEmpty() ? -1 : valgte.first().row();
+}
+
+int Filliste::antalValgte() const
+{
+    return static_cast<int>(selectionModel()->selectedRows().size());
+}
+
+void Filliste::vaelg(int i)
+{
+    if (i < 0 || i >= antal()) {
+        selectionModel()->clearSelection();
+        return;
+    }
+    selectionModel()->setCurrentIndex(m_model->index(i), QItemSelectionModel::ClearAndSelect);
+}
+
+int Filliste::nodeVed(const QPoint& sted) const
+{
+    return indexAt(sted).row();
+}
+
+void Filliste::redigerTekst(int i)
+{
+    edit(m_model->index(i));
+}

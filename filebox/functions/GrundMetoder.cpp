@@ -1,0 +1,175 @@
+#include "functions/GrundMetoder.h"
+
+#include "Filliste.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <algorithm>
+
+namespace {
+
+bool blandt(const QString& ext, std::initializer_list<const char*> liste)
+{
+    const QString lav = ext.toLower();
+    return std::any_of(liste.begin(), liste.end(),
+                       [&](const char* e) { return lav == QLatin1String(e); });
+}
+
+} // namespace
+
+int TGrundMetoder::getDrevType(const QString& path) const
+{
+    using T = Platform::DriveType;
+    const Platform::Drive drev = platform.driveOf(path.toStdString());
+    if (drev.root.empty())
+        return 0;
+    switch (drev.type) {
+    case T::Removable:
+        return 1;
+    case T::Fixed:
+        return 2;
+    case T::CdRom:
+        return 3;
+    case T::RamDisk:
+        return 4;
+    case T::Remote:
+        return 5;
+    case T::Unknown:
+        break;
+    }
+    return 0;
+}
+
+QString TGrundMetoder::getVolumeLabel(const QString& drev) const
+{
+    return QString::fromStdString(platform.driveOf(drev.toStdString()).label);
+}
+
+QString TGrundMetoder::getSizeString(qint64 size)
+{
+    static const char* const enheder[] = {" bytes", " KB", " MB", " GB", " TB"};
+    const qsizetype cifre = QString::number(size).size();
+    const int trin = cifre >= 13 ? 4 : cifre >= 10 ? 3 : cifre >= 7 ? 2 : cifre >= 4 ? 1 : 0;
+    double vaerdi = static_cast<double>(size);
+    for (int i = 0; i < trin; ++i)
+        vaerdi /= 1024;
+    const QLocale sprog;
+    return sprog.toString(vaerdi, 'f', trin == 0 ? 0 : 2) + QLatin1String(enheder[trin]) +
+           QStringLiteral(" (") + sprog.toString(size) + QStringLiteral(" bytes)");
+}
+
+QString TGrundMetoder::getLastDirectory(const QString& aDirectory)
+{
+    QString sti = QDir::fromNativeSeparators(aDirectory);
+    while (sti.size() > 1 && sti.endsWith(u'/'))
+        sti.chop(1);
+    if (QDir(sti).isRoot() || !sti.contains(u'/'))
+        return QDir::toNativeSeparators(sti);
+    return sti.mid(sti.lastIndexOf(u'/') + 1);
+}
+
+Filliste* TGrundMetoder::aktivStruktur() const
+{
+    return AktiveStruktur == 2 ? Struktur2 : nullptr;
+}
+
+StrukturRec* TGrundMetoder::valgtData() const
+{
+    Filliste* trae = aktivStruktur();
+    const int i = trae ? trae->valgt() : -1;
+    return i < 0 ? nullptr : &trae->noder().node(i).data;
+}
+
+bool TGrundMetoder::IsSelectedDirectory() const
+{
+    const StrukturRec* data = valgtData();
+    return data && data->ID % 2 == 0;
+}
+
+QString TGrundMetoder::getSourcemappe() const
+{
+    const StrukturRec* data = valgtData();
+    if (!data)
+        return {};
+    QString mappe = data->ID % 2 == 0 ? QFileInfo(data->mappe).path() : data->mappe;
+    while (mappe.size() > 1 && mappe.endsWith(QDir::separator()))
+        mappe.chop(1);
+    return mappe;
+}
+
+void TGrundMetoder::setSelectedDataMappe(const QString& aDirectory)
+{
+    if (StrukturRec* data = valgtData())
+        data->mappe = aDirectory;
+}
+
+void TGrundMetoder::setSelectedDataFilnavn(const QString& aFilename)
+{
+    if (StrukturRec* data = valgtData()) {
+        data->filnavn = aFilename;
+        if (aktivStruktur() == Struktur2)
+            Filnavn = aFilename;
+    }
+}
+
+QString TGrundMetoder::getFocusFilDirectory(int X, int Y)
+{
+    const int i = Struktur2 ? Struktur2->nodeVed(QPoint(X, Y)) : -1;
+    if (i < 0)
+        return Grundmappe;
+    const QString mappe = Struktur2->noder().node(i).data.mappe;
+    if (!QFileInfo(mappe).isDir())
+        return Grundmappe;
+    Struktur2->vaelg(i);
+    Bibmappe = mappe;
+    return mappe;
+}
+
+QString TGrundMetoder::getNewDirectoryName(const QString& aDirectory, const QString& aSuffix)
+{
+    QString navn = aDirectory;
+    for (int n = 1; QFileInfo(navn).isDir(); ++n)
+        navn = aDirectory + aSuffix + QStringLiteral(" (%1)").arg(n);
+    return navn;
+}
+
+QString TGrundMetoder::getNewFilename(const QString& aFilename, const QString& aSuffix)
+{
+    const QFileInfo info(aFilename);
+    const QString ext = extension(aFilename);
+    const QString stamme = info.fileName().chopped(ext.size());
+    QString navn = aFilename;
+    for (int n = 1; QFileInfo(navn).isFile(); ++n)
+        navn = info.path() + QDir::separator() + stamme + aSuffix + QStringLiteral(" (%1)").arg(n) +
+               ext;
+    return navn;
+}
+
+QString TGrundMetoder::extension(const QString& filnavn)
+{
+    const QString navn = QFileInfo(filnavn).fileName();
+    const qsizetype punkt = navn.lastIndexOf(u'.');
+    return punkt < 0 ? QString() : navn.mid(punkt);
+}
+
+bool TGrundMetoder::erDetEnBilledfil(const QString& ext)
+{
+    return blandt(ext, {".jpg", ".png", ".bmp", ".ico", ".gif"});
+}
+
+bool TGrundMetoder::erDetEnMusikfil(const QString& ext)
+{
+    return blandt(ext, {".mp3", ".m4a"});
+}
+
+bool TGrundMetoder::erDetEnVideofil(const QString& ext)
+{
+    return blandt(ext, {".mp4", ".m4v"});
+}
+
+bool TGrundMetoder::erDetEnTekstfil(const QString& ext)
+{
+    return blandt(ext, {".asp", ".bat", ".html", ".inc", ".js", ".vbs", ".css", ".txt", ".wsf",
+                        ".xml", ".rtf", ".asa", ".ps1", ".xsd"});
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "functions/GrundMetoder.h"
+
+#include <QIcon>
+#include <QList>
+
+class QAction;
+class QMenu;
+
+// Fills the file list with one folder's contents, keeps the folder history
+// and builds the drive menu. Every change of folder ends in makeStruktur2.
+class TMakeStrukturer : public TGrundMetoder
+{
+    Q_OBJECT
+public:
+    using TGrundMetoder::TGrundMetoder;
+
+    // Shows a folder; nothing happens when it is missing, or when it is the
+    // current one and `reload` is false. `insertMSL` records it in the history.
+    void makeStruktur2(const QString& aDirectory, bool insertMSL, bool reload);
+
+    void mappeFirst();
+    void mappeTilbage();
+    void mappeFrem();
+    void mappeLast();
+    // Whether the history has a folder before, or after, the one shown.
+    bool kanGaaTilbage() const { return mappeIndex > 0; }
+    bool kanGaaFrem() const { return mappeIndex >= 0 && mappeIndex < mappeSL.size() - 1; }
+
+    struct Drevpunkt
+    {
+        QString caption;
+        int billede = 0;
+        QString kortform;
+        bool operator==(const Drevpunkt&) const = default;
+    };
+    // The drive menu's items: removable, fixed and CD-ROM drives.
+    QList<Drevpunkt> drevpunkter() const;
+    void makeDrevTekstMenu(QMenu* PUdrevene, const QList<QIcon>& AImageDirliste);
+    void drevTekstKlik(const QAction* Sender);
+
+    // Tells the user the folder has vanished and lists the nearest one that is left.
+    void reloadStrukturer();
+
+    // The picture of a file list entry by the extension of its path.
+    static int billedindeks(const QString& filnavn);
+
+    int antalGrundmapper = 0;
+    int antalGrundfiler = 0;
+    QStringList mappeSL;
+    int mappeIndex = 0;
+
+private:
+    void scan(const QString& mappe);
+    // Whether history entry `index` is still a folder; navigation deletes those that are not.
+    bool findes(int index) const;
+};

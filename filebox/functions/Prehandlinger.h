@@ -1,0 +1,11 @@
+#pragma once
+
+#include "functions/Information.h"
+
+// Opening, resetting and closing the progress window.
+class TPrehandlinger : public TInformation
+{
+    Q_OBJECT
+public:
+    using TInformation::TInformation;
+};

@@ -1,0 +1,7 @@
+#include "functions/VarProp.h"
+
+void TVarProp::fyrDirectoryChange() const
+{
+    if (onDirectoryChange)
+        onDirectoryChange(Dirmappe, Bibmappe, Grundmappe, Filnavn);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "functions/Mapper.h"
+
+#include <QStringList>
+#include <functional>
+
+class Filliste;
+
+// Called after the file list was rebuilt or its selection changed:
+// Dirmappe, Bibmappe, Grundmappe, Filnavn.
+using TonDirectoryChange = std::function<void(const QString& dDir, const QString& fDir,
+                                              const QString& gDir, const QString& fName)>;
+
+// The state that every link of the file box's chain shares.
+class TVarProp : public TMapper
+{
+    Q_OBJECT
+public:
+    using TMapper::TMapper;
+
+    // The running file operation's totals.
+    qint64 totalSize = 0;
+    qint64 posSize = 0;
+    int antalFiler = 0;
+    int antalMapper = 0;
+    // The last directory scan, 4 lines an entry: name, folder, file path, kind.
+    QStringList SL;
+    QStringList SLfil;
+    bool deleteAfterCopy = false;
+
+    QString Filnavn; // the selected file; empty for a folder or nothing
+    Filliste* Struktur2 = nullptr;
+    QString Dirmappe;       // kept for the folder-tree callers; the file box has no tree
+    QString Grundmappe;     // the folder the list shows
+    QString Bibmappe;       // the selected folder, else Grundmappe
+    QString OldGrundmappe;  // Grundmappe before the last change of folder
+    int AktiveStruktur = 2; // 2 is the file list
+    QString Brugernavn;
+    TonDirectoryChange onDirectoryChange;
+
+protected:
+    void fyrDirectoryChange() const;
+};

@@ -1,0 +1,187 @@
+// Folder listings and the user's special folders on POSIX systems.
+#include "posix/PosixPlatform.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QStandardPaths>
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <fstream>
+#include <set>
+#include <sys/stat.h>
+
+namespace {
+
+using Entry = Platform::FolderEntry;
+
+// The names a folder's ".hidden" file lists, one a line, as the desktop file managers read it.
+std::set<std::string> skjulteNavne(int mappeFd)
+{
+    std::set<std::string> navne;
+    const int fd = openat(mappeFd, ".hidden", O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return navne;
+    std::string indhold;
+    char buf[4096];
+    for (ssize_t n; (n = read(fd, buf, sizeof buf)) > 0;)
+        indhold.append(buf, static_cast<std::size_t>(n));
+    close(fd);
+    std::size_t start = 0;
+    while (start < indhold.size()) {
+        std::size_t slut = indhold.find('\n', start);
+        if (slut == std::string::npos)
+            slut = indhold.size();
+        std::string linje = indhold.substr(start, slut - start);
+        if (!linje.empty() && linje.back() == '\r')
+            linje.pop_back();
+        if (!linje.empty())
+            navne.insert(std::move(linje));
+        start = slut + 1;
+    }
+    return navne;
+}
+
+Entry::Kind kindAf(int mappeFd, const dirent& e)
+{
+    switch (e.d_type) {
+    case DT_DIR:
+        return Entry::Folder;
+    case DT_REG:
+        return Entry::File;
+    case DT_LNK:
+    case DT_UNKNOWN: {
+        // A link counts as what it points to, as the Windows shell's links do not but
+        // the desktop's file managers do.
+        struct stat st
+        {
+        };
+        if (fstatat(mappeFd, e.d_name, &st, 0) != 0)
+            return Entry::Other;
+        return S_ISDIR(st.st_mode)   ? Entry::Folder
+               : S_ISREG(st.st_mode) ? Entry::File
+                                     : Entry::Other;
+    }
+    default:
+        return Entry::Other;
+    }
+}
+
+// Sorted once by collation keys: comparing keys is far cheaper than collating
+// each pair of names, which matters for folders of many thousand entries.
+void sorter(std::vector<Entry>& entries)
+{
+    // The C locale compares code points and would heed case; it gets the
+    // common order of the world's languages instead.
+    QLocale sprog;
+    if (sprog.language() == QLocale::C)
+        sprog = QLocale(QLocale::English, QLocale::UnitedStates);
+    QCollator collator(sprog);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<QCollatorSortKey> noegler;
+    noegler.reserve(entries.size());
+    for (const Entry& e : entries)
+        noegler.push_back(collator.sortKey(QString::fromStdString(e.name)));
+    // Places are sorted, not the keys, which are costly to copy.
+    std::vector<std::uint32_t> orden(entries.size());
+    for (std::uint32_t i = 0; i < orden.size(); ++i)
+        orden[i] = i;
+    std::sort(orden.begin(), orden.end(), [&](std::uint32_t a, std::uint32_t b) {
+        const int c = noegler[a].compare(noegler[b]);
+        return c != 0 ? c < 0 : entries[a].name < entries[b].name;
+    });
+    std::vector<Entry> ud;
+    ud.reserve(entries.size());
+    for (std::uint32_t i : orden)
+        ud.push_back(std::move(entries[i]));
+    entries = std::move(ud);
+}
+
+std::string mappeEllerTom(const QString& sti)
+{
+    return !sti.isEmpty() && QFileInfo(sti).isDir() ? QDir::cleanPath(sti).toStdString()
+                                                    : std::string();
+}
+
+std::string skrivebordsmappe(QStandardPaths::StandardLocation hvor)
+{
+    return mappeEllerTom(QStandardPaths::writableLocation(hvor));
+}
+
+// Windows keeps the shared folders as Documents, Music, ... under one public
+// folder; the desktop has one public folder, and may hold the same below it.
+std::string delt(const char* navn)
+{
+    const QString offentlig = QStandardPaths::writableLocation(QStandardPaths::PublicShareLocation);
+    if (std::string under = mappeEllerTom(offentlig + u'/' + QLatin1String(navn)); !under.empty())
+        return under;
+    return mappeEllerTom(offentlig);
+}
+
+} // namespace
+
+std::vector<Platform::FolderEntry> PosixPlatform::listFolder(const std::string& folder) const
+{
+    std::vector<Entry> entries;
+    DIR* d = opendir(folder.c_str());
+    if (!d)
+        return entries;
+    const int fd = dirfd(d);
+    const std::set<std::string> skjulte = skjulteNavne(fd);
+    errno = 0;
+    while (const dirent* e = readdir(d)) {
+        const std::string navn = e->d_name;
+        if (navn == "." || navn == "..")
+            continue;
+        entries.push_back({navn, kindAf(fd, *e), navn.front() == '.' || skjulte.contains(navn)});
+    }
+    closedir(d);
+    sorter(entries);
+    return entries;
+}
+
+std::string PosixPlatform::specialFolder(SpecialFolder which) const
+{
+    using S = SpecialFolder;
+    using Q = QStandardPaths;
+    const QString hjem = QDir::homePath();
+    switch (which) {
+    case S::Home:
+        return mappeEllerTom(hjem);
+    case S::Desktop:
+        return skrivebordsmappe(Q::DesktopLocation);
+    case S::Documents:
+        return skrivebordsmappe(Q::DocumentsLocation);
+    case S::Music:
+        return skrivebordsmappe(Q::MusicLocation);
+    case S::Pictures:
+        return skrivebordsmappe(Q::PicturesLocation);
+    case S::Videos:
+        return skrivebordsmappe(Q::MoviesLocation);
+    case S::Downloads:
+        return skrivebordsmappe(Q::DownloadLocation);
+    case S::LocalAppData:
+        return skrivebordsmappe(Q::GenericDataLocation);
+    case S::StartMenuPrograms:
+        return skrivebordsmappe(Q::ApplicationsLocation);
+    case S::Contacts:
+        return mappeEllerTom(hjem + QStringLiteral("/Contacts"));
+    case S::OneDrive:
+        return mappeEllerTom(hjem + QStringLiteral("/OneDrive"));
+    case S::Favorites:
+        // The desktop keeps its favourite places as bookmarks, not as a folder.
+        return {};
+    case S::CommonDocuments:
+        return delt("Documents");
+    case S::CommonMusic:
+        return delt("Music");
+    case S::CommonPictures:
+        return delt("Pictures");
+    case S::CommonVideos:
+        return delt("Videos");
+    }
+    return {};
+}

@@ -1,0 +1,232 @@
+#include "Filliste.h"
+#include "Programtest.h"
+#include "Stifaner.h"
+#include "functions/Handlinger.h"
+#include "opentekstfil.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolButton>
+
+class Filboks : public Programtest
+{
+protected:
+    Topenfilform& boks() { return *program->openfilform; }
+    THandlinger& funk() { return *boks().funk; }
+    QStringList faner()
+    {
+        QStringList ud;
+        for (int i = 0; i < boks().stiboxen->count(); ++i)
+            ud << boks().stiboxen->tabText(i);
+        return ud;
+    }
+    void tast(int key) { QTest::keyClick(boks().openbox, static_cast<Qt::Key>(key)); }
+    void vaelg(int i) { boks().openbox->vaelg(i); }
+    QString mkdir(const QString& relativ)
+    {
+        QDir().mkpath(mappe.sti(relativ));
+        return mappe.sti(relativ);
+    }
+};
+
+TEST_F(Filboks, WithoutItsOptionFileItListsTheRootAtTheDefaultPlace)
+{
+    startMed({"A"}, "A");
+    EXPECT_EQ(boks().size(), QSize(400, 508));
+    EXPECT_EQ(boks().pos(), QPoint(20, 20));
+    program->mainform->visFilboks();
+    EXPECT_EQ(funk().Grundmappe, QDir::rootPath());
+    EXPECT_EQ(funk().mappeSL, QStringList{QDir::rootPath()});
+    for (QToolButton* k : {boks().ButtonFirstMappe, boks().ButtonPrevMappe, boks().ButtonNextMappe,
+                           boks().ButtonLastMappe})
+        EXPECT_FALSE(k->isEnabled());
+    EXPECT_EQ(boks().windowTitle(), "Filboksen");
+}
+
+TEST_F(Filboks, ItsPlaceAndFolderAreKeptInItsOptionFile)
+{
+    const QString data = mkdir("Data");
+    skrivBruger("opentekstfil.txt", {"420", "530", "30", "40", data});
+    startMed({"A"}, "A");
+    EXPECT_EQ(boks().size(), QSize(420, 530));
+    EXPECT_EQ(boks().pos(), QPoint(30, 40));
+    program->mainform->visFilboks();
+    EXPECT_EQ(funk().Grundmappe, data);
+    boks().visMappe(mkdir("Andet"));
+    boks().close();
+    EXPECT_EQ(laesBruger("opentekstfil.txt"),
+              QStringList({"420", "530", "30", "40", mappe.sti("Andet")}));
+}
+
+TEST_F(Filboks, AShortOptionFileKeepsWhatItHoldsAndListsNothing)
+{
+    skrivBruger("opentekstfil.txt", {"420", "530", "30", "40"});
+    startMed({"A"}, "A");
+    EXPECT_EQ(boks().size(), QSize(420, 530));
+    program->mainform->visFilboks();
+    EXPECT_TRUE(funk().Grundmappe.isEmpty());
+    EXPECT_TRUE(funk().mappeSL.isEmpty());
+
+    skrivBruger("opentekstfil.txt", {"420", "bred"});
+    program.reset();
+    startMed({"A"}, "A");
+    EXPECT_EQ(boks().size(), QSize(420, 508));
+    EXPECT_EQ(boks().pos(), QPoint(20, 20));
+}
+
+TEST(Stifaner, EveryPartOfThePathIsATabAndATabGivesItsFolder)
+{
+    const QStringList dele = Stifaner::dele("/home/kontor//Data/");
+    EXPECT_EQ(dele, QStringList({"/", "home", "kontor", "Data"}));
+    EXPECT_EQ(Stifaner::mappeTil(dele, 0), "/");
+    EXPECT_EQ(Stifaner::mappeTil(dele, 2), "/home/kontor");
+    EXPECT_EQ(Stifaner::dele("/"), QStringList{"/"});
+}
+
+TEST_F(Filboks, ThePathTabsShowTheFolderAndChoosingOneListsIt)
+{
+    const QString film = mkdir("Data/Film/Nye");
+    skrivBruger("opentekstfil.txt", {"400", "508", "20", "20", film});
+    startMed({"A"}, "A");
+    program->mainform->visFilboks();
+    const QStringList dele = Stifaner::dele(film);
+    EXPECT_EQ(faner(), dele);
+    EXPECT_EQ(boks().stiboxen->currentIndex(), dele.size() - 1);
+    EXPECT_EQ(platform.current, film.toStdString());
+
+    const int data = static_cast<int>(dele.size()) - 3;
+    emit boks().stiboxen->tabBarClicked(data);
+    EXPECT_EQ(funk().Grundmappe, mappe.sti("Data"));
+    EXPECT_EQ(funk().mappeSL, QStringList({film, mappe.sti("Data")}));
+    EXPECT_EQ(boks().stiboxen->currentIndex(), data);
+    EXPECT_TRUE(boks().ButtonPrevMappe->isEnabled());
+    EXPECT_FALSE(boks().ButtonNextMappe->isEnabled());
+    boks().ButtonPrevMappe->click();
+    EXPECT_EQ(funk().Grundmappe, film);
+    EXPECT_TRUE(boks().ButtonNextMappe->isEnabled());
+}
+
+TEST_F(Filboks, EnterEntersAFolderAndOpensAFile)
+{
+    const QString g = mkdir("g/Under");
+    const QString fil = mappe.skriv("g/Under/brev.txt", "x");
+    skrivBruger("opentekstfil.txt", {"400", "508", "20", "20", mappe.sti("g")});
+    startMed({"A"}, "A");
+    program->mainform->visFilboks();
+    vaelg(0);
+    tast(Qt::Key_Return);
+    EXPECT_EQ(funk().Grundmappe, g);
+    EXPECT_EQ(funk().Filnavn, fil);
+    platform.kald.clear();
+    tast(Qt::Key_Return);
+    ASSERT_EQ(platform.kald.size(), 1u);
+    EXPECT_EQ(platform.kald[0].verb, "open");
+    EXPECT_EQ(platform.kald[0].file, fil.toStdString());
+}
+
+TEST_F(Filboks, FilesOpenInTheirFolderAndScriptsInAConsole)
+{
+    startMed({"A"}, "A");
+    const QString bat = mappe.skriv("s/koer.BAT", "echo");
+    platform.kald.clear();
+    boks().OpenFil(bat, false);
+    boks().OpenFil(mappe.skriv("s/brev.txt", "x"), true);
+    platform.shellSvar = 31;
+    boks().OpenFil(mappe.skriv("s/ukendt.xyz", "x"), false);
+    ASSERT_EQ(platform.kald.size(), 3u);
+    EXPECT_EQ(platform.kald[0],
+              (FakePlatform::Kald{"open", "cmd", "/K koer.BAT", "", platform.current}));
+    EXPECT_EQ(platform.kald[1].verb, "edit");
+    EXPECT_EQ(platform.kald[1].file, "brev.txt");
+    EXPECT_EQ(platform.kald[1].folder, mappe.sti("s").toStdString());
+    EXPECT_EQ(beskeder.beskeder.size(), 1);
+}
+
+TEST_F(Filboks, InsertTakesTheSelectedFileIntoTheActiveGroup)
+{
+    mkdir("g/Under");
+    const QString fil = mappe.skriv("g/nyt.txt", "x");
+    skrivBruger("opentekstfil.txt", {"400", "508", "20", "20", mappe.sti("g")});
+    Tmainform& main = startMed({"A"}, "A");
+    program->mainform->visFilboks();
+    vaelg(0);
+    boks().insertButton->click();
+    EXPECT_EQ(
+        beskeder.beskeder,
+        QStringList{
+            "Der mangler et filnavn.\rDet skal være en fil, der er relevant for aktive gruppe!"});
+    vaelg(1);
+    boks().insertButton->click();
+    EXPECT_EQ(main.grupper.programliste.last(), fil);
+    EXPECT_EQ(laesBruger("Filer/A.txt").last(), fil);
+}
+
+TEST_F(Filboks, ActionsWaitForAFileAndShowOnlyPictures)
+{
+    mappe.skriv("g/a.txt", "x");
+    skrivBruger("opentekstfil.txt", {"400", "508", "20", "20", mappe.sti("g")});
+    startMed({"A"}, "A");
+    program->mainform->visFilboks();
+    EXPECT_TRUE(boks().aVisBillede->isEnabled());
+    boks().aVisBillede->trigger();
+    EXPECT_EQ(beskeder.beskeder, QStringList{"Filtypen kan ikke vises."});
+    vaelg(-1);
+    EXPECT_FALSE(boks().Agofile->isEnabled());
+    EXPECT_FALSE(boks().aNyMappe->isEnabled());
+    EXPECT_EQ(boks().PUfilbox->actions().size(), 13);
+    EXPECT_EQ(boks().aDelete->shortcuts().size(), 2);
+}
+
+TEST_F(Filboks, StatusTextsCountElements)
+{
+    EXPECT_EQ(Topenfilform::statustekst(4, 3), "Der blev slettet 3 elementer.");
+    EXPECT_EQ(Topenfilform::statustekst(0, 1), "Der blev kopieret 1 element.");
+    EXPECT_EQ(Topenfilform::statustekst(5, 0), "Der blev omdøbt 0 elementer.");
+}
+
+TEST_F(Filboks, RecentFoldersAreInsertedAndChosenFromTheFolderMenu)
+{
+    const QString musik = mkdir("Musik");
+    skrivBruger("opentekstfil.txt", {"400", "508", "20", "20", musik});
+    Tmainform& main = startMed({"A"}, "A");
+    program->mainform->visFilboks();
+    emit boks().MReopendir->aboutToShow();
+    EXPECT_EQ(boks().mDir->text(), "Ingen mapper");
+    EXPECT_EQ(boks().MReopendir->actions().size(), 2);
+
+    boks().mInsertInSenesteMapper->trigger();
+    boks().visMappe(mkdir("Andet"));
+    emit boks().MReopendir->aboutToShow();
+    EXPECT_EQ(boks().mDir->text(), "Mapper");
+    const QList<QAction*> punkter = boks().MReopendir->actions();
+    ASSERT_EQ(punkter.size(), 5);
+    EXPECT_EQ(punkter.at(2)->text(), "Musik");
+    EXPECT_EQ(punkter.at(4)->text(), "Slet listen");
+    punkter.at(2)->trigger();
+    EXPECT_EQ(funk().Grundmappe, musik);
+    EXPECT_EQ(funk().mappeSL.last(), musik);
+
+    QDir(musik).removeRecursively();
+    punkter.at(2)->trigger();
+    EXPECT_EQ(main.ReopenDir.Antal(), 0);
+    EXPECT_EQ(funk().Grundmappe, musik);
+}
+
+TEST_F(Filboks, SpecialFoldersAreListedOrReportedInDanish)
+{
+    const QString doc = mkdir("Dokumenter");
+    platform.specialmapper[Platform::SpecialFolder::Documents] = doc.toStdString();
+    startMed({"A"}, "A");
+    program->mainform->visFilboks();
+    boks().visSpecialmappe("Dokumenter");
+    EXPECT_EQ(funk().Grundmappe, doc);
+    EXPECT_EQ(funk().mappeSL.last(), doc);
+    boks().visSpecialmappe("OneDrive");
+    boks().visSpecialmappe("Delte mapper/Musik");
+    EXPECT_EQ(beskeder.beskeder, QStringList({"Mappen blev ikke fundet.",
+                                              "Kunne ikke finde musikmappen for alle brugere."}));
+    EXPECT_EQ(funk().Grundmappe, doc);
+}

@@ -1,0 +1,87 @@
+#include "Testmappe.h"
+#include "posix/PosixPlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+using Entry = Platform::FolderEntry;
+
+} // namespace
+
+TEST(PosixMapper, AListingIsSortedIgnoringCaseAndMarksHiddenEntriesAndKinds)
+{
+    Testmappe mappe;
+    for (const char* navn : {"b", "A", "c.txt", ".skjult", "listet"})
+        mappe.skriv(QStringLiteral("m/") + navn, "x");
+    mappe.skriv("m/.hidden", "listet\r\n");
+    QDir().mkpath(mappe.sti("m/Mappe"));
+    ASSERT_EQ(symlink("Mappe", mappe.sti("m/link").toLocal8Bit().constData()), 0);
+    ASSERT_EQ(symlink("ingen", mappe.sti("m/brudt").toLocal8Bit().constData()), 0);
+    // A name from an old Windows-1252 tool, not valid UTF-8.
+    const std::string latin = mappe.sti("m/").toStdString() + "r\xe6v";
+    FILE* f = std::fopen(latin.c_str(), "w");
+    ASSERT_TRUE(f);
+    std::fclose(f);
+
+    PosixPlatform p;
+    const std::vector<Entry> liste = p.listFolder(mappe.sti("m").toStdString());
+    ASSERT_EQ(liste.size(), 10u);
+    const auto find = [&](const std::string& navn) {
+        return *std::find_if(liste.begin(), liste.end(),
+                             [&](const Entry& e) { return e.name == navn; });
+    };
+    EXPECT_EQ(find("link").kind, Entry::Folder);
+    EXPECT_EQ(find("brudt").kind, Entry::Other);
+    EXPECT_EQ(find("c.txt").kind, Entry::File);
+    EXPECT_TRUE(find(".skjult").hidden);
+    EXPECT_TRUE(find("listet").hidden);
+    EXPECT_FALSE(find("A").hidden);
+    EXPECT_EQ(find("r\xe6v").kind, Entry::File);
+    std::vector<std::string> synlige;
+    for (const Entry& e : liste)
+        if (e.name != ".hidden" && e.name != ".skjult" && e.name != "r\xe6v")
+            synlige.push_back(e.name);
+    EXPECT_EQ(synlige,
+              std::vector<std::string>({"A", "b", "brudt", "c.txt", "link", "listet", "Mappe"}));
+    EXPECT_TRUE(p.listFolder(mappe.sti("mangler").toStdString()).empty());
+}
+
+TEST(PosixMapper, TheRootIsAFixedDriveWithItsSpace)
+{
+    PosixPlatform p;
+    const std::vector<Platform::Drive> drev = p.drives();
+    ASSERT_FALSE(drev.empty());
+    EXPECT_EQ(drev.front().root, "/");
+    EXPECT_EQ(drev.front().type, Platform::DriveType::Fixed);
+    EXPECT_EQ(p.driveOf("/usr/share").root.empty(), false);
+    const Platform::DriveSpace plads = p.driveSpace("/");
+    EXPECT_GT(plads.size, 0);
+    EXPECT_GE(plads.free, 0);
+    EXPECT_EQ(p.driveSpace("/findes/ikke").size, -1);
+}
+
+TEST(PosixMapper, SpecialFoldersAreTheDesktopsOwnWhenTheyExist)
+{
+    Testmappe mappe;
+    const QByteArray hjem = qgetenv("HOME");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", mappe.sti("hjem").toLocal8Bit());
+    qunsetenv("XDG_CONFIG_HOME");
+    // QStandardPaths' test mode, which the tests run in, reads no user-dirs.dirs.
+    QDir().mkpath(mappe.sti("hjem/Desktop"));
+    QDir().mkpath(mappe.sti("hjem/Contacts"));
+    PosixPlatform p;
+    EXPECT_EQ(p.specialFolder(Platform::SpecialFolder::Desktop),
+              mappe.sti("hjem/Desktop").toStdString());
+    EXPECT_EQ(p.specialFolder(Platform::SpecialFolder::Contacts),
+              mappe.sti("hjem/Contacts").toStdString());
+    EXPECT_TRUE(p.specialFolder(Platform::SpecialFolder::Music).empty());
+    EXPECT_TRUE(p.specialFolder(Platform::SpecialFolder::Favorites).empty());
+    qputenv("HOME", hjem);
+    if (!config.isEmpty())
+        qputenv("XDG_CONFIG_HOME", config);
+}
