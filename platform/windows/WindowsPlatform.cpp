@@ -7,6 +7,7 @@
 
 #include <lmcons.h>
 #include <shellapi.h>
+#include <urlmon.h>
 
 using Tekst::bred;
 using Tekst::smal;
@@ -46,10 +47,9 @@ int WindowsPlatform::shellExecute(const std::string& verb, const std::string& fi
                                   const std::string& parameters, const std::string& folder)
 {
     const std::wstring v = bred(verb), f = bred(file), p = bred(parameters), d = bred(folder);
-    const HINSTANCE svar =
-        ShellExecuteW(nullptr, v.empty() ? nullptr : v.c_str(), f.c_str(),
-                      p.empty() ? nullptr : p.c_str(), d.empty() ? nullptr : d.c_str(),
-                      SW_SHOWNORMAL);
+    const HINSTANCE svar = ShellExecuteW(nullptr, v.empty() ? nullptr : v.c_str(), f.c_str(),
+                                         p.empty() ? nullptr : p.c_str(),
+                                         d.empty() ? nullptr : d.c_str(), SW_SHOWNORMAL);
     return static_cast<int>(reinterpret_cast<INT_PTR>(svar));
 }
 
@@ -88,10 +88,31 @@ bool WindowsPlatform::setCurrentFolder(const std::string& folder)
 std::string WindowsPlatform::startupFolder(const std::string& user) const
 {
     // Built from the name, as the program always has; the system is not asked.
-    return "C:\\Users\\" + user + "\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Startup";
+    return "C:\\Users\\" + user +
+           "\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Startup";
 }
 
 Platform::StartupNames WindowsPlatform::startupNames() const
 {
     return {"Tavlum.lnk", "createShortcut.vbs"};
+}
+
+bool WindowsPlatform::moveToTrash(const std::string& file)
+{
+    const DWORD attr = GetFileAttributesW(bred(file).c_str());
+    if (attr == INVALID_FILE_ATTRIBUTES)
+        return false;
+    // The shell wants a list of names, each ended by a zero and the list by another.
+    std::wstring kilde = bred(file);
+    kilde.push_back(L'\0');
+    SHFILEOPSTRUCTW op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = kilde.c_str();
+    op.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_NOERRORUI;
+    return SHFileOperationW(&op) == 0 && !op.fAnyOperationsAborted;
+}
+
+bool WindowsPlatform::isValidUrl(const std::string& url) const
+{
+    return IsValidURL(nullptr, bred(url).c_str(), 0) == S_OK;
 }

@@ -16,4 +16,13 @@ public:
     bool setCurrentFolder(const std::string& folder) override;
     std::string startupFolder(const std::string& user) const override;
     StartupNames startupNames() const override;
+    bool moveToTrash(const std::string& file) override;
+    bool isValidUrl(const std::string& url) const override;
+    bool effectiveUserIsRoot() const override { return false; }
+    std::string scriptSuffix() const override { return ".vbs"; }
+    std::vector<FolderEntry> listFolder(const std::string& folder) const override;
+    std::string specialFolder(SpecialFolder which) const override;
+    std::vector<Drive> drives() const override;
+    Drive driveOf(const std::string& path) const override;
+    DriveSpace driveSpace(const std::string& path) const override;
 };

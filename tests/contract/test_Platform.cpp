@@ -44,7 +44,8 @@ protected:
     Kontrakt() : platform(Platform::createNative())
     {
         std::random_device tilfaeldig;
-        mappe = fs::temp_directory_path() / sti("tavlum kontrakt æøå " + std::to_string(tilfaeldig()));
+        mappe =
+            fs::temp_directory_path() / sti("tavlum kontrakt æøå " + std::to_string(tilfaeldig()));
         fs::create_directories(mappe);
     }
     ~Kontrakt() override
@@ -105,7 +106,9 @@ TEST_F(Kontrakt, TheStartUpFolderAndItsFileNames)
     EXPECT_EQ(navne.shortcut.rfind("Tavlum.", 0), 0u);
     EXPECT_EQ(navne.script.rfind("createShortcut.", 0), 0u);
 #ifdef _WIN32
-    EXPECT_EQ(mappe, "C:\\Users\\kontor\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Startup");
+    EXPECT_EQ(
+        mappe,
+        "C:\\Users\\kontor\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Startup");
     EXPECT_EQ(navne.shortcut, "Tavlum.lnk");
 #else
     EXPECT_EQ(mappe.substr(mappe.size() - 10), "/autostart");
@@ -146,4 +149,73 @@ TEST_F(Kontrakt, FirstIconOfAnIconFileAndOfAPlainFile)
     if (underWine())
         GTEST_SKIP() << "Wine's ExtractIconW gives 0 for a text file, Windows gives 1";
     EXPECT_EQ(platform->firstIcon(tekst).kind, Platform::FileIcon::NotAProgram);
+}
+
+TEST_F(Kontrakt, AFolderIsListedSortedCaseIgnoredWithItsKinds)
+{
+    skriv("b.txt", "b");
+    skriv("A.txt", "a");
+    fs::create_directories(mappe / "c mappe");
+    const std::string skjult = skriv(".skjult", "s");
+#ifdef _WIN32
+    SetFileAttributesW(sti(skjult).wstring().c_str(), FILE_ATTRIBUTE_HIDDEN);
+#endif
+    const auto liste = platform->listFolder(utf8(mappe));
+    ASSERT_EQ(liste.size(), 4u);
+    std::vector<std::string> navne;
+    for (const auto& e : liste)
+        if (!e.hidden)
+            navne.push_back(e.name);
+    EXPECT_EQ(navne, (std::vector<std::string>{"A.txt", "b.txt", "c mappe"}));
+    for (const auto& e : liste) {
+        EXPECT_EQ(e.hidden, e.name == ".skjult") << e.name;
+        EXPECT_EQ(e.kind,
+                  e.name == "c mappe" ? Platform::FolderEntry::Folder : Platform::FolderEntry::File)
+            << e.name;
+    }
+    EXPECT_TRUE(platform->listFolder(utf8(mappe / "findes ikke")).empty());
+}
+
+TEST_F(Kontrakt, TheUsersHomeAndTheDriveOfAFolder)
+{
+    const std::string hjem = platform->specialFolder(Platform::SpecialFolder::Home);
+    ASSERT_FALSE(hjem.empty());
+    EXPECT_TRUE(fs::is_directory(sti(hjem)));
+    EXPECT_FALSE(platform->drives().empty());
+    const Platform::Drive drev = platform->driveOf(utf8(mappe));
+    ASSERT_FALSE(drev.root.empty());
+    EXPECT_EQ(utf8(mappe).rfind(drev.root, 0), 0u);
+    const Platform::DriveSpace plads = platform->driveSpace(utf8(mappe));
+    EXPECT_GT(plads.size, 0);
+    EXPECT_GE(plads.free, 0);
+    EXPECT_LE(plads.free, plads.size);
+}
+
+TEST_F(Kontrakt, TheRecycleBinTakesAFileAndRefusesAMissingOne)
+{
+#ifndef _WIN32
+    // The recycle bin of this test's own, not the user's.
+    setenv("XDG_DATA_HOME", utf8(mappe / "data").c_str(), 1);
+#endif
+    const std::string fil = skriv("smid væk.txt", "x");
+    EXPECT_TRUE(platform->moveToTrash(fil));
+    EXPECT_FALSE(fs::exists(sti(fil)));
+    EXPECT_FALSE(platform->moveToTrash(fil));
+#ifndef _WIN32
+    unsetenv("XDG_DATA_HOME");
+#endif
+}
+
+TEST_F(Kontrakt, WebAddressesAndTheScriptKind)
+{
+    EXPECT_TRUE(platform->isValidUrl("https://www.dr.dk/nyheder"));
+#ifdef _WIN32
+    EXPECT_EQ(platform->scriptSuffix(), ".vbs");
+    EXPECT_FALSE(platform->effectiveUserIsRoot());
+#else
+    EXPECT_EQ(platform->scriptSuffix(), ".sh");
+#endif
+    if (underWine())
+        GTEST_SKIP() << "Wine's IsValidURL answers yes to anything";
+    EXPECT_FALSE(platform->isValidUrl("ikke en adresse"));
 }
