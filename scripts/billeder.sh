@@ -34,8 +34,8 @@ group Spil Kabale.sh Skak.sh
 group Musik Spilleliste.html
 group Internet Nyheder.url
 lines Kontor Spil Musik Internet >"$u/programgrupper.txt"
-options() { # menu view 0 or 1
-  lines "Windows10 Clear Day" Kontor 420 300 40 40 400 40 480 560 338 200 400 557 1 8 2 1 "$1" \
+options() { # menu view 0 or 1, then the design
+  lines "${2:-Windows10 Clear Day}" Kontor 420 300 40 40 400 40 480 560 338 200 400 557 1 8 2 1 "$1" \
     "$work/Filer" >"$u/options.txt"
 }
 start() {
@@ -108,6 +108,13 @@ shot "$url" urlboks
 away "$url"
 away "$info"
 
+# The properties window.
+keys "$main" ctrl+e
+egenskaber=$(window '^Egenskaber$')
+xdotool windowmove "$egenskaber" 40 380
+shot "$egenskaber" egenskaber
+away "$egenskaber"
+
 stop "$main"
 
 # The menu view, and the applets window from its "Applets" button.
@@ -118,7 +125,23 @@ shot "$strip" menuvisning
 click "$strip" 96 24
 applets=$(window '^Window applets$')
 shot "$applets" window_applets
+away "$applets"
+click "$strip" 160 24
+filboks=$(window '^Filboksen$')
+xdotool windowmove "$filboks" 40 80
+shot "$filboks" filboksen
 stop "$strip"
 
-# Still to take when their windows are built: egenskaber (Ctrl+E on the main
-# window) and filboksen (the menu view's "Filboks" button).
+# The main window in every design, in both views.
+for design in "Windows" "Aqua Light Slate" "Auric" "Carbon" "Glossy" "Iceberg Classico" "Jet" \
+  "Sky" "Windows10 Clear Day"; do
+  navn=design_$(tr 'A-Z ' 'a-z_' <<<"$design")
+  options 0 "$design"
+  start
+  main=$(window '^Kontor$')
+  shot "$main" "$navn"
+  keys "$main" ctrl+m
+  settle 1
+  shot "$main" "${navn}_menu"
+  stop "$main"
+done
