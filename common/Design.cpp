@@ -92,7 +92,7 @@ QString ark(const Farver& d)
     const QString r = QString::number(d.radius);
     return QStringLiteral(
                "QPushButton { background: %1; color: %6; border: 1px solid %2; border-radius: %3px;"
-               " padding: 3px 12px; min-height: 18px; }"
+               " padding: 3px 12px; }"
                "QPushButton:hover { border-color: %4; }"
                "QPushButton:pressed { background: %5; }"
                "QPushButton:disabled { color: %7; }"
