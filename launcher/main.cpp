@@ -68,6 +68,7 @@ Tmainform::~Tmainform() = default;
 void Tmainform::setVinduer(const Vinduer& vinduer)
 {
     m_vinduer = vinduer;
+    m_beskeder.maal = vinduer.beskeder;
     m_starter = std::make_unique<Starter>(m_platform, *vinduer.beskeder);
 }
 
@@ -134,8 +135,8 @@ void Tmainform::setImageList()
 bool Tmainform::gemListe(const QString& filnavn, const QStringList& linjer)
 {
     const QString fejl = Linjefil::gem(filnavn, linjer);
-    if (!fejl.isEmpty() && m_vinduer.beskeder)
-        m_vinduer.beskeder->besked(fejl);
+    if (!fejl.isEmpty())
+        m_beskeder.besked(fejl);
     return fejl.isEmpty();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Beskeder.h"
 #include "DataMapper.h"
 #include "Grupper.h"
 #include "MenuFiler.h"
@@ -42,7 +43,8 @@ public:
     void setVinduer(const Vinduer& vinduer);
     // True from creation until the first activation has run.
     bool opstart() const { return m_opstart; }
-    Beskeder& beskeder() const { return *m_vinduer.beskeder; }
+    // Windows made before the message boxes may keep this; it reaches the boxes once they exist.
+    Beskeder& beskeder() const { return m_beskeder; }
     Platform& platform() const { return m_platform; }
 
     // Fixed for the whole run.
@@ -181,6 +183,22 @@ private:
     DataMapper m_mapper;
     std::unique_ptr<Ikonvalg> m_ikonvalg;
     Vinduer m_vinduer;
+    class Viderestilling : public Beskeder
+    {
+    public:
+        void besked(const QString& tekst) override
+        {
+            if (maal)
+                maal->besked(tekst);
+        }
+        bool spoerg(const QString& tekst) override { return maal && maal->spoerg(tekst); }
+        QString aabenFil(const QString& mappe) override
+        {
+            return maal ? maal->aabenFil(mappe) : QString();
+        }
+        Beskeder* maal = nullptr;
+    };
+    mutable Viderestilling m_beskeder;
     std::unique_ptr<Starter> m_starter;
     QStackedWidget* visninger = nullptr;
     QWidget* m_gruppeknapper = nullptr;
