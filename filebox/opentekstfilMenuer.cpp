@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <functional>
 
 QAction* Topenfilform::aktion(const char* navn, const QString& caption, const QString& hint,
                               const QString& billede, const QKeySequence& genvej)
@@ -192,16 +193,16 @@ QWidget* Topenfilform::lavToolBar2()
 
     connect(opdaterKnap, &QToolButton::clicked, this,
             [this] { funk->makeStruktur2(funk->Grundmappe, false, true); });
-    const std::pair<QToolButton*, void (TMakeStrukturer::*)()> historik[] = {
-        {ButtonFirstMappe, &TMakeStrukturer::mappeFirst},
-        {ButtonPrevMappe, &TMakeStrukturer::mappeTilbage},
-        {ButtonNextMappe, &TMakeStrukturer::mappeFrem},
-        {ButtonLastMappe, &TMakeStrukturer::mappeLast}};
-    for (const auto& [k, gaa] : historik)
-        connect(k, &QToolButton::clicked, this, [this, gaa = gaa] {
-            (funk->*gaa)();
+    const auto historik = [this](QToolButton* k, std::function<void(TMakeStrukturer&)> gaa) {
+        connect(k, &QToolButton::clicked, this, [this, gaa] {
+            gaa(*funk);
             opdaterAktioner();
         });
+    };
+    historik(ButtonFirstMappe, [](TMakeStrukturer& f) { f.mappeFirst(); });
+    historik(ButtonPrevMappe, [](TMakeStrukturer& f) { f.mappeTilbage(); });
+    historik(ButtonNextMappe, [](TMakeStrukturer& f) { f.mappeFrem(); });
+    historik(ButtonLastMappe, [](TMakeStrukturer& f) { f.mappeLast(); });
     return ToolBar2;
 }
 
