@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -61,8 +62,45 @@ public:
     };
     virtual StartupNames startupNames() const = 0;
 
-    // Moves a file into the recycle bin; false when it could not go there.
+    // Moves a file or a whole folder into the recycle bin; false when it could not go there.
     virtual bool moveToTrash(const std::string& file) = 0;
+    // Deletes a file, a link or a whole folder tree for good, links not followed;
+    // false when anything of it is left.
+    virtual bool deletePermanently(const std::string& path) = 0;
+    // Empties the recycle bin of the drive whose root is given. With `confirm`
+    // the system asks the user first where it has a question of its own
+    // (`asksBeforeEmptyingTrash`); false when it was not emptied.
+    virtual bool emptyTrash(const std::string& drive, bool confirm) = 0;
+    virtual bool asksBeforeEmptyingTrash() const = 0;
+
+    // One entry as a tree walk sees it: a symbolic link is a link, not followed.
+    struct TreeEntry
+    {
+        enum Kind { Missing, Folder, File, Link, Other };
+        std::string name;
+        Kind kind = Missing;
+        std::int64_t size = 0; // bytes of a file; 0 for the rest
+        bool operator==(const TreeEntry&) const = default;
+    };
+    // Every entry of a folder but "." and "..", hidden ones too, in the order
+    // the file system gives them; names keep their bytes.
+    virtual std::vector<TreeEntry> readFolder(const std::string& folder) const = 0;
+    // What a path names; kind Missing when nothing is there. `name` is the last part.
+    virtual TreeEntry entryOf(const std::string& path) const = 0;
+    // The size of a file that can be opened for reading; -1 when it cannot.
+    virtual std::int64_t readableSize(const std::string& file) const = 0;
+    // Makes one folder; true when it is there afterwards (an existing one is reused).
+    virtual bool makeFolder(const std::string& folder) = 0;
+    // Copies a file over `target` in chunks, reporting bytes done of the total
+    // after each, and keeps its times and permissions; a link is copied as a
+    // link. The target is replaced only by a complete copy. Refused (false) when
+    // source and target are the same file.
+    using CopyProgress = std::function<void(std::int64_t done, std::int64_t total)>;
+    virtual bool copyFile(const std::string& source, const std::string& target,
+                          const CopyProgress& progress) = 0;
+    // Renames a file or folder; never replaces another entry. A change of
+    // letter case only is allowed where names ignore case.
+    virtual bool renameEntry(const std::string& from, const std::string& to) = 0;
 
     // Whether the text is a well-formed web address with a scheme.
     virtual bool isValidUrl(const std::string& url) const = 0;

@@ -16,6 +16,16 @@ public:
     std::string startupFolder(const std::string& user) const override;
     StartupNames startupNames() const override;
     bool moveToTrash(const std::string& file) override;
+    bool deletePermanently(const std::string& path) override;
+    bool emptyTrash(const std::string& drive, bool confirm) override;
+    bool asksBeforeEmptyingTrash() const override { return false; }
+    std::vector<TreeEntry> readFolder(const std::string& folder) const override;
+    TreeEntry entryOf(const std::string& path) const override;
+    std::int64_t readableSize(const std::string& file) const override;
+    bool makeFolder(const std::string& folder) override;
+    bool copyFile(const std::string& source, const std::string& target,
+                  const CopyProgress& progress) override;
+    bool renameEntry(const std::string& from, const std::string& to) override;
     bool isValidUrl(const std::string& url) const override;
     bool effectiveUserIsRoot() const override;
     std::string scriptSuffix() const override { return ".sh"; }
@@ -24,4 +34,8 @@ public:
     std::vector<Drive> drives() const override;
     Drive driveOf(const std::string& path) const override;
     DriveSpace driveSpace(const std::string& path) const override;
+
+private:
+    // Deletes what a folder holds and keeps the folder.
+    bool emptyFolder(const std::string& folder);
 };

@@ -10,6 +10,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -109,6 +110,17 @@ std::string mountTrash(const std::string& top)
     return {};
 }
 
+
+std::string homeTrash()
+{
+    std::string home;
+    if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/')
+        home = data;
+    else if (const char* h = std::getenv("HOME"); h && *h)
+        home = std::string(h) + "/.local/share";
+    return home + "/Trash";
+}
+
 } // namespace
 
 bool PosixPlatform::moveToTrash(const std::string& file)
@@ -120,12 +132,7 @@ bool PosixPlatform::moveToTrash(const std::string& file)
     if (path.size() < 2 || lstat(path.c_str(), &st) != 0)
         return false;
 
-    std::string home;
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/')
-        home = data;
-    else if (const char* h = std::getenv("HOME"); h && *h)
-        home = std::string(h) + "/.local/share";
-    home += "/Trash";
+    const std::string home = homeTrash();
     const bool homeTrash = makeFolders(home + "/files") && makeFolders(home + "/info") &&
                            deviceOf(home) == deviceOf(parentOf(path));
     std::string trash = home;
@@ -171,4 +178,28 @@ bool PosixPlatform::moveToTrash(const std::string& file)
         return false;
     }
     return false;
+}
+
+bool PosixPlatform::emptyTrash(const std::string& drive, bool /*confirm*/)
+{
+    // The desktop's trash has no question of its own: the caller asked.
+    const std::string top = topFolder(absolute(drive));
+    const std::string uid = std::to_string(getuid());
+    std::vector<std::string> trashes = {(top == "/" ? "" : top) + "/.Trash/" + uid,
+                                        (top == "/" ? "" : top) + "/.Trash-" + uid};
+    if (deviceOf(homeTrash()) == deviceOf(top))
+        trashes.push_back(homeTrash());
+    bool alt = true;
+    for (const std::string& trash : trashes) {
+        struct stat st
+        {
+        };
+        if (lstat(trash.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+            continue;
+        // The files first: an info file left over names nothing, but a file
+        // left without its info file could no longer be seen in the trash.
+        alt = emptyFolder(trash + "/files") && alt;
+        alt = emptyFolder(trash + "/info") && alt;
+    }
+    return alt;
 }

@@ -49,8 +49,45 @@ public:
     bool moveToTrash(const std::string& file) override
     {
         papirkurv.push_back(file);
+        if (papirkurvSvar && papirkurvSletter)
+            return aegte->deletePermanently(file);
         return papirkurvSvar;
     }
+    // Files are copied, renamed and deleted on the disk, as the real backend does;
+    // `kopiFejler` makes chosen copies fail as a full disk would.
+    bool deletePermanently(const std::string& path) override
+    {
+        slettet.push_back(path);
+        return aegte->deletePermanently(path);
+    }
+    bool emptyTrash(const std::string& drive, bool confirm) override
+    {
+        toemt.push_back(drive + (confirm ? "|spørg" : ""));
+        return true;
+    }
+    bool asksBeforeEmptyingTrash() const override { return spoergerSelv; }
+    std::vector<TreeEntry> readFolder(const std::string& folder) const override
+    {
+        return aegte->readFolder(folder);
+    }
+    TreeEntry entryOf(const std::string& path) const override { return aegte->entryOf(path); }
+    std::int64_t readableSize(const std::string& file) const override
+    {
+        return aegte->readableSize(file);
+    }
+    bool makeFolder(const std::string& folder) override { return aegte->makeFolder(folder); }
+    bool copyFile(const std::string& source, const std::string& target,
+                  const CopyProgress& progress) override
+    {
+        if (kopiFejler && kopiFejler(source))
+            return false;
+        return aegte->copyFile(source, target, progress);
+    }
+    bool renameEntry(const std::string& from, const std::string& to) override
+    {
+        return aegte->renameEntry(from, to);
+    }
+
     bool isValidUrl(const std::string& url) const override
     {
         return url.find("://") != std::string::npos;
@@ -87,6 +124,11 @@ public:
     mutable std::string startupBruger;
     std::vector<std::string> papirkurv;
     bool papirkurvSvar = true;
+    bool papirkurvSletter = false; // what goes to the recycle bin leaves its folder
+    std::vector<std::string> slettet;
+    std::vector<std::string> toemt;
+    bool spoergerSelv = false;
+    std::function<bool(const std::string&)> kopiFejler;
     // As it really is: the browser's Chromium cannot run as root with its sandbox.
     bool root = geteuid() == 0;
     std::map<SpecialFolder, std::string> specialmapper;

@@ -1,0 +1,339 @@
+// Copying, renaming, listing and deleting files on POSIX systems. Every call
+// goes through a folder descriptor and a last part, so paths longer than the
+// system's limit work too, and names keep their bytes.
+#include "posix/PosixPlatform.h"
+#include "posix/Sted.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using Entry = Platform::TreeEntry;
+
+Entry::Kind kindAf(mode_t mode)
+{
+    return S_ISDIR(mode)   ? Entry::Folder
+           : S_ISREG(mode) ? Entry::File
+           : S_ISLNK(mode) ? Entry::Link
+                           : Entry::Other;
+}
+
+std::string sidsteDel(const std::string& path)
+{
+    std::string p = path;
+    while (p.size() > 1 && p.back() == '/')
+        p.pop_back();
+    const auto slash = p.find_last_of('/');
+    return slash == std::string::npos ? p : p.substr(slash + 1);
+}
+
+// The entries of an open folder; the descriptor is taken over and closed.
+std::vector<Entry> entriesAf(int fd)
+{
+    std::vector<Entry> ud;
+    DIR* d = fdopendir(fd);
+    if (!d) {
+        close(fd);
+        return ud;
+    }
+    while (const dirent* e = readdir(d)) {
+        const std::string navn = e->d_name;
+        if (navn == "." || navn == "..")
+            continue;
+        struct stat st
+        {
+        };
+        Entry entry{navn, Entry::Other, 0};
+        if (fstatat(dirfd(d), e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+            entry.kind = kindAf(st.st_mode);
+            if (entry.kind == Entry::File)
+                entry.size = st.st_size;
+        }
+        ud.push_back(std::move(entry));
+    }
+    closedir(d);
+    return ud;
+}
+
+// Deletes everything inside an open folder, depth first; the descriptor is kept.
+bool toemMappe(int fd)
+{
+    bool alt = true;
+    const int kopi = dup(fd);
+    if (kopi < 0)
+        return false;
+    for (const Entry& e : entriesAf(kopi)) {
+        if (e.kind == Entry::Folder) {
+            const int under = openat(fd, e.name.c_str(),
+                                     O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (under < 0) {
+                alt = false;
+                continue;
+            }
+            alt = toemMappe(under) && alt;
+            close(under);
+            alt = unlinkat(fd, e.name.c_str(), AT_REMOVEDIR) == 0 && alt;
+        } else {
+            alt = unlinkat(fd, e.name.c_str(), 0) == 0 && alt;
+        }
+    }
+    return alt;
+}
+
+bool sammeFil(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// A free name beside the target for the copy under way.
+std::string midlertidigtNavn(const Sted& maal, int forsoeg)
+{
+    const auto slash = maal.leaf.find_last_of('/');
+    const std::string mappe = slash == std::string::npos ? "" : maal.leaf.substr(0, slash + 1);
+    const std::string navn = maal.leaf.substr(mappe.size(), 200);
+    return mappe + "." + navn + ".tavlum-" + std::to_string(getpid()) + "-" +
+           std::to_string(forsoeg);
+}
+
+// Copies the bytes of an open file to another, the kernel's way where it can.
+bool kopierIndhold(int fra, int til, std::int64_t total, const Platform::CopyProgress& progress)
+{
+    constexpr std::size_t stykke = 8u << 20;
+    std::int64_t done = 0;
+    bool kernel = true;
+    std::vector<char> buffer;
+    for (;;) {
+        ssize_t n = -1;
+        if (kernel) {
+            n = copy_file_range(fra, nullptr, til, nullptr, stykke, 0);
+            if (n < 0 && (errno == EINVAL || errno == EXDEV || errno == ENOSYS ||
+                          errno == EOPNOTSUPP || errno == EBADF)) {
+                // Not for these file systems: the same bytes by reading.
+                kernel = false;
+                continue;
+            }
+        } else {
+            if (buffer.empty())
+                buffer.resize(1u << 20);
+            n = read(fra, buffer.data(), buffer.size());
+            for (ssize_t skrevet = 0; n > 0 && skrevet < n;) {
+                const ssize_t w = write(til, buffer.data() + skrevet,
+                                        static_cast<std::size_t>(n - skrevet));
+                if (w < 0 && errno == EINTR)
+                    continue;
+                if (w <= 0)
+                    return false;
+                skrevet += w;
+            }
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        // The end is where reading ends, not where the size said it would.
+        if (n == 0)
+            return true;
+        done += n;
+        if (progress)
+            progress(done, std::max(total, done));
+    }
+}
+
+bool kopierLink(const Sted& kilde, const Sted& maal)
+{
+    std::vector<char> tekst(PATH_MAX + 1);
+    const ssize_t n = readlinkat(kilde.fd, kilde.leaf.c_str(), tekst.data(), tekst.size() - 1);
+    if (n < 0 || static_cast<std::size_t>(n) >= tekst.size() - 1)
+        return false;
+    tekst[static_cast<std::size_t>(n)] = '\0';
+    for (int forsoeg = 0; forsoeg < 100; ++forsoeg) {
+        const std::string tmp = midlertidigtNavn(maal, forsoeg);
+        if (symlinkat(tekst.data(), maal.fd, tmp.c_str()) != 0) {
+            if (errno == EEXIST)
+                continue;
+            return false;
+        }
+        if (renameat(maal.fd, tmp.c_str(), maal.fd, maal.leaf.c_str()) == 0)
+            return true;
+        unlinkat(maal.fd, tmp.c_str(), 0);
+        return false;
+    }
+    return false;
+}
+
+} // namespace
+
+std::vector<Platform::TreeEntry> PosixPlatform::readFolder(const std::string& folder) const
+{
+    const Sted sted(folder);
+    const int fd = sted.open(O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return fd < 0 ? std::vector<Entry>() : entriesAf(fd);
+}
+
+Platform::TreeEntry PosixPlatform::entryOf(const std::string& path) const
+{
+    Entry e{sidsteDel(path), Entry::Missing, 0};
+    const Sted sted(path);
+    struct stat st
+    {
+    };
+    if (sted.ok() && fstatat(sted.fd, sted.leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
+        e.kind = kindAf(st.st_mode);
+        if (e.kind == Entry::File)
+            e.size = st.st_size;
+    }
+    return e;
+}
+
+std::int64_t PosixPlatform::readableSize(const std::string& file) const
+{
+    const Sted sted(file);
+    const int fd = sted.open(O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return -1;
+    struct stat st
+    {
+    };
+    const bool ok = fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
+    close(fd);
+    return ok ? st.st_size : -1;
+}
+
+bool PosixPlatform::makeFolder(const std::string& folder)
+{
+    const Sted sted(folder);
+    if (!sted.ok())
+        return false;
+    if (mkdirat(sted.fd, sted.leaf.c_str(), 0777) == 0)
+        return true;
+    struct stat st
+    {
+    };
+    return errno == EEXIST && fstatat(sted.fd, sted.leaf.c_str(), &st, 0) == 0 &&
+           S_ISDIR(st.st_mode);
+}
+
+bool PosixPlatform::copyFile(const std::string& source, const std::string& target,
+                             const CopyProgress& progress)
+{
+    const Sted kilde(source);
+    const Sted maal(target);
+    struct stat ks
+    {
+    };
+    if (!kilde.ok() || !maal.ok() ||
+        fstatat(kilde.fd, kilde.leaf.c_str(), &ks, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    // The same file under two names, or a link to it, would be emptied by the copy.
+    struct stat ms
+    {
+    };
+    struct stat kf
+    {
+    };
+    const bool kildeFoelges = fstatat(kilde.fd, kilde.leaf.c_str(), &kf, 0) == 0;
+    for (const int flag : {AT_SYMLINK_NOFOLLOW, 0})
+        if (fstatat(maal.fd, maal.leaf.c_str(), &ms, flag) == 0 &&
+            (sammeFil(ks, ms) || (kildeFoelges && sammeFil(kf, ms))))
+            return false;
+    if (S_ISLNK(ks.st_mode))
+        return kopierLink(kilde, maal);
+    if (!S_ISREG(ks.st_mode))
+        return false;
+
+    const int fra = kilde.open(O_RDONLY | O_CLOEXEC);
+    if (fra < 0)
+        return false;
+    struct stat st
+    {
+    };
+    if (fstat(fra, &st) != 0) {
+        close(fra);
+        return false;
+    }
+    for (int forsoeg = 0; forsoeg < 100; ++forsoeg) {
+        const std::string tmp = midlertidigtNavn(maal, forsoeg);
+        const int til =
+            openat(maal.fd, tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (til < 0 && errno == EEXIST)
+            continue;
+        if (til < 0)
+            break;
+        const struct timespec tider[2] = {st.st_atim, st.st_mtim};
+        bool ok = kopierIndhold(fra, til, st.st_size, progress);
+        ok = ok && fchmod(til, st.st_mode & 07777) == 0;
+        ok = ok && futimens(til, tider) == 0;
+        ok = close(til) == 0 && ok;
+        ok = ok && renameat(maal.fd, tmp.c_str(), maal.fd, maal.leaf.c_str()) == 0;
+        if (!ok)
+            unlinkat(maal.fd, tmp.c_str(), 0);
+        close(fra);
+        return ok;
+    }
+    close(fra);
+    return false;
+}
+
+bool PosixPlatform::renameEntry(const std::string& from, const std::string& to)
+{
+    const Sted fra(from);
+    const Sted til(to);
+    if (!fra.ok() || !til.ok())
+        return false;
+    if (renameat2(fra.fd, fra.leaf.c_str(), til.fd, til.leaf.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    struct stat a
+    {
+    };
+    struct stat b
+    {
+    };
+    const bool findes = fstatat(til.fd, til.leaf.c_str(), &b, AT_SYMLINK_NOFOLLOW) == 0;
+    if (errno == EEXIST || findes) {
+        // A file system that ignores case finds the new spelling as the file itself.
+        if (findes && fstatat(fra.fd, fra.leaf.c_str(), &a, AT_SYMLINK_NOFOLLOW) == 0 &&
+            sammeFil(a, b) && fra.leaf != til.leaf)
+            return renameat(fra.fd, fra.leaf.c_str(), til.fd, til.leaf.c_str()) == 0;
+        return false;
+    }
+    // File systems without the no-replace rename: the target was just seen missing.
+    if (errno == EINVAL || errno == ENOSYS)
+        return renameat(fra.fd, fra.leaf.c_str(), til.fd, til.leaf.c_str()) == 0;
+    return false;
+}
+
+bool PosixPlatform::deletePermanently(const std::string& path)
+{
+    const Sted sted(path);
+    struct stat st
+    {
+    };
+    if (!sted.ok() || fstatat(sted.fd, sted.leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    if (!S_ISDIR(st.st_mode))
+        return unlinkat(sted.fd, sted.leaf.c_str(), 0) == 0;
+    const int fd = sted.open(O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool alt = toemMappe(fd);
+    close(fd);
+    return alt && unlinkat(sted.fd, sted.leaf.c_str(), AT_REMOVEDIR) == 0;
+}
+
+bool PosixPlatform::emptyFolder(const std::string& folder)
+{
+    const Sted sted(folder);
+    const int fd = sted.open(O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT;
+    const bool alt = toemMappe(fd);
+    close(fd);
+    return alt;
+}
