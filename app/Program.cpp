@@ -31,11 +31,12 @@ Program::Program(Platform& platform, Beskeder* beskeder)
     infoform->urlboks = urlform.get();
     omForm = std::make_unique<TomForm>();
     waForm = std::make_unique<TwaForm>(*mainform, platform);
-    progressform = std::make_unique<Tprogressform>();
-    fileExistsForm = std::make_unique<TfileExistsForm>();
-    kopieringsform = std::make_unique<Tkopieringsform>();
+    progressform = std::make_unique<Tprogressform>(mainform.get());
+    fileExistsForm = std::make_unique<TfileExistsForm>(mainform.get());
+    kopieringsform = std::make_unique<Tkopieringsform>(mainform.get());
     billedform = std::make_unique<Tbilledform>();
     openfilform = std::make_unique<Topenfilform>(*mainform, platform, *billedform);
+    openfilform->setOperationsvinduer(*kopieringsform, *progressform, *fileExistsForm);
     filinfoform = std::make_unique<Tfilinfoform>();
     infform = std::make_unique<Tinfform>();
     spform = std::make_unique<Tspform>();

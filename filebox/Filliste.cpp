@@ -1,6 +1,12 @@
 #include "Filliste.h"
 
+#include <QCoreApplication>
+#include <QDrag>
 #include <QHeaderView>
+#include <QMimeData>
+#include <QUrl>
+
+const QString Filmodel::egenType = QStringLiteral("application/x-tavlum-filboks");
 
 int Filmodel::rowCount(const QModelIndex& parent) const
 {
@@ -32,6 +38,38 @@ Qt::ItemFlags Filmodel::flags(const QModelIndex& index) const
                            : Qt::NoItemFlags;
 }
 
+bool Filmodel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount())
+        return false;
+    emit tekstRedigeret(index.row(), value.toString());
+    return true;
+}
+
+void Filmodel::setTekst(int i, const QString& tekst)
+{
+    node(i).tekst = tekst;
+    emit dataChanged(index(i), index(i), {Qt::DisplayRole, Qt::EditRole});
+}
+
+QStringList Filmodel::mimeTypes() const
+{
+    return {QStringLiteral("text/uri-list"), egenType};
+}
+
+QMimeData* Filmodel::mimeData(const QModelIndexList& indexes) const
+{
+    auto* data = new QMimeData;
+    QList<QUrl> urls;
+    for (const QModelIndex& i : indexes) {
+        const StrukturRec& r = m_noder.at(static_cast<std::size_t>(i.row())).data;
+        urls << QUrl::fromLocalFile(r.filnavn.isEmpty() ? r.mappe : r.filnavn);
+    }
+    data->setUrls(urls);
+    data->setData(egenType, QByteArray::number(QCoreApplication::applicationPid()));
+    return data;
+}
+
 void Filmodel::fyld(std::vector<Filnode> noder)
 {
     beginResetModel();
@@ -56,6 +94,9 @@ Filliste::Filliste(QWidget* parent) : QTreeView(parent), m_model(new Filmodel(th
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::CopyAction);
     setIconSize(QSize(16, 16));
     header()->setStretchLastSection(true);
 }
@@ -90,5 +131,20 @@ int Filliste::nodeVed(const QPoint& sted) const
 
 void Filliste::redigerTekst(int i)
 {
+    emit redigeringBegynder(i);
     edit(m_model->index(i));
+}
+
+void Filliste::startDrag(Qt::DropActions supportedActions)
+{
+    const QModelIndexList valgte = selectionModel()->selectedRows();
+    if (valgte.isEmpty())
+        return;
+    emit traekStarter();
+    auto* drag = new QDrag(this);
+    drag->setMimeData(m_model->mimeData(valgte));
+    const QIcon billede = m_model->data(valgte.first(), Qt::DecorationRole).value<QIcon>();
+    drag->setPixmap(billede.pixmap(valgte.size() == 1 ? 16 : 24));
+    drag->exec(supportedActions, Qt::CopyAction);
+    emit traekSlutter();
 }

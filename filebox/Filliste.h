@@ -30,11 +30,21 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // An edited text is offered, not kept: the rename decides what the node shows.
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    QStringList mimeTypes() const override;
+    // The entries as the desktop's file managers take them, and marked as the file box's own.
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    static const QString egenType;
 
     void fyld(std::vector<Filnode> noder);
     const std::vector<Filnode>& noder() const { return m_noder; }
     Filnode& node(int i) { return m_noder.at(static_cast<std::size_t>(i)); }
     void setBilleder(const QList<QIcon>& billeder);
+    void setTekst(int i, const QString& tekst);
+
+signals:
+    void tekstRedigeret(int i, const QString& tekst);
 
 private:
     std::vector<Filnode> m_noder;
@@ -59,6 +69,16 @@ public:
     int nodeVed(const QPoint& sted) const;
     // Starts editing node i's text in place.
     void redigerTekst(int i);
+
+signals:
+    void redigeringBegynder(int i);
+    // A drag of the selection starts, and has ended.
+    void traekStarter();
+    void traekSlutter();
+
+protected:
+    // The drag copies or moves nothing by itself: the drop decides.
+    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     Filmodel* m_model;

@@ -1,10 +1,28 @@
 #pragma once
 
-#include <QDialog>
+#include "Operationsvindue.h"
+#include "functions/Dialoger.h"
 
-class TfileExistsForm : public QDialog
+#include <QList>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// "Hvad skal der gøres": files of the same names exist where a paste goes.
+class TfileExistsForm : public Operationsvindue, public FilFindes
 {
     Q_OBJECT
 public:
-    explicit TfileExistsForm(QWidget* parent = nullptr);
+    explicit TfileExistsForm(QWidget* hovedvindue);
+
+    std::optional<Valg> vaelg(const QStringList& navne) override;
+
+    QLabel* filinfoLabel = nullptr;
+    QListWidget* fileBox = nullptr;
+    QGroupBox* resultBox = nullptr;
+    QButtonGroup* resultValg = nullptr;
+    QPushButton* okButton = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "Linjefil.h"
 #include "Platform.h"
 #include "Stifaner.h"
+#include "Spm_Kopiering.h"
 #include "functions/Handlinger.h"
 #include "main.h"
 
@@ -93,7 +94,9 @@ Topenfilform::Topenfilform(Tmainform& hub, Platform& platform, Tbilledform& bill
     connect(openbox->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         funk->AktiveStruktur = 2;
         funk->infoStruktur2();
+        beregnTilladelser();
     });
+    lavHandlinger();
     connect(openbox, &QAbstractItemView::doubleClicked, this, &Topenfilform::openboxDblClick);
     connect(openbox, &QWidget::customContextMenuRequested, this, &Topenfilform::openboxMouseDown);
     // The folder list and place are kept however the program ends, not only

@@ -14,8 +14,14 @@ class QStatusBar;
 class QTabBar;
 class QToolBar;
 class QToolButton;
+class QDragEnterEvent;
+class QDropEvent;
+class QMimeData;
 class Tbilledform;
+class TfileExistsForm;
 class THandlinger;
+class Tkopieringsform;
+class Tprogressform;
 class Tmainform;
 
 // "Filboksen": lists one folder at a time, with a folder history, drive and
@@ -51,7 +57,16 @@ public:
     QString optFilnavn;
     bool mayCopy = false;
     bool mayDoIt = false;
+    bool nyMappeErOprettet = false;
+    bool klipAfterCopy = false;
+    QString OldNodeTekst;
+    QString sourceDir;
+    QString destDir;
     QStringList stiArray;
+
+    // The windows the file operations ask and report through, made at program start.
+    void setOperationsvinduer(Tkopieringsform& kopiering, Tprogressform& progress,
+                              TfileExistsForm& fileExists);
 
     QToolBar* ToolBar2 = nullptr;
     QToolButton* infoKnap = nullptr;
@@ -108,16 +123,31 @@ public:
     void visSpecialmappe(const QString& punkt);
     // Sets which actions can run now.
     void opdaterAktioner();
+    // The copy and change permissions of the selection, then the actions.
+    void beregnTilladelser();
+    // An in-place edit of node i ended with this text.
+    void openboxEdited(int i, const QString& tekst);
+    // A drag of the list's selection dropped on the list, or on a path tab.
+    void dropPaaListen(const QPoint& sted);
+    void dropPaaFane(int tab);
+    // Files dropped from the desktop: pasted as a copy into the folder shown.
+    void dropFraSkrivebordet(const QMimeData& data);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void HentOptions();
     void lavAktioner();
+    void lavHandlinger();
+    // Whether the drop comes from this file box's own list.
+    bool egetTraek(const QMimeData& data) const;
+    bool traekFilter(QObject* watched, QEvent* event);
     void lavMenuer();
     QWidget* lavToolBar2();
     QWidget* lavLeftPanel();
@@ -131,4 +161,5 @@ private:
     QList<QIcon> m_mapperBilleder;
     QList<QIcon> m_drevBilleder;
     QList<std::pair<QAction*, QString>> m_billeder;
+    Tkopieringsform* m_kopieringsform = nullptr;
 };

@@ -9,10 +9,17 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QMenu>
 
 bool Topenfilform::eventFilter(QObject* watched, QEvent* event)
 {
+    if ((watched == openbox->viewport() || watched == stiboxen) && traekFilter(watched, event))
+        return true;
+    if (watched == stiboxen && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        aMarkerIngen->isEnabled())
+        aMarkerIngen->trigger();
     if (watched == openbox && event->type() == QEvent::KeyPress) {
         const int tast = static_cast<QKeyEvent*>(event)->key();
         if (tast == Qt::Key_Return || tast == Qt::Key_Enter) {

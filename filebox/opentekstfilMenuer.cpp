@@ -1,6 +1,7 @@
 // The file box's actions, toolbars and menus.
 #include "Filboksbilleder.h"
 #include "Filliste.h"
+#include "Spm_Kopiering.h"
 #include "functions/Handlinger.h"
 #include "main.h"
 #include "opentekstfil.h"
@@ -112,11 +113,15 @@ void Topenfilform::opdaterAktioner()
     for (QAction* a : {Agofile, aRediger, aRedigerDokument, aVisBillede})
         a->setEnabled(fil);
     aOpenAktuelleMappe->setEnabled(!funk->Grundmappe.isEmpty());
-    // Offered from the start; they can run once the file operations, play
-    // lists and information windows behind them are there.
+    aPaste->setEnabled(!funk->CopyListe1().isEmpty() || !funk->CopyListe2().isEmpty());
+    const int valgte = openbox->antalValgte();
+    aMarkerAlt->setEnabled(valgte != openbox->antal());
+    aMarkerIngen->setEnabled(valgte > 0);
+    aMarkerInvers->setEnabled(openbox->antal() > 0);
+    // Offered from the start; they can run once the play lists and
+    // information windows behind them are there.
     for (QAction* a :
-         {aPaste, aNyMappe, aMarkerAlt, aMarkerIngen, aMarkerInvers, aEmptyRB, aHTMLfilmliste,
-          aHTMLmusikliste, aHTMLbilledliste, aEleEgenskaber, aDrevinfo})
+         {aHTMLfilmliste, aHTMLmusikliste, aHTMLbilledliste, aEleEgenskaber, aDrevinfo})
         a->setEnabled(false);
     ButtonFirstMappe->setEnabled(funk->kanGaaTilbage());
     ButtonPrevMappe->setEnabled(funk->kanGaaTilbage());
@@ -297,6 +302,8 @@ void Topenfilform::setBilleder(bool moerk)
 {
     for (const auto& [a, navn] : std::as_const(m_billeder))
         a->setIcon(Filboksbilleder::knap(navn, moerk));
+    if (m_kopieringsform)
+        m_kopieringsform->setMoerk(moerk);
     insertButton->setIcon(Filboksbilleder::knap(QStringLiteral("tilgruppe"), moerk));
     const std::pair<QToolButton*, const char*> knapper[] = {{infoKnap, "info"},
                                                             {drevKnap, "drev"},

@@ -2,10 +2,85 @@
 
 #include "functions/FilMappeInfo.h"
 
+#include <QSet>
+
 // The file operations: copy, cut, paste, delete, rename, new folder, selection.
 class THandlinger : public TFilMappeInfo
 {
     Q_OBJECT
 public:
     using TFilMappeInfo::TFilMappeInfo;
+
+    // Whether the selection may be copied, and cut, deleted or renamed.
+    bool canCopy() const;
+    bool canDoIt() const;
+    // Registers the selection for a later paste; the number of entries selected.
+    int CopyElementer();
+    void InitRegister();
+    // Registers one path dropped from the desktop; false when nothing is there.
+    bool RegisterElements(const QString& aElement);
+    // Copies, or moves, the register into the folder in focus: 0 nothing done,
+    // -1 an error (told already), else the number of elements pasted.
+    int PasteElementer(bool sletAfterCopy);
+    // 0 nothing done, -1 an error (told already), else the entries deleted.
+    int DeleteElementer(bool tilPapirkurven);
+    bool sletFil(const QString& aFilename, bool toPapirkurv);
+    // Makes "Ny mappe" (or the first free "Ny mappe (n)") and starts naming it.
+    bool NyMappe(const QString& aDirectory);
+    // Renames node aNode's entry on disk; the text the node shall show.
+    QString RenameNode(int aNode, const QString& oldNodeName, const QString& newNodeName,
+                       bool nyMappe);
+    // 1 all, 2 none, 3 the inverse.
+    void SelectMapperFiler(int actionNumber);
+    void EmptyRecycleBin(bool Confirm, const QString& aDrive);
+    // After a folder changed: the tree would follow; the file list has no chosen file.
+    QString udfoldStruktur1(const QString& aDirectory, bool opfrisk);
+
+    const QStringList& CopyListe1() const { return FCopyListe1; }
+    const QStringList& CopyListe2() const { return FCopyListe2; }
+    const QStringList& DeleteListe1() const { return FDeleteListe1; }
+    const QStringList& DeleteListe2() const { return FDeleteListe2; }
+    // True while an operation runs; the window takes no other command then.
+    bool optaget() const { return m_optaget; }
+
+private:
+    // Set while an operation runs, whichever way it ends.
+    class Optaget
+    {
+    public:
+        explicit Optaget(bool& flag) : m_flag(flag) { m_flag = true; }
+        ~Optaget() { m_flag = false; }
+        Optaget(const Optaget&) = delete;
+        Optaget& operator=(const Optaget&) = delete;
+
+    private:
+        bool& m_flag;
+    };
+    struct Kopi
+    {
+        QString kilde; // the folder the file is taken from
+        QString navn;
+    };
+    bool kopierFilEx(const std::string& source, const std::string& target);
+    bool kopierMappeEx(const std::string& source, const std::string& target);
+    // The number of files copied.
+    int kopierFiler(const QString& destDir, bool toPapirkurv, const QList<Kopi>& names);
+    bool sletMappe(const QString& path, bool toPapirkurv);
+    static QString DirKontrol(const QString& path);
+    bool udenforKilden(const QString& destination) const;
+    // Names what failed, once, after the operation.
+    void fortaelFejl(const QString& overskrift);
+
+    QList<Kopi> fList;
+    QList<Kopi> eList;
+    QString SourceMappe;
+    QString SourceDirectory;
+    QStringList FCopyListe1;
+    QStringList FCopyListe2;
+    QStringList FCopyKilder; // each registered file's own folder
+    QStringList FDeleteListe1;
+    QStringList FDeleteListe2;
+    QStringList m_fejlede;
+    QSet<QString> m_lavet; // targets this paste has made
+    bool m_optaget = false;
 };

@@ -1,0 +1,332 @@
+// Registering and pasting: copies and moves of files and folder trees.
+#include "functions/Handlinger.h"
+
+#include "Beskeder.h"
+#include "Filliste.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+using Entry = Platform::TreeEntry;
+
+// Names ignore case where the file system does.
+constexpr Qt::CaseSensitivity navneregel =
+#ifdef Q_OS_WIN
+    Qt::CaseInsensitive;
+#else
+    Qt::CaseSensitive;
+#endif
+
+bool samme(const QString& a, const QString& b)
+{
+    return QDir::cleanPath(a).compare(QDir::cleanPath(b), navneregel) == 0;
+}
+
+} // namespace
+
+bool THandlinger::canCopy() const
+{
+    if (!Struktur2 || Struktur2->antalValgte() == 0)
+        return false;
+    const QModelIndex aktuel = Struktur2->currentIndex();
+    return aktuel.isValid() && Struktur2->noder().node(aktuel.row()).data.ID < 5;
+}
+
+bool THandlinger::canDoIt() const
+{
+    return canCopy();
+}
+
+int THandlinger::CopyElementer()
+{
+    InitRegister();
+    if (!Struktur2 || Struktur2->antalValgte() == 0) {
+        beskeder.besked(QStringLiteral("Der er ikke valgt elementer til kopiering."));
+        return 0;
+    }
+    SourceMappe = Grundmappe;
+    SourceDirectory = Bibmappe;
+    int antal = 0;
+    const QItemSelectionModel* valg = Struktur2->selectionModel();
+    for (int i = 0; i < Struktur2->antal(); ++i) {
+        if (!valg->isRowSelected(i, {}))
+            continue;
+        ++antal;
+        const Filnode& node = Struktur2->noder().node(i);
+        if (!node.data.filnavn.isEmpty()) {
+            FCopyListe2 << node.tekst;
+            FCopyKilder << Grundmappe;
+        } else {
+            FCopyListe1 << node.data.mappe;
+        }
+    }
+    return antal;
+}
+
+void THandlinger::InitRegister()
+{
+    FCopyListe1.clear();
+    FCopyListe2.clear();
+    FCopyKilder.clear();
+}
+
+bool THandlinger::RegisterElements(const QString& aElement)
+{
+    const Entry e = platform.entryOf(aElement.toStdString());
+    const QString mappe = DirKontrol(QFileInfo(aElement).path());
+    if (e.kind == Entry::Folder) {
+        FCopyListe1 << aElement;
+    } else if (e.kind == Entry::File || e.kind == Entry::Link) {
+        FCopyListe2 << QFileInfo(aElement).fileName();
+        // Each file is taken from its own folder, however many folders the drop came from.
+        FCopyKilder << mappe;
+    } else {
+        return false;
+    }
+    SourceMappe = mappe;
+    SourceDirectory = mappe;
+    return true;
+}
+
+QString THandlinger::DirKontrol(const QString& path)
+{
+    if (path.size() > 1 && (path.endsWith(u'\\') || path.endsWith(u'/')) &&
+        !QDir(path).isRoot())
+        return path.chopped(1);
+    return path;
+}
+
+bool THandlinger::udenforKilden(const QString& destination) const
+{
+    const QString maal = QDir::cleanPath(destination) + u'/';
+    for (const QString& mappe : FCopyListe1)
+        if (maal.startsWith(QDir::cleanPath(mappe) + u'/', navneregel))
+            return false;
+    return true;
+}
+
+void THandlinger::fortaelFejl(const QString& overskrift)
+{
+    if (m_fejlede.isEmpty())
+        return;
+    constexpr qsizetype hoejst = 15;
+    QString tekst = overskrift;
+    for (qsizetype i = 0; i < std::min(hoejst, m_fejlede.size()); ++i)
+        tekst += u'\r' + m_fejlede.at(i);
+    if (m_fejlede.size() > hoejst)
+        tekst += QStringLiteral("\rog %1 flere.").arg(m_fejlede.size() - hoejst);
+    beskeder.besked(tekst);
+}
+
+int THandlinger::PasteElementer(bool sletAfterCopy)
+{
+    const Optaget optaget(m_optaget);
+    QString fallback = QFileInfo(Grundmappe).path();
+    if (fallback.size() == 3 && fallback.at(1) == u':')
+        fallback.chop(1);
+    QString destination;
+    if (Struktur2 && Struktur2->antalValgte() > 0)
+        destination = Bibmappe;
+    else if (QFileInfo(Grundmappe).isDir())
+        destination = Grundmappe;
+    else {
+        beskeder.besked(QStringLiteral("Der er ikke valgt destignation."));
+        return 0;
+    }
+    deleteAfterCopy = sletAfterCopy;
+    if (samme(destination, SourceDirectory)) {
+        beskeder.besked(QStringLiteral("Kildemappe og destignationsmappe er samme mappe."));
+        return 0;
+    }
+    // A folder copied into itself would copy its own copy without end.
+    if (!udenforKilden(destination)) {
+        beskeder.besked(QStringLiteral(
+            "En mappe kan ikke indsættes i sig selv eller i en af sine egne undermapper."));
+        return 0;
+    }
+    bool nytNavn = false;
+    if (samme(destination, SourceMappe)) {
+        deleteAfterCopy = false;
+        if (!beskeder.spoerg(QStringLiteral(
+                "Kildemappe er undermappe til destignationsmappen.\rSkal der oprettes en kopi?")))
+            return 0;
+        nytNavn = true;
+    }
+    if (!skalElementerKopieres(SourceMappe, destination, FCopyListe1, FCopyListe2)) {
+        deleteAfterCopy = sletAfterCopy;
+        return 0;
+    }
+
+    QList<Kopi> filer;
+    for (qsizetype i = 0; i < FCopyListe2.size(); ++i)
+        filer.append({FCopyKilder.value(i, SourceMappe), FCopyListe2.at(i)});
+    try {
+        initInfo(true);
+        startKopiering(static_cast<int>(FCopyListe1.size()));
+        Progressvindue->opdater();
+        for (const QString& mappe : std::as_const(FCopyListe1))
+            getDirInfo(mappe);
+        for (const Kopi& k : std::as_const(filer)) {
+            totalSize += getFilensSize(QString::fromStdString(
+                under(k.kilde.toStdString(), k.navn.toStdString())));
+            ++antalFiler;
+        }
+        Progressvindue->setIndlaeste(QLocale().toString(antalMapper));
+        Progressvindue->setAktiv(1, 1);
+        Progressvindue->opdater();
+        udskrivInfo(true);
+    } catch (const Laesefejl&) {
+        endInfo();
+        slutKopiering();
+        beskeder.besked(QStringLiteral("Der er opstået en fejl.\rElementer er muligvist slettede."));
+        return 0;
+    }
+
+    m_fejlede.clear();
+    m_lavet.clear();
+    int indsat = 0;
+    for (const QString& mappe : std::as_const(FCopyListe1)) {
+        if (platform.entryOf(mappe.toStdString()).kind != Entry::Folder) {
+            m_fejlede << mappe;
+            continue;
+        }
+        QString maal = QString::fromStdString(
+            under(destination.toStdString(), getSlutDir(mappe).toStdString()));
+        const bool findes = platform.entryOf(maal.toStdString()).kind != Entry::Missing;
+        if (nytNavn && findes) {
+            maal = getNewDirectoryName(maal, {});
+        } else if (findes && !beskeder.spoerg(QStringLiteral(
+                                 "Mappen eksisterer.\rSkal alle elementer overskrives?"))) {
+            continue;
+        }
+        if (!platform.makeFolder(maal.toStdString())) {
+            m_fejlede << maal;
+            continue;
+        }
+        const bool hel = kopierMappeEx(mappe.toStdString(), maal.toStdString());
+        // The source goes only when every one of its entries reached the copy.
+        if (hel && deleteAfterCopy && !sletMappe(mappe, true))
+            m_fejlede << mappe;
+        if (hel)
+            ++indsat;
+    }
+    if (!filer.isEmpty())
+        indsat += kopierFiler(destination, true, filer);
+    endInfo();
+    slutKopiering();
+    if (!FCopyListe1.isEmpty()) {
+        udfoldStruktur1(destination, false);
+        if (!QFileInfo(Grundmappe).isDir())
+            Grundmappe = fallback;
+    }
+    makeStruktur2(Grundmappe, false, true);
+    if (deleteAfterCopy)
+        InitRegister();
+    fortaelFejl(deleteAfterCopy
+                    ? QStringLiteral("Disse elementer blev ikke flyttet og er, hvor de var:")
+                    : QStringLiteral("Disse elementer kunne ikke kopieres:"));
+    return !m_fejlede.isEmpty() && indsat <= 0 ? -1 : indsat;
+}
+
+int THandlinger::kopierFiler(const QString& destDir, bool toPapirkurv, const QList<Kopi>& names)
+{
+    fList.clear();
+    eList.clear();
+    const std::string dest = destDir.toStdString();
+    for (const Kopi& k : names)
+        (platform.entryOf(under(dest, k.navn.toStdString())).kind == Entry::File ? eList : fList)
+            .append(k);
+    QList<Kopi> kopieret;
+    const auto kopier = [&](const Kopi& k, const QString& maal) {
+        const QString kilde =
+            QString::fromStdString(under(k.kilde.toStdString(), k.navn.toStdString()));
+        if (kopierFilEx(kilde.toStdString(), maal.toStdString()))
+            kopieret.append(k);
+        // As counted: an empty file is one byte.
+        const qint64 size = platform.entryOf(kilde.toStdString()).size;
+        Progressvindue->setAlleProcent(progressInfo(std::max<qint64>(size, 1)));
+    };
+    const auto maalFor = [&](const Kopi& k) {
+        return QString::fromStdString(under(dest, k.navn.toStdString()));
+    };
+    for (const Kopi& k : std::as_const(fList))
+        kopier(k, maalFor(k));
+    if (eList.size() == 1) {
+        if (beskeder.spoerg(QStringLiteral("Skal filen\r") + eList.front().navn +
+                            QStringLiteral("\roverskrived?")))
+            kopier(eList.front(), maalFor(eList.front()));
+    } else if (eList.size() > 1) {
+        QStringList navne;
+        for (const Kopi& k : std::as_const(eList))
+            navne << k.navn;
+        const std::optional<FilFindes::Valg> valg =
+            Findesvindue ? Findesvindue->vaelg(navne) : std::nullopt;
+        for (const Kopi& k : std::as_const(eList)) {
+            if (valg == FilFindes::OverskrivAlle)
+                kopier(k, maalFor(k));
+            else if (valg == FilFindes::SpoergHverGang &&
+                     beskeder.spoerg(QStringLiteral("Skal filen\r") + k.navn +
+                                     QStringLiteral("\roverskrives?")))
+                kopier(k, maalFor(k));
+            else if (valg == FilFindes::OpretKopier)
+                kopier(k, getNewFilename(maalFor(k), QStringLiteral(" Kopi")));
+        }
+    }
+    if (deleteAfterCopy) {
+        // Only what reached the destination leaves the source.
+        startSletning();
+        for (auto k = kopieret.crbegin(); k != kopieret.crend(); ++k) {
+            const QString kilde =
+                QString::fromStdString(under(k->kilde.toStdString(), k->navn.toStdString()));
+            if (!sletFil(kilde, toPapirkurv))
+                m_fejlede << kilde;
+        }
+        slutSletning();
+    }
+    endInfo();
+    return static_cast<int>(kopieret.size());
+}
+
+bool THandlinger::kopierFilEx(const std::string& source, const std::string& target)
+{
+    std::string maal = target;
+    // Two files of one name dropped from two folders: the second must not
+    // replace the first's copy.
+    if (m_lavet.contains(QString::fromStdString(maal)))
+        maal = getNewFilename(QString::fromStdString(maal), QStringLiteral(" Kopi")).toStdString();
+    const bool ok = platform.copyFile(source, maal, [this](std::int64_t done, std::int64_t total) {
+        CopyCallback(done, total);
+    });
+    if (ok)
+        m_lavet.insert(QString::fromStdString(maal));
+    else
+        m_fejlede << QString::fromStdString(source);
+    return ok;
+}
+
+bool THandlinger::kopierMappeEx(const std::string& source, const std::string& target)
+{
+    bool hel = true;
+    for (const Entry& e : platform.readFolder(source)) {
+        const std::string kilde = under(source, e.name);
+        const std::string maal = under(target, e.name);
+        if (e.kind != Entry::Folder) {
+            hel = kopierFilEx(kilde, maal) && hel;
+            Progressvindue->setAlleProcent(progressInfo(e.size));
+        } else if (platform.makeFolder(maal)) {
+            hel = kopierMappeEx(kilde, maal) && hel;
+        } else {
+            m_fejlede << QString::fromStdString(maal);
+            hel = false;
+        }
+    }
+    return hel;
+}
+
+QString THandlinger::udfoldStruktur1(const QString&, bool)
+{
+    Filnavn.clear();
+    return {};
+}

@@ -1,0 +1,221 @@
+// Deleting, new folders, renaming, the selection and the recycle bin.
+#include "functions/Handlinger.h"
+
+#include "Beskeder.h"
+#include "Filliste.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QItemSelectionModel>
+
+namespace {
+
+using Entry = Platform::TreeEntry;
+
+// Whether a typed name names an entry of the folder itself, not one elsewhere.
+bool gyldigtNavn(const QString& navn)
+{
+    if (navn.trimmed().isEmpty() || navn == QLatin1String(".") || navn == QLatin1String(".."))
+        return false;
+    if (navn.contains(u'/') || navn.contains(QChar(0)))
+        return false;
+#ifdef Q_OS_WIN
+    for (const QChar c : QStringLiteral("\\:*?\"<>|"))
+        if (navn.contains(c))
+            return false;
+#endif
+    return true;
+}
+
+} // namespace
+
+int THandlinger::DeleteElementer(bool tilPapirkurven)
+{
+    FDeleteListe1.clear();
+    FDeleteListe2.clear();
+    const QString gammelGrundmappe = Grundmappe;
+    if (!Struktur2 || Struktur2->antalValgte() == 0) {
+        beskeder.besked(QStringLiteral("Der er ikke valgt elementer til sletning."));
+        return 0;
+    }
+    const QString kilde = getSourcemappe();
+    const QItemSelectionModel* valg = Struktur2->selectionModel();
+    for (int i = 0; i < Struktur2->antal(); ++i) {
+        if (!valg->isRowSelected(i, {}))
+            continue;
+        const StrukturRec& data = Struktur2->noder().node(i).data;
+        if (data.ID % 2 == 1)
+            FDeleteListe2 << data.filnavn;
+        else
+            FDeleteListe1 << data.mappe;
+    }
+    if (!skalElementerSlettes(kilde, FDeleteListe2, tilPapirkurven, FDeleteListe1))
+        return 0;
+
+    const Optaget optaget(m_optaget);
+    QList<qint64> mappebytes;
+    QList<qint64> filbytes;
+    try {
+        initInfo(false);
+        startKopiering(static_cast<int>(FDeleteListe1.size()));
+        for (const QString& mappe : std::as_const(FDeleteListe1)) {
+            const qint64 foer = totalSize;
+            getDirInfo(mappe);
+            mappebytes << totalSize - foer;
+        }
+        for (const QString& fil : std::as_const(FDeleteListe2)) {
+            const qint64 size = getFilensSize(fil);
+            totalSize += size;
+            filbytes << size;
+            ++antalFiler;
+        }
+        antalFiler = static_cast<int>(FDeleteListe1.size() + FDeleteListe2.size());
+        udskrivInfo(false);
+    } catch (const Laesefejl&) {
+        endInfo();
+        slutKopiering();
+        beskeder.besked(QStringLiteral("Der er opstået en fejl."));
+        return 0;
+    }
+
+    m_fejlede.clear();
+    for (qsizetype i = 0; i < FDeleteListe1.size(); ++i) {
+        if (!sletMappe(FDeleteListe1.at(i), tilPapirkurven))
+            m_fejlede << FDeleteListe1.at(i);
+        Progressvindue->setAlleProcent(progressInfo(mappebytes.at(i)));
+    }
+    for (qsizetype i = 0; i < FDeleteListe2.size(); ++i) {
+        if (!sletFil(FDeleteListe2.at(i), tilPapirkurven))
+            m_fejlede << FDeleteListe2.at(i);
+        Progressvindue->setAlleProcent(progressInfo(filbytes.at(i)));
+    }
+    endInfo();
+    slutKopiering();
+
+    if (!QFileInfo(Grundmappe).isDir())
+        Grundmappe = DirKontrol(QFileInfo(Grundmappe).path());
+    if (FDeleteListe1.isEmpty()) {
+        if (!FDeleteListe2.isEmpty())
+            makeStruktur2(Grundmappe, false, true);
+    } else {
+        udfoldStruktur1(Grundmappe, false);
+        if (Grundmappe.compare(gammelGrundmappe, Qt::CaseInsensitive) == 0)
+            makeStruktur2(Grundmappe, false, true);
+    }
+    fortaelFejl(QStringLiteral("Disse elementer kunne ikke slettes:"));
+    return static_cast<int>(FDeleteListe1.size() + FDeleteListe2.size());
+}
+
+bool THandlinger::sletMappe(const QString& path, bool toPapirkurv)
+{
+    startSletning();
+    const std::string sti = path.toStdString();
+    const bool ok = toPapirkurv ? platform.moveToTrash(sti) : platform.deletePermanently(sti);
+    slutSletning();
+    return ok;
+}
+
+bool THandlinger::sletFil(const QString& aFilename, bool toPapirkurv)
+{
+    const std::string sti = aFilename.toStdString();
+    if (platform.entryOf(sti).kind == Entry::Missing)
+        return false;
+    return toPapirkurv ? platform.moveToTrash(sti) : platform.deletePermanently(sti);
+}
+
+bool THandlinger::NyMappe(const QString& aDirectory)
+{
+    const QString sti = getNewDirectoryName(
+        QString::fromStdString(under(aDirectory.toStdString(), "Ny mappe")), {});
+    if (platform.entryOf(sti.toStdString()).kind != Entry::Missing ||
+        !platform.makeFolder(sti.toStdString())) {
+        beskeder.besked(QStringLiteral("Der kunne ikke oprettes en ny mappe.\rDer opstod en fejl."));
+        return false;
+    }
+    udfoldStruktur1(aDirectory, false);
+    AktiveStruktur = 2;
+    makeStruktur2(aDirectory, false, true);
+    const QString navn = getLastDirectory(sti);
+    for (int i = 0; i < Struktur2->antal(); ++i) {
+        if (Struktur2->noder().node(i).tekst.compare(navn, Qt::CaseInsensitive) == 0) {
+            Struktur2->vaelg(i);
+            Struktur2->redigerTekst(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+QString THandlinger::RenameNode(int aNode, const QString& oldNodeName,
+                                const QString& newNodeName, bool nyMappe)
+{
+    if (!nyMappe && newNodeName == oldNodeName)
+        return oldNodeName;
+    if (!gyldigtNavn(newNodeName)) {
+        beskeder.besked(QStringLiteral("Navnet \"") + newNodeName +
+                        QStringLiteral("\" kan ikke bruges.\rDet må ikke være tomt eller "
+                                       "indeholde tegnet /."));
+        return oldNodeName;
+    }
+    if (!Struktur2 || aNode < 0 || aNode >= Struktur2->antal())
+        return oldNodeName;
+    // The edited node is the one whose record follows the new name.
+    Struktur2->vaelg(aNode);
+    const std::string mappe = DirKontrol(Grundmappe).toStdString();
+    const QString gammel = QString::fromStdString(under(mappe, oldNodeName.toStdString()));
+    QString ny = QString::fromStdString(under(mappe, newNodeName.toStdString()));
+    if (platform.entryOf(gammel.toStdString()).kind == Entry::Folder) {
+        // A change of letter case only keeps the name; another gets the first free one.
+        if (newNodeName.compare(oldNodeName, Qt::CaseInsensitive) != 0)
+            ny = getNewDirectoryName(ny, {});
+        if (!platform.renameEntry(gammel.toStdString(), ny.toStdString()))
+            return oldNodeName;
+        setSelectedDataMappe(ny);
+        infoStruktur2();
+        return getLastDirectory(ny);
+    }
+    // "svar" for "brev.txt" is "svar.txt".
+    if (extension(newNodeName).isEmpty())
+        ny += extension(oldNodeName);
+    if (getLastDirectory(ny).compare(oldNodeName, Qt::CaseInsensitive) != 0)
+        ny = getNewFilename(ny, {});
+    if (!platform.renameEntry(gammel.toStdString(), ny.toStdString()))
+        return oldNodeName;
+    setSelectedDataFilnavn(ny);
+    return getLastDirectory(ny);
+}
+
+void THandlinger::SelectMapperFiler(int actionNumber)
+{
+    if (!Struktur2 || Struktur2->antal() == 0)
+        return;
+    QItemSelectionModel* valg = Struktur2->selectionModel();
+    const QItemSelection alt(Struktur2->noder().index(0),
+                             Struktur2->noder().index(Struktur2->antal() - 1));
+    if (actionNumber == 3 && Struktur2->antalValgte() == Struktur2->antal())
+        actionNumber = 2;
+    switch (actionNumber) {
+    case 1:
+        valg->select(alt, QItemSelectionModel::Select);
+        break;
+    case 2:
+        valg->clearSelection();
+        Filnavn.clear();
+        break;
+    case 3:
+        valg->select(alt, QItemSelectionModel::Toggle);
+        break;
+    default:
+        break;
+    }
+}
+
+void THandlinger::EmptyRecycleBin(bool Confirm, const QString& aDrive)
+{
+    // Where the system has no question of its own, the file box asks.
+    if (Confirm && !platform.asksBeforeEmptyingTrash() &&
+        !beskeder.spoerg(QStringLiteral("Skal papirkurven tømmes?\rAlt i den slettes permanent.")))
+        return;
+    if (!platform.emptyTrash(aDrive.toStdString(), Confirm) && !platform.asksBeforeEmptyingTrash())
+        beskeder.besked(QStringLiteral("Papirkurven kunne ikke tømmes helt."));
+}

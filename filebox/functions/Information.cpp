@@ -1,0 +1,87 @@
+#include "functions/Information.h"
+
+#include <QDir>
+#include <QLocale>
+
+std::string TInformation::under(const std::string& mappe, const std::string& navn)
+{
+    const char skille = QDir::separator().toLatin1();
+    if (!mappe.empty() && (mappe.back() == skille || mappe.back() == '/'))
+        return mappe + navn;
+    return mappe + skille + navn;
+}
+
+void TInformation::getDirInfo(const QString& dir)
+{
+    taelMappe(dir.toStdString());
+}
+
+void TInformation::taelMappe(const std::string& mappe)
+{
+    // The platform's own listing: names that are not UTF-8 are counted too.
+    for (const Platform::TreeEntry& e : platform.readFolder(mappe)) {
+        if (e.kind != Platform::TreeEntry::Folder) {
+            totalSize += e.size;
+            ++antalFiler;
+            continue;
+        }
+        ++antalMapper;
+        Progressvindue->setIndlaeste(QString::number(antalMapper));
+        Progressvindue->setAktivPosition(antalMapper);
+        Progressvindue->opdater();
+        taelMappe(under(mappe, e.name));
+    }
+}
+
+qint64 TInformation::getFilensSize(const QString& path) const
+{
+    const std::int64_t size = platform.readableSize(path.toStdString());
+    if (size < 0)
+        throw Laesefejl(path.toStdString());
+    return size == 0 ? 1 : size;
+}
+
+QString TInformation::sizeText(qint64 size)
+{
+    const qsizetype cifre = QString::number(size).size();
+    const int trin = cifre >= 10 ? 3 : cifre >= 7 ? 2 : cifre >= 4 ? 1 : 0;
+    static const char* const enheder[] = {" bytes", " KB", " MB", " GB"};
+    double vaerdi = static_cast<double>(size);
+    for (int i = 0; i < trin; ++i)
+        vaerdi /= 1024;
+    return QLocale().toString(vaerdi, 'f', trin == 0 ? 0 : 2) + QLatin1String(enheder[trin]);
+}
+
+void TInformation::udskrivInfo(bool kopiering)
+{
+    const QLocale sprog;
+    QString linje;
+    if (kopiering) {
+        linje = QStringLiteral("Der kopieres ") + sprog.toString(antalFiler) +
+                (antalFiler == 1 ? QStringLiteral(" fil fra ") : QStringLiteral(" filer fra ")) +
+                sprog.toString(antalMapper) +
+                (antalMapper == 1 ? QStringLiteral(" mappe: ") : QStringLiteral(" mapper: "));
+    } else {
+        linje = QStringLiteral("Der slettes ") + sprog.toString(antalFiler) +
+                (antalFiler == 1 ? QStringLiteral(" element: ") : QStringLiteral(" elementer: "));
+    }
+    Progressvindue->setInfo(linje + sizeText(totalSize));
+    Progressvindue->setResterende(sprog.toString(antalFiler));
+    Progressvindue->opdater();
+}
+
+int TInformation::progressInfo(qint64 delta)
+{
+    posSize += delta;
+    int procent = 100;
+    if (totalSize > 0)
+        procent = static_cast<int>(static_cast<double>(posSize) * 100.0 /
+                                   static_cast<double>(totalSize));
+    // A file that grew while it was copied must not carry the bar past its end.
+    procent = std::clamp(procent, 0, 100);
+    Progressvindue->setProcent(QString::number(procent) + u'%');
+    --antalFiler;
+    Progressvindue->setResterende(QLocale().toString(antalFiler));
+    Progressvindue->opdater();
+    return procent;
+}

@@ -1,0 +1,206 @@
+// The file box's copy, move, delete, rename and selection commands, and its drags and drops.
+#include "Design.h"
+#include "Filliste.h"
+#include "Platform.h"
+#include "Spm_FileExists.h"
+#include "Spm_Kopiering.h"
+#include "Stifaner.h"
+#include "functions/Handlinger.h"
+#include "main.h"
+#include "opentekstfil.h"
+#include "progress.h"
+
+#include <QAbstractItemDelegate>
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QTabBar>
+#include <QUrl>
+
+void Topenfilform::setOperationsvinduer(Tkopieringsform& kopiering, Tprogressform& progress,
+                                        TfileExistsForm& fileExists)
+{
+    m_kopieringsform = &kopiering;
+    kopiering.setMoerk(Design::erMoerk(m_hub.opts.designName));
+    funk->Kopieringsvindue = &kopiering;
+    funk->Progressvindue = &progress;
+    funk->Findesvindue = &fileExists;
+}
+
+void Topenfilform::lavHandlinger()
+{
+
+    connect(aCopy, &QAction::triggered, this, [this] {
+        klipAfterCopy = false;
+        HandlingsInfo(0, funk->CopyElementer());
+        opdaterAktioner();
+    });
+    connect(aKlip, &QAction::triggered, this, [this] {
+        klipAfterCopy = true;
+        HandlingsInfo(1, funk->CopyElementer());
+        opdaterAktioner();
+    });
+    connect(aPaste, &QAction::triggered, this, [this] {
+        const int antal = funk->PasteElementer(klipAfterCopy);
+        if (antal >= 0)
+            HandlingsInfo(klipAfterCopy ? 3 : 2, antal);
+        beregnTilladelser();
+    });
+    const auto slet = [this](bool tilPapirkurven) {
+        const int antal = funk->DeleteElementer(tilPapirkurven);
+        if (antal > 0)
+            redrawStiboxen();
+        beregnTilladelser();
+        if (antal >= 0)
+            HandlingsInfo(4, antal);
+    };
+    connect(aDelete, &QAction::triggered, this, [slet] { slet(true); });
+    connect(aDeletePermanent, &QAction::triggered, this, [slet] { slet(false); });
+    connect(aNyMappe, &QAction::triggered, this,
+            [this] { nyMappeErOprettet = funk->NyMappe(funk->Grundmappe); });
+    const auto marker = [this](int valg) {
+        funk->SelectMapperFiler(valg);
+        beregnTilladelser();
+    };
+    connect(aMarkerAlt, &QAction::triggered, this, [marker] { marker(1); });
+    connect(aMarkerIngen, &QAction::triggered, this, [marker] { marker(2); });
+    connect(aMarkerInvers, &QAction::triggered, this, [marker] { marker(3); });
+    connect(aEmptyRB, &QAction::triggered, this, [this] {
+        funk->EmptyRecycleBin(
+            true, QString::fromStdString(m_platform.driveOf(funk->Grundmappe.toStdString()).root));
+    });
+
+    connect(openbox, &Filliste::redigeringBegynder, this,
+            [this](int i) { OldNodeTekst = openbox->noder().node(i).tekst; });
+    connect(&openbox->noder(), &Filmodel::tekstRedigeret, this, &Topenfilform::openboxEdited);
+    // Cancelled or confirmed, the edit that followed a new folder is over.
+    connect(openbox->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+            [this] { nyMappeErOprettet = false; });
+    connect(openbox, &Filliste::traekStarter, this, [this] {
+        funk->AktiveStruktur = 2;
+        sourceDir = funk->Bibmappe;
+        funk->CopyElementer();
+    });
+    connect(openbox, &Filliste::traekSlutter, this, [this] {
+        sourceDir.clear();
+        destDir.clear();
+    });
+    setAcceptDrops(true);
+    openbox->viewport()->installEventFilter(this);
+    stiboxen->setAcceptDrops(true);
+    stiboxen->installEventFilter(this);
+}
+
+void Topenfilform::beregnTilladelser()
+{
+    mayCopy = funk->canCopy();
+    mayDoIt = funk->canDoIt();
+    opdaterAktioner();
+}
+
+void Topenfilform::openboxEdited(int i, const QString& tekst)
+{
+    funk->AktiveStruktur = 2;
+    const QString vist = funk->RenameNode(i, OldNodeTekst, tekst, nyMappeErOprettet);
+    nyMappeErOprettet = false;
+    if (i < openbox->antal())
+        openbox->noder().setTekst(i, vist);
+    if (vist != OldNodeTekst)
+        HandlingsInfo(5, 1);
+}
+
+bool Topenfilform::egetTraek(const QMimeData& data) const
+{
+    return data.hasFormat(Filmodel::egenType) && !sourceDir.isEmpty();
+}
+
+bool Topenfilform::traekFilter(QObject* watched, QEvent* event)
+{
+    const bool liste = watched == openbox->viewport();
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* e = static_cast<QDropEvent*>(event);
+        const bool eget = egetTraek(*e->mimeData());
+        if (funk->optaget() || (eget && !QFileInfo(sourceDir).isDir()) ||
+            (!eget && !e->mimeData()->hasUrls())) {
+            e->ignore();
+        } else {
+            e->setDropAction(Qt::CopyAction);
+            e->accept();
+        }
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* e = static_cast<QDropEvent*>(event);
+        e->setDropAction(Qt::CopyAction);
+        e->accept();
+        if (!egetTraek(*e->mimeData()))
+            dropFraSkrivebordet(*e->mimeData());
+        else if (liste)
+            dropPaaListen(e->position().toPoint());
+        else
+            dropPaaFane(stiboxen->tabAt(e->position().toPoint()));
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void Topenfilform::dropPaaListen(const QPoint& sted)
+{
+    destDir = funk->getFocusFilDirectory(sted.x(), sted.y());
+    klipAfterCopy = m_platform.driveOf(sourceDir.toStdString()).root ==
+                    m_platform.driveOf(destDir.toStdString()).root;
+    const int antal = funk->PasteElementer(klipAfterCopy);
+    if (antal != -1)
+        HandlingsInfo(klipAfterCopy ? 3 : 2, antal);
+    beregnTilladelser();
+}
+
+void Topenfilform::dropPaaFane(int tab)
+{
+    if (tab < 0)
+        return;
+    funk->AktiveStruktur = 2;
+    destDir = Stifaner::mappeTil(stiArray, tab);
+    klipAfterCopy = m_platform.driveOf(sourceDir.toStdString()).root ==
+                    m_platform.driveOf(destDir.toStdString()).root;
+    funk->makeStruktur2(destDir, false, true);
+    const int antal = funk->PasteElementer(klipAfterCopy);
+    if (antal != -1) {
+        HandlingsInfo(klipAfterCopy ? 3 : 2, antal);
+        if (antal <= 0)
+            funk->makeStruktur2(funk->OldGrundmappe, false, true);
+    }
+    beregnTilladelser();
+}
+
+void Topenfilform::dropFraSkrivebordet(const QMimeData& data)
+{
+    funk->InitRegister();
+    int antal = 0;
+    for (const QUrl& url : data.urls())
+        if (url.isLocalFile() && funk->RegisterElements(url.toLocalFile()))
+            ++antal;
+    if (antal == 0)
+        return;
+    funk->AktiveStruktur = 2;
+    funk->PasteElementer(false);
+    beregnTilladelser();
+}
+
+void Topenfilform::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls() && !funk->optaget())
+        event->acceptProposedAction();
+}
+
+void Topenfilform::dropEvent(QDropEvent* event)
+{
+    event->acceptProposedAction();
+    dropFraSkrivebordet(*event->mimeData());
+}
