@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakePlatform.h"
+#include "Operationsfakes.h"
 #include "Filliste.h"
 #include "SkriptedeBeskeder.h"
 #include "Testmappe.h"
@@ -16,6 +17,9 @@ protected:
     Kaede() : platform(mappe.sti("Tavlum").toStdString()), funk(platform, beskeder)
     {
         funk.Struktur2 = &liste;
+        funk.Kopieringsvindue = &bekraeftelse;
+        funk.Progressvindue = &fremdrift;
+        funk.Findesvindue = &findes;
         funk.onDirectoryChange = [this](const QString&, const QString&, const QString& g,
                                         const QString& n) { skift << g + u'|' + n; };
     }
@@ -32,6 +36,24 @@ protected:
             ud << n.tekst;
         return ud;
     }
+    // Selects the nodes of these texts, the first of them current.
+    void marker(const QStringList& navne)
+    {
+        liste.vaelg(-1);
+        for (int i = 0; i < liste.antal(); ++i) {
+            if (!navne.contains(liste.noder().node(i).tekst))
+                continue;
+            const QModelIndex index = liste.noder().index(i);
+            const auto maade = liste.selectionModel()->hasSelection()
+                                   ? QItemSelectionModel::Select
+                                   : QItemSelectionModel::ClearAndSelect;
+            if (!liste.selectionModel()->hasSelection())
+                liste.selectionModel()->setCurrentIndex(index, maade);
+            else
+                liste.selectionModel()->select(index, maade);
+        }
+        funk.infoStruktur2();
+    }
     QString valgtTekst() const
     {
         const int i = liste.valgt();
@@ -42,6 +64,9 @@ protected:
     FakePlatform platform;
     SkriptedeBeskeder beskeder;
     Filliste liste;
+    FakeBekraeftelse bekraeftelse;
+    FakeFremdrift fremdrift;
+    FakeFilFindes findes;
     THandlinger funk;
     QStringList skift;
 };

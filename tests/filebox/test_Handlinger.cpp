@@ -1,0 +1,368 @@
+#include "Kaede.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QSignalSpy>
+#include <algorithm>
+
+namespace {
+
+// Every file below a folder with its bytes, by path relative to the folder.
+std::map<QString, QByteArray> indhold(const QString& rod)
+{
+    std::map<QString, QByteArray> ud;
+    QDirIterator it(rod, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString fil = it.next();
+        QFile f(fil);
+        f.open(QIODevice::ReadOnly);
+        ud[QDir(rod).relativeFilePath(fil)] = f.readAll();
+    }
+    return ud;
+}
+
+class Handlinger : public Kaede
+{
+protected:
+    Handlinger() { QLocale::setDefault(QLocale(QLocale::Danish, QLocale::Denmark)); }
+    ~Handlinger() override { QLocale::setDefault(QLocale::c()); }
+
+    // Shows a folder and selects entries in it.
+    void vis(const QString& relativ, const QStringList& navne = {})
+    {
+        funk.makeStruktur2(mappe.sti(relativ), true, true);
+        if (!navne.isEmpty())
+            marker(navne);
+    }
+    void kopier(const QString& fra, const QStringList& navne)
+    {
+        vis(fra, navne);
+        ASSERT_EQ(funk.CopyElementer(), navne.size());
+    }
+};
+
+} // namespace
+
+TEST_F(Handlinger, PastingIntoTheFolderItCameFromIsRefused)
+{
+    mappe.skriv("g/a.txt", "a");
+    kopier("g", {"a.txt"});
+    vis("g");
+    EXPECT_EQ(funk.PasteElementer(false), 0);
+    EXPECT_EQ(beskeder.beskeder, QStringList{"Kildemappe og destignationsmappe er samme mappe."});
+    EXPECT_EQ(tekster(), QStringList{"a.txt"});
+    EXPECT_TRUE(bekraeftelse.vist.empty());
+}
+
+TEST_F(Handlinger, AFolderPastedBesideItselfIsCopiedUnderANewNameAndACutStays)
+{
+    mappe.skriv("g/Navn/inde.txt", "inde");
+    mappe.skriv("g/b.txt", "b");
+    vis("g", {"Navn"});
+    ASSERT_EQ(funk.CopyElementer(), 1);
+    marker({"b.txt"});
+    beskeder.setNextAnswer(true);
+    EXPECT_GT(funk.PasteElementer(true), 0);
+    EXPECT_EQ(beskeder.spoergsmaal,
+              QStringList{
+                  "Kildemappe er undermappe til destignationsmappen.\rSkal der oprettes en kopi?"});
+    // The move became a copy: the confirmation says so and the folder stays.
+    ASSERT_EQ(bekraeftelse.vist.size(), 1u);
+    EXPECT_EQ(bekraeftelse.vist[0].caption, "Kopiering af elementer");
+    EXPECT_EQ(bekraeftelse.vist[0].mapper, QStringList{"Navn"});
+    EXPECT_EQ(mappe.laes("g/Navn (1)/inde.txt"), "inde");
+    EXPECT_EQ(mappe.laes("g/Navn/inde.txt"), "inde");
+    EXPECT_EQ(tekster(), QStringList({"Navn", "Navn (1)", "b.txt"}));
+    EXPECT_FALSE(funk.CopyListe1().isEmpty());
+}
+
+TEST_F(Handlinger, AFolderThatExistsAnsweredNejIsNeitherCopiedNorMoved)
+{
+    mappe.skriv("kilde/Billeder/ny.png", "ny");
+    mappe.skriv("maal/Billeder/gammel.png", "gammel");
+    kopier("kilde", {"Billeder"});
+    vis("maal");
+    EXPECT_EQ(funk.PasteElementer(true), 0);
+    EXPECT_EQ(beskeder.spoergsmaal, QStringList{"Mappen eksisterer.\rSkal alle elementer overskrives?"});
+    EXPECT_EQ(bekraeftelse.vist[0].caption, "Flytning af elementer");
+    EXPECT_EQ(bekraeftelse.vist[0].spoergsmaal, "Skal valgte elementer flyttes?");
+    EXPECT_EQ(bekraeftelse.vist[0].billede, 7);
+    EXPECT_EQ(indhold(mappe.sti("maal")), (std::map<QString, QByteArray>{{"Billeder/gammel.png", "gammel"}}));
+    EXPECT_EQ(mappe.laes("kilde/Billeder/ny.png"), "ny");
+}
+
+TEST_F(Handlinger, ExistingFilesAreCopiedUnderNewNamesOrLeftAsTheyAre)
+{
+    for (const char* navn : {"brev.txt", "data.csv", "noter"}) {
+        mappe.skriv(QStringLiteral("kilde/") + navn, QByteArray("ny ") + navn);
+        mappe.skriv(QStringLiteral("maal/") + navn, "gammel");
+    }
+    kopier("kilde", {"brev.txt", "data.csv", "noter"});
+    vis("maal");
+    findes.valg = FilFindes::OpretKopier;
+    EXPECT_EQ(funk.PasteElementer(false), 3);
+    EXPECT_EQ(findes.navne, QStringList({"brev.txt", "data.csv", "noter"}));
+    EXPECT_EQ(mappe.laes("maal/brev Kopi (1).txt"), "ny brev.txt");
+    EXPECT_EQ(mappe.laes("maal/data Kopi (1).csv"), "ny data.csv");
+    EXPECT_EQ(mappe.laes("maal/noter Kopi (1)"), "ny noter");
+    EXPECT_EQ(mappe.laes("maal/brev.txt"), "gammel");
+
+    // In a move, "Overskriv ingen" leaves every source where it is.
+    kopier("kilde", {"brev.txt", "data.csv", "noter"});
+    vis("maal");
+    findes.valg = FilFindes::OverskrivIngen;
+    funk.PasteElementer(true);
+    EXPECT_EQ(indhold(mappe.sti("kilde")).size(), 3u);
+    EXPECT_EQ(mappe.laes("maal/brev.txt"), "gammel");
+}
+
+TEST_F(Handlinger, OneExistingFileIsAskedAboutAndOverwrittenOnJa)
+{
+    mappe.skriv("kilde/a.txt", "ny");
+    mappe.skriv("maal/a.txt", "gammel");
+    kopier("kilde", {"a.txt"});
+    vis("maal");
+    beskeder.setNextAnswer(true);
+    EXPECT_EQ(funk.PasteElementer(false), 1);
+    EXPECT_EQ(beskeder.spoergsmaal, QStringList{"Skal filen\ra.txt\roverskrived?"});
+    EXPECT_EQ(mappe.laes("maal/a.txt"), "ny");
+    EXPECT_EQ(fremdrift.info, "Der kopieres 1 fil fra 1 mappe: 2 bytes");
+    EXPECT_EQ(std::ranges::max(fremdrift.alle), 100);
+    EXPECT_FALSE(fremdrift.synlig);
+}
+
+TEST_F(Handlinger, AMoveOfATreeKeepsEveryOddNameAndEveryByte)
+{
+    const QStringList navne = {"med blanktegn.txt", "æøå ÆØÅ.txt", "\"citat\" 'enkelt'.txt",
+                               "ny\nlinje.txt", ".skjult"};
+    for (const QString& navn : navne)
+        mappe.skriv("kilde/Træ/Under mappe/" + navn, navn.toUtf8());
+    mappe.skriv("kilde/Træ/tom.txt", {});
+    const auto foer = indhold(mappe.sti("kilde/Træ"));
+    platform.papirkurvSletter = true;
+    kopier("kilde", {"Træ"});
+    mkdir("maal");
+    vis("maal");
+    EXPECT_EQ(funk.PasteElementer(true), 1);
+    EXPECT_EQ(indhold(mappe.sti("maal/Træ")), foer);
+    EXPECT_FALSE(QFileInfo::exists(mappe.sti("kilde/Træ")));
+    EXPECT_TRUE(funk.CopyListe1().isEmpty());
+    EXPECT_EQ(fremdrift.info.toStdString(), "Der kopieres 6 filer fra 2 mapper: 73 bytes");
+    EXPECT_EQ(fremdrift.resterende, "0");
+    EXPECT_EQ(std::ranges::max(fremdrift.alle), 100);
+    EXPECT_TRUE(beskeder.beskeder.isEmpty());
+}
+
+TEST_F(Handlinger, WhatFailsToCopyStaysAtItsSourceAndIsNamedOnce)
+{
+    mappe.skriv("kilde/Mappe/god.txt", "god");
+    mappe.skriv("kilde/Mappe/fuld.txt", "fuld");
+    mappe.skriv("kilde/løs.txt", "løs");
+    mappe.skriv("kilde/løs2.txt", "løs2");
+    mkdir("maal");
+    platform.papirkurvSletter = true;
+    // As a full disk would: these two copies fail.
+    platform.kopiFejler = [](const std::string& kilde) {
+        return kilde.ends_with("fuld.txt") || kilde.ends_with("løs2.txt");
+    };
+    kopier("kilde", {"Mappe", "løs.txt", "løs2.txt"});
+    vis("maal");
+    EXPECT_EQ(funk.PasteElementer(true), 1);
+    // The folder keeps everything, also what was copied, because not all of it was.
+    EXPECT_EQ(mappe.laes("kilde/Mappe/fuld.txt"), "fuld");
+    EXPECT_EQ(mappe.laes("kilde/Mappe/god.txt"), "god");
+    EXPECT_EQ(mappe.laes("maal/Mappe/god.txt"), "god");
+    EXPECT_FALSE(QFileInfo::exists(mappe.sti("kilde/løs.txt")));
+    EXPECT_EQ(mappe.laes("maal/løs.txt"), "løs");
+    EXPECT_EQ(mappe.laes("kilde/løs2.txt"), "løs2");
+    ASSERT_EQ(beskeder.beskeder.size(), 1);
+    EXPECT_TRUE(beskeder.beskeder[0].startsWith("Disse elementer blev ikke flyttet"));
+    EXPECT_TRUE(beskeder.beskeder[0].contains(mappe.sti("kilde/Mappe/fuld.txt")));
+    EXPECT_TRUE(beskeder.beskeder[0].contains(mappe.sti("kilde/løs2.txt")));
+}
+
+TEST_F(Handlinger, AFolderIsNeverPastedIntoItselfOrItsOwnSubfolder)
+{
+    mappe.skriv("g/A/B/fil.txt", "x");
+    kopier("g", {"A"});
+    vis("g/A", {"B"});
+    EXPECT_EQ(funk.PasteElementer(false), 0);
+    EXPECT_EQ(beskeder.beskeder,
+              QStringList{"En mappe kan ikke indsættes i sig selv eller i en af sine egne undermapper."});
+    EXPECT_EQ(indhold(mappe.sti("g")).size(), 1u);
+}
+
+TEST_F(Handlinger, DroppedFilesAreTakenFromTheirOwnFoldersAndNeverReplaceEachOther)
+{
+    const QString a = mappe.skriv("et/fil.txt", "et");
+    const QString b = mappe.skriv("to/fil.txt", "to");
+    const QString c = mappe.skriv("to/andet.txt", "andet");
+    mkdir("maal");
+    vis("maal");
+    funk.InitRegister();
+    EXPECT_TRUE(funk.RegisterElements(a));
+    EXPECT_TRUE(funk.RegisterElements(b));
+    EXPECT_TRUE(funk.RegisterElements(c));
+    EXPECT_FALSE(funk.RegisterElements(mappe.sti("væk.txt")));
+    EXPECT_EQ(funk.PasteElementer(false), 3);
+    EXPECT_EQ(mappe.laes("maal/fil.txt"), "et");
+    EXPECT_EQ(mappe.laes("maal/fil Kopi (1).txt"), "to");
+    EXPECT_EQ(mappe.laes("maal/andet.txt"), "andet");
+}
+
+TEST_F(Handlinger, ASourceThatVanishesBeforeTheCopyStopsItBeforeAnythingIsCopied)
+{
+    mappe.skriv("kilde/a.txt", "a");
+    mappe.skriv("kilde/b.txt", "b");
+    mkdir("maal");
+    kopier("kilde", {"a.txt", "b.txt"});
+    QFile::remove(mappe.sti("kilde/b.txt"));
+    vis("maal");
+    EXPECT_EQ(funk.PasteElementer(true), 0);
+    EXPECT_EQ(beskeder.beskeder,
+              QStringList{"Der er opstået en fejl.\rElementer er muligvist slettede."});
+    EXPECT_TRUE(indhold(mappe.sti("maal")).empty());
+    EXPECT_EQ(mappe.laes("kilde/a.txt"), "a");
+}
+
+TEST_F(Handlinger, DeletingCountsEveryElementAndRebuildsTheList)
+{
+    mappe.skriv("g/A/x.txt", "12345");
+    mappe.skriv("g/B/y.txt", "1");
+    for (const char* navn : {"c.txt", "d.txt", "e.txt"})
+        mappe.skriv(QStringLiteral("g/") + navn, "abc");
+    mappe.skriv("g/bliver.txt", "x");
+    platform.papirkurvSletter = true;
+    vis("g", {"A", "B", "c.txt", "d.txt", "e.txt"});
+    EXPECT_EQ(funk.DeleteElementer(true), 5);
+    EXPECT_EQ(fremdrift.info, "Der slettes 5 elementer: 15 bytes");
+    EXPECT_EQ(bekraeftelse.vist[0].caption, "Sletning af elementer");
+    EXPECT_EQ(bekraeftelse.vist[0].destination, "Papirkurv");
+    EXPECT_EQ(bekraeftelse.vist[0].filer, QStringList({"c.txt", "d.txt", "e.txt"}));
+    EXPECT_EQ(bekraeftelse.vist[0].mapper, QStringList({"A", "B"}));
+    EXPECT_EQ(platform.papirkurv.size(), 5u);
+    EXPECT_EQ(tekster(), QStringList{"bliver.txt"});
+    EXPECT_EQ(funk.DeleteListe1().size(), 2);
+}
+
+TEST_F(Handlinger, APermanentDeleteOfAnEmptyFileReachesAHundredPercent)
+{
+    mappe.skriv("g/tom.txt", {});
+    vis("g", {"tom.txt"});
+    bekraeftelse.svar = {false};
+    EXPECT_EQ(funk.DeleteElementer(false), 0);
+    EXPECT_EQ(bekraeftelse.vist[0].destination, "Ingen: Elementerne slettes permanent.");
+    EXPECT_EQ(funk.DeleteElementer(false), 1);
+    EXPECT_EQ(fremdrift.info, "Der slettes 1 element: 1 bytes");
+    EXPECT_EQ(std::ranges::max(fremdrift.alle), 100);
+    EXPECT_EQ(platform.slettet.size(), 1u);
+    EXPECT_TRUE(platform.papirkurv.empty());
+    EXPECT_FALSE(QFileInfo::exists(mappe.sti("g/tom.txt")));
+
+    liste.vaelg(-1);
+    EXPECT_EQ(funk.DeleteElementer(true), 0);
+    EXPECT_EQ(beskeder.beskeder, QStringList{"Der er ikke valgt elementer til sletning."});
+}
+
+TEST_F(Handlinger, ANewFolderGetsTheFirstFreeNameAndIsEdited)
+{
+    mkdir("g/Ny mappe");
+    vis("g");
+    QSignalSpy redigeret(&liste, &Filliste::redigeringBegynder);
+    EXPECT_TRUE(funk.NyMappe(mappe.sti("g")));
+    EXPECT_TRUE(QFileInfo(mappe.sti("g/Ny mappe (1)")).isDir());
+    EXPECT_EQ(valgtTekst(), "Ny mappe (1)");
+    ASSERT_EQ(redigeret.size(), 1);
+    EXPECT_EQ(redigeret[0][0].toInt(), tekster().indexOf("Ny mappe (1)"));
+}
+
+TEST_F(Handlinger, RenamesChangeCaseKeepTheExtensionAndNeverTakeAName)
+{
+    mappe.skriv("g/a.txt", "a");
+    mappe.skriv("g/b.txt", "b");
+    mkdir("g/Mappe");
+    vis("g", {"a.txt"});
+    const auto node = [this](const QString& tekst) {
+        return static_cast<int>(tekster().indexOf(tekst));
+    };
+    EXPECT_EQ(funk.RenameNode(node("a.txt"), "a.txt", "A.txt", false), "A.txt");
+    EXPECT_EQ(mappe.laes("g/A.txt"), "a");
+    EXPECT_EQ(funk.Filnavn, mappe.sti("g/A.txt"));
+    EXPECT_EQ(funk.RenameNode(node("a.txt"), "A.txt", "b", false), "b (1).txt");
+    EXPECT_EQ(mappe.laes("g/b (1).txt"), "a");
+    EXPECT_EQ(mappe.laes("g/b.txt"), "b");
+    EXPECT_EQ(funk.RenameNode(node("b.txt"), "b.txt", "c", false), "c.txt");
+    EXPECT_EQ(funk.RenameNode(node("Mappe"), "Mappe", "Arkiv", false), "Arkiv");
+    EXPECT_TRUE(QFileInfo(mappe.sti("g/Arkiv")).isDir());
+    EXPECT_EQ(funk.Bibmappe, mappe.sti("g/Arkiv"));
+    // A name that would move the entry elsewhere, or none, is refused.
+    EXPECT_EQ(funk.RenameNode(node("c.txt"), "c.txt", "Arkiv/d.txt", false), "c.txt");
+    EXPECT_EQ(funk.RenameNode(node("c.txt"), "c.txt", " ", false), "c.txt");
+    EXPECT_EQ(beskeder.beskeder.size(), 2);
+    EXPECT_EQ(mappe.laes("g/c.txt"), "b");
+    EXPECT_EQ(funk.RenameNode(node("c.txt"), "c.txt", "c.txt", false), "c.txt");
+}
+
+TEST_F(Handlinger, TheSelectionCommandsAndThePermissions)
+{
+    mappe.skriv("g/a.txt", "a");
+    mappe.skriv("g/b.txt", "b");
+    mkdir("g/C");
+    vis("g");
+    liste.vaelg(-1);
+    EXPECT_FALSE(funk.canCopy());
+    EXPECT_EQ(funk.CopyElementer(), 0);
+    EXPECT_EQ(beskeder.beskeder, QStringList{"Der er ikke valgt elementer til kopiering."});
+    marker({"a.txt"});
+    EXPECT_TRUE(funk.canCopy());
+    EXPECT_TRUE(funk.canDoIt());
+    funk.SelectMapperFiler(3);
+    EXPECT_EQ(liste.antalValgte(), 2);
+    funk.SelectMapperFiler(1);
+    EXPECT_EQ(liste.antalValgte(), 3);
+    funk.SelectMapperFiler(3);
+    EXPECT_EQ(liste.antalValgte(), 0);
+    EXPECT_TRUE(funk.Filnavn.isEmpty());
+}
+
+TEST_F(Handlinger, TheRecycleBinIsEmptiedAfterTheQuestionWhereTheSystemAsksNone)
+{
+    funk.EmptyRecycleBin(true, "/");
+    EXPECT_EQ(beskeder.spoergsmaal.size(), 1);
+    EXPECT_TRUE(platform.toemt.empty());
+    beskeder.setNextAnswer(true);
+    funk.EmptyRecycleBin(true, "/");
+    EXPECT_EQ(platform.toemt, std::vector<std::string>{"/|spørg"});
+    platform.spoergerSelv = true;
+    funk.EmptyRecycleBin(true, "/data");
+    EXPECT_EQ(beskeder.spoergsmaal.size(), 2);
+    EXPECT_EQ(platform.toemt.back(), "/data|spørg");
+}
+
+TEST_F(Handlinger, SummaryTextsAndPercentages)
+{
+    EXPECT_EQ(THandlinger::sizeText(999), "999 bytes");
+    EXPECT_EQ(THandlinger::sizeText(1000), "0,98 KB");
+    EXPECT_EQ(THandlinger::sizeText(1500000), "1,43 MB");
+    EXPECT_EQ(THandlinger::sizeText(12LL << 30), "12,00 GB");
+    EXPECT_EQ(THandlinger::getSlutDir("/"), "/");
+    EXPECT_EQ(THandlinger::getSlutDir("/hjem/Billeder"), "Billeder");
+    funk.initInfo(true);
+    funk.antalFiler = 1234;
+    funk.antalMapper = 3;
+    funk.totalSize = 0;
+    funk.udskrivInfo(true);
+    EXPECT_EQ(fremdrift.info, "Der kopieres 1.234 filer fra 3 mapper: 0 bytes");
+    EXPECT_EQ(funk.progressInfo(10), 100);
+    EXPECT_EQ(fremdrift.resterende, "1.233");
+    funk.totalSize = 400;
+    funk.posSize = 0;
+    EXPECT_EQ(funk.progressInfo(100), 25);
+    EXPECT_EQ(fremdrift.procent, "25%");
+    funk.CopyCallback(0, 0);
+    EXPECT_EQ(fremdrift.fil, 100);
+    funk.CopyCallback(1, 3);
+    EXPECT_EQ(fremdrift.fil, 33);
+}
