@@ -44,7 +44,7 @@ Tprogressform::Tprogressform(QWidget* hovedvindue)
     infoBar = new QStatusBar;
     infoBar->setSizeGripEnabled(false);
     auto* infoPanel0 = new QLabel(QStringLiteral("Indlæste mapper"));
-    infoPanel0->setFixedWidth(100);
+    infoPanel0->setMinimumWidth(100);
     infoPanel1 = new QLabel;
     infoBar->addWidget(infoPanel0);
     infoBar->addWidget(infoPanel1, 1);
