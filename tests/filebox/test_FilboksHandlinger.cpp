@@ -1,0 +1,121 @@
+#include "Filliste.h"
+#include "Programtest.h"
+#include "Spm_Kopiering.h"
+#include "functions/Handlinger.h"
+#include "opentekstfil.h"
+#include "progress.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+class FilboksHandlinger : public Programtest
+{
+protected:
+    Topenfilform& boks() { return *program->openfilform; }
+    THandlinger& funk() { return *boks().funk; }
+    // Shows the file box on a folder of the test's own.
+    void aabn(const QString& relativ)
+    {
+        skrivBruger("opentekstfil.txt", {"400", "508", "20", "20", mappe.sti(relativ)});
+        startMed({"A"}, "A");
+        program->mainform->visFilboks();
+    }
+    int node(const QString& tekst)
+    {
+        for (int i = 0; i < boks().openbox->antal(); ++i)
+            if (boks().openbox->noder().node(i).tekst == tekst)
+                return i;
+        return -1;
+    }
+    // Answers the confirmation window that the next command opens with "Ja".
+    void svarJa()
+    {
+        QTimer::singleShot(0, [this] {
+            auto* vindue = qobject_cast<Tkopieringsform*>(QApplication::activeModalWidget());
+            ASSERT_NE(vindue, nullptr);
+            bekraeftet << vindue->windowTitle();
+            vindue->ButtonJa->click();
+        });
+    }
+    QString status() { return boks().Info->currentMessage(); }
+
+    QStringList bekraeftet;
+};
+
+} // namespace
+
+TEST_F(FilboksHandlinger, ACopyIsPastedIntoAFolderAfterItsConfirmation)
+{
+    mappe.skriv("g/brev.txt", "brev");
+    QDir().mkpath(mappe.sti("g/Arkiv"));
+    aabn("g");
+    EXPECT_FALSE(boks().aPaste->isEnabled());
+    boks().openbox->vaelg(node("brev.txt"));
+    ASSERT_TRUE(boks().aCopy->isEnabled());
+    boks().aCopy->trigger();
+    EXPECT_EQ(status(), "Der blev kopieret 1 element.");
+    EXPECT_TRUE(boks().aPaste->isEnabled());
+    boks().openbox->vaelg(node("Arkiv"));
+    svarJa();
+    boks().aPaste->trigger();
+    EXPECT_EQ(bekraeftet, QStringList{"Kopiering af elementer"});
+    EXPECT_EQ(mappe.laes("g/Arkiv/brev.txt"), "brev");
+    EXPECT_EQ(status(), "Der blev indsat 1 element.");
+    EXPECT_FALSE(program->progressform->isVisible());
+}
+
+TEST_F(FilboksHandlinger, AnEntryIsRenamedInPlaceAndANewFolderNamedAsItIsMade)
+{
+    mappe.skriv("g/brev.txt", "brev");
+    aabn("g");
+    boks().openbox->vaelg(node("brev.txt"));
+    boks().aRename->trigger();
+    Filmodel& model = boks().openbox->noder();
+    model.setData(model.index(node("brev.txt")), "svar", Qt::EditRole);
+    EXPECT_EQ(mappe.laes("g/svar.txt"), "brev");
+    EXPECT_NE(node("svar.txt"), -1);
+    EXPECT_EQ(status(), "Der blev omdøbt 1 element.");
+
+    boks().aNyMappe->trigger();
+    EXPECT_TRUE(boks().nyMappeErOprettet);
+    const int ny = node("Ny mappe");
+    ASSERT_NE(ny, -1);
+    model.setData(model.index(ny), "Breve", Qt::EditRole);
+    EXPECT_TRUE(QFileInfo(mappe.sti("g/Breve")).isDir());
+    EXPECT_FALSE(boks().nyMappeErOprettet);
+}
+
+TEST_F(FilboksHandlinger, DraggedEntriesMoveOnTheirDriveAndDesktopFilesAreCopied)
+{
+    mappe.skriv("g/Under/flyt.txt", "flyt");
+    const QString ude = mappe.skriv("ude/fra skrivebordet.txt", "ude");
+    aabn("g/Under");
+    boks().openbox->vaelg(node("flyt.txt"));
+    emit boks().openbox->traekStarter();
+    svarJa();
+    // The tab of "g", one before the last.
+    boks().dropPaaFane(boks().stiboxen->count() - 2);
+    EXPECT_EQ(bekraeftet, QStringList{"Flytning af elementer"});
+    EXPECT_EQ(mappe.laes("g/flyt.txt"), "flyt");
+    EXPECT_EQ(status(), "Der blev flyttet 1 element.");
+    emit boks().openbox->traekSlutter();
+    EXPECT_TRUE(boks().sourceDir.isEmpty());
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(ude)});
+    boks().openbox->vaelg(-1);
+    svarJa();
+    boks().dropFraSkrivebordet(data);
+    EXPECT_EQ(mappe.laes("g/fra skrivebordet.txt"), "ude");
+    EXPECT_EQ(mappe.laes("ude/fra skrivebordet.txt"), "ude");
+}
