@@ -9,21 +9,10 @@
 #include <algorithm>
 
 using Tekst::bred;
+using Tekst::langSti;
 using Tekst::smal;
 
 namespace {
-
-// The \\?\ form of an absolute drive path lifts MAX_PATH where a call allows it.
-std::wstring langSti(const std::string& sti)
-{
-    std::wstring w = bred(sti);
-    for (wchar_t& c : w)
-        if (c == L'/')
-            c = L'\\';
-    if (w.size() >= 3 && w[1] == L':' && w[2] == L'\\')
-        return L"\\\\?\\" + w;
-    return w;
-}
 
 std::string fastSti(const std::string& user, const char* under)
 {
