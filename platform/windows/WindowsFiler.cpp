@@ -1,36 +1,21 @@
-// Copying, renaming, listing and deleting files on Windows. Every call takes
+// Copying, renaming, listing and making files on Windows. Every call takes
 // the \\?\ form of the path where it can, so paths longer than MAX_PATH work.
+#include "windows/Poster.h"
 #include "windows/Tekst.h"
 #include "windows/WindowsPlatform.h"
 
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <exception>
 #include <utility>
 
 using Tekst::bred;
-using Tekst::fuldSti;
 using Tekst::langSti;
 using Tekst::smal;
 
 namespace {
 
-using Entry = Platform::TreeEntry;
-
-// Only a reparse point that stands for another name is a link; a cloud
-// placeholder or a deduplicated file is still its folder or file.
-Entry::Kind kindAf(DWORD attr, DWORD tag)
-{
-    if ((attr & FILE_ATTRIBUTE_REPARSE_POINT) && IsReparseTagNameSurrogate(tag))
-        return Entry::Link;
-    if (attr & FILE_ATTRIBUTE_DIRECTORY)
-        return Entry::Folder;
-    if (attr & FILE_ATTRIBUTE_DEVICE)
-        return Entry::Other;
-    return Entry::File;
-}
+using namespace Poster;
 
 Entry entryAf(const WIN32_FIND_DATAW& fund)
 {
@@ -41,13 +26,6 @@ Entry entryAf(const WIN32_FIND_DATAW& fund)
     return e;
 }
 
-std::wstring udenSkraastreg(std::wstring sti)
-{
-    while (sti.size() > 1 && sti.back() == L'\\' && sti[sti.size() - 2] != L':')
-        sti.pop_back();
-    return sti;
-}
-
 std::string sidsteDel(const std::string& path)
 {
     std::string p = path;
@@ -55,94 +33,6 @@ std::string sidsteDel(const std::string& path)
         p.pop_back();
     const auto skel = p.find_last_of("\\/");
     return skel == std::string::npos ? p : p.substr(skel + 1);
-}
-
-// The entries of a folder given in the long form, "." and ".." left out.
-template <typename Hver> bool hverEntry(const std::wstring& mappe, Hver&& hver)
-{
-    std::wstring moenster = mappe;
-    if (!moenster.empty() && moenster.back() != L'\\')
-        moenster += L'\\';
-    moenster += L'*';
-    WIN32_FIND_DATAW fund{};
-    const HANDLE h = FindFirstFileExW(moenster.c_str(), FindExInfoBasic, &fund,
-                                      FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (h == INVALID_HANDLE_VALUE)
-        return false;
-    do {
-        const std::wstring navn = fund.cFileName;
-        if (navn != L"." && navn != L"..")
-            hver(fund);
-    } while (FindNextFileW(h, &fund));
-    const bool helt = GetLastError() == ERROR_NO_MORE_FILES;
-    FindClose(h);
-    return helt;
-}
-
-// The reparse tag of one entry, which only a search reports.
-DWORD tagAf(const std::wstring& sti)
-{
-    WIN32_FIND_DATAW fund{};
-    const HANDLE h = FindFirstFileExW(udenSkraastreg(sti).c_str(), FindExInfoBasic, &fund,
-                                      FindExSearchNameMatch, nullptr, 0);
-    if (h == INVALID_HANDLE_VALUE)
-        return 0;
-    FindClose(h);
-    return fund.dwReserved0;
-}
-
-// Removes one file, link or empty folder; a read-only one loses that attribute first.
-bool fjernEn(const std::wstring& sti, DWORD attr)
-{
-    if (attr & FILE_ATTRIBUTE_READONLY)
-        SetFileAttributesW(sti.c_str(), (attr & ~FILE_ATTRIBUTE_READONLY) | FILE_ATTRIBUTE_NORMAL);
-    return (attr & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryW(sti.c_str()) != 0
-                                             : DeleteFileW(sti.c_str()) != 0;
-}
-
-// Deletes a tree depth first without recursion, so depth costs no stack; a
-// link is removed, never followed.
-bool sletTrae(const std::wstring& rod)
-{
-    const DWORD attr = GetFileAttributesW(rod.c_str());
-    if (attr == INVALID_FILE_ATTRIBUTES)
-        return false;
-    struct Punkt
-    {
-        std::wstring sti;
-        DWORD attr;
-        bool aabnet;
-    };
-    const bool link = kindAf(attr, (attr & FILE_ATTRIBUTE_REPARSE_POINT) ? tagAf(rod) : 0) ==
-                      Entry::Link;
-    std::vector<Punkt> stak{{rod, attr, link}};
-    bool alt = true;
-    while (!stak.empty()) {
-        Punkt& p = stak.back();
-        if ((p.attr & FILE_ATTRIBUTE_DIRECTORY) && !p.aabnet) {
-            p.aabnet = true;
-            const std::wstring mappe = p.sti;
-            std::vector<Punkt> under;
-            alt = hverEntry(mappe, [&](const WIN32_FIND_DATAW& fund) {
-                      const bool link = kindAf(fund.dwFileAttributes, fund.dwReserved0) ==
-                                        Entry::Link;
-                      under.push_back({mappe + L'\\' + fund.cFileName, fund.dwFileAttributes, link});
-                  }) &&
-                  alt;
-            for (Punkt& u : under)
-                stak.push_back(std::move(u));
-            continue;
-        }
-        alt = fjernEn(p.sti, p.attr) && alt;
-        stak.pop_back();
-    }
-    return alt;
-}
-
-bool findes(const std::wstring& sti)
-{
-    return GetFileAttributesW(sti.c_str()) != INVALID_FILE_ATTRIBUTES ||
-           (GetLastError() != ERROR_FILE_NOT_FOUND && GetLastError() != ERROR_PATH_NOT_FOUND);
 }
 
 struct Identitet
@@ -219,8 +109,7 @@ Platform::TreeEntry WindowsPlatform::entryOf(const std::string& path) const
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (path.empty() || !GetFileAttributesExW(sti.c_str(), GetFileExInfoStandard, &data))
         return e;
-    const DWORD tag = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? tagAf(sti) : 0;
-    e.kind = kindAf(data.dwFileAttributes, tag);
+    e.kind = kindAf(sti, data.dwFileAttributes);
     if (e.kind == Entry::File)
         e.size = static_cast<std::int64_t>((static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) |
                                            data.nFileSizeLow);
@@ -264,8 +153,7 @@ bool WindowsPlatform::copyFile(const std::string& source, const std::string& tar
     const DWORD attr = GetFileAttributesW(kilde.c_str());
     if (attr == INVALID_FILE_ATTRIBUTES)
         return false;
-    const bool link =
-        kindAf(attr, (attr & FILE_ATTRIBUTE_REPARSE_POINT) ? tagAf(kilde) : 0) == Entry::Link;
+    const bool link = kindAf(kilde, attr) == Entry::Link;
     if ((attr & FILE_ATTRIBUTE_DIRECTORY) && !link)
         return false;
 
@@ -321,37 +209,32 @@ bool WindowsPlatform::renameEntry(const std::string& from, const std::string& to
 {
     if (from.empty() || to.empty())
         return false;
+    const std::wstring fra = udenSkraastreg(langSti(from)), til = udenSkraastreg(langSti(to));
     // Without MOVEFILE_REPLACE_EXISTING an existing target is refused, and a
     // new spelling of the same name is a rename of the entry itself.
-    return MoveFileW(langSti(from).c_str(), langSti(to).c_str()) != 0;
-}
-
-bool WindowsPlatform::deletePermanently(const std::string& path)
-{
-    if (path.empty())
+    if (!MoveFileW(fra.c_str(), til.c_str()))
         return false;
-    const std::wstring lang = udenSkraastreg(langSti(path));
-    const DWORD attr = GetFileAttributesW(lang.c_str());
-    if (attr == INVALID_FILE_ATTRIBUTES)
+    const bool kunBogstaver =
+        fra != til && CompareStringOrdinal(fra.c_str(), static_cast<int>(fra.size()), til.c_str(),
+                                           static_cast<int>(til.size()), TRUE) == CSTR_EQUAL;
+    if (!kunBogstaver)
+        return true;
+    // Wine answers yes to a change of letter case and keeps the old spelling;
+    // a detour over a name of its own gives the new one.
+    const std::wstring navn = til.substr(til.find_last_of(L'\\') + 1);
+    WIN32_FIND_DATAW fund{};
+    const HANDLE h = FindFirstFileExW(til.c_str(), FindExInfoBasic, &fund, FindExSearchNameMatch,
+                                      nullptr, 0);
+    if (h == INVALID_HANDLE_VALUE)
         return false;
-    const bool link =
-        kindAf(attr, (attr & FILE_ATTRIBUTE_REPARSE_POINT) ? tagAf(lang) : 0) == Entry::Link;
-    const std::wstring fuld = udenSkraastreg(fuldSti(path));
-    // The shell takes no \\?\ form and no path past MAX_PATH, and a link is
-    // removed by hand so that nothing behind it is reached.
-    if (!link && fuld.size() < MAX_PATH && fuld.rfind(L"\\\\?\\", 0) != 0) {
-        std::wstring kilde = fuld;
-        kilde.push_back(L'\0'); // the list of one ends with a second zero
-        SHFILEOPSTRUCTW op{};
-        op.wFunc = FO_DELETE;
-        op.pFrom = kilde.c_str();
-        op.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI;
-        if (SHFileOperationW(&op) == 0 && !op.fAnyOperationsAborted && !findes(lang))
-            return true;
-        if (op.fAnyOperationsAborted)
-            return false;
-    }
-    // What the shell left, or could not take, goes by its own walk.
-    sletTrae(lang);
-    return !findes(lang);
+    FindClose(h);
+    if (navn == fund.cFileName)
+        return true;
+    const std::wstring mellem = til + L".tavlum-" + std::to_wstring(GetCurrentProcessId());
+    if (!MoveFileW(til.c_str(), mellem.c_str()))
+        return false;
+    if (MoveFileW(mellem.c_str(), til.c_str()))
+        return true;
+    MoveFileW(mellem.c_str(), fra.c_str());
+    return false;
 }

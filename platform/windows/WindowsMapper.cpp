@@ -60,9 +60,17 @@ Platform::Drive drevFra(const std::wstring& rod)
 
 std::wstring volumenAf(const std::string& sti)
 {
-    wchar_t rod[MAX_PATH + 1] = {};
-    if (!GetVolumePathNameW(bred(sti).c_str(), rod, MAX_PATH + 1))
+    // The long form reaches a path past MAX_PATH; the root is given back in the short one.
+    const std::wstring lang = langSti(sti);
+    std::wstring rod(lang.size() + 2, L'\0');
+    if (lang.empty() ||
+        !GetVolumePathNameW(lang.c_str(), rod.data(), static_cast<DWORD>(rod.size())))
         return {};
+    rod.resize(wcslen(rod.c_str()));
+    if (rod.rfind(L"\\\\?\\UNC\\", 0) == 0)
+        return L"\\\\" + rod.substr(8);
+    if (rod.rfind(L"\\\\?\\", 0) == 0)
+        return rod.substr(4);
     return rod;
 }
 

@@ -97,48 +97,6 @@ Platform::StartupNames WindowsPlatform::startupNames() const
     return {"Tavlum.lnk", "createShortcut.vbs"};
 }
 
-bool WindowsPlatform::moveToTrash(const std::string& file)
-{
-    // The shell resolves a relative name against its own idea of the current
-    // folder and takes no \\?\ form: it gets the full path.
-    const std::wstring fuld = Tekst::fuldSti(file);
-    if (fuld.empty() || GetFileAttributesW(Tekst::langSti(file).c_str()) == INVALID_FILE_ATTRIBUTES)
-        return false;
-    if (fuld.size() >= MAX_PATH || fuld.rfind(L"\\\\?\\", 0) == 0)
-        return false;
-    // The shell wants a list of names, each ended by a zero and the list by another.
-    std::wstring kilde = fuld;
-    kilde.push_back(L'\0');
-    SHFILEOPSTRUCTW op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = kilde.c_str();
-    op.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_NOERRORUI;
-    return SHFileOperationW(&op) == 0 && !op.fAnyOperationsAborted;
-}
-
-bool WindowsPlatform::emptyTrash(const std::string& drive, bool confirm)
-{
-    std::wstring rod = bred(drive);
-    for (wchar_t& c : rod)
-        if (c == L'/')
-            c = L'\\';
-    if (!rod.empty() && rod.back() != L'\\')
-        rod += L'\\';
-    const wchar_t* r = rod.empty() ? nullptr : rod.c_str();
-    // An empty bin is already what was asked for; some versions answer
-    // E_UNEXPECTED when asked to empty one.
-    const auto tom = [r] {
-        SHQUERYRBINFO info{};
-        info.cbSize = sizeof info;
-        return SHQueryRecycleBinW(r, &info) == S_OK && info.i64NumItems == 0;
-    };
-    if (tom())
-        return true;
-    const HRESULT svar = SHEmptyRecycleBinW(nullptr, r, confirm ? 0 : SHERB_NOCONFIRMATION);
-    // A "no" to the shell's own question leaves the bin as it was.
-    return (svar == S_OK || svar == E_UNEXPECTED) && tom();
-}
-
 bool WindowsPlatform::isValidUrl(const std::string& url) const
 {
     return IsValidURL(nullptr, bred(url).c_str(), 0) == S_OK;

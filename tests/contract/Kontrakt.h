@@ -68,6 +68,7 @@ protected:
         std::ifstream ind(sti(fil), std::ios::binary);
         return {std::istreambuf_iterator<char>(ind), std::istreambuf_iterator<char>()};
     }
+    std::string dybMappe(const std::string& rod);
     std::string i(const std::string& navn) const { return utf8((mappe / sti(navn)).make_preferred()); }
 
     std::unique_ptr<Platform> platform;
