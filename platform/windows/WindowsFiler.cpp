@@ -223,8 +223,8 @@ bool WindowsPlatform::renameEntry(const std::string& from, const std::string& to
     // a detour over a name of its own gives the new one.
     const std::wstring navn = til.substr(til.find_last_of(L'\\') + 1);
     WIN32_FIND_DATAW fund{};
-    const HANDLE h = FindFirstFileExW(til.c_str(), FindExInfoBasic, &fund, FindExSearchNameMatch,
-                                      nullptr, 0);
+    const HANDLE h =
+        FindFirstFileExW(til.c_str(), FindExInfoBasic, &fund, FindExSearchNameMatch, nullptr, 0);
     if (h == INVALID_HANDLE_VALUE)
         return false;
     FindClose(h);

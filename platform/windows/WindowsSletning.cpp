@@ -62,7 +62,8 @@ bool shelletSlet(const std::wstring& fuld, bool tilPapirkurv)
     SHFILEOPSTRUCTW op{};
     op.wFunc = FO_DELETE;
     op.pFrom = kilde.c_str();
-    op.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI | (tilPapirkurv ? FOF_ALLOWUNDO : 0);
+    op.fFlags =
+        FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI | (tilPapirkurv ? FOF_ALLOWUNDO : 0);
     return SHFileOperationW(&op) == 0 && !op.fAnyOperationsAborted;
 }
 
@@ -81,14 +82,14 @@ bool sletTrae(const std::wstring& rod)
             aabnet.back() = true;
             const std::wstring mappe = stak.back().sti;
             std::vector<Punkt> under;
-            alt = hverEntry(mappe,
-                            [&](const WIN32_FIND_DATAW& fund) {
-                                under.push_back({mappe + L'\\' + fund.cFileName,
-                                                 fund.dwFileAttributes,
-                                                 kindAf(fund.dwFileAttributes, fund.dwReserved0) ==
-                                                     Entry::Link});
-                            }) &&
-                  alt;
+            alt =
+                hverEntry(mappe,
+                          [&](const WIN32_FIND_DATAW& fund) {
+                              under.push_back(
+                                  {mappe + L'\\' + fund.cFileName, fund.dwFileAttributes,
+                                   kindAf(fund.dwFileAttributes, fund.dwReserved0) == Entry::Link});
+                          }) &&
+                alt;
             for (Punkt& u : under) {
                 stak.push_back(std::move(u));
                 aabnet.push_back(false);
@@ -133,8 +134,11 @@ bool WindowsPlatform::deletePermanently(const std::string& path)
     const DWORD attr = GetFileAttributesW(lang.c_str());
     if (attr == INVALID_FILE_ATTRIBUTES)
         return false;
-    // A link is removed by hand, so that nothing behind it is reached.
+    // A drive's root is never emptied wholesale.
     const std::wstring fuld = udenSkraastreg(fuldSti(path));
+    if (fuld.size() <= 3 || lang.size() <= 7)
+        return false;
+    // A link is removed by hand, so that nothing behind it is reached.
     if (kindAf(lang, attr) != Entry::Link && shellenKanTage(fuld) && shelletSlet(fuld, false) &&
         !findes(lang))
         return true;

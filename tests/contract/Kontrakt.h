@@ -69,7 +69,10 @@ protected:
         return {std::istreambuf_iterator<char>(ind), std::istreambuf_iterator<char>()};
     }
     std::string dybMappe(const std::string& rod);
-    std::string i(const std::string& navn) const { return utf8((mappe / sti(navn)).make_preferred()); }
+    std::string i(const std::string& navn) const
+    {
+        return utf8((mappe / sti(navn)).make_preferred());
+    }
 
     std::unique_ptr<Platform> platform;
     fs::path foer = fs::current_path();

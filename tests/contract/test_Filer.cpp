@@ -141,10 +141,11 @@ TEST_F(Kontrakt, ACopyReportsItsChunksAndKeepsTheContentAndTheTime)
 
     std::vector<std::int64_t> trin;
     const auto total = static_cast<std::int64_t>(bytes.size());
-    ASSERT_TRUE(platform->copyFile(kilde, i("mål/kopi.bin"), [&](std::int64_t done, std::int64_t t) {
-        EXPECT_EQ(t, total);
-        trin.push_back(done);
-    }));
+    ASSERT_TRUE(
+        platform->copyFile(kilde, i("mål/kopi.bin"), [&](std::int64_t done, std::int64_t t) {
+            EXPECT_EQ(t, total);
+            trin.push_back(done);
+        }));
     EXPECT_TRUE(laes(i("mål/kopi.bin")) == bytes);
     EXPECT_EQ(fs::last_write_time(mappe / sti("mål/kopi.bin")), tid);
     ASSERT_FALSE(trin.empty());
@@ -214,8 +215,7 @@ TEST_F(Kontrakt, AFolderIsReadWithKindsAndSizesAndFoldersAreMade)
 
     EXPECT_EQ(platform->entryOf(i("tre.txt")), (Entry{"tre.txt", Entry::File, 3}));
     EXPECT_EQ(platform->entryOf(i("under mappe")), (Entry{"under mappe", Entry::Folder, 0}));
-    EXPECT_EQ(platform->entryOf(i("under mappe") + skel),
-              (Entry{"under mappe", Entry::Folder, 0}));
+    EXPECT_EQ(platform->entryOf(i("under mappe") + skel), (Entry{"under mappe", Entry::Folder, 0}));
     EXPECT_EQ(platform->entryOf(i("væk.txt")), (Entry{"væk.txt", Entry::Missing, 0}));
 
     EXPECT_EQ(platform->readableSize(i("tre.txt")), 3);
