@@ -161,6 +161,35 @@ TEST_F(Kontrakt, ACopyReportsItsChunksAndKeepsTheContentAndTheTime)
     EXPECT_GE(trin.size(), 2u);
 }
 
+TEST_F(Kontrakt, ACopyKeepsReadOnlyAndNeverLeavesItsTemporaryFile)
+{
+    const std::string tom = skriv("tom.txt", "");
+    fs::create_directories(mappe / sti("mål"));
+    ASSERT_TRUE(platform->copyFile(tom, i("mål/tom kopi.txt"), {}));
+    EXPECT_EQ(platform->readableSize(i("mål/tom kopi.txt")), 0);
+
+    const std::string laast = skriv("låst.txt", "ny");
+    skrivskyt(laast);
+    ASSERT_TRUE(platform->copyFile(laast, i("mål/låst kopi.txt"), {}));
+    EXPECT_EQ(laes(i("mål/låst kopi.txt")), "ny");
+    EXPECT_EQ(fs::status(mappe / sti("mål/låst kopi.txt")).permissions() & fs::perms::owner_write,
+              fs::perms::none);
+
+    // Over a read-only target the copy may be refused, but it is whole or nothing.
+    const std::string gammel = skriv("mål/gammel.txt", "gammel");
+    skrivskyt(gammel);
+    const bool kopieret = platform->copyFile(laast, gammel, {});
+    EXPECT_EQ(laes(gammel), kopieret ? "ny" : "gammel");
+    fs::create_directories(mappe / sti("mål/en mappe"));
+    EXPECT_FALSE(platform->copyFile(laast, i("mål/en mappe"), {}));
+    EXPECT_TRUE(fs::is_directory(mappe / sti("mål/en mappe")));
+    EXPECT_EQ(
+        navneI(mappe / sti("mål")),
+        (std::vector<std::string>{"en mappe", "gammel.txt", "låst kopi.txt", "tom kopi.txt"}));
+    EXPECT_TRUE(platform->deletePermanently(i("mål")));
+    EXPECT_TRUE(platform->deletePermanently(laast));
+}
+
 TEST_F(Kontrakt, AFileIsNeverCopiedOntoItself)
 {
     const std::string fil = skriv("a.txt", "indhold");
