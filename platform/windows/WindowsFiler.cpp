@@ -187,10 +187,12 @@ bool WindowsPlatform::copyFile(const std::string& source, const std::string& tar
                                  std::to_wstring(forsoeg);
         if (!CopyFileExW(kilde.c_str(), tmp.c_str(), kopiRutine, &fremdrift, nullptr, flag)) {
             const DWORD fejl = GetLastError();
-            if (fremdrift.fejl)
-                std::rethrow_exception(fremdrift.fejl);
             if (fejl == ERROR_FILE_EXISTS || fejl == ERROR_ALREADY_EXISTS)
                 continue;
+            // The name was ours: whatever a broken copy left of it goes.
+            fjernKopi(tmp);
+            if (fremdrift.fejl)
+                std::rethrow_exception(fremdrift.fejl);
             return false;
         }
         if (!MoveFileExW(tmp.c_str(), maal.c_str(), MOVEFILE_REPLACE_EXISTING)) {
