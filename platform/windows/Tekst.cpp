@@ -30,3 +30,39 @@ std::string smal(const std::wstring& utf16)
 }
 
 } // namespace Tekst
+
+namespace Tekst {
+
+std::wstring fuldSti(const std::string& sti)
+{
+    std::wstring w = bred(sti);
+    for (wchar_t& c : w)
+        if (c == L'/')
+            c = L'\\';
+    if (w.empty() || w.rfind(L"\\\\?\\", 0) == 0)
+        return w;
+    // The wide call takes paths of any length; the answer's size is asked first.
+    const DWORD n = GetFullPathNameW(w.c_str(), 0, nullptr, nullptr);
+    if (n == 0)
+        return w;
+    std::wstring fuld(n, L'\0');
+    const DWORD skrevet = GetFullPathNameW(w.c_str(), n, fuld.data(), nullptr);
+    if (skrevet == 0 || skrevet >= n)
+        return w;
+    fuld.resize(skrevet);
+    return fuld;
+}
+
+std::wstring langSti(const std::string& sti)
+{
+    const std::wstring w = fuldSti(sti);
+    if (w.rfind(L"\\\\?\\", 0) == 0 || w.rfind(L"\\\\.\\", 0) == 0)
+        return w;
+    if (w.size() >= 3 && w[1] == L':' && w[2] == L'\\')
+        return L"\\\\?\\" + w;
+    if (w.size() > 2 && w[0] == L'\\' && w[1] == L'\\')
+        return L"\\\\?\\UNC\\" + w.substr(2);
+    return w;
+}
+
+} // namespace Tekst

@@ -9,21 +9,10 @@
 #include <algorithm>
 
 using Tekst::bred;
+using Tekst::langSti;
 using Tekst::smal;
 
 namespace {
-
-// The \\?\ form of an absolute drive path lifts MAX_PATH where a call allows it.
-std::wstring langSti(const std::string& sti)
-{
-    std::wstring w = bred(sti);
-    for (wchar_t& c : w)
-        if (c == L'/')
-            c = L'\\';
-    if (w.size() >= 3 && w[1] == L':' && w[2] == L'\\')
-        return L"\\\\?\\" + w;
-    return w;
-}
 
 std::string fastSti(const std::string& user, const char* under)
 {
@@ -71,9 +60,17 @@ Platform::Drive drevFra(const std::wstring& rod)
 
 std::wstring volumenAf(const std::string& sti)
 {
-    wchar_t rod[MAX_PATH + 1] = {};
-    if (!GetVolumePathNameW(bred(sti).c_str(), rod, MAX_PATH + 1))
+    // The long form reaches a path past MAX_PATH; the root is given back in the short one.
+    const std::wstring lang = langSti(sti);
+    std::wstring rod(lang.size() + 2, L'\0');
+    if (lang.empty() ||
+        !GetVolumePathNameW(lang.c_str(), rod.data(), static_cast<DWORD>(rod.size())))
         return {};
+    rod.resize(wcslen(rod.c_str()));
+    if (rod.rfind(L"\\\\?\\UNC\\", 0) == 0)
+        return L"\\\\" + rod.substr(8);
+    if (rod.rfind(L"\\\\?\\", 0) == 0)
+        return rod.substr(4);
     return rod;
 }
 

@@ -97,21 +97,6 @@ Platform::StartupNames WindowsPlatform::startupNames() const
     return {"Tavlum.lnk", "createShortcut.vbs"};
 }
 
-bool WindowsPlatform::moveToTrash(const std::string& file)
-{
-    const DWORD attr = GetFileAttributesW(bred(file).c_str());
-    if (attr == INVALID_FILE_ATTRIBUTES)
-        return false;
-    // The shell wants a list of names, each ended by a zero and the list by another.
-    std::wstring kilde = bred(file);
-    kilde.push_back(L'\0');
-    SHFILEOPSTRUCTW op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = kilde.c_str();
-    op.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_NOERRORUI;
-    return SHFileOperationW(&op) == 0 && !op.fAnyOperationsAborted;
-}
-
 bool WindowsPlatform::isValidUrl(const std::string& url) const
 {
     return IsValidURL(nullptr, bred(url).c_str(), 0) == S_OK;

@@ -17,6 +17,16 @@ public:
     std::string startupFolder(const std::string& user) const override;
     StartupNames startupNames() const override;
     bool moveToTrash(const std::string& file) override;
+    bool deletePermanently(const std::string& path) override;
+    bool emptyTrash(const std::string& drive, bool confirm) override;
+    bool asksBeforeEmptyingTrash() const override { return true; }
+    std::vector<TreeEntry> readFolder(const std::string& folder) const override;
+    TreeEntry entryOf(const std::string& path) const override;
+    std::int64_t readableSize(const std::string& file) const override;
+    bool makeFolder(const std::string& folder) override;
+    bool copyFile(const std::string& source, const std::string& target,
+                  const CopyProgress& progress) override;
+    bool renameEntry(const std::string& from, const std::string& to) override;
     bool isValidUrl(const std::string& url) const override;
     bool effectiveUserIsRoot() const override { return false; }
     std::string scriptSuffix() const override { return ".vbs"; }
