@@ -87,6 +87,22 @@ bool toemMappe(int fd)
     return alt;
 }
 
+// An open file that is closed however the copy ends.
+struct Beskrivelse
+{
+    explicit Beskrivelse(int f) : fd(f) {}
+    ~Beskrivelse() { luk(); }
+    Beskrivelse(const Beskrivelse&) = delete;
+    Beskrivelse& operator=(const Beskrivelse&) = delete;
+    bool luk()
+    {
+        const bool ok = fd < 0 || close(fd) == 0;
+        fd = -1;
+        return ok;
+    }
+    int fd;
+};
+
 bool sammeFil(const struct stat& a, const struct stat& b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
@@ -248,36 +264,37 @@ bool PosixPlatform::copyFile(const std::string& source, const std::string& targe
     if (!S_ISREG(ks.st_mode))
         return false;
 
-    const int fra = kilde.open(O_RDONLY | O_CLOEXEC);
-    if (fra < 0)
-        return false;
+    const Beskrivelse fra(kilde.open(O_RDONLY | O_CLOEXEC));
     struct stat st
     {
     };
-    if (fstat(fra, &st) != 0) {
-        close(fra);
+    if (fra.fd < 0 || fstat(fra.fd, &st) != 0)
         return false;
-    }
     for (int forsoeg = 0; forsoeg < 100; ++forsoeg) {
         const std::string tmp = midlertidigtNavn(maal, forsoeg);
-        const int til =
-            openat(maal.fd, tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (til < 0 && errno == EEXIST)
+        Beskrivelse til(
+            openat(maal.fd, tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+        if (til.fd < 0 && errno == EEXIST)
             continue;
-        if (til < 0)
-            break;
+        if (til.fd < 0)
+            return false;
         const struct timespec tider[2] = {st.st_atim, st.st_mtim};
-        bool ok = kopierIndhold(fra, til, st.st_size, progress);
-        ok = ok && fchmod(til, st.st_mode & 07777) == 0;
-        ok = ok && futimens(til, tider) == 0;
-        ok = close(til) == 0 && ok;
+        bool ok = false;
+        try {
+            ok = kopierIndhold(fra.fd, til.fd, st.st_size, progress);
+        } catch (...) {
+            // The caller's report failed: no half copy is left behind.
+            unlinkat(maal.fd, tmp.c_str(), 0);
+            throw;
+        }
+        ok = ok && fchmod(til.fd, st.st_mode & 07777) == 0;
+        ok = ok && futimens(til.fd, tider) == 0;
+        ok = til.luk() && ok;
         ok = ok && renameat(maal.fd, tmp.c_str(), maal.fd, maal.leaf.c_str()) == 0;
         if (!ok)
             unlinkat(maal.fd, tmp.c_str(), 0);
-        close(fra);
         return ok;
     }
-    close(fra);
     return false;
 }
 

@@ -176,3 +176,12 @@ TEST_F(PosixFiler, EmptyingTheTrashRemovesItsFilesAndEntries)
                                                              QDir::NoDotAndDotDot));
     qputenv("XDG_DATA_HOME", gammel);
 }
+
+TEST_F(PosixFiler, ACopyWhoseReportFailsLeavesNothingBehind)
+{
+    const QString kilde = mappe.skriv("kilde.bin", QByteArray(1 << 20, 'k'));
+    EXPECT_THROW(platform.copyFile(kilde.toStdString(), s("maal.bin"),
+                                   [](std::int64_t, std::int64_t) { throw std::runtime_error("x"); }),
+                 std::runtime_error);
+    EXPECT_EQ(QDir(mappe.sti("")).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
