@@ -8,6 +8,7 @@
 #include "progress.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -89,6 +90,11 @@ void indsaet(benchmark::State& state, const QString& kilde)
         benchmark::DoNotOptimize(funk.PasteElementer(false));
     }
     state.counters["peakMiB"] = peakMiB();
+    // What arrived, so that a fast paste that copied nothing would show.
+    qint64 filer = 0;
+    for (QDirIterator it(o.maal, QDir::Files, QDirIterator::Subdirectories); it.hasNext(); it.next())
+        ++filer;
+    state.counters["filer"] = static_cast<double>(filer);
 }
 
 void cp(benchmark::State& state, const QString& kilde)

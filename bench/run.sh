@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Panel icons: rebuilding the panel of 1,000 elements against a bare loop over the same icon files.
-# File box: a folder of 101,000 entries listed, against ls -1 -F.
+# File box: a folder of 101,000 entries listed, against ls -1 -F; a 512 MiB file
+# and a tree of 10,000 small files pasted, against cp -r.
 # Start-up: tavlum with an active group of 1,000 elements until its main window
 # is shown, side by side with a minimal Qt Widgets program; time and peak memory.
 set -eu
@@ -24,6 +25,17 @@ tider = {b["name"]: b["real_time"] for b in json.load(open(sys.argv[1]))["benchm
 print(f"file box, 100,000 files and 1,000 folders: list filled {tider['Filboks']:.1f} ms, "
       f"first screenful painted {tider['Skaermfuld']:.1f} ms (goal: 100), ls -1 -F {tider['Ls']:.1f} ms")
 print(f"ratio file box/ls: {tider['Filboks'] / tider['Ls']:.2f} (goal: at most 2)")
+PY
+"$bindir/bench_kopiering" --benchmark_format=json --benchmark_min_time=1 2>/dev/null >"${TMPDIR:-/tmp}/tavlum_kopiering.json"
+python3 - "${TMPDIR:-/tmp}/tavlum_kopiering.json" <<'PY'
+import json, sys
+b = {b["name"].split("/")[0]: b for b in json.load(open(sys.argv[1]))["benchmarks"]}
+t = {n: v["real_time"] for n, v in b.items()}
+print(f"paste of one 512 MiB file: {t['IndsaetStor']:.0f} ms, cp -r {t['CpStor']:.0f} ms; "
+      f"10,000 small files: {t['IndsaetTrae']:.0f} ms ({b['IndsaetTrae']['filer']:.0f} files), "
+      f"cp -r {t['CpTrae']:.0f} ms; peak memory {b['IndsaetTrae']['peakMiB']:.0f} MiB (goal: under 100)")
+print(f"ratio paste/cp: big file {t['IndsaetStor'] / t['CpStor']:.2f}, "
+      f"tree {t['IndsaetTrae'] / t['CpTrae']:.2f} (goal: at most 1.2 each)")
 PY
 runs=${RUNS:-7}
 work=$(mktemp -d)
