@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <sys/mount.h>
 #include <QSignalSpy>
 #include <algorithm>
 
@@ -365,4 +366,34 @@ TEST_F(Handlinger, SummaryTextsAndPercentages)
     EXPECT_EQ(fremdrift.fil, 100);
     funk.CopyCallback(1, 3);
     EXPECT_EQ(fremdrift.fil, 33);
+}
+
+// A tiny file system that runs full halfway through a move: nothing is lost.
+TEST_F(Handlinger, AMoveOntoAFullDiskKeepsEveryByteAtTheSourceOrTheDestination)
+{
+    const QString punkt = mkdir("lille");
+    if (mount("tavlumfuld", punkt.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here (needs root)";
+    for (int i = 1; i <= 3; ++i)
+        mappe.skriv(QStringLiteral("kilde/Mappe/fil%1.bin").arg(i), QByteArray(30000, char('a' + i)));
+    mappe.skriv("kilde/løs.bin", QByteArray(30000, 'l'));
+    const auto foer = indhold(mappe.sti("kilde"));
+    platform.papirkurvSletter = true;
+    kopier("kilde", {"Mappe", "løs.bin"});
+    vis("lille");
+    funk.PasteElementer(true);
+    const auto kilde = indhold(mappe.sti("kilde"));
+    const auto maal = indhold(punkt);
+    umount(punkt.toLocal8Bit().constData());
+    for (const auto& [sti, bytes] : foer) {
+        const bool her = kilde.contains(sti) && kilde.at(sti) == bytes;
+        const bool der = maal.contains(sti) && maal.at(sti) == bytes;
+        EXPECT_TRUE(her || der) << sti.toStdString();
+    }
+    // Only whole copies arrive, and the folder stays since not all of it arrived.
+    for (const auto& [sti, bytes] : maal)
+        EXPECT_EQ(bytes, foer.at(sti)) << sti.toStdString();
+    EXPECT_EQ(kilde.count("Mappe/fil1.bin"), 1u);
+    ASSERT_EQ(beskeder.beskeder.size(), 1);
+    EXPECT_TRUE(beskeder.beskeder[0].startsWith("Disse elementer blev ikke flyttet"));
 }
