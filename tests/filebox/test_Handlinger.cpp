@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <fcntl.h>
 #include <sys/mount.h>
+#include <unistd.h>
 #include <QSignalSpy>
 #include <algorithm>
 
@@ -396,4 +398,33 @@ TEST_F(Handlinger, AMoveOntoAFullDiskKeepsEveryByteAtTheSourceOrTheDestination)
     EXPECT_EQ(kilde.count("Mappe/fil1.bin"), 1u);
     ASSERT_EQ(beskeder.beskeder.size(), 1);
     EXPECT_TRUE(beskeder.beskeder[0].startsWith("Disse elementer blev ikke flyttet"));
+}
+
+TEST_F(Handlinger, ACopiedTreeKeepsNamesThatAreNotUtf8AndPathsBeyondTheSystemsLimit)
+{
+    mkdir("kilde/Træ");
+    const std::string rod = mappe.sti("kilde/Træ").toStdString();
+    const std::string latin1 = rod + "/caf\xe9.txt";
+    const int fd = open(latin1.c_str(), O_WRONLY | O_CREAT, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(write(fd, "kaffe", 5), 5);
+    close(fd);
+    std::string dyb = rod;
+    const std::string del(200, 'd');
+    for (int i = 0; i < 25; ++i) {
+        dyb += "/" + del;
+        ASSERT_TRUE(platform.makeFolder(dyb));
+    }
+    ASSERT_TRUE(platform.copyFile(latin1, dyb + "/bund.txt", {}));
+    mkdir("maal");
+    kopier("kilde", {"Træ"});
+    vis("maal");
+    EXPECT_EQ(funk.PasteElementer(false), 1);
+    const std::string ny = mappe.sti("maal/Træ").toStdString();
+    EXPECT_EQ(platform.entryOf(ny + "/caf\xe9.txt").size, 5);
+    EXPECT_EQ(platform.entryOf(ny + dyb.substr(rod.size()) + "/bund.txt").size, 5);
+    EXPECT_EQ(fremdrift.info.toStdString(), "Der kopieres 2 filer fra 26 mapper: 10 bytes");
+    EXPECT_TRUE(beskeder.beskeder.isEmpty());
+    platform.deletePermanently(rod);
+    platform.deletePermanently(ny);
 }
