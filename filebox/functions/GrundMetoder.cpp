@@ -148,9 +148,11 @@ QString TGrundMetoder::getNewFilename(const QString& aFilename, const QString& a
 
 QString TGrundMetoder::extension(const QString& filnavn)
 {
-    const QString navn = QFileInfo(filnavn).fileName();
-    const qsizetype punkt = navn.lastIndexOf(u'.');
-    return punkt < 0 ? QString() : navn.mid(punkt);
+    // Found in place: a folder of many thousand files asks for every one.
+    const qsizetype skille =
+        std::max(filnavn.lastIndexOf(u'/'), filnavn.lastIndexOf(QDir::separator()));
+    const qsizetype punkt = filnavn.lastIndexOf(u'.');
+    return punkt <= skille ? QString() : filnavn.mid(punkt);
 }
 
 bool TGrundMetoder::erDetEnBilledfil(const QString& ext)
