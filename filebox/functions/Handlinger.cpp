@@ -230,7 +230,7 @@ int THandlinger::PasteElementer(bool sletAfterCopy)
     return !m_fejlede.isEmpty() && indsat <= 0 ? -1 : indsat;
 }
 
-int THandlinger::kopierFiler(const QString& destDir, bool toPapirkurv, const QList<Kopi>& names)
+void THandlinger::makeLister(const QString& destDir, const QList<Kopi>& names)
 {
     fList.clear();
     eList.clear();
@@ -238,6 +238,12 @@ int THandlinger::kopierFiler(const QString& destDir, bool toPapirkurv, const QLi
     for (const Kopi& k : names)
         (platform.entryOf(under(dest, k.navn.toStdString())).kind == Entry::File ? eList : fList)
             .append(k);
+}
+
+int THandlinger::kopierFiler(const QString& destDir, bool toPapirkurv, const QList<Kopi>& names)
+{
+    makeLister(destDir, names);
+    const std::string dest = destDir.toStdString();
     QList<Kopi> kopieret;
     const auto kopier = [&](const Kopi& k, const QString& maal) {
         const QString kilde =

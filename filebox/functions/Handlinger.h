@@ -63,6 +63,8 @@ private:
     };
     bool kopierFilEx(const std::string& source, const std::string& target);
     bool kopierMappeEx(const std::string& source, const std::string& target);
+    // Splits the files into those new at the destination (fList) and those there already (eList).
+    void makeLister(const QString& destDir, const QList<Kopi>& names);
     // The number of files copied.
     int kopierFiler(const QString& destDir, bool toPapirkurv, const QList<Kopi>& names);
     bool sletMappe(const QString& path, bool toPapirkurv);
