@@ -36,7 +36,8 @@ Program::Program(Platform& platform, Beskeder* beskeder)
     kopieringsform = std::make_unique<Tkopieringsform>();
     billedform = std::make_unique<Tbilledform>();
     openfilform = std::make_unique<Topenfilform>(*mainform, platform, *billedform);
-    filinfoform = std::make_unique<Tfilinfoform>();
+    filinfoform = std::make_unique<Tfilinfoform>(*mainform);
+    openfilform->setFilinfoform(*filinfoform);
     infform = std::make_unique<Tinfform>();
     spform = std::make_unique<Tspform>();
     if (!beskeder) {

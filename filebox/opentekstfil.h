@@ -15,6 +15,7 @@ class QTabBar;
 class QToolBar;
 class QToolButton;
 class Tbilledform;
+class Tfilinfoform;
 class THandlinger;
 class Tmainform;
 
@@ -45,6 +46,8 @@ public:
     void redrawStiboxen();
     void stiboxenChange(int tab);
     void GemOptions() const;
+    // The properties window that "Vis egenskaber" and "Drevinformation" fill.
+    void setFilinfoform(Tfilinfoform& form);
 
     THandlinger* funk = nullptr;
     bool opstart = true;
@@ -118,6 +121,9 @@ protected:
 private:
     void HentOptions();
     void lavAktioner();
+    void lavInfoAktioner();
+    // A play list page of the selection, asking first when the file's kind is not the list's.
+    void HTMLliste(int kind);
     void lavMenuer();
     QWidget* lavToolBar2();
     QWidget* lavLeftPanel();

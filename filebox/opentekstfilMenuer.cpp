@@ -101,6 +101,7 @@ void Topenfilform::lavAktioner()
     connect(aVisBillede, &QAction::triggered, this, &Topenfilform::aVisBilledeExecute);
     connect(aOpenAktuelleMappe, &QAction::triggered, this,
             [this] { m_platform.shellExecute("open", funk->Grundmappe.toStdString(), "", ""); });
+    lavInfoAktioner();
 }
 
 void Topenfilform::opdaterAktioner()
@@ -109,14 +110,14 @@ void Topenfilform::opdaterAktioner()
     aCopy->setEnabled(mayCopy);
     for (QAction* a : {aKlip, aDelete, aDeletePermanent, aRename})
         a->setEnabled(mayDoIt);
-    for (QAction* a : {Agofile, aRediger, aRedigerDokument, aVisBillede})
+    for (QAction* a : {Agofile, aRediger, aRedigerDokument, aVisBillede, aHTMLfilmliste,
+                       aHTMLmusikliste, aHTMLbilledliste})
         a->setEnabled(fil);
+    aEleEgenskaber->setEnabled(openbox->antalValgte() > 0);
+    aDrevinfo->setEnabled(true);
     aOpenAktuelleMappe->setEnabled(!funk->Grundmappe.isEmpty());
-    // Offered from the start; they can run once the file operations, play
-    // lists and information windows behind them are there.
-    for (QAction* a :
-         {aPaste, aNyMappe, aMarkerAlt, aMarkerIngen, aMarkerInvers, aEmptyRB, aHTMLfilmliste,
-          aHTMLmusikliste, aHTMLbilledliste, aEleEgenskaber, aDrevinfo})
+    // Offered from the start; they can run once the file operations behind them are there.
+    for (QAction* a : {aPaste, aNyMappe, aMarkerAlt, aMarkerIngen, aMarkerInvers, aEmptyRB})
         a->setEnabled(false);
     ButtonFirstMappe->setEnabled(funk->kanGaaTilbage());
     ButtonPrevMappe->setEnabled(funk->kanGaaTilbage());

@@ -8,4 +8,8 @@ class THandlinger : public TFilMappeInfo
     Q_OBJECT
 public:
     using TFilMappeInfo::TFilMappeInfo;
+
+    // Writes a play list page of the selected entries into Grundmappe under the
+    // first free name and selects it; false when nothing was written.
+    bool SkrivTekstfil(const QString& aFilename, int aFiltype);
 };
