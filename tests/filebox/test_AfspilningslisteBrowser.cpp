@@ -77,8 +77,7 @@ TEST_F(Afspilningsside, AFilmRowsButtonPlaysItsFileAndMarksItsRow)
 
     for (int i = 0; i < 4; ++i) {
         tryk(i);
-        EXPECT_EQ(spiller(), QUrl::fromLocalFile(mappe.sti("film/" + raekker.at(i))).toString(
-                                 QUrl::FullyDecoded))
+        EXPECT_EQ(spiller(), "file://" + mappe.sti("film/" + raekker.at(i)))
             << raekker.at(i).toStdString();
         EXPECT_EQ(markeret(), QStringLiteral("melodi%1").arg(i));
     }
