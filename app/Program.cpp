@@ -36,7 +36,7 @@ Program::Program(Platform& platform, Beskeder* beskeder)
     kopieringsform = std::make_unique<Tkopieringsform>();
     billedform = std::make_unique<Tbilledform>();
     openfilform = std::make_unique<Topenfilform>(*mainform, platform, *billedform);
-    filinfoform = std::make_unique<Tfilinfoform>(*mainform);
+    filinfoform = std::make_unique<Tfilinfoform>(mainform->beskeder(), mainform.get());
     openfilform->setFilinfoform(*filinfoform);
     infform = std::make_unique<Tinfform>();
     spform = std::make_unique<Tspform>();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Panel icons: rebuilding the panel of 1,000 elements against a bare loop over the same icon files.
 # File box: a folder of 101,000 entries listed, against ls -1 -F.
+# Folder properties: a tree of 100,000 files in 5,000 folders counted, against du -sb.
 # Start-up: tavlum with an active group of 1,000 elements until its main window
 # is shown, side by side with a minimal Qt Widgets program; time and peak memory.
 set -eu
@@ -24,6 +25,14 @@ tider = {b["name"]: b["real_time"] for b in json.load(open(sys.argv[1]))["benchm
 print(f"file box, 100,000 files and 1,000 folders: list filled {tider['Filboks']:.1f} ms, "
       f"first screenful painted {tider['Skaermfuld']:.1f} ms (goal: 100), ls -1 -F {tider['Ls']:.1f} ms")
 print(f"ratio file box/ls: {tider['Filboks'] / tider['Ls']:.2f} (goal: at most 2)")
+PY
+"$bindir/bench_mappeinfo" --benchmark_format=json --benchmark_min_time=1 2>/dev/null >"${TMPDIR:-/tmp}/tavlum_mappeinfo.json"
+python3 - "${TMPDIR:-/tmp}/tavlum_mappeinfo.json" <<'PY'
+import json, sys
+tider = {b["name"]: b["real_time"] for b in json.load(open(sys.argv[1]))["benchmarks"]}
+print(f"folder properties, 100,000 files in 5,000 folders: counted and shown {tider['Mappeinfo']:.1f} ms, "
+      f"du -sb {tider['Du']:.1f} ms")
+print(f"ratio folder count/du: {tider['Mappeinfo'] / tider['Du']:.2f} (goal: at most 1.5)")
 PY
 runs=${RUNS:-7}
 work=$(mktemp -d)

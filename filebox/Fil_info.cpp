@@ -1,10 +1,8 @@
 #include "Fil_info.h"
 
 #include "Beskeder.h"
-#include "Design.h"
 #include "Filboksbilleder.h"
 #include "functions/FilMappeInfo.h"
-#include "main.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,8 +14,10 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -57,8 +57,8 @@ class Gitter
 public:
     explicit Gitter(QWidget* side, QLabel* ikon, QLineEdit* navn) : m_lag(new QGridLayout(side))
     {
-        m_lag->setContentsMargins(10, 10, 10, 10);
-        m_lag->setHorizontalSpacing(12);
+        m_lag->setContentsMargins(8, 8, 8, 8);
+        m_lag->setHorizontalSpacing(8);
         m_lag->setVerticalSpacing(6);
         m_lag->setColumnStretch(1, 1);
         m_lag->addWidget(ikon, 0, 0);
@@ -106,8 +106,9 @@ QPushButton* knapFor(QAction* a, const char* navn)
 
 } // namespace
 
-Tfilinfoform::Tfilinfoform(Tmainform& hub, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), m_hub(hub)
+Tfilinfoform::Tfilinfoform(Beskeder& beskeder, const QWidget* hovedvindue, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), m_beskeder(beskeder),
+      m_hovedvindue(hovedvindue)
 {
     setWindowTitle(QStringLiteral("Fil egenskaber"));
     setObjectName(QStringLiteral("filinfoform"));
@@ -143,6 +144,7 @@ Tfilinfoform::Tfilinfoform(Tmainform& hub, QWidget* parent)
     lag->addWidget(Bog, 1);
     lag->addWidget(lavPanelKnap());
     setFixedSize(bredde, hoejde);
+    setBilleder(false);
 }
 
 QWidget* Tfilinfoform::lavFilside()
@@ -259,15 +261,23 @@ void Tfilinfoform::BogChange()
     Bog->setCurrentIndex(SideNummer);
 }
 
-void Tfilinfoform::vis()
+void Tfilinfoform::setBilleder(bool moerk)
 {
-    const bool moerk = Design::erMoerk(m_hub.opts.designName);
     aSammenfold->setIcon(Filboksbilleder::knap(QStringLiteral("forrige"), moerk));
     aUdfold->setIcon(Filboksbilleder::knap(QStringLiteral("naeste"), moerk));
     ImageDrive->setPixmap(Filboksbilleder::knap(QStringLiteral("drevinfo"), moerk).pixmap(32, 32));
     Image1->setPixmap(Filboksbilleder::ImageListMapper(moerk).value(0).pixmap(32, 32));
-    if (!isVisible())
-        move(m_hub.frameGeometry().center() - rect().center());
+}
+
+void Tfilinfoform::vis()
+{
+    if (!isVisible() && m_hovedvindue) {
+        // The menu view's strip is at the screen's edge: stay wholly on the screen.
+        const QRect skaerm = m_hovedvindue->screen()->availableGeometry();
+        const QPoint midt = m_hovedvindue->frameGeometry().center() - rect().center();
+        move(std::clamp(midt.x(), skaerm.left(), std::max(skaerm.left(), skaerm.right() - width())),
+             std::clamp(midt.y(), skaerm.top(), std::max(skaerm.top(), skaerm.bottom() - height())));
+    }
     show();
     raise();
 }
@@ -276,7 +286,7 @@ void Tfilinfoform::aAnvendExecute()
 {
     if (QFileInfo::exists(Filnavn) &&
         !TFilMappeInfo::skrivAttributter(Filnavn, cbReadOnly->isChecked(), cbHidden->isChecked()))
-        m_hub.beskeder().besked(QStringLiteral("Der opstod en fejl."));
+        m_beskeder.besked(QStringLiteral("Der opstod en fejl."));
     aAnvend->setEnabled(false);
     if (updateStrukturer)
         updateStrukturer();

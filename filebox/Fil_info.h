@@ -9,8 +9,8 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class Beskeder;
 class QTabWidget;
-class Tmainform;
 
 // "Fil egenskaber", "Mappe egenskaber", "Drev egenskaber": one tab a kind,
 // filled by the file box's logic. The user cannot switch tabs.
@@ -18,13 +18,17 @@ class Tfilinfoform : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Tfilinfoform(Tmainform& hub, QWidget* parent = nullptr);
+    // Shown over the middle of `hovedvindue` when there is one.
+    explicit Tfilinfoform(Beskeder& beskeder, const QWidget* hovedvindue = nullptr,
+                          QWidget* parent = nullptr);
 
     // 0 file, 1 drive, 2 folder.
     void visSide(int side);
     // Shows the window, over the middle of the main window when it was hidden.
     void vis();
     void aAnvendExecute();
+    // The light or the dark pictures, as the design is.
+    void setBilleder(bool moerk);
 
     // Lists the file box's folder again after attributes were applied.
     std::function<void()> updateStrukturer;
@@ -80,5 +84,6 @@ private:
     QWidget* lavPanelKnap();
     void BogChange();
 
-    Tmainform& m_hub;
+    Beskeder& m_beskeder;
+    const QWidget* m_hovedvindue;
 };

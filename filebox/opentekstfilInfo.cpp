@@ -1,5 +1,6 @@
 // The file box's play lists and information windows.
 #include "Beskeder.h"
+#include "Design.h"
 #include "Fil_info.h"
 #include "functions/Afspilningsliste.h"
 #include "functions/Handlinger.h"
@@ -30,6 +31,7 @@ void Topenfilform::setFilinfoform(Tfilinfoform& form)
 {
     funk->Infovindue = &form;
     form.updateStrukturer = [this] { updateStrukturer(); };
+    form.setBilleder(Design::erMoerk(m_hub.opts.designName));
 }
 
 void Topenfilform::HTMLliste(int kind)

@@ -1,4 +1,5 @@
 // The file box's actions, toolbars and menus.
+#include "Fil_info.h"
 #include "Filboksbilleder.h"
 #include "Filliste.h"
 #include "functions/Handlinger.h"
@@ -299,6 +300,8 @@ void Topenfilform::setBilleder(bool moerk)
     for (const auto& [a, navn] : std::as_const(m_billeder))
         a->setIcon(Filboksbilleder::knap(navn, moerk));
     insertButton->setIcon(Filboksbilleder::knap(QStringLiteral("tilgruppe"), moerk));
+    if (funk->Infovindue)
+        funk->Infovindue->setBilleder(moerk);
     const std::pair<QToolButton*, const char*> knapper[] = {{infoKnap, "info"},
                                                             {drevKnap, "drev"},
                                                             {ToolButton3, "kendte"},

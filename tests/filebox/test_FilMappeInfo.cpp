@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 
 namespace {
@@ -63,6 +64,7 @@ TEST_F(Egenskaber, AFileWithoutAKindOrIconFileGetsItsOwnIconOrTheUnknownOne)
     funk().showFileInfo(fil);
     EXPECT_TRUE(vindue().isVisible());
     EXPECT_EQ(vindue().windowTitle(), "Fil egenskaber");
+    EXPECT_TRUE(vindue().screen()->availableGeometry().contains(vindue().geometry()));
     EXPECT_EQ(vindue().Bog->currentIndex(), 0);
     EXPECT_EQ(vindue().LabelFiltype->text(), "PDF-fil (.pdf)");
     EXPECT_EQ(vindue().EditFilnavn->text(), "rapport.PDF");
