@@ -32,7 +32,8 @@ struct Opstilling
                 const QString mappe = j < 0 ? top : top + QStringLiteral("/Under %1").arg(j);
                 QDir().mkpath(mappe);
                 for (int k = 0; k < 20; ++k) {
-                    QFile fil(mappe + QStringLiteral("/fil %1.%2").arg(k).arg(slags.at(k % slags.size())));
+                    QFile fil(mappe +
+                              QStringLiteral("/fil %1.%2").arg(k).arg(slags.at(k % slags.size())));
                     fil.open(QIODevice::WriteOnly);
                     fil.write(QByteArray(k, 'x'));
                 }

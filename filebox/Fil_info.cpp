@@ -275,8 +275,9 @@ void Tfilinfoform::vis()
         // The menu view's strip is at the screen's edge: stay wholly on the screen.
         const QRect skaerm = m_hovedvindue->screen()->availableGeometry();
         const QPoint midt = m_hovedvindue->frameGeometry().center() - rect().center();
-        move(std::clamp(midt.x(), skaerm.left(), std::max(skaerm.left(), skaerm.right() - width())),
-             std::clamp(midt.y(), skaerm.top(), std::max(skaerm.top(), skaerm.bottom() - height())));
+        move(
+            std::clamp(midt.x(), skaerm.left(), std::max(skaerm.left(), skaerm.right() - width())),
+            std::clamp(midt.y(), skaerm.top(), std::max(skaerm.top(), skaerm.bottom() - height())));
     }
     show();
     raise();

@@ -12,7 +12,8 @@
 void Topenfilform::lavInfoAktioner()
 {
     funk->ikonDir = m_hub.mapper().ikonDir;
-    connect(aHTMLfilmliste, &QAction::triggered, this, [this] { HTMLliste(Afspilningsliste::Film); });
+    connect(aHTMLfilmliste, &QAction::triggered, this,
+            [this] { HTMLliste(Afspilningsliste::Film); });
     connect(aHTMLmusikliste, &QAction::triggered, this,
             [this] { HTMLliste(Afspilningsliste::Musik); });
     connect(aHTMLbilledliste, &QAction::triggered, this,
@@ -24,7 +25,8 @@ void Topenfilform::lavInfoAktioner()
         else
             funk->showMappeInfo();
     });
-    connect(aDrevinfo, &QAction::triggered, this, [this] { funk->showDriveInfo(funk->Grundmappe); });
+    connect(aDrevinfo, &QAction::triggered, this,
+            [this] { funk->showDriveInfo(funk->Grundmappe); });
 }
 
 void Topenfilform::setFilinfoform(Tfilinfoform& form)
@@ -52,9 +54,8 @@ void Topenfilform::HTMLliste(int kind)
     };
     const Liste& liste = lister[kind - 1];
     const QString ext = THandlinger::extension(funk->Filnavn);
-    if (!liste.erSlags(ext) &&
-        !m_hub.beskeder().spoerg(QStringLiteral("Er filtypen ") + ext +
-                                 QLatin1String(liste.spoergsmaal)))
+    if (!liste.erSlags(ext) && !m_hub.beskeder().spoerg(QStringLiteral("Er filtypen ") + ext +
+                                                        QLatin1String(liste.spoergsmaal)))
         return;
     funk->AktiveStruktur = 2;
     // Nothing to list, or a folder that cannot be written to, must not pass in silence.

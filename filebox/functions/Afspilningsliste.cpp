@@ -27,12 +27,23 @@ QString html(const QString& tekst)
     QString ud;
     for (const QChar c : tekst) {
         switch (c.unicode()) {
-        case '&': ud += QStringLiteral("&amp;"); break;
-        case '<': ud += QStringLiteral("&lt;"); break;
-        case '>': ud += QStringLiteral("&gt;"); break;
-        case '"': ud += QStringLiteral("&quot;"); break;
-        case '\'': ud += QStringLiteral("&#39;"); break;
-        default: ud += c;
+        case '&':
+            ud += QStringLiteral("&amp;");
+            break;
+        case '<':
+            ud += QStringLiteral("&lt;");
+            break;
+        case '>':
+            ud += QStringLiteral("&gt;");
+            break;
+        case '"':
+            ud += QStringLiteral("&quot;");
+            break;
+        case '\'':
+            ud += QStringLiteral("&#39;");
+            break;
+        default:
+            ud += c;
         }
     }
     return ud;
@@ -43,13 +54,26 @@ QString javascript(const QString& tekst)
     QString ud;
     for (const QChar c : tekst) {
         switch (c.unicode()) {
-        case '\\': ud += QStringLiteral("\\\\"); break;
-        case '"': ud += QStringLiteral("\\\""); break;
-        case '\'': ud += QStringLiteral("\\'"); break;
-        case '<': ud += QStringLiteral("\\x3C"); break;
-        case '>': ud += QStringLiteral("\\x3E"); break;
-        case '&': ud += QStringLiteral("\\x26"); break;
-        default: ud += c;
+        case '\\':
+            ud += QStringLiteral("\\\\");
+            break;
+        case '"':
+            ud += QStringLiteral("\\\"");
+            break;
+        case '\'':
+            ud += QStringLiteral("\\'");
+            break;
+        case '<':
+            ud += QStringLiteral("\\x3C");
+            break;
+        case '>':
+            ud += QStringLiteral("\\x3E");
+            break;
+        case '&':
+            ud += QStringLiteral("\\x26");
+            break;
+        default:
+            ud += c;
         }
     }
     return ud;
@@ -59,7 +83,9 @@ QStringList hoved(const QString& titel, const QString& mappe)
 {
     // The root already ends in its separator.
     const QString base = mappe.endsWith(QDir::separator()) ? mappe : mappe + QDir::separator();
-    return {QStringLiteral("<!DOCTYPE html>"), QStringLiteral("<html>"), QStringLiteral("<head>"),
+    return {QStringLiteral("<!DOCTYPE html>"),
+            QStringLiteral("<html>"),
+            QStringLiteral("<head>"),
             QStringLiteral("<title>") + titel + QStringLiteral("</title>"),
             QStringLiteral("<base href=\"") + html(adresse(base)) + QStringLiteral("\">"),
             QString()};
@@ -71,7 +97,8 @@ QStringList script(const QStringList& poster)
                    QStringLiteral("var eleSrc;"), QStringLiteral("switch(melodiNo){")};
     for (qsizetype i = 0; i < poster.size(); ++i)
         ud << QStringLiteral("case %1:").arg(i)
-           << QStringLiteral("eleSrc=\"") + javascript(adresse(poster.at(i))) + QStringLiteral("\";")
+           << QStringLiteral("eleSrc=\"") + javascript(adresse(poster.at(i))) +
+                  QStringLiteral("\";")
            << QStringLiteral("break;");
     ud << QStringLiteral("}") << QStringLiteral("var ele=document.getElementById(\"afspiller\");")
        << QStringLiteral("ele.src=eleSrc;") << QStringLiteral("ele.autoplay=true;")
@@ -129,8 +156,8 @@ QStringList tabel(const QString& overskrift, const QString& knapord, const QStri
                   (i == 0 ? QStringLiteral("\" disabled checked></td>")
                           : QStringLiteral("\" disabled></td>"))
            << QStringLiteral(" <td>") + html(poster.at(i)) + QStringLiteral("</td>")
-           << QStringLiteral(" <td><button onclick=\"afspil(%1,'%2')\">").arg(i).arg(id) +
-                  knapord + QStringLiteral("</button></td>")
+           << QStringLiteral(" <td><button onclick=\"afspil(%1,'%2')\">").arg(i).arg(id) + knapord +
+                  QStringLiteral("</button></td>")
            << QStringLiteral("</tr>");
     }
     ud << QStringLiteral("</table>");
@@ -144,11 +171,12 @@ QStringList stoerrelser()
     for (int v = 100; v > 0; v -= 10) {
         if (v == 100 || v == 50)
             ud << QStringLiteral("<tr>");
-        ud << (v == 100 ? QStringLiteral("<td><input type=\"radio\" name=\"bredde\" checked=\"true\" "
-                                         "onclick=\"setProcent(100)\">100%</td>")
-                        : QStringLiteral("<td><input type=\"radio\" name=\"bredde\" "
-                                         "onclick=\"setProcent(%1)\">%1%</td>")
-                              .arg(v));
+        ud << (v == 100
+                   ? QStringLiteral("<td><input type=\"radio\" name=\"bredde\" checked=\"true\" "
+                                    "onclick=\"setProcent(100)\">100%</td>")
+                   : QStringLiteral("<td><input type=\"radio\" name=\"bredde\" "
+                                    "onclick=\"setProcent(%1)\">%1%</td>")
+                         .arg(v));
         if (v == 60 || v == 10)
             ud << QStringLiteral("</tr>");
     }

@@ -57,15 +57,7 @@ const Filslag* slagAf(const QString& ext)
 QString tidspunkt(const QDateTime& tid)
 {
     // Not every file system keeps a creation time.
-    return tid.isValid() ? QLocale().toString(tid, QLocale::ShortFormat)
-                         : QStringLiteral("Ukendt");
-}
-
-QString antalTekst(qint64 filer, qint64 mapper)
-{
-    const QLocale sprog;
-    return sprog.toString(filer) + QStringLiteral(" filer, ") + sprog.toString(mapper) +
-           QStringLiteral(" mapper");
+    return tid.isValid() ? QLocale().toString(tid, QLocale::ShortFormat) : QStringLiteral("Ukendt");
 }
 
 // The lines of a ".hidden" file, as bytes, with the line that names `navn` found.
@@ -105,8 +97,7 @@ bool skrivSkjulte(const QString& mappe, const QByteArray& navn, bool skjult)
     if (skjult)
         liste.linjer << navn;
     else
-        liste.linjer.removeIf(
-            [&](const QByteArray& l) { return l == navn || l == navn + '\r'; });
+        liste.linjer.removeIf([&](const QByteArray& l) { return l == navn || l == navn + '\r'; });
     QByteArray bytes;
     for (const QByteArray& l : std::as_const(liste.linjer))
         bytes += l + '\n';
@@ -179,8 +170,9 @@ QString TFilMappeInfo::insertIkon(const QString& path)
         ikon = QIcon(egen);
     else if (slag && slag->ikon) {
         // A kind icon missing from the icon folder is no reason to refuse the window.
-        const QString fil = valg.makeIconFilnavn(QLatin1String(slag->ikon));
-        ikon = QFileInfo(fil).isFile() ? QIcon(fil) : valg.ukendt();
+        if (const QString fil = valg.makeIconFilnavn(QLatin1String(slag->ikon));
+            QFileInfo(fil).isFile())
+            ikon = QIcon(fil);
     } else
         ikon = Ikonvalg::ikonAf(platform.firstIcon(path.toStdString()));
     if (ikon.isNull())
@@ -198,10 +190,9 @@ std::optional<TFilMappeInfo::Attributter> TFilMappeInfo::laesAttributter(const Q
     Attributter a;
     a.skrivebeskyttet = !(info.permissions() & QFileDevice::WriteOwner);
     a.altidSkjult = info.fileName().startsWith(u'.');
-    a.skjult = a.altidSkjult ||
-               laesSkjulte(QDir(info.path()).filePath(QStringLiteral(".hidden")),
-                           QFile::encodeName(info.fileName()))
-                   .harNavn;
+    a.skjult = a.altidSkjult || laesSkjulte(QDir(info.path()).filePath(QStringLiteral(".hidden")),
+                                            QFile::encodeName(info.fileName()))
+                                    .harNavn;
     return a;
 }
 
@@ -256,7 +247,9 @@ void TFilMappeInfo::showFileInfo(const QString& aFilename)
 void TFilMappeInfo::visMappeTal(qint64 filer, qint64 mapper, qint64 bytes) const
 {
     Infovindue->LabelMappeSize->setText(getSizeString(bytes));
-    Infovindue->LabelMappeIndhold->setText(antalTekst(filer, mapper));
+    const QLocale sprog;
+    Infovindue->LabelMappeIndhold->setText(sprog.toString(filer) + QStringLiteral(" filer, ") +
+                                           sprog.toString(mapper) + QStringLiteral(" mapper"));
 }
 
 void TFilMappeInfo::showMappeInfo()

@@ -43,31 +43,73 @@ TEST_F(Afspilning, ThreeFilmsGiveThePageLineForLineAndTheNewPageIsSelected)
     ASSERT_TRUE(funk.SkrivTekstfil("Film_afspilningsliste.html", 1));
 
     const QString mappen = mappe.sti("film");
-    QStringList forventet{"<!DOCTYPE html>", "<html>", "<head>", "<title>Filmliste</title>",
-                          "<base href=\"" + mappen + "/\">", "", "<script>",
-                          "function afspil(melodiNo,checkid){", "var eleSrc;", "switch(melodiNo){"};
+    QStringList forventet{"<!DOCTYPE html>",
+                          "<html>",
+                          "<head>",
+                          "<title>Filmliste</title>",
+                          "<base href=\"" + mappen + "/\">",
+                          "",
+                          "<script>",
+                          "function afspil(melodiNo,checkid){",
+                          "var eleSrc;",
+                          "switch(melodiNo){"};
     for (int i = 0; i < 3; ++i)
         forventet << QStringLiteral("case %1:").arg(i)
                   << QStringLiteral("eleSrc=\"%1.mp4\";").arg(QChar('a' + i)) << "break;";
-    forventet << "}" << "var ele=document.getElementById(\"afspiller\");" << "ele.src=eleSrc;"
-              << "ele.autoplay=true;" << "document.getElementById(checkid).checked=true;}"
-              << "</script>" << "" << "<style type=\"text/css\">"
-              << "*{font-family: Verdana; font-size: 9pt; color #000000;}" << "caption{"
-              << "color: #0000FF;" << "margin-bottom: 4px;" << "}" << "table,th,td{"
-              << "border: 1px solid #888888;" << "border-collapse:collapse;" << "}" << "th{"
-              << "padding-left: 4px;" << "padding-right: 4px;" << "padding-top: 4px;"
-              << "padding-bottom: 4px;" << "color: #FFFFFF;" << "background-color:#228822;"
-              << "text-align: left;" << "}" << "td{" << "padding-left: 4px;"
-              << "padding-right: 4px;" << "padding-top: 2px;" << "padding-bottom: 2px;" << "}"
-              << "button::before{" << "content: \"\\25B6\" \" \";" << "}" << "</style>" << ""
-              << "</head>" << "<body style=\"display: flex; flex-wrap: wrap;\">" << ""
-              << "<div>" << "<video controls id=\"afspiller\" style=\"width: auto;\">"
-              << "<source src=\"a.mp4\">" << "</video>" << "</div>" << ""
-              << "<div style=\"margin: 16px 0px 0px 16px;\">" << "<table>"
-              << "<caption>Filmliste</caption>" << "<colgroup>"
+    forventet << "}"
+              << "var ele=document.getElementById(\"afspiller\");"
+              << "ele.src=eleSrc;"
+              << "ele.autoplay=true;"
+              << "document.getElementById(checkid).checked=true;}"
+              << "</script>"
+              << ""
+              << "<style type=\"text/css\">"
+              << "*{font-family: Verdana; font-size: 9pt; color #000000;}"
+              << "caption{"
+              << "color: #0000FF;"
+              << "margin-bottom: 4px;"
+              << "}"
+              << "table,th,td{"
+              << "border: 1px solid #888888;"
+              << "border-collapse:collapse;"
+              << "}"
+              << "th{"
+              << "padding-left: 4px;"
+              << "padding-right: 4px;"
+              << "padding-top: 4px;"
+              << "padding-bottom: 4px;"
+              << "color: #FFFFFF;"
+              << "background-color:#228822;"
+              << "text-align: left;"
+              << "}"
+              << "td{"
+              << "padding-left: 4px;"
+              << "padding-right: 4px;"
+              << "padding-top: 2px;"
+              << "padding-bottom: 2px;"
+              << "}"
+              << "button::before{"
+              << "content: \"\\25B6\" \" \";"
+              << "}"
+              << "</style>"
+              << ""
+              << "</head>"
+              << "<body style=\"display: flex; flex-wrap: wrap;\">"
+              << ""
+              << "<div>"
+              << "<video controls id=\"afspiller\" style=\"width: auto;\">"
+              << "<source src=\"a.mp4\">"
+              << "</video>"
+              << "</div>"
+              << ""
+              << "<div style=\"margin: 16px 0px 0px 16px;\">"
+              << "<table>"
+              << "<caption>Filmliste</caption>"
+              << "<colgroup>"
               << " <col span=\"1\" style=\"background-color: #DDDDDD;\">"
               << " <col span=\"1\" style=\"background-color: #FFFFFF;\">"
-              << " <col style=\"background-color: #FFFFFF;\">" << "</colgroup>"
+              << " <col style=\"background-color: #FFFFFF;\">"
+              << "</colgroup>"
               << "<tr><th>&nbsp;</th><th>Titel</th><th>&nbsp;</th></tr>";
     for (int i = 0; i < 3; ++i)
         forventet << "<tr>"
@@ -76,10 +118,15 @@ TEST_F(Afspilning, ThreeFilmsGiveThePageLineForLineAndTheNewPageIsSelected)
                          .arg(i)
                          .arg(i == 0 ? " checked" : "")
                   << QStringLiteral(" <td>%1.mp4</td>").arg(QChar('a' + i))
-                  << QStringLiteral(" <td><button onclick=\"afspil(%1,'melodi%1')\">Afspil</button></td>")
+                  << QStringLiteral(
+                         " <td><button onclick=\"afspil(%1,'melodi%1')\">Afspil</button></td>")
                          .arg(i)
                   << "</tr>";
-    forventet << "</table>" << "</div>" << "" << "</body>" << "</html>";
+    forventet << "</table>"
+              << "</div>"
+              << ""
+              << "</body>"
+              << "</html>";
     EXPECT_EQ(linjer("film/Film_afspilningsliste.html"), forventet);
 
     EXPECT_EQ(funk.Filnavn, mappe.sti("film/Film_afspilningsliste.html"));
@@ -157,24 +204,29 @@ TEST_F(Afspilning, ThePicturePageHasSizeButtonsAShowButtonAndThePictureAfterTheT
     vaelg("b", {"foto.jpg"});
     ASSERT_TRUE(funk.SkrivTekstfil("Billed_afspilningsliste.html", 3));
     const QStringList l = linjer("b/Billed_afspilningsliste.html");
-    EXPECT_EQ(l.mid(6, 8), QStringList({"<script>", "function setProcent(procent){",
-                                        "procent=procent+\"%\";",
-                                        "var ele=document.getElementById(\"afspiller\");",
-                                        "ele.style.width=procent;", "ele.style.height=procent;}",
-                                        "", "function afspil(melodiNo,checkid){"}));
+    EXPECT_EQ(
+        l.mid(6, 8),
+        QStringList({"<script>", "function setProcent(procent){", "procent=procent+\"%\";",
+                     "var ele=document.getElementById(\"afspiller\");", "ele.style.width=procent;",
+                     "ele.style.height=procent;}", "", "function afspil(melodiNo,checkid){"}));
     const qsizetype stoerrelse = l.indexOf("<caption>Billedstørrelse</caption>");
     ASSERT_GT(stoerrelse, 0);
-    QStringList knapper{"<tr>",
-                        "<td><input type=\"radio\" name=\"bredde\" checked=\"true\" "
-                        "onclick=\"setProcent(100)\">100%</td>"};
+    QStringList knapper{"<tr>", "<td><input type=\"radio\" name=\"bredde\" checked=\"true\" "
+                                "onclick=\"setProcent(100)\">100%</td>"};
     for (int v = 90; v > 0; v -= 10) {
         if (v == 50)
-            knapper << "</tr>" << "<tr>";
-        knapper << QStringLiteral(
-                       "<td><input type=\"radio\" name=\"bredde\" onclick=\"setProcent(%1)\">%1%</td>")
-                       .arg(v);
+            knapper << "</tr>"
+                    << "<tr>";
+        knapper
+            << QStringLiteral(
+                   "<td><input type=\"radio\" name=\"bredde\" onclick=\"setProcent(%1)\">%1%</td>")
+                   .arg(v);
     }
-    knapper << "</tr>" << "</table><br>" << "" << "<table>" << "<caption>Billedliste</caption>";
+    knapper << "</tr>"
+            << "</table><br>"
+            << ""
+            << "<table>"
+            << "<caption>Billedliste</caption>";
     EXPECT_EQ(l.mid(stoerrelse + 1, knapper.size()), knapper);
     EXPECT_TRUE(l.contains(" <td><button onclick=\"afspil(0,'melodi0')\">Vis</button></td>"));
     EXPECT_EQ(l.mid(l.size() - 7),

@@ -47,14 +47,20 @@ protected:
         return svar;
     }
     // The file the player shows, as a path below the page's folder.
-    QString spiller() { return js("decodeURIComponent(document.getElementById('afspiller').src)").toString(); }
+    QString spiller()
+    {
+        return js("decodeURIComponent(document.getElementById('afspiller').src)").toString();
+    }
     QString markeret()
     {
         return js("Array.from(document.querySelectorAll('input[name=aktuel]'))"
                   ".filter(e => e.checked).map(e => e.id).join()")
             .toString();
     }
-    void tryk(int raekke) { js(QStringLiteral("document.querySelectorAll('button')[%1].click()").arg(raekke)); }
+    void tryk(int raekke)
+    {
+        js(QStringLiteral("document.querySelectorAll('button')[%1].click()").arg(raekke));
+    }
 
     QWebEngineView vis;
 };

@@ -42,10 +42,7 @@ protected:
         QImageWriter(funk().makeIconFilnavn(key), "ico").write(billede);
     }
     QColor ikonfarve() { return vindue().ikonBox->pixmap().toImage().pixelColor(16, 16); }
-    void liste(const QString& mappen)
-    {
-        boks().visMappe(mappen);
-    }
+    void liste(const QString& mappen) { boks().visMappe(mappen); }
     void vaelgTekst(const QString& tekst)
     {
         for (int i = 0; i < boks().openbox->antal(); ++i)
@@ -75,8 +72,8 @@ TEST_F(Egenskaber, AFileWithoutAKindOrIconFileGetsItsOwnIconOrTheUnknownOne)
     QImage blaa(32, 32, QImage::Format_ARGB32);
     blaa.fill(Qt::blue);
     blaa.save(mappe.sti("blaa.png"));
-    platform.ikoner[fil.toStdString()] = {Platform::FileIcon::Picture,
-                                          mappe.sti("blaa.png").toStdString(), {}};
+    platform.ikoner[fil.toStdString()] = {
+        Platform::FileIcon::Picture, mappe.sti("blaa.png").toStdString(), {}};
     funk().showFileInfo(fil);
     EXPECT_EQ(ikonfarve(), QColor(Qt::blue));
 }
