@@ -20,63 +20,43 @@ QString adresse(const QString& sti)
     return ud;
 }
 
+struct Erstatning
+{
+    char tegn;
+    const char* med;
+};
+
 // Names are written as they are unless they hold characters that would end
 // the text they stand in, so no name can break the page or carry script.
-QString html(const QString& tekst)
+template <std::size_t N> QString erstat(const QString& tekst, const Erstatning (&tabel)[N])
 {
     QString ud;
+    ud.reserve(tekst.size());
     for (const QChar c : tekst) {
-        switch (c.unicode()) {
-        case '&':
-            ud += QStringLiteral("&amp;");
-            break;
-        case '<':
-            ud += QStringLiteral("&lt;");
-            break;
-        case '>':
-            ud += QStringLiteral("&gt;");
-            break;
-        case '"':
-            ud += QStringLiteral("&quot;");
-            break;
-        case '\'':
-            ud += QStringLiteral("&#39;");
-            break;
-        default:
+        const Erstatning* e =
+            std::find_if(std::begin(tabel), std::end(tabel),
+                         [c](const Erstatning& x) { return c == QLatin1Char(x.tegn); });
+        if (e == std::end(tabel))
             ud += c;
-        }
+        else
+            ud += QLatin1String(e->med);
     }
     return ud;
 }
 
+const Erstatning htmlTegn[] = {
+    {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "&quot;"}, {'\'', "&#39;"}};
+const Erstatning scriptTegn[] = {{'\\', "\\\\"}, {'"', "\\\""},  {'\'', "\\'"},
+                                 {'<', "\\x3C"}, {'>', "\\x3E"}, {'&', "\\x26"}};
+
+QString html(const QString& tekst)
+{
+    return erstat(tekst, htmlTegn);
+}
+
 QString javascript(const QString& tekst)
 {
-    QString ud;
-    for (const QChar c : tekst) {
-        switch (c.unicode()) {
-        case '\\':
-            ud += QStringLiteral("\\\\");
-            break;
-        case '"':
-            ud += QStringLiteral("\\\"");
-            break;
-        case '\'':
-            ud += QStringLiteral("\\'");
-            break;
-        case '<':
-            ud += QStringLiteral("\\x3C");
-            break;
-        case '>':
-            ud += QStringLiteral("\\x3E");
-            break;
-        case '&':
-            ud += QStringLiteral("\\x26");
-            break;
-        default:
-            ud += c;
-        }
-    }
-    return ud;
+    return erstat(tekst, scriptTegn);
 }
 
 QStringList hoved(const QString& titel, const QString& mappe)
