@@ -37,7 +37,8 @@ Program::Program(Platform& platform, Beskeder* beskeder)
     billedform = std::make_unique<Tbilledform>();
     openfilform = std::make_unique<Topenfilform>(*mainform, platform, *billedform);
     openfilform->setOperationsvinduer(*kopieringsform, *progressform, *fileExistsForm);
-    filinfoform = std::make_unique<Tfilinfoform>();
+    filinfoform = std::make_unique<Tfilinfoform>(mainform->beskeder(), mainform.get());
+    openfilform->setFilinfoform(*filinfoform);
     infform = std::make_unique<Tinfform>();
     spform = std::make_unique<Tspform>();
     if (!beskeder) {

@@ -2,6 +2,7 @@
 # Panel icons: rebuilding the panel of 1,000 elements against a bare loop over the same icon files.
 # File box: a folder of 101,000 entries listed, against ls -1 -F; a 512 MiB file
 # and a tree of 10,000 small files pasted, against cp -r.
+# Folder properties: a tree of 100,000 files in 5,000 folders counted, against du -sb.
 # Start-up: tavlum with an active group of 1,000 elements until its main window
 # is shown, side by side with a minimal Qt Widgets program; time and peak memory.
 set -eu
@@ -36,6 +37,14 @@ print(f"paste of one 512 MiB file: {t['IndsaetStor']:.0f} ms, cp -r {t['CpStor']
       f"cp -r {t['CpTrae']:.0f} ms; peak memory {b['IndsaetTrae']['peakMiB']:.0f} MiB (goal: under 100)")
 print(f"ratio paste/cp: big file {t['IndsaetStor'] / t['CpStor']:.2f}, "
       f"tree {t['IndsaetTrae'] / t['CpTrae']:.2f} (goal: at most 1.2 each)")
+PY
+"$bindir/bench_mappeinfo" --benchmark_format=json --benchmark_min_time=1 2>/dev/null >"${TMPDIR:-/tmp}/tavlum_mappeinfo.json"
+python3 - "${TMPDIR:-/tmp}/tavlum_mappeinfo.json" <<'PY'
+import json, sys
+tider = {b["name"]: b["real_time"] for b in json.load(open(sys.argv[1]))["benchmarks"]}
+print(f"folder properties, 100,000 files in 5,000 folders: counted and shown {tider['Mappeinfo']:.1f} ms, "
+      f"du -sb {tider['Du']:.1f} ms")
+print(f"ratio folder count/du: {tider['Mappeinfo'] / tider['Du']:.2f} (goal: at most 1.5)")
 PY
 runs=${RUNS:-7}
 work=$(mktemp -d)

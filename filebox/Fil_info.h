@@ -1,10 +1,89 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class Beskeder;
+class QTabWidget;
+
+// "Fil egenskaber", "Mappe egenskaber", "Drev egenskaber": one tab a kind,
+// filled by the file box's logic. The user cannot switch tabs.
 class Tfilinfoform : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Tfilinfoform(QWidget* parent = nullptr);
+    // Shown over the middle of `hovedvindue` when there is one.
+    explicit Tfilinfoform(Beskeder& beskeder, const QWidget* hovedvindue = nullptr,
+                          QWidget* parent = nullptr);
+
+    // 0 file, 1 drive, 2 folder.
+    void visSide(int side);
+    // Shows the window, over the middle of the main window when it was hidden.
+    void vis();
+    void aAnvendExecute();
+    // The light or the dark pictures, as the design is.
+    void setBilleder(bool moerk);
+
+    // Lists the file box's folder again after attributes were applied.
+    std::function<void()> updateStrukturer;
+
+    int SideNummer = 0;
+    QString Filnavn;
+
+    QTabWidget* Bog = nullptr;
+    QWidget* side1 = nullptr;
+    QLineEdit* EditFilnavn = nullptr;
+    QLabel* ikonBox = nullptr;
+    QLineEdit* EditPath = nullptr;
+    QLabel* LabelSize = nullptr;
+    QLabel* LabelOprettet = nullptr;
+    QLabel* LabelForandret = nullptr;
+    QLabel* LabelAabnet = nullptr;
+    QCheckBox* cbReadOnly = nullptr;
+    QCheckBox* cbHidden = nullptr;
+    QPushButton* Button1 = nullptr;
+    QLabel* LabelFiltype = nullptr;
+
+    QWidget* Side2 = nullptr;
+    QLineEdit* EditDisknavn = nullptr;
+    QLabel* ImageDrive = nullptr;
+    QLabel* LabelFreeSpace = nullptr;
+    QLabel* LabelAnvendtSpace = nullptr;
+    QLabel* LabelKapasitet = nullptr;
+    QProgressBar* ProgressBar = nullptr;
+    QLabel* LabelType = nullptr;
+    QLabel* LabelFilsystem = nullptr;
+
+    QWidget* Side3 = nullptr;
+    QLineEdit* EditMappenavn = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* LabelPlacering = nullptr;
+    QLabel* LabelMappeSize = nullptr;
+    QLabel* LabelMappeIndhold = nullptr;
+    QLabel* LabeloprettelsesDato = nullptr;
+
+    QWidget* PanelKnap = nullptr;
+    QPushButton* Button2 = nullptr;
+    QAction* aAnvend = nullptr;
+    QAction* aUdfold = nullptr;
+    QAction* aSammenfold = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QWidget* lavFilside();
+    QWidget* lavDrevside();
+    QWidget* lavMappeside();
+    QWidget* lavPanelKnap();
+    void BogChange();
+
+    Beskeder& m_beskeder;
+    const QWidget* m_hovedvindue;
 };

@@ -19,6 +19,7 @@ class QDropEvent;
 class QMimeData;
 class Tbilledform;
 class TfileExistsForm;
+class Tfilinfoform;
 class THandlinger;
 class Tkopieringsform;
 class Tprogressform;
@@ -51,6 +52,8 @@ public:
     void redrawStiboxen();
     void stiboxenChange(int tab);
     void GemOptions() const;
+    // The properties window that "Vis egenskaber" and "Drevinformation" fill.
+    void setFilinfoform(Tfilinfoform& form);
 
     THandlinger* funk = nullptr;
     bool opstart = true;
@@ -148,6 +151,9 @@ private:
     // Whether the drop comes from this file box's own list.
     bool egetTraek(const QMimeData& data) const;
     bool traekFilter(QObject* watched, QEvent* event);
+    void lavInfoAktioner();
+    // A play list page of the selection, asking first when the file's kind is not the list's.
+    void HTMLliste(int kind);
     void lavMenuer();
     QWidget* lavToolBar2();
     QWidget* lavLeftPanel();

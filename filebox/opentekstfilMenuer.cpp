@@ -1,4 +1,5 @@
 // The file box's actions, toolbars and menus.
+#include "Fil_info.h"
 #include "Filboksbilleder.h"
 #include "Filliste.h"
 #include "Spm_Kopiering.h"
@@ -102,6 +103,7 @@ void Topenfilform::lavAktioner()
     connect(aVisBillede, &QAction::triggered, this, &Topenfilform::aVisBilledeExecute);
     connect(aOpenAktuelleMappe, &QAction::triggered, this,
             [this] { m_platform.shellExecute("open", funk->Grundmappe.toStdString(), "", ""); });
+    lavInfoAktioner();
 }
 
 void Topenfilform::opdaterAktioner()
@@ -110,19 +112,17 @@ void Topenfilform::opdaterAktioner()
     aCopy->setEnabled(mayCopy);
     for (QAction* a : {aKlip, aDelete, aDeletePermanent, aRename})
         a->setEnabled(mayDoIt);
-    for (QAction* a : {Agofile, aRediger, aRedigerDokument, aVisBillede})
+    for (QAction* a : {Agofile, aRediger, aRedigerDokument, aVisBillede, aHTMLfilmliste,
+                       aHTMLmusikliste, aHTMLbilledliste})
         a->setEnabled(fil);
+    aEleEgenskaber->setEnabled(openbox->antalValgte() > 0);
+    aDrevinfo->setEnabled(true);
     aOpenAktuelleMappe->setEnabled(!funk->Grundmappe.isEmpty());
     aPaste->setEnabled(!funk->CopyListe1().isEmpty() || !funk->CopyListe2().isEmpty());
     const int valgte = openbox->antalValgte();
     aMarkerAlt->setEnabled(valgte != openbox->antal());
     aMarkerIngen->setEnabled(valgte > 0);
     aMarkerInvers->setEnabled(openbox->antal() > 0);
-    // Offered from the start; they can run once the play lists and
-    // information windows behind them are there.
-    for (QAction* a :
-         {aHTMLfilmliste, aHTMLmusikliste, aHTMLbilledliste, aEleEgenskaber, aDrevinfo})
-        a->setEnabled(false);
     ButtonFirstMappe->setEnabled(funk->kanGaaTilbage());
     ButtonPrevMappe->setEnabled(funk->kanGaaTilbage());
     ButtonNextMappe->setEnabled(funk->kanGaaFrem());
@@ -305,6 +305,8 @@ void Topenfilform::setBilleder(bool moerk)
     if (m_kopieringsform)
         m_kopieringsform->setMoerk(moerk);
     insertButton->setIcon(Filboksbilleder::knap(QStringLiteral("tilgruppe"), moerk));
+    if (funk->Infovindue)
+        funk->Infovindue->setBilleder(moerk);
     const std::pair<QToolButton*, const char*> knapper[] = {{infoKnap, "info"},
                                                             {drevKnap, "drev"},
                                                             {ToolButton3, "kendte"},

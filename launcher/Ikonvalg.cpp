@@ -42,6 +42,22 @@ QIcon fraBytes(const std::vector<std::uint8_t>& data)
 
 } // namespace
 
+QIcon Ikonvalg::ikonAf(const Platform::FileIcon& fundet)
+{
+    switch (fundet.kind) {
+    case Platform::FileIcon::Picture:
+        return QIcon(QString::fromStdString(fundet.name));
+    case Platform::FileIcon::ThemeName:
+        return QIcon::fromTheme(QString::fromStdString(fundet.name));
+    case Platform::FileIcon::IconData:
+        return fraBytes(fundet.data);
+    case Platform::FileIcon::None:
+    case Platform::FileIcon::NotAProgram:
+        break;
+    }
+    return {};
+}
+
 QString Ikonvalg::makeIconFilnavn(const QString& str) const
 {
     return m_ikonDir + QDir::separator() + str + QStringLiteral("_ikon.ico");
@@ -83,17 +99,7 @@ Ikonvalg::Resultat Ikonvalg::lav(const QString& FNavn) const
         return {Udfald::Ikon, fraFil(makeIconFilnavn(QStringLiteral("billeder")))};
 
     const Platform::FileIcon fundet = m_platform.firstIcon(FNavn.toStdString());
-    switch (fundet.kind) {
-    case Platform::FileIcon::NotAProgram:
+    if (fundet.kind == Platform::FileIcon::NotAProgram)
         return {Udfald::IkkeKoerbar, {}};
-    case Platform::FileIcon::Picture:
-        return {Udfald::Ikon, QIcon(QString::fromStdString(fundet.name))};
-    case Platform::FileIcon::ThemeName:
-        return {Udfald::Ikon, QIcon::fromTheme(QString::fromStdString(fundet.name))};
-    case Platform::FileIcon::IconData:
-        return {Udfald::Ikon, fraBytes(fundet.data)};
-    case Platform::FileIcon::None:
-        break;
-    }
-    return {Udfald::Ikon, {}};
+    return {Udfald::Ikon, ikonAf(fundet)};
 }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "Platform.h"
+
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
 #include <QIcon>
 #include <QString>
-
-class Platform;
 
 // Chooses an element's icon: the icon file for its extension, the kind icon
 // for films, music and pictures, the icon stored in the file, and last "ukendt".
@@ -33,6 +33,8 @@ public:
     Resultat lav(const QString& FNavn) const;
     // "ukendt_ikon.ico", or a built-in picture when the icon folder lacks it.
     QIcon ukendt() const;
+    // The icon the platform found in a file; empty when it found none.
+    static QIcon ikonAf(const Platform::FileIcon& fundet);
 
 private:
     QIcon fraFil(const QString& filnavn) const;

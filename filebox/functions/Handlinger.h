@@ -43,6 +43,10 @@ public:
     // True while an operation runs; the window takes no other command then.
     bool optaget() const { return m_optaget; }
 
+    // Writes a play list page of the selected entries into Grundmappe under the
+    // first free name and selects it; false when nothing was written.
+    bool SkrivTekstfil(const QString& aFilename, int aFiltype);
+
 private:
     // Set while an operation runs, whichever way it ends.
     class Optaget

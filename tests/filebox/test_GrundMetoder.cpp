@@ -1,21 +1,5 @@
+#include "Dansk.h"
 #include "Kaede.h"
-
-#include <QLocale>
-
-namespace {
-
-// Danish number texts for as long as a test runs.
-class Dansk
-{
-public:
-    Dansk() { QLocale::setDefault(QLocale(QLocale::Danish, QLocale::Denmark)); }
-    ~Dansk() { QLocale::setDefault(m_foer); }
-
-private:
-    QLocale m_foer;
-};
-
-} // namespace
 
 TEST(GrundMetoder, SizeTextsChooseTheUnitByTheNumberOfDigits)
 {

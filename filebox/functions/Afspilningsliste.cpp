@@ -1,0 +1,282 @@
+#include "functions/Afspilningsliste.h"
+
+#include "Filliste.h"
+#include "functions/Handlinger.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+// A backslash is a name's own character where it is not the separator, and
+// a browser would read it as one in an address.
+QString adresse(const QString& sti)
+{
+    QString ud = sti;
+    if (QDir::separator() != u'\\')
+        ud.replace(u'\\', QStringLiteral("%5C"));
+    return ud;
+}
+
+struct Erstatning
+{
+    char tegn;
+    const char* med;
+};
+
+// Names are written as they are unless they hold characters that would end
+// the text they stand in, so no name can break the page or carry script.
+template <std::size_t N> QString erstat(const QString& tekst, const Erstatning (&tabel)[N])
+{
+    QString ud;
+    ud.reserve(tekst.size());
+    for (const QChar c : tekst) {
+        const Erstatning* e =
+            std::find_if(std::begin(tabel), std::end(tabel),
+                         [c](const Erstatning& x) { return c == QLatin1Char(x.tegn); });
+        if (e == std::end(tabel))
+            ud += c;
+        else
+            ud += QLatin1String(e->med);
+    }
+    return ud;
+}
+
+const Erstatning htmlTegn[] = {
+    {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "&quot;"}, {'\'', "&#39;"}};
+const Erstatning scriptTegn[] = {{'\\', "\\\\"}, {'"', "\\\""},  {'\'', "\\'"},
+                                 {'<', "\\x3C"}, {'>', "\\x3E"}, {'&', "\\x26"}};
+
+QString html(const QString& tekst)
+{
+    return erstat(tekst, htmlTegn);
+}
+
+QString javascript(const QString& tekst)
+{
+    return erstat(tekst, scriptTegn);
+}
+
+QStringList hoved(const QString& titel, const QString& mappe)
+{
+    // The root already ends in its separator.
+    const QString base = mappe.endsWith(QDir::separator()) ? mappe : mappe + QDir::separator();
+    return {QStringLiteral("<!DOCTYPE html>"),
+            QStringLiteral("<html>"),
+            QStringLiteral("<head>"),
+            QStringLiteral("<title>") + titel + QStringLiteral("</title>"),
+            QStringLiteral("<base href=\"") + html(adresse(base)) + QStringLiteral("\">"),
+            QString()};
+}
+
+QStringList script(const QStringList& poster)
+{
+    QStringList ud{QStringLiteral("function afspil(melodiNo,checkid){"),
+                   QStringLiteral("var eleSrc;"), QStringLiteral("switch(melodiNo){")};
+    for (qsizetype i = 0; i < poster.size(); ++i)
+        ud << QStringLiteral("case %1:").arg(i)
+           << QStringLiteral("eleSrc=\"") + javascript(adresse(poster.at(i))) +
+                  QStringLiteral("\";")
+           << QStringLiteral("break;");
+    ud << QStringLiteral("}") << QStringLiteral("var ele=document.getElementById(\"afspiller\");")
+       << QStringLiteral("ele.src=eleSrc;") << QStringLiteral("ele.autoplay=true;")
+       << QStringLiteral("document.getElementById(checkid).checked=true;}");
+    return ud;
+}
+
+QStringList stil(const QString& symbol)
+{
+    return {QStringLiteral("<style type=\"text/css\">"),
+            QStringLiteral("*{font-family: Verdana; font-size: 9pt; color #000000;}"),
+            QStringLiteral("caption{"),
+            QStringLiteral("color: #0000FF;"),
+            QStringLiteral("margin-bottom: 4px;"),
+            QStringLiteral("}"),
+            QStringLiteral("table,th,td{"),
+            QStringLiteral("border: 1px solid #888888;"),
+            QStringLiteral("border-collapse:collapse;"),
+            QStringLiteral("}"),
+            QStringLiteral("th{"),
+            QStringLiteral("padding-left: 4px;"),
+            QStringLiteral("padding-right: 4px;"),
+            QStringLiteral("padding-top: 4px;"),
+            QStringLiteral("padding-bottom: 4px;"),
+            QStringLiteral("color: #FFFFFF;"),
+            QStringLiteral("background-color:#228822;"),
+            QStringLiteral("text-align: left;"),
+            QStringLiteral("}"),
+            QStringLiteral("td{"),
+            QStringLiteral("padding-left: 4px;"),
+            QStringLiteral("padding-right: 4px;"),
+            QStringLiteral("padding-top: 2px;"),
+            QStringLiteral("padding-bottom: 2px;"),
+            QStringLiteral("}"),
+            QStringLiteral("button::before{"),
+            QStringLiteral("content: \"\\") + symbol + QStringLiteral("\" \" \";"),
+            QStringLiteral("}"),
+            QStringLiteral("</style>")};
+}
+
+QStringList tabel(const QString& overskrift, const QString& knapord, const QStringList& poster)
+{
+    QStringList ud{QStringLiteral("<table>"),
+                   QStringLiteral("<caption>") + overskrift + QStringLiteral("</caption>"),
+                   QStringLiteral("<colgroup>"),
+                   QStringLiteral(" <col span=\"1\" style=\"background-color: #DDDDDD;\">"),
+                   QStringLiteral(" <col span=\"1\" style=\"background-color: #FFFFFF;\">"),
+                   QStringLiteral(" <col style=\"background-color: #FFFFFF;\">"),
+                   QStringLiteral("</colgroup>"),
+                   QStringLiteral("<tr><th>&nbsp;</th><th>Titel</th><th>&nbsp;</th></tr>")};
+    for (qsizetype i = 0; i < poster.size(); ++i) {
+        const QString id = QStringLiteral("melodi%1").arg(i);
+        ud << QStringLiteral("<tr>")
+           << QStringLiteral(" <td><input type=\"radio\" name=\"aktuel\" id=\"") + id +
+                  (i == 0 ? QStringLiteral("\" disabled checked></td>")
+                          : QStringLiteral("\" disabled></td>"))
+           << QStringLiteral(" <td>") + html(poster.at(i)) + QStringLiteral("</td>")
+           << QStringLiteral(" <td><button onclick=\"afspil(%1,'%2')\">").arg(i).arg(id) + knapord +
+                  QStringLiteral("</button></td>")
+           << QStringLiteral("</tr>");
+    }
+    ud << QStringLiteral("</table>");
+    return ud;
+}
+
+QStringList stoerrelser()
+{
+    QStringList ud{QStringLiteral("<div>"), QStringLiteral("<table>"),
+                   QStringLiteral("<caption>Billedstørrelse</caption>")};
+    for (int v = 100; v > 0; v -= 10) {
+        if (v == 100 || v == 50)
+            ud << QStringLiteral("<tr>");
+        ud << (v == 100
+                   ? QStringLiteral("<td><input type=\"radio\" name=\"bredde\" checked=\"true\" "
+                                    "onclick=\"setProcent(100)\">100%</td>")
+                   : QStringLiteral("<td><input type=\"radio\" name=\"bredde\" "
+                                    "onclick=\"setProcent(%1)\">%1%</td>")
+                         .arg(v));
+        if (v == 60 || v == 10)
+            ud << QStringLiteral("</tr>");
+    }
+    ud << QStringLiteral("</table><br>") << QString();
+    return ud;
+}
+
+QString kilde(const QString& post)
+{
+    return html(adresse(post));
+}
+
+} // namespace
+
+namespace Afspilningsliste {
+
+QStringList poster(const QStringList& tekster)
+{
+    QStringList ud;
+    for (const QString& t : tekster)
+        if (THandlinger::extension(t).size() > 1)
+            ud << t;
+    return ud;
+}
+
+QStringList linjer(int aFiltype, const QString& mappe, const QStringList& poster)
+{
+    const QString foerste = kilde(poster.value(0));
+    QStringList ud;
+    switch (aFiltype) {
+    case Film:
+        ud << hoved(QStringLiteral("Filmliste"), mappe) << QStringLiteral("<script>")
+           << script(poster) << QStringLiteral("</script>") << QString()
+           << stil(QStringLiteral("25B6")) << QString() << QStringLiteral("</head>")
+           << QStringLiteral("<body style=\"display: flex; flex-wrap: wrap;\">") << QString()
+           << QStringLiteral("<div>")
+           << QStringLiteral("<video controls id=\"afspiller\" style=\"width: auto;\">")
+           << QStringLiteral("<source src=\"") + foerste + QStringLiteral("\">")
+           << QStringLiteral("</video>") << QStringLiteral("</div>") << QString()
+           << QStringLiteral("<div style=\"margin: 16px 0px 0px 16px;\">")
+           << tabel(QStringLiteral("Filmliste"), QStringLiteral("Afspil"), poster)
+           << QStringLiteral("</div>") << QString();
+        break;
+    case Musik:
+        ud << hoved(QStringLiteral("Musikliste"), mappe) << QStringLiteral("<script>")
+           << script(poster) << QStringLiteral("</script>") << QString()
+           << stil(QStringLiteral("266C")) << QString() << QStringLiteral("</head>")
+           << QStringLiteral("<body>") << QString()
+           << QStringLiteral("<audio controls id=\"afspiller\" style=\"width: auto;\">")
+           << QStringLiteral("<source src=\"") + foerste + QStringLiteral("\">")
+           << QStringLiteral("</audio><br>") << QString()
+           << tabel(QStringLiteral("Musikliste"), QStringLiteral("Afspil"), poster) << QString();
+        break;
+    default:
+        ud << hoved(QStringLiteral("Billedliste"), mappe) << QStringLiteral("<script>")
+           << QStringLiteral("function setProcent(procent){")
+           << QStringLiteral("procent=procent+\"%\";")
+           << QStringLiteral("var ele=document.getElementById(\"afspiller\");")
+           << QStringLiteral("ele.style.width=procent;")
+           << QStringLiteral("ele.style.height=procent;}") << QString() << script(poster)
+           << QStringLiteral("</script>") << QString() << stil(QStringLiteral("25B6")) << QString()
+           << QStringLiteral("</head>")
+           << QStringLiteral("<body style=\"display: flex; flex-wrap: wrap;\">") << QString()
+           << stoerrelser() << tabel(QStringLiteral("Billedliste"), QStringLiteral("Vis"), poster)
+           << QStringLiteral("</div>") << QString()
+           << QStringLiteral("<img id=\"afspiller\" style=\"margin: 16px 0px 0px 16px;\" src=\"") +
+                  foerste + QStringLiteral("\">")
+           << QString();
+        break;
+    }
+    ud << QStringLiteral("</body>") << QStringLiteral("</html>");
+    return ud;
+}
+
+bool skriv(const QString& sti, const QStringList& linjer)
+{
+    QByteArray bytes("\xEF\xBB\xBF");
+    for (const QString& l : linjer)
+        bytes += l.toUtf8() + "\r\n";
+    QFile fil(sti);
+    if (!fil.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    // A full disk may take fewer bytes without an error; a half page is removed.
+    const bool hel = fil.write(bytes) == bytes.size() && fil.flush();
+    fil.close();
+    if (!hel || fil.error() != QFileDevice::NoError) {
+        fil.remove();
+        return false;
+    }
+    return true;
+}
+
+} // namespace Afspilningsliste
+
+bool THandlinger::SkrivTekstfil(const QString& aFilename, int aFiltype)
+{
+    QStringList tekster;
+    if (Struktur2) {
+        QList<int> raekker;
+        for (const QModelIndex& i : Struktur2->selectionModel()->selectedRows())
+            raekker << i.row();
+        std::sort(raekker.begin(), raekker.end());
+        for (const int r : raekker)
+            tekster << Struktur2->noder().node(r).tekst;
+    }
+    const QStringList poster = Afspilningsliste::poster(tekster);
+    if (poster.isEmpty())
+        return false;
+    const QString sti = getNewFilename(QDir(Grundmappe).filePath(aFilename), {});
+    if (!Afspilningsliste::skriv(QDir::toNativeSeparators(sti),
+                                 Afspilningsliste::linjer(aFiltype, Grundmappe, poster)))
+        return false;
+    makeStruktur2(Grundmappe, false, true);
+    const QString navn = QFileInfo(sti).fileName();
+    const std::vector<Filnode>& noder = Struktur2->noder().noder();
+    for (std::size_t i = 0; i < noder.size(); ++i)
+        if (noder[i].tekst.compare(navn, Qt::CaseInsensitive) == 0) {
+            Struktur2->vaelg(static_cast<int>(i));
+            break;
+        }
+    Filnavn = QDir::toNativeSeparators(sti);
+    return true;
+}
