@@ -10,11 +10,14 @@
 
 namespace {
 
-// A backslash is a name's own character where it is not the separator, and
-// a browser would read it as one in an address.
+// A browser reads "%" as an escape, "#" and "?" as the end of the path, and a
+// backslash as a separator; in a name they are the name's own characters.
 QString adresse(const QString& sti)
 {
     QString ud = sti;
+    ud.replace(u'%', QStringLiteral("%25"));
+    ud.replace(u'#', QStringLiteral("%23"));
+    ud.replace(u'?', QStringLiteral("%3F"));
     if (QDir::separator() != u'\\')
         ud.replace(u'\\', QStringLiteral("%5C"));
     return ud;

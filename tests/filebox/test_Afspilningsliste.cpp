@@ -250,6 +250,13 @@ TEST_F(Afspilning, NamesThatWouldBreakThePageAreEscapedWhereTheyAreWritten)
     EXPECT_TRUE(l.contains("eleSrc=\"\\x3Cimg src=x onerror=alert(1)\\x3E.mp4\";"));
     EXPECT_TRUE(l.contains(" <td>&lt;img src=x onerror=alert(1)&gt;.mp4</td>"));
     EXPECT_FALSE(l.join(u'\n').contains("<img src=x"));
+
+    // Characters that end or escape an address are the name's own.
+    mappe.skriv("s/50% #1?.mp4", "x");
+    vaelg("s", {"50% #1?.mp4"});
+    ASSERT_TRUE(funk.SkrivTekstfil("Film_afspilningsliste.html", 1));
+    EXPECT_TRUE(linjer("s/Film_afspilningsliste (1).html")
+                    .contains("eleSrc=\"50%25 %231%3F.mp4\";"));
 }
 
 TEST(Afspilningsliste, TheRootFolderIsTheBaseWithoutADoubledSeparator)
