@@ -1,4 +1,5 @@
 // Folder listings, the user's special folders and the drives, as Windows gives them.
+#include "windows/Poster.h"
 #include "windows/Tekst.h"
 #include "windows/WindowsPlatform.h"
 
@@ -79,27 +80,15 @@ std::wstring volumenAf(const std::string& sti)
 std::vector<Platform::FolderEntry> WindowsPlatform::listFolder(const std::string& folder) const
 {
     std::vector<FolderEntry> ud;
-    std::wstring moenster = langSti(folder);
-    if (!moenster.empty() && moenster.back() != L'\\')
-        moenster += L'\\';
-    moenster += L'*';
-    WIN32_FIND_DATAW fund{};
-    const HANDLE h = FindFirstFileExW(moenster.c_str(), FindExInfoBasic, &fund,
-                                      FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (h == INVALID_HANDLE_VALUE)
-        return ud;
-    do {
-        const std::wstring navn = fund.cFileName;
-        if (navn == L"." || navn == L"..")
-            continue;
+    // What was read before an error is listed.
+    Poster::hverEntry(langSti(folder), [&](const WIN32_FIND_DATAW& fund) {
         FolderEntry e;
-        e.name = smal(navn);
+        e.name = smal(fund.cFileName);
         e.kind = fund.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? FolderEntry::Folder
                                                                   : FolderEntry::File;
         e.hidden = (fund.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
         ud.push_back(std::move(e));
-    } while (FindNextFileW(h, &fund));
-    FindClose(h);
+    });
     std::sort(ud.begin(), ud.end(), [](const FolderEntry& a, const FolderEntry& b) {
         const std::wstring wa = bred(a.name), wb = bred(b.name);
         return CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE, wa.c_str(),
