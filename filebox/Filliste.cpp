@@ -132,7 +132,11 @@ int Filliste::nodeVed(const QPoint& sted) const
 void Filliste::redigerTekst(int i)
 {
     emit redigeringBegynder(i);
-    edit(m_model->index(i));
+    // Just after a new listing the rows are not laid out yet, and an editor
+    // needs its row's place.
+    const QModelIndex index = m_model->index(i);
+    scrollTo(index);
+    edit(index);
 }
 
 void Filliste::startDrag(Qt::DropActions supportedActions)

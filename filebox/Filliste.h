@@ -69,6 +69,7 @@ public:
     int nodeVed(const QPoint& sted) const;
     // Starts editing node i's text in place.
     void redigerTekst(int i);
+    bool redigerer() const { return state() == EditingState; }
 
 signals:
     void redigeringBegynder(int i);

@@ -143,6 +143,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void HentOptions();
@@ -151,6 +152,9 @@ private:
     // Whether the drop comes from this file box's own list.
     bool egetTraek(const QMimeData& data) const;
     bool traekFilter(QObject* watched, QEvent* event);
+    // The enabled action of this window that a key press or its override asks for.
+    QAction* egenGenvej(QEvent* event) const;
+    bool egenTast(QEvent* event);
     void lavInfoAktioner();
     // A play list page of the selection, asking first when the file's kind is not the list's.
     void HTMLliste(int kind);

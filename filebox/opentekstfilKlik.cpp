@@ -7,20 +7,57 @@
 #include "opentekstfil.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QMenu>
 
+QAction* Topenfilform::egenGenvej(QEvent* event) const
+{
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return nullptr;
+    // A name being typed keeps its own keys.
+    if (qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+        return nullptr;
+    const QKeySequence tast(static_cast<QKeyEvent*>(event)->keyCombination());
+    for (QAction* a : actions())
+        if (a->isEnabled() && a->shortcuts().contains(tast))
+            return a;
+    return nullptr;
+}
+
+bool Topenfilform::egenTast(QEvent* event)
+{
+    // The main window's keys reach every window; here the file box's own of
+    // the same keys (Ctrl+A, Ctrl+M) win, instead of cancelling each other.
+    QAction* a = egenGenvej(event);
+    if (!a)
+        return false;
+    event->accept();
+    if (event->type() == QEvent::KeyPress)
+        a->trigger();
+    return true;
+}
+
+bool Topenfilform::event(QEvent* event)
+{
+    return egenTast(event) || QWidget::event(event);
+}
+
 bool Topenfilform::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == openbox && egenTast(event))
+        return true;
     if ((watched == openbox->viewport() || watched == stiboxen) && traekFilter(watched, event))
         return true;
     if (watched == stiboxen && event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
         aMarkerIngen->isEnabled())
         aMarkerIngen->trigger();
-    if (watched == openbox && event->type() == QEvent::KeyPress) {
+    // Enter in a name being edited ends the edit and comes here too: it must not open the entry.
+    if (watched == openbox && event->type() == QEvent::KeyPress && !openbox->redigerer()) {
         const int tast = static_cast<QKeyEvent*>(event)->key();
         if (tast == Qt::Key_Return || tast == Qt::Key_Enter) {
             openboxDblClick();

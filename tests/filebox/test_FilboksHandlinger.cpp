@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QTest>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
@@ -118,4 +120,24 @@ TEST_F(FilboksHandlinger, DraggedEntriesMoveOnTheirDriveAndDesktopFilesAreCopied
     boks().dropFraSkrivebordet(data);
     EXPECT_EQ(mappe.laes("g/fra skrivebordet.txt"), "ude");
     EXPECT_EQ(mappe.laes("ude/fra skrivebordet.txt"), "ude");
+}
+
+TEST_F(FilboksHandlinger, ItsOwnKeysWinOverTheMainWindowsAndEnterEndsAnEdit)
+{
+    mappe.skriv("g/a.txt", "a");
+    mappe.skriv("g/b.txt", "b");
+    aabn("g");
+    // Ctrl+A and Ctrl+M are the main window's keys too.
+    QTest::keyClick(boks().openbox, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(boks().openbox->antalValgte(), 2);
+    QTest::keyClick(boks().openbox, Qt::Key_M, Qt::ControlModifier);
+    ASSERT_TRUE(boks().openbox->redigerer());
+    auto* felt = boks().openbox->findChild<QLineEdit*>();
+    ASSERT_NE(felt, nullptr);
+    felt->setText("Breve");
+    QTest::keyClick(felt, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QFileInfo(mappe.sti("g/Breve")).isDir());
+    // The new folder was named, not entered.
+    EXPECT_EQ(funk().Grundmappe, mappe.sti("g"));
 }
