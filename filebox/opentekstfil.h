@@ -155,6 +155,7 @@ private:
     // The enabled action of this window that a key press or its override asks for.
     QAction* egenGenvej(QEvent* event) const;
     bool egenTast(QEvent* event);
+    bool sammeDrev() const;
     void lavInfoAktioner();
     // A play list page of the selection, asking first when the file's kind is not the list's.
     void HTMLliste(int kind);

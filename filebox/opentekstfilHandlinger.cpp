@@ -150,11 +150,17 @@ bool Topenfilform::traekFilter(QObject* watched, QEvent* event)
     }
 }
 
+bool Topenfilform::sammeDrev() const
+{
+    // On one drive a drag moves, to another it copies.
+    return m_platform.driveOf(sourceDir.toStdString()).root ==
+           m_platform.driveOf(destDir.toStdString()).root;
+}
+
 void Topenfilform::dropPaaListen(const QPoint& sted)
 {
     destDir = funk->getFocusFilDirectory(sted.x(), sted.y());
-    klipAfterCopy = m_platform.driveOf(sourceDir.toStdString()).root ==
-                    m_platform.driveOf(destDir.toStdString()).root;
+    klipAfterCopy = sammeDrev();
     const int antal = funk->PasteElementer(klipAfterCopy);
     if (antal != -1)
         HandlingsInfo(klipAfterCopy ? 3 : 2, antal);
@@ -167,8 +173,7 @@ void Topenfilform::dropPaaFane(int tab)
         return;
     funk->AktiveStruktur = 2;
     destDir = Stifaner::mappeTil(stiArray, tab);
-    klipAfterCopy = m_platform.driveOf(sourceDir.toStdString()).root ==
-                    m_platform.driveOf(destDir.toStdString()).root;
+    klipAfterCopy = sammeDrev();
     funk->makeStruktur2(destDir, false, true);
     const int antal = funk->PasteElementer(klipAfterCopy);
     if (antal != -1) {

@@ -46,17 +46,22 @@ QString TGrundMetoder::getVolumeLabel(const QString& drev) const
     return QString::fromStdString(platform.driveOf(drev.toStdString()).label);
 }
 
-QString TGrundMetoder::getSizeString(qint64 size)
+QString TGrundMetoder::enhedstekst(qint64 size, int hoejesteTrin)
 {
     static const char* const enheder[] = {" bytes", " KB", " MB", " GB", " TB"};
     const qsizetype cifre = QString::number(size).size();
-    const int trin = cifre >= 13 ? 4 : cifre >= 10 ? 3 : cifre >= 7 ? 2 : cifre >= 4 ? 1 : 0;
+    const int trin = std::min(
+        hoejesteTrin, cifre >= 13 ? 4 : cifre >= 10 ? 3 : cifre >= 7 ? 2 : cifre >= 4 ? 1 : 0);
     double vaerdi = static_cast<double>(size);
     for (int i = 0; i < trin; ++i)
         vaerdi /= 1024;
-    const QLocale sprog;
-    return sprog.toString(vaerdi, 'f', trin == 0 ? 0 : 2) + QLatin1String(enheder[trin]) +
-           QStringLiteral(" (") + sprog.toString(size) + QStringLiteral(" bytes)");
+    return QLocale().toString(vaerdi, 'f', trin == 0 ? 0 : 2) + QLatin1String(enheder[trin]);
+}
+
+QString TGrundMetoder::getSizeString(qint64 size)
+{
+    return enhedstekst(size, 4) + QStringLiteral(" (") + QLocale().toString(size) +
+           QStringLiteral(" bytes)");
 }
 
 QString TGrundMetoder::getLastDirectory(const QString& aDirectory)

@@ -19,6 +19,8 @@ public:
     QString getVolumeLabel(const QString& drev) const;
     // "1,50 KB (1.536 bytes)" with Danish settings; the unit goes by the number of digits.
     static QString getSizeString(qint64 size);
+    // The number in the unit its digits call for, at most the step given (4 is TB).
+    static QString enhedstekst(qint64 size, int hoejesteTrin);
     // The last part of a path; a drive's root gives its short form.
     static QString getLastDirectory(const QString& aDirectory);
 

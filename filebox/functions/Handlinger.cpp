@@ -169,8 +169,7 @@ int THandlinger::PasteElementer(bool sletAfterCopy)
         for (const QString& mappe : std::as_const(FCopyListe1))
             getDirInfo(mappe);
         for (const Kopi& k : std::as_const(filer)) {
-            totalSize += getFilensSize(QString::fromStdString(
-                under(k.kilde.toStdString(), k.navn.toStdString())));
+            totalSize += getFilensSize(k.sti());
             ++antalFiler;
         }
         Progressvindue->setIndlaeste(QLocale().toString(antalMapper));
@@ -246,8 +245,7 @@ int THandlinger::kopierFiler(const QString& destDir, bool toPapirkurv, const QLi
     const std::string dest = destDir.toStdString();
     QList<Kopi> kopieret;
     const auto kopier = [&](const Kopi& k, const QString& maal) {
-        const QString kilde =
-            QString::fromStdString(under(k.kilde.toStdString(), k.navn.toStdString()));
+        const QString kilde = k.sti();
         if (kopierFilEx(kilde.toStdString(), maal.toStdString()))
             kopieret.append(k);
         // As counted: an empty file is one byte.
@@ -284,8 +282,7 @@ int THandlinger::kopierFiler(const QString& destDir, bool toPapirkurv, const QLi
         // Only what reached the destination leaves the source.
         startSletning();
         for (auto k = kopieret.crbegin(); k != kopieret.crend(); ++k) {
-            const QString kilde =
-                QString::fromStdString(under(k->kilde.toStdString(), k->navn.toStdString()));
+            const QString kilde = k->sti();
             if (!sletFil(kilde, toPapirkurv))
                 m_fejlede << kilde;
         }

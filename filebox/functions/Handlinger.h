@@ -64,6 +64,10 @@ private:
     {
         QString kilde; // the folder the file is taken from
         QString navn;
+        QString sti() const
+        {
+            return QString::fromStdString(under(kilde.toStdString(), navn.toStdString()));
+        }
     };
     bool kopierFilEx(const std::string& source, const std::string& target);
     bool kopierMappeEx(const std::string& source, const std::string& target);

@@ -43,13 +43,8 @@ qint64 TInformation::getFilensSize(const QString& path) const
 
 QString TInformation::sizeText(qint64 size)
 {
-    const qsizetype cifre = QString::number(size).size();
-    const int trin = cifre >= 10 ? 3 : cifre >= 7 ? 2 : cifre >= 4 ? 1 : 0;
-    static const char* const enheder[] = {" bytes", " KB", " MB", " GB"};
-    double vaerdi = static_cast<double>(size);
-    for (int i = 0; i < trin; ++i)
-        vaerdi /= 1024;
-    return QLocale().toString(vaerdi, 'f', trin == 0 ? 0 : 2) + QLatin1String(enheder[trin]);
+    // The summary stops at GB.
+    return enhedstekst(size, 3);
 }
 
 void TInformation::udskrivInfo(bool kopiering)
