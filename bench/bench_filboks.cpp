@@ -12,7 +12,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <optional>
 
 namespace {
 
@@ -56,18 +59,41 @@ void Filboks(benchmark::State& state)
     }
 }
 
+// A shown list that notes when it has painted rows for the first time.
+class MaaltListe : public Filliste
+{
+public:
+    std::optional<std::chrono::steady_clock::time_point> malt;
+
+protected:
+    bool viewportEvent(QEvent* e) override
+    {
+        const bool svar = Filliste::viewportEvent(e);
+        if (e->type() == QEvent::Paint && !malt && antal() > 0)
+            malt = std::chrono::steady_clock::now();
+        return svar;
+    }
+};
+
 // From the command to the first screenful of rows painted in a shown list.
 void Skaermfuld(benchmark::State& state)
 {
     Opstilling& o = opstilling();
-    Filliste liste;
+    MaaltListe liste;
     liste.resize(330, 560);
     liste.show();
+    while (!liste.windowHandle() || !liste.windowHandle()->isExposed())
+        QCoreApplication::processEvents();
     THandlinger funk(*o.platform, o.stille);
     funk.Struktur2 = &liste;
     for (auto _ : state) {
+        liste.malt.reset();
+        const auto start = std::chrono::steady_clock::now();
         funk.makeStruktur2(o.mappe, false, true);
-        liste.repaint();
+        // A folder ordered whole at once is painted when the list is next painted.
+        if (!liste.malt)
+            liste.repaint();
+        state.SetIterationTime(std::chrono::duration<double>(*liste.malt - start).count());
     }
 }
 
@@ -86,7 +112,7 @@ void Ls(benchmark::State& state)
 } // namespace
 
 BENCHMARK(Filboks)->Unit(benchmark::kMillisecond);
-BENCHMARK(Skaermfuld)->Unit(benchmark::kMillisecond);
+BENCHMARK(Skaermfuld)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Ls)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)

@@ -124,6 +124,12 @@ void Filliste::vaelg(int i)
     selectionModel()->setCurrentIndex(m_model->index(i), QItemSelectionModel::ClearAndSelect);
 }
 
+std::size_t Filliste::skaermfuld() const
+{
+    // No row is lower than the font.
+    return static_cast<std::size_t>(viewport()->height() / std::max(1, fontMetrics().height())) + 1;
+}
+
 int Filliste::nodeVed(const QPoint& sted) const
 {
     return indexAt(sted).row();

@@ -70,6 +70,8 @@ public:
     // Starts editing node i's text in place.
     void redigerTekst(int i);
     bool redigerer() const { return state() == EditingState; }
+    // At least as many rows as the list shows at once.
+    std::size_t skaermfuld() const;
 
 signals:
     void redigeringBegynder(int i);

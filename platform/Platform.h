@@ -123,9 +123,10 @@ public:
         bool hidden = false; // begins with "." or is listed in the folder's ".hidden"
         bool operator==(const FolderEntry&) const = default;
     };
-    // The entries of a folder without "." and "..", sorted as the user's locale
-    // sorts names, case ignored. A folder that cannot be read gives what was
-    // read before the error, which may be nothing.
+    // The entries of a folder without "." and "..", in the file system's own
+    // order: the caller orders them for the user, which in a large folder can
+    // begin with the rows a list shows first. A folder that cannot be read
+    // gives what was read before the error, which may be nothing.
     virtual std::vector<FolderEntry> listFolder(const std::string& folder) const = 0;
 
     // The folders the desktop keeps for the user; empty when it has none.

@@ -14,22 +14,43 @@ namespace {
 const QString mappeID = QStringLiteral("0");
 const QString filID = QStringLiteral("1");
 
+// Up to this many entries a folder is ordered whole about as fast as its
+// first rows are shown.
+constexpr std::size_t storMappe = 2000;
+
 } // namespace
 
-void TMakeStrukturer::scan(const QString& mappe)
+std::vector<Filnode> TMakeStrukturer::noderAf(const Mappeindhold& indhold, std::size_t antal) const
 {
-    QString praefiks = mappe;
+    QString praefiks = Grundmappe;
     if (!praefiks.endsWith(QDir::separator()))
         praefiks += QDir::separator();
-    for (const Platform::FolderEntry& e : platform.listFolder(mappe.toStdString())) {
-        if (e.hidden || e.kind == Platform::FolderEntry::Other)
-            continue;
-        const QString navn = QString::fromStdString(e.name);
+    std::vector<Filnode> noder;
+    noder.reserve(std::min(antal, indhold.antal()));
+    for (const std::string& p : indhold.mapper()) {
+        if (noder.size() == antal)
+            return noder;
+        const QString navn = QString::fromStdString(p);
+        noder.push_back({navn, 1, {praefiks + navn, QString(), 0}});
+    }
+    for (const std::string& p : indhold.filer()) {
+        if (noder.size() == antal)
+            return noder;
+        const QString navn = QString::fromStdString(p);
         const QString sti = praefiks + navn;
-        if (e.kind == Platform::FolderEntry::Folder)
-            SL << navn << sti << QString() << mappeID;
-        else
-            SLfil << navn << mappe << sti << filID;
+        noder.push_back({navn, billedindeks(sti), {Grundmappe, sti, 1}});
+    }
+    return noder;
+}
+
+void TMakeStrukturer::visNoder(std::vector<Filnode> noder)
+{
+    Struktur2->noder().fyld(std::move(noder));
+    if (antalGrundfiler > 0) {
+        Struktur2->vaelg(0);
+        Struktur2->scrollToTop();
+        if (const QString& fil = Struktur2->noder().node(0).data.filnavn; !fil.isEmpty())
+            Filnavn = fil;
     }
 }
 
@@ -48,27 +69,30 @@ void TMakeStrukturer::makeStruktur2(const QString& aDirectory, bool insertMSL, b
         mappeIndex = static_cast<int>(mappeSL.size()) - 1;
     }
 
-    SLfil.clear();
-    SL.clear();
-    scan(Grundmappe);
-    std::vector<Filnode> noder;
-    noder.reserve(static_cast<std::size_t>((SL.size() + SLfil.size()) / 4));
-    for (qsizetype i = 0; i + 3 < SL.size(); i += 4)
-        noder.push_back({SL.at(i), 1, {SL.at(i + 1), SL.at(i + 2), 0}});
-    for (qsizetype i = 0; i + 3 < SLfil.size(); i += 4)
-        noder.push_back(
-            {SLfil.at(i), billedindeks(SLfil.at(i + 2)), {SLfil.at(i + 1), SLfil.at(i + 2), 1}});
-    antalGrundmapper = static_cast<int>(SL.size() / 4);
-    antalGrundfiler = static_cast<int>(SLfil.size() / 4);
-    if (Struktur2) {
-        Struktur2->noder().fyld(std::move(noder));
-        if (antalGrundfiler > 0) {
-            Struktur2->vaelg(0);
-            Struktur2->scrollToTop();
-            if (const QString& fil = Struktur2->noder().node(0).data.filnavn; !fil.isEmpty())
-                Filnavn = fil;
-        }
+    Mappeindhold indhold(platform.listFolder(Grundmappe.toStdString()));
+    antalGrundmapper = static_cast<int>(indhold.mapper().size());
+    antalGrundfiler = static_cast<int>(indhold.filer().size());
+    // A large folder shows its first screenful before the rest is ordered.
+    if (Struktur2 && Struktur2->isVisible() && indhold.antal() > storMappe) {
+        const std::size_t skaerm = Struktur2->skaermfuld();
+        indhold.ordnFoerste(skaerm);
+        visNoder(noderAf(indhold, skaerm));
+        Struktur2->repaint();
     }
+    indhold.ordnAlle();
+    std::vector<Filnode> noder = noderAf(indhold, indhold.antal());
+    SL.clear();
+    SLfil.clear();
+    SL.reserve(4 * antalGrundmapper);
+    SLfil.reserve(4 * antalGrundfiler);
+    for (const Filnode& n : noder) {
+        if (n.data.ID == 0)
+            SL << n.tekst << n.data.mappe << n.data.filnavn << mappeID;
+        else
+            SLfil << n.tekst << n.data.mappe << n.data.filnavn << filID;
+    }
+    if (Struktur2)
+        visNoder(std::move(noder));
     fyrDirectoryChange();
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "functions/GrundMetoder.h"
+#include "functions/Mappeindhold.h"
 
 #include <QIcon>
 #include <QList>
 
 class QAction;
 class QMenu;
+struct Filnode;
 
 // Fills the file list with one folder's contents, keeps the folder history
 // and builds the drive menu. Every change of folder ends in makeStruktur2.
@@ -52,7 +54,9 @@ public:
     int mappeIndex = 0;
 
 private:
-    void scan(const QString& mappe);
+    // The nodes of the first `antal` entries in the order they have.
+    std::vector<Filnode> noderAf(const Mappeindhold& indhold, std::size_t antal) const;
+    void visNoder(std::vector<Filnode> noder);
     // Whether history entry `index` is still a folder; navigation deletes those that are not.
     bool findes(int index) const;
 };

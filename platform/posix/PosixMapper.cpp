@@ -1,19 +1,15 @@
 // Folder listings and the user's special folders on POSIX systems.
 #include "posix/PosixPlatform.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QStandardPaths>
-#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
 #include <set>
 #include <sys/stat.h>
-#include <thread>
 
 namespace {
 
@@ -71,74 +67,6 @@ Entry::Kind kindAf(int mappeFd, const dirent& e)
     }
 }
 
-QCollator samlingAf()
-{
-    // The C locale compares code points and would heed case; it gets the
-    // common order of the world's languages instead.
-    QLocale sprog;
-    if (sprog.language() == QLocale::C)
-        sprog = QLocale(QLocale::English, QLocale::UnitedStates);
-    QCollator collator(sprog);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    return collator;
-}
-
-// The places of entries [fra, til) in order, by their collation keys.
-struct Delsortering
-{
-    std::vector<QCollatorSortKey> noegler;
-    std::vector<std::uint32_t> orden;
-};
-
-Delsortering sorterDel(const std::vector<Entry>& entries, std::uint32_t fra, std::uint32_t til)
-{
-    // A collator of its own: one is not to be shared between threads.
-    const QCollator collator = samlingAf();
-    Delsortering d;
-    d.noegler.reserve(til - fra);
-    d.orden.reserve(til - fra);
-    for (std::uint32_t i = fra; i < til; ++i) {
-        d.noegler.push_back(collator.sortKey(QString::fromStdString(entries[i].name)));
-        d.orden.push_back(i);
-    }
-    // Places are sorted, not the keys, which are costly to copy.
-    std::sort(d.orden.begin(), d.orden.end(), [&](std::uint32_t a, std::uint32_t b) {
-        const int c = d.noegler[a - fra].compare(d.noegler[b - fra]);
-        return c != 0 ? c < 0 : entries[a].name < entries[b].name;
-    });
-    return d;
-}
-
-// Sorted once by collation keys: comparing keys is far cheaper than collating
-// each pair of names, which matters for folders of many thousand entries.
-// A large folder is sorted in two halves at once and merged.
-void sorter(std::vector<Entry>& entries)
-{
-    const auto n = static_cast<std::uint32_t>(entries.size());
-    const std::uint32_t midte = n >= 20000 && std::thread::hardware_concurrency() > 1 ? n / 2 : n;
-    Delsortering anden;
-    std::thread traad;
-    if (midte < n)
-        traad = std::thread([&] { anden = sorterDel(entries, midte, n); });
-    const Delsortering foerste = sorterDel(entries, 0, midte);
-    if (traad.joinable())
-        traad.join();
-    const auto noegle = [&](std::uint32_t i) -> const QCollatorSortKey& {
-        return i < midte ? foerste.noegler[i] : anden.noegler[i - midte];
-    };
-    std::vector<std::uint32_t> orden(n);
-    std::merge(foerste.orden.begin(), foerste.orden.end(), anden.orden.begin(), anden.orden.end(),
-               orden.begin(), [&](std::uint32_t a, std::uint32_t b) {
-                   const int c = noegle(a).compare(noegle(b));
-                   return c != 0 ? c < 0 : entries[a].name < entries[b].name;
-               });
-    std::vector<Entry> ud;
-    ud.reserve(n);
-    for (std::uint32_t i : orden)
-        ud.push_back(std::move(entries[i]));
-    entries = std::move(ud);
-}
-
 std::string mappeEllerTom(const QString& sti)
 {
     return !sti.isEmpty() && QFileInfo(sti).isDir() ? QDir::cleanPath(sti).toStdString()
@@ -178,7 +106,6 @@ std::vector<Platform::FolderEntry> PosixPlatform::listFolder(const std::string& 
         entries.push_back({navn, kindAf(fd, *e), navn.front() == '.' || skjulte.contains(navn)});
     }
     closedir(d);
-    sorter(entries);
     return entries;
 }
 

@@ -89,12 +89,6 @@ std::vector<Platform::FolderEntry> WindowsPlatform::listFolder(const std::string
         e.hidden = (fund.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
         ud.push_back(std::move(e));
     });
-    std::sort(ud.begin(), ud.end(), [](const FolderEntry& a, const FolderEntry& b) {
-        const std::wstring wa = bred(a.name), wb = bred(b.name);
-        return CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE, wa.c_str(),
-                               static_cast<int>(wa.size()), wb.c_str(), static_cast<int>(wb.size()),
-                               nullptr, nullptr, 0) == CSTR_LESS_THAN;
-    });
     return ud;
 }
 

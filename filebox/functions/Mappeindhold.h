@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <string>
+#include <vector>
+
+// The visible folders and files of one folder listing, put in the order the
+// user's locale gives names, case ignored. The file box shows the folders first.
+// Names stay as the file system's bytes until they are shown: read in sorted
+// order they are then made in that order, which a list of many thousand
+// rows reads much faster.
+class Mappeindhold
+{
+public:
+    // Hidden entries and those that are neither folder nor file are left out.
+    explicit Mappeindhold(std::vector<Platform::FolderEntry> entries);
+
+    std::size_t antal() const { return m_mapper.size() + m_filer.size(); }
+    const std::vector<std::string>& mapper() const { return m_mapper; }
+    const std::vector<std::string>& filer() const { return m_filer; }
+
+    // Orders the first `antal` entries, folders before files, and leaves the
+    // rest in no order: in a folder of many thousand entries that is done long
+    // before the whole is ordered, so a list can show its first rows at once.
+    void ordnFoerste(std::size_t antal);
+    void ordnAlle();
+
+private:
+    std::vector<std::string> m_mapper;
+    std::vector<std::string> m_filer;
+};
