@@ -74,6 +74,13 @@ public:
         m_lag->addWidget(tekst, m_raekke, 0);
         m_lag->addWidget(vaerdi, m_raekke++, 1);
     }
+    // A row of a caption and the label that shows its value, which is returned.
+    QLabel* felt(const char* tekstnavn, const QString& tekst, const char* vaerdinavn)
+    {
+        QLabel* vaerdi = etiket(vaerdinavn);
+        rad(etiket(tekstnavn, tekst), vaerdi);
+        return vaerdi;
+    }
     void hel(QWidget* w) { m_lag->addWidget(w, m_raekke++, 0, 1, 2); }
     void hel(QLayout* l) { m_lag->addLayout(l, m_raekke++, 0, 1, 2); }
     void linje()
@@ -153,20 +160,15 @@ QWidget* Tfilinfoform::lavFilside()
     ikonBox = billede("ikonBox");
     EditFilnavn = laesefelt("EditFilnavn", QStringLiteral("Filnavn"));
     Gitter g(side, ikonBox, EditFilnavn);
-    LabelFiltype = etiket("LabelFiltype");
-    g.rad(etiket("LabelTekst", QStringLiteral("Filtype:")), LabelFiltype);
+    LabelFiltype = g.felt("LabelTekst", QStringLiteral("Filtype:"), "LabelFiltype");
     g.linje();
     EditPath = laesefelt("EditPath", QStringLiteral("Placering:"));
     g.rad(etiket("LabelTekst1", QStringLiteral("Placering:")), EditPath);
-    LabelSize = etiket("LabelSize");
-    g.rad(etiket("LabelTekst2", QStringLiteral("Størrelse:")), LabelSize);
+    LabelSize = g.felt("LabelTekst2", QStringLiteral("Størrelse:"), "LabelSize");
     g.linje();
-    LabelOprettet = etiket("LabelOprettet");
-    g.rad(etiket("LabelTekst3", QStringLiteral("Oprettet:")), LabelOprettet);
-    LabelForandret = etiket("LabelForandret");
-    g.rad(etiket("LabelTekst4", QStringLiteral("Ændret:")), LabelForandret);
-    LabelAabnet = etiket("LabelAabnet");
-    g.rad(etiket("LabelTekst5", QStringLiteral("Åbnet:")), LabelAabnet);
+    LabelOprettet = g.felt("LabelTekst3", QStringLiteral("Oprettet:"), "LabelOprettet");
+    LabelForandret = g.felt("LabelTekst4", QStringLiteral("Ændret:"), "LabelForandret");
+    LabelAabnet = g.felt("LabelTekst5", QStringLiteral("Åbnet:"), "LabelAabnet");
     g.linje();
     cbReadOnly = navngiv(new QCheckBox(QStringLiteral("Skrivebeskyttet")), "cbReadOnly");
     cbHidden = navngiv(new QCheckBox(QStringLiteral("Skjult")), "cbHidden");
@@ -195,18 +197,14 @@ QWidget* Tfilinfoform::lavDrevside()
     ImageDrive = billede("ImageDrive");
     EditDisknavn = laesefelt("EditDisknavn", QStringLiteral("Drev"));
     Gitter g(side, ImageDrive, EditDisknavn);
-    LabelType = etiket("LabelType");
-    g.rad(etiket("Label3", QStringLiteral("Type:")), LabelType);
-    LabelFilsystem = etiket("LabelFilsystem");
-    g.rad(etiket("LabelTekstC", QStringLiteral("Filsystem:")), LabelFilsystem);
+    LabelType = g.felt("Label3", QStringLiteral("Type:"), "LabelType");
+    LabelFilsystem = g.felt("LabelTekstC", QStringLiteral("Filsystem:"), "LabelFilsystem");
     g.linje();
-    LabelAnvendtSpace = etiket("LabelAnvendtSpace");
-    g.rad(etiket("LabelTekstB", QStringLiteral("Anvendt plads:")), LabelAnvendtSpace);
-    LabelFreeSpace = etiket("LabelFreeSpace");
-    g.rad(etiket("LabelTekstA", QStringLiteral("Ledig plads:")), LabelFreeSpace);
+    LabelAnvendtSpace =
+        g.felt("LabelTekstB", QStringLiteral("Anvendt plads:"), "LabelAnvendtSpace");
+    LabelFreeSpace = g.felt("LabelTekstA", QStringLiteral("Ledig plads:"), "LabelFreeSpace");
     g.linje();
-    LabelKapasitet = etiket("LabelKapasitet");
-    g.rad(etiket("Label2", QStringLiteral("Kapasitet:")), LabelKapasitet);
+    LabelKapasitet = g.felt("Label2", QStringLiteral("Kapasitet:"), "LabelKapasitet");
     ProgressBar = navngiv(new QProgressBar, "ProgressBar");
     ProgressBar->setAccessibleName(QStringLiteral("Anvendt plads"));
     ProgressBar->setRange(0, 100);
@@ -224,13 +222,10 @@ QWidget* Tfilinfoform::lavMappeside()
     LabelPlacering = etiket("LabelPlacering");
     LabelPlacering->setWordWrap(true);
     g.rad(etiket("Label4", QStringLiteral("Placering:")), LabelPlacering);
-    LabelMappeSize = etiket("LabelMappeSize");
-    g.rad(etiket("Label5", QStringLiteral("Størrelse:")), LabelMappeSize);
-    LabelMappeIndhold = etiket("LabelMappeIndhold");
-    g.rad(etiket("Label6", QStringLiteral("Indeholder:")), LabelMappeIndhold);
+    LabelMappeSize = g.felt("Label5", QStringLiteral("Størrelse:"), "LabelMappeSize");
+    LabelMappeIndhold = g.felt("Label6", QStringLiteral("Indeholder:"), "LabelMappeIndhold");
     g.linje();
-    LabeloprettelsesDato = etiket("LabeloprettelsesDato");
-    g.rad(etiket("Label7", QStringLiteral("Oprettet:")), LabeloprettelsesDato);
+    LabeloprettelsesDato = g.felt("Label7", QStringLiteral("Oprettet:"), "LabeloprettelsesDato");
     g.slut();
     return side;
 }

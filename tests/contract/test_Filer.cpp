@@ -1,6 +1,7 @@
 // The file services every backend must answer alike: deleting, copying,
 // renaming, reading folders and paths past the old length limit.
 #include "Kontrakt.h"
+#include "Papirkurve.h"
 
 #include <algorithm>
 #include <chrono>
@@ -120,6 +121,8 @@ TEST_F(Kontrakt, EmptyingTheRecycleBinOfADrive)
         GTEST_SKIP() << "Wine's SHEmptyRecycleBinW answers success but empties nothing";
     const std::string rod = platform->driveOf(utf8(mappe)).root;
     ASSERT_FALSE(rod.empty());
+    if (brugerensPapirkurvHarIndhold(rod))
+        GTEST_SKIP() << "the trash at the top of " << rod << " holds the user's own files";
     EXPECT_TRUE(platform->emptyTrash(rod, false));
 #ifndef _WIN32
     EXPECT_TRUE(fs::is_empty(mappe / "data/Trash/files"));

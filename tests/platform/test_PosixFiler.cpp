@@ -1,3 +1,4 @@
+#include "Papirkurve.h"
 #include "Testmappe.h"
 #include "posix/PosixPlatform.h"
 
@@ -89,8 +90,8 @@ TEST_F(PosixFiler, ALinkIsCopiedAsALinkAndAnExistingTargetIsReplaced)
     ASSERT_EQ(symlink("et sted", mappe.sti("link").toUtf8()), 0);
     ASSERT_TRUE(platform.copyFile(s("link"), s("mål/link"), {}));
     EXPECT_EQ(QFileInfo(mappe.sti("mål/link")).symLinkTarget(), mappe.sti("mål/et sted"));
-    ASSERT_TRUE(platform.copyFile(mappe.skriv("fil.txt", "ny").toStdString(), s("mål/fil.txt"),
-                                  {}));
+    ASSERT_TRUE(
+        platform.copyFile(mappe.skriv("fil.txt", "ny").toStdString(), s("mål/fil.txt"), {}));
     EXPECT_EQ(mappe.laes("mål/fil.txt"), "ny");
     // A target that cannot be written keeps what it had.
     ASSERT_EQ(chmod(mappe.sti("mål").toLocal8Bit(), 0500), 0);
@@ -169,19 +170,25 @@ TEST_F(PosixFiler, EmptyingTheTrashRemovesItsFilesAndEntries)
     mappe.skriv("mappe/under/fil.txt", "x");
     ASSERT_TRUE(platform.moveToTrash(s("mappe")));
     EXPECT_EQ(mappe.laes("data/Trash/files/mappe/under/fil.txt"), "x");
+    if (brugerensPapirkurvHarIndhold(platform.driveOf(s("")).root)) {
+        qputenv("XDG_DATA_HOME", gammel);
+        GTEST_SKIP()
+            << "the trash at the top of the test folder's drive holds the user's own files";
+    }
     EXPECT_TRUE(platform.emptyTrash(s(""), false));
-    EXPECT_TRUE(QDir(mappe.sti("data/Trash/files")).isEmpty(QDir::AllEntries | QDir::Hidden |
-                                                              QDir::NoDotAndDotDot));
-    EXPECT_TRUE(QDir(mappe.sti("data/Trash/info")).isEmpty(QDir::AllEntries | QDir::Hidden |
-                                                             QDir::NoDotAndDotDot));
+    EXPECT_TRUE(QDir(mappe.sti("data/Trash/files"))
+                    .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    EXPECT_TRUE(QDir(mappe.sti("data/Trash/info"))
+                    .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     qputenv("XDG_DATA_HOME", gammel);
 }
 
 TEST_F(PosixFiler, ACopyWhoseReportFailsLeavesNothingBehind)
 {
     const QString kilde = mappe.skriv("kilde.bin", QByteArray(1 << 20, 'k'));
-    EXPECT_THROW(platform.copyFile(kilde.toStdString(), s("maal.bin"),
-                                   [](std::int64_t, std::int64_t) { throw std::runtime_error("x"); }),
-                 std::runtime_error);
+    EXPECT_THROW(
+        platform.copyFile(kilde.toStdString(), s("maal.bin"),
+                          [](std::int64_t, std::int64_t) { throw std::runtime_error("x"); }),
+        std::runtime_error);
     EXPECT_EQ(QDir(mappe.sti("")).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
