@@ -12,39 +12,35 @@ bindir=$root/build/release/bin
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
-"$bindir/bench_ikoner" --benchmark_format=json --benchmark_min_time=1 2>/dev/null >"${TMPDIR:-/tmp}/tavlum_ikoner.json"
-python3 - "${TMPDIR:-/tmp}/tavlum_ikoner.json" <<'PY'
+json=${TMPDIR:-/tmp}/tavlum_bench
+mkdir -p "$json"
+for b in ikoner filboks kopiering mappeinfo; do
+  "$bindir/bench_$b" --benchmark_format=json --benchmark_min_time=1 2>/dev/null >"$json/$b.json"
+done
+python3 - "$json" <<'PY'
 import json, sys
-tider = {b["name"]: b["real_time"] for b in json.load(open(sys.argv[1]))["benchmarks"]}
-print(f"panel of 1,000 elements with icon files: {tider['Panel']:.1f} ms, bare loop {tider['BarLoekke']:.1f} ms")
-print(f"ratio panel/bare loop: {tider['Panel'] / tider['BarLoekke']:.2f} (goal: at most 1.5)")
-PY
-"$bindir/bench_filboks" --benchmark_format=json --benchmark_min_time=1 2>/dev/null >"${TMPDIR:-/tmp}/tavlum_filboks.json"
-python3 - "${TMPDIR:-/tmp}/tavlum_filboks.json" <<'PY'
-import json, sys
-tider = {b["name"]: b["real_time"] for b in json.load(open(sys.argv[1]))["benchmarks"]}
-print(f"file box, 100,000 files and 1,000 folders: list filled {tider['Filboks']:.1f} ms, "
-      f"first screenful painted {tider['Skaermfuld']:.1f} ms (goal: 100), ls -1 -F {tider['Ls']:.1f} ms")
-print(f"ratio file box/ls: {tider['Filboks'] / tider['Ls']:.2f} (goal: at most 2)")
-PY
-"$bindir/bench_kopiering" --benchmark_format=json --benchmark_min_time=1 2>/dev/null >"${TMPDIR:-/tmp}/tavlum_kopiering.json"
-python3 - "${TMPDIR:-/tmp}/tavlum_kopiering.json" <<'PY'
-import json, sys
-b = {b["name"].split("/")[0]: b for b in json.load(open(sys.argv[1]))["benchmarks"]}
-t = {n: v["real_time"] for n, v in b.items()}
+def maal(navn):
+    # A benchmark timed by hand is named "navn/manual_time".
+    return {b["name"].split("/")[0]: b for b in json.load(open(f"{sys.argv[1]}/{navn}.json"))["benchmarks"]}
+def tider(navn):
+    return {n: b["real_time"] for n, b in maal(navn).items()}
+t = tider("ikoner")
+print(f"panel of 1,000 elements with icon files: {t['Panel']:.1f} ms, bare loop {t['BarLoekke']:.1f} ms")
+print(f"ratio panel/bare loop: {t['Panel'] / t['BarLoekke']:.2f} (goal: at most 1.5)")
+t = tider("filboks")
+print(f"file box, 100,000 files and 1,000 folders: list filled {t['Filboks']:.1f} ms, "
+      f"first screenful painted {t['Skaermfuld']:.1f} ms (goal: 100), ls -1 -F {t['Ls']:.1f} ms")
+print(f"ratio file box/ls: {t['Filboks'] / t['Ls']:.2f} (goal: at most 2)")
+b, t = maal("kopiering"), tider("kopiering")
 print(f"paste of one 512 MiB file: {t['IndsaetStor']:.0f} ms, cp -r {t['CpStor']:.0f} ms; "
       f"10,000 small files: {t['IndsaetTrae']:.0f} ms ({b['IndsaetTrae']['filer']:.0f} files), "
       f"cp -r {t['CpTrae']:.0f} ms; peak memory {b['IndsaetTrae']['peakMiB']:.0f} MiB (goal: under 100)")
 print(f"ratio paste/cp: big file {t['IndsaetStor'] / t['CpStor']:.2f}, "
       f"tree {t['IndsaetTrae'] / t['CpTrae']:.2f} (goal: at most 1.2 each)")
-PY
-"$bindir/bench_mappeinfo" --benchmark_format=json --benchmark_min_time=1 2>/dev/null >"${TMPDIR:-/tmp}/tavlum_mappeinfo.json"
-python3 - "${TMPDIR:-/tmp}/tavlum_mappeinfo.json" <<'PY'
-import json, sys
-tider = {b["name"]: b["real_time"] for b in json.load(open(sys.argv[1]))["benchmarks"]}
-print(f"folder properties, 100,000 files in 5,000 folders: counted and shown {tider['Mappeinfo']:.1f} ms, "
-      f"du -sb {tider['Du']:.1f} ms")
-print(f"ratio folder count/du: {tider['Mappeinfo'] / tider['Du']:.2f} (goal: at most 1.5)")
+t = tider("mappeinfo")
+print(f"folder properties, 100,000 files in 5,000 folders: counted and shown {t['Mappeinfo']:.1f} ms, "
+      f"du -sb {t['Du']:.1f} ms")
+print(f"ratio folder count/du: {t['Mappeinfo'] / t['Du']:.2f} (goal: at most 1.5)")
 PY
 runs=${RUNS:-7}
 work=$(mktemp -d)
