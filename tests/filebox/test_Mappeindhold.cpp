@@ -24,18 +24,18 @@ QStringList navne(const std::vector<std::string>& raa, std::size_t antal = SIZE_
 std::vector<Entry> blandede(int mapper, int filer)
 {
     std::vector<Entry> ud;
-    for (int i = 0; i < mapper; ++i)
-        ud.push_back({QStringLiteral("%1 %2")
-                          .arg(i % 2 ? "Mappe" : "mappe")
-                          .arg((i * 7919) % mapper)
-                          .toStdString(),
-                      Entry::Folder});
-    for (int i = 0; i < filer; ++i)
-        ud.push_back({QStringLiteral("%1 %2.txt")
-                          .arg(i % 2 ? "Fil" : "fil")
-                          .arg((i * 7919) % filer)
-                          .toStdString(),
-                      Entry::File});
+    const auto tilfoej = [&](int antal, const char* stor, const char* lille, const char* endelse,
+                             Entry::Kind kind) {
+        for (int i = 0; i < antal; ++i)
+            ud.push_back({QStringLiteral("%1 %2%3")
+                              .arg(i % 2 ? stor : lille)
+                              .arg((i * 7919) % antal)
+                              .arg(endelse)
+                              .toStdString(),
+                          kind});
+    };
+    tilfoej(mapper, "Mappe", "mappe", "", Entry::Folder);
+    tilfoej(filer, "Fil", "fil", ".txt", Entry::File);
     std::shuffle(ud.begin(), ud.end(), std::mt19937(7));
     return ud;
 }
