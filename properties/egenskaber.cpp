@@ -249,12 +249,13 @@ void Tegenskabsform::designBoxChange(int index)
 void Tegenskabsform::placeringsBoxClick(int valg)
 {
     Tmainform& m = m_hub;
-    const QScreen* skaerm = m.screen();
     const QRect ramme = m.frameGeometry();
-    const Placering::Resultat r = Placering::beregn(static_cast<Placering::Valg>(valg), ramme,
-                                                    skaerm->size(), skaerm->availableGeometry());
     // The frame is the window's border and title bar, kept as they are.
-    m.resize(r.ramme.size() - (ramme.size() - m.size()));
+    const QSize kant = ramme.size() - m.size();
+    const Placering::Resultat r = Placering::beregn(
+        static_cast<Placering::Valg>(valg), ramme, m.screen()->availableGeometry(),
+        m.minimumSizeHint() + kant, m.maximumSize() + kant);
+    m.resize(r.ramme.size() - kant);
     m.move(r.ramme.topLeft());
     if (r.redskabslinje)
         m.setRedskabslinjePlacering(*r.redskabslinje);
