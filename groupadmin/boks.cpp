@@ -115,6 +115,8 @@ Tboksform::Tboksform(Tmainform& hub, QWidget* parent)
         tilfoejElement(hub.programBoks->item(i)->text(), hub.programBoks->item(i)->icon());
     fyld(lagerBox, hub.grupper.lagerliste);
     opdaterLager();
+    // The group is read after every window is made; its count comes then.
+    infoBar->clearMessage();
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { m_hub.visOmProgrammet(this); });
@@ -312,11 +314,8 @@ void Tboksform::SkiftGruppe(int Index)
     if (!g.hentAktiv()) {
         g.programliste.clear();
         g.tekstliste.clear();
-        m_hub.LoadProgramBoks(true);
-        return;
     }
     m_hub.LoadProgramBoks(true);
-    infoBar->showMessage(QStringLiteral("Der er %1 elementer i gruppen.").arg(g.tekstliste.size()));
 }
 
 void Tboksform::MoveProgram(int Fra, int Til)
@@ -353,6 +352,7 @@ void Tboksform::rydElementer(const QString& gruppenavn)
     gruppeEdit->setText(gruppenavn);
     valgtGruppeEdit->setText(gruppenavn);
     gNameEdit->setText(gruppenavn);
+    visAntal();
 }
 
 void Tboksform::tilfoejElement(const QString& tekst, const QIcon& ikon)
@@ -360,6 +360,17 @@ void Tboksform::tilfoejElement(const QString& tekst, const QIcon& ikon)
     auto* item = new QTreeWidgetItem(programBoks, {tekst});
     item->setIcon(0, ikon);
     item->setCheckState(0, Qt::Unchecked);
+    visAntal();
+}
+
+void Tboksform::visAntal()
+{
+    // Whatever the bar showed, an element's path or a count, belonged to the group as it was.
+    if (m_hub.grupper.gruppenavn.isEmpty())
+        infoBar->clearMessage();
+    else
+        infoBar->showMessage(
+            QStringLiteral("Der er %1 elementer i gruppen.").arg(programBoks->topLevelItemCount()));
 }
 
 void Tboksform::visElementSti(const QString& sti)

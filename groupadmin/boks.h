@@ -121,6 +121,8 @@ private:
     QAction* lageraktion(QWidget* side, const QString& knapnavn, const char* billede,
                          const QString& hint, void (Tboksform::*udfoer)());
 
+    // The active group's element count in the status bar; nothing without a group.
+    void visAntal();
     // The group list changed: save it, show it and let the main window follow.
     void gruppelisteAendret();
     // The storage tab's lists changed and are not saved yet.
