@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
+#include <QTextLayout>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -19,6 +20,28 @@ QLabel* billede(QWidget* parent, QStyle::StandardPixmap hvilket)
     image->setFixedSize(16, 16);
     image->setPixmap(parent->style()->standardIcon(hvilket).pixmap(16, 16));
     return image;
+}
+
+// The text broken into lines no wider than `bredde`: between words where it
+// can, inside a word (a long path) where the word alone is wider.
+QString ombryd(const QString& tekst, const QFont& skrift, int bredde)
+{
+    QStringList linjer;
+    QTextOption valg;
+    valg.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    for (const QString& afsnit : tekst.split(QLatin1Char('\n'))) {
+        QTextLayout lag(afsnit, skrift);
+        lag.setTextOption(valg);
+        lag.beginLayout();
+        for (QTextLine linje = lag.createLine(); linje.isValid(); linje = lag.createLine()) {
+            linje.setLineWidth(bredde);
+            linjer.append(afsnit.mid(linje.textStart(), linje.textLength()));
+        }
+        lag.endLayout();
+        if (afsnit.isEmpty())
+            linjer.append(QString());
+    }
+    return linjer.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -63,15 +86,15 @@ BeskedVindue::BeskedVindue(const QString& titel, int fontPixels, QWidget* parent
 void BeskedVindue::insertTekst(const QString& tekst)
 {
     // A carriage return breaks the line, as the callers intend.
-    QString linjer = tekst;
-    linjer.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    m_label->setText(linjer);
-    m_label->setAccessibleName(linjer);
+    m_tekst = tekst;
+    m_tekst.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    m_label->setText(m_tekst);
+    m_label->setAccessibleName(m_tekst);
 }
 
 QString BeskedVindue::tekst() const
 {
-    return m_label->text();
+    return m_tekst;
 }
 
 int BeskedVindue::ShowModal()
@@ -81,6 +104,7 @@ int BeskedVindue::ShowModal()
 
 void BeskedVindue::resetValues()
 {
+    m_tekst.clear();
     m_label->clear();
     QFont skrift = m_label->font();
     skrift.setPointSize(8);
@@ -92,8 +116,11 @@ void BeskedVindue::showEvent(QShowEvent* event)
     QFont skrift = m_label->font();
     skrift.setPointSize(10);
     m_label->setFont(skrift);
+    // A pixel to spare, so the label's own wrapping keeps these lines.
+    const int tekstBredde = bredde - 2 * margen;
+    m_label->setText(ombryd(m_tekst, skrift, tekstBredde - 1));
     const int labelHoejde =
-        std::max(m_label->fontMetrics().height(), m_label->heightForWidth(bredde - 2 * margen));
+        std::max(m_label->fontMetrics().height(), m_label->heightForWidth(tekstBredde));
     m_label->setFixedHeight(labelHoejde);
     setFixedHeight(labelHoejde + ekstraHoejde);
 

@@ -33,6 +33,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    QString m_tekst;
     QLabel* m_label;
     QHBoxLayout* m_knapper;
     bool m_opstart = true;
