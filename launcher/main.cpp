@@ -162,8 +162,7 @@ void Tmainform::setVisible(bool visible)
 void Tmainform::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    // A keyboard user can start the first element with Home and Enter.
-    programBoks->setFocus();
+    fokuserVisning();
 }
 
 void Tmainform::FormShow()

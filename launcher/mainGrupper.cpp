@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
+#include <QShortcut>
 #include <QStyle>
 
 void Tmainform::LoadProgramBoks(bool beggeBokse)
@@ -132,7 +133,8 @@ QAction* Tmainform::aktion(const QString& caption, const QString& hint, const QK
     a->setToolTip(hint.isEmpty() ? caption
                                  : QString(hint).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     a->setShortcut(genvej);
-    a->setShortcutContext(Qt::ApplicationShortcut);
+    // The main window's keys are its own (the strip's too, as it is this window).
+    a->setShortcutContext(Qt::WindowShortcut);
     addAction(a);
     return a;
 }
@@ -213,4 +215,26 @@ void Tmainform::lavPopupMenu()
     PopupMenu->addAction(aMenuVis);
     PopupMenu->addSeparator();
     PopupMenu->addAction(mLuk);
+    for (const QKeySequence& tast :
+         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)})
+        connect(new QShortcut(tast, this), &QShortcut::activated, this,
+                [this] { visPopupMenu({}); });
+}
+
+void Tmainform::visPopupMenu(QPoint sted)
+{
+    // Pending storage changes are saved, and the menu opens all the same.
+    m_vinduer.boks->gemVentendeLager();
+    opdaterAktioner();
+    if (sted.isNull()) {
+        // From the keyboard: under the element or the button in focus.
+        const QListWidgetItem* item = programBoks->currentItem();
+        QWidget* fokus = focusWidget();
+        if (fokus == programBoks && item)
+            sted = programBoks->viewport()->mapToGlobal(
+                programBoks->visualItemRect(item).bottomLeft());
+        else
+            sted = fokus ? fokus->mapToGlobal(fokus->rect().bottomLeft()) : mapToGlobal(QPoint());
+    }
+    PopupMenu->popup(sted);
 }
