@@ -346,6 +346,12 @@ void Tboksform::visSide(int side)
     activateWindow();
 }
 
+void Tboksform::fokuserGruppenavn()
+{
+    visSide(0);
+    gEdit->setFocus(Qt::OtherFocusReason);
+}
+
 void Tboksform::rydElementer(const QString& gruppenavn)
 {
     programBoks->clear();

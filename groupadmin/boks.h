@@ -28,6 +28,7 @@ public:
     void MoveProgram(int Fra, int Til) override;
     int valgtGruppe() const override;
     void visSide(int side) override;
+    void fokuserGruppenavn() override;
     void rydElementer(const QString& gruppenavn) override;
     void tilfoejElement(const QString& tekst, const QIcon& ikon) override;
     void visElementSti(const QString& sti) override;

@@ -22,6 +22,8 @@ public:
     virtual int valgtGruppe() const = 0;
     // Shows the window on the given page, or on the page it was last on for -1.
     virtual void visSide(int side) = 0;
+    // The window active, with the keyboard in the field for a new group's name.
+    virtual void fokuserGruppenavn() = 0;
     // Empties the element list and writes the active group's name into its fields.
     virtual void rydElementer(const QString& gruppenavn) = 0;
     virtual void tilfoejElement(const QString& tekst, const QIcon& ikon) = 0;

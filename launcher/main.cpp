@@ -189,8 +189,10 @@ void Tmainform::FormActivate()
     if (grupper.gruppenavn.isEmpty()) {
         grupper.filnavn.clear();
         opts.menuVis = false;
-        m_vinduer.boks->visSide(-1);
+        m_vinduer.boks->visSide(0);
         beskeder().besked(QStringLiteral("Der er ikke valgt eller indført et gruppenavn!"));
+        // The user's first step: typing a group's name.
+        m_vinduer.boks->fokuserGruppenavn();
         return;
     }
     grupper.filnavn = makeFilnavn();
