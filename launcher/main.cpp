@@ -112,7 +112,11 @@ void Tmainform::setImageList()
 {
     const bool moerk = Design::erMoerk(opts.designName);
     ImageList = Billeder::liste(moerk);
+    // A design chosen while the windows are open changes their pictures at once.
     m_vinduer.boks->setBilleder(moerk);
+    m_vinduer.egenskaber->setBilleder(moerk);
+    m_vinduer.info->setBilleder(moerk);
+    m_vinduer.filboksvindue->setBilleder(moerk);
     const std::pair<QAction*, int> aktioner[] = {
         {aInfo, 1},    {aProgrammer, 5}, {aEgenskaber, 0},
         {aGrupper, 6}, {aElementer, 7},  {aRedigeElementer, 8},

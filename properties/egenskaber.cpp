@@ -223,10 +223,13 @@ void Tegenskabsform::showEvent(QShowEvent* event)
     for (QWidget* w :
          std::initializer_list<QWidget*>{viewStyleBox, placeringsBox, fontBox, redskabslinjeBox})
         w->setEnabled(panel);
-    const bool moerk = Design::erMoerk(m_hub.opts.designName);
+    QWidget::showEvent(event);
+}
+
+void Tegenskabsform::setBilleder(bool moerk)
+{
     openKnap->setIcon(Billeder::billede(QStringLiteral("16"), moerk));
     sbInformationsKnap->setIcon(Billeder::billede(QStringLiteral("info"), moerk));
-    QWidget::showEvent(event);
 }
 
 void Tegenskabsform::viewStyleBoxClick(int valg)
