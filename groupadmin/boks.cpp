@@ -238,6 +238,7 @@ QWidget* Tboksform::lavRedigerside()
     UpDown1->setAccessibleName(QStringLiteral("Ny placering"));
     tilEdit = UpDown1->findChild<QLineEdit*>();
     tilEdit->setObjectName(QStringLiteral("tilEdit"));
+    tilEdit->setAccessibleName(QStringLiteral("Ny placering"));
     indexKnap = knap(QStringLiteral("indexKnap"), QStringLiteral("Udfør"),
                      QStringLiteral("Flyt til ny placering"));
     gNameEdit = felt(QStringLiteral("gNameEdit"), QStringLiteral("Gruppe navn"), true);

@@ -2,6 +2,8 @@
 // screen with one drop-down button per group.
 #include "main.h"
 
+#include "Tilgaengelighed.h"
+
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -159,6 +161,7 @@ void Tmainform::loadMenuPanel()
         knap->setProperty("tag", static_cast<int>(i));
         knap->setProperty("stripknap", true);
         knap->installEventFilter(this);
+        Tilgaengelighed::menuknap(knap);
         auto* ramme = new QHBoxLayout;
         ramme->setContentsMargins(3, 1, 3, 1);
         ramme->addWidget(knap);

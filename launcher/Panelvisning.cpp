@@ -165,6 +165,8 @@ void Tmainform::lavRedskabslinje()
         QWidget* k = toolBar->widgetForAction(aktion);
         k->setObjectName(QLatin1String(navn));
         k->setFixedSize(24, 24);
+        // A button with only a picture is named by its hint.
+        k->setAccessibleName(aktion->statusTip().simplified());
     }
     setRedskabslinjePlacering(opts.toolbarPlace);
     toolBar->setVisible(opts.toolbarVisible);

@@ -10,6 +10,7 @@
 #include "Platform.h"
 #include "main.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -125,6 +126,7 @@ QWidget* Tegenskabsform::lavAspektkolonne()
     designBox->setObjectName(QStringLiteral("designBox"));
     designBox->setAccessibleName(QStringLiteral("Designs"));
     designBox->setMaxVisibleItems(11);
+    designBox->view()->setAccessibleName(QStringLiteral("Designs"));
     placeringsBox =
         valggruppe(QStringLiteral("placeringsBox"), QStringLiteral("Placering"),
                    {QStringLiteral("Øverste venstre hjørne"), QStringLiteral("Tilpas mod venstre"),

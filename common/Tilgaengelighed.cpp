@@ -1,0 +1,92 @@
+#include "Tilgaengelighed.h"
+
+#include <QAccessibleWidget>
+#include <QMenu>
+#include <QToolButton>
+
+namespace {
+
+// A button that opens its menu however it is pressed.
+class Menuknap : public QAccessibleWidget
+{
+public:
+    explicit Menuknap(QToolButton* knap) : QAccessibleWidget(knap, QAccessible::ButtonMenu) {}
+
+    QToolButton* knap() const { return static_cast<QToolButton*>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString s = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && s.isEmpty())
+            s = knap()->text().isEmpty() ? knap()->toolTip() : knap()->text();
+        return QString(s).remove(QLatin1Char('&'));
+    }
+    int childCount() const override { return knap()->menu() ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 && knap()->menu() ? QAccessible::queryAccessibleInterface(knap()->menu())
+                                            : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* barn) const override
+    {
+        return barn && barn->object() == knap()->menu() ? 0 : -1;
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& handling) override
+    {
+        if (handling == showMenuAction() || handling == pressAction())
+            knap()->showMenu();
+        else
+            QAccessibleWidget::doAction(handling);
+    }
+};
+
+QAccessibleInterface* fabrik(const QString& klasse, QObject* objekt)
+{
+    auto* w = qobject_cast<QWidget*>(objekt);
+    if (!w)
+        return nullptr;
+    // Reached only when no more special kind of widget answered: a plain window.
+    if (klasse == QLatin1String("QWidget") && w->isWindow())
+        return new QAccessibleWidget(w, w->windowType() == Qt::Dialog ? QAccessible::Dialog
+                                                                      : QAccessible::Window);
+    if (klasse == QLatin1String("QToolButton")) {
+        auto* knap = static_cast<QToolButton*>(w);
+        if (knap->menu() && knap->popupMode() == QToolButton::InstantPopup)
+            return new Menuknap(knap);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+namespace Tilgaengelighed {
+
+void installer()
+{
+    static const bool installeret = [] {
+        QAccessible::installFactory(fabrik);
+        return true;
+    }();
+    (void)installeret;
+}
+
+void navngivIndbyggede(QWidget* vindue)
+{
+    for (QToolButton* k :
+         vindue->findChildren<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        k->setAccessibleName(QStringLiteral("Flere knapper"));
+}
+
+void menuknap(QToolButton* knap)
+{
+    // The toolkit describes a widget as soon as it is made, before it has a
+    // menu; that description is dropped, so the next one sees the menu.
+    if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(knap))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
+}
+
+} // namespace Tilgaengelighed
