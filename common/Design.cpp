@@ -135,27 +135,30 @@ QString ark(const Farver& d, const QPalette& p)
     QPalette slukket = p;
     slukket.setCurrentColorGroup(QPalette::Disabled);
     const QString r = QString::number(d.radius);
-    return QStringLiteral(
-               "QPushButton { background: %1; color: %6; border: 1px solid %2; border-radius: %3px;"
-               " padding: 3px 12px; }"
-               "QPushButton:hover { border-color: %4; }"
-               "QPushButton:pressed { background: %5; }"
-               "QPushButton:disabled { background: %10; color: %7; border-color: %11; }"
-               "QTabWidget::pane { border: 1px solid %2; top: -1px; }"
-               "QTabBar::tab { background: %1; color: %6; border: 1px solid %2;"
-               " border-top-left-radius: %3px; border-top-right-radius: %3px;"
-               " padding: 4px 10px; margin-right: 2px; }"
-               "QTabBar::tab:selected { background: %8; border-bottom-color: %8;"
-               " border-top: 2px solid %4; }"
-               "QTabBar::tab:!selected { margin-top: 2px; }"
-               "QToolBar { background: %9; border: none; spacing: 1px; padding: 1px; }"
-               "QHeaderView::section { background: %1; color: %6; border: none;"
-               " border-bottom: 2px solid %4; padding: 3px 6px; }"
-               "QStatusBar { background: %9; color: %6; }")
+    // A corner rounder than half a button's height would leave it square.
+    const QString knapR = QString::number(std::min(d.radius, 9));
+    return QStringLiteral("QPushButton { background: %1; color: %6; border: 1px solid %2; "
+                          "border-radius: %12px;"
+                          " padding: 3px 12px; }"
+                          "QPushButton:hover { border-color: %4; }"
+                          "QPushButton:pressed { background: %5; }"
+                          "QPushButton:disabled { background: %10; color: %7; border-color: %11; }"
+                          "QTabWidget::pane { border: 1px solid %2; top: -1px; }"
+                          "QTabBar::tab { background: %1; color: %6; border: 1px solid %2;"
+                          " border-top-left-radius: %3px; border-top-right-radius: %3px;"
+                          " padding: 4px 10px; margin-right: 2px; }"
+                          "QTabBar::tab:selected { background: %8; border-bottom-color: %8;"
+                          " border-top: 2px solid %4; }"
+                          "QTabBar::tab:!selected { margin-top: 2px; }"
+                          "QToolBar { background: %9; border: none; spacing: 1px; padding: 1px; }"
+                          "QHeaderView::section { background: %1; color: %6; border: none;"
+                          " border-bottom: 2px solid %4; padding: 3px 6px; }"
+                          "QStatusBar { background: %9; color: %6; }")
         .arg(flade(knap, d.glans), kant.name(), r, fokus.name(), knap.darker(125).name(),
              tekst.name(), p.color(QPalette::Disabled, QPalette::ButtonText).name(), vindue.name(),
              flade(vindue.darker(d.moerk ? 80 : 106), d.glans))
-        .arg(p.color(QPalette::Disabled, QPalette::Button).name(), Kontrast::kant(slukket).name());
+        .arg(p.color(QPalette::Disabled, QPalette::Button).name(), Kontrast::kant(slukket).name(),
+             knapR);
 }
 
 } // namespace
@@ -183,12 +186,13 @@ bool anvend(const QString& navn)
         qWarning("Style '%s' not found", qUtf8Printable(navn));
         return false;
     }
+    // Known before the windows hear of the new palette, so they can pick their pictures.
+    iKraft = kendt;
     QApplication::setStyle(new Designstil);
     const Farver* d = find(kendt);
     const QPalette p = d ? palet(*d) : platformPalet();
     QApplication::setPalette(p);
     qApp->setStyleSheet(d ? ark(*d, p) : QString());
-    iKraft = kendt;
     return true;
 }
 

@@ -1,9 +1,12 @@
 #include "BeskedVindue.h"
 
+#include "Billeder.h"
+#include "Design.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QStyle>
+#include <QPushButton>
 #include <QTextLayout>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -14,11 +17,10 @@ constexpr int margen = 12;
 constexpr int panelHoejde = 31;
 constexpr int ekstraHoejde = 80;
 
-QLabel* billede(QWidget* parent, QStyle::StandardPixmap hvilket)
+QLabel* billede(QWidget* parent)
 {
     auto* image = new QLabel(parent);
     image->setFixedSize(16, 16);
-    image->setPixmap(parent->style()->standardIcon(hvilket).pixmap(16, 16));
     return image;
 }
 
@@ -68,10 +70,13 @@ BeskedVindue::BeskedVindue(const QString& titel, int fontPixels, QWidget* parent
     panel->setFixedHeight(panelHoejde);
     auto* raekke = new QHBoxLayout(panel);
     raekke->setContentsMargins(4, 0, 4, 0);
-    raekke->addWidget(billede(this, QStyle::SP_MessageBoxInformation));
+    QLabel* venstre = billede(this);
+    QLabel* hoejre = billede(this);
+    m_billeder = {{venstre, QStringLiteral("info")}, {hoejre, QStringLiteral("spoergsmaal")}};
+    raekke->addWidget(venstre);
     m_knapper = new QHBoxLayout;
     raekke->addLayout(m_knapper, 1);
-    raekke->addWidget(billede(this, QStyle::SP_MessageBoxQuestion));
+    raekke->addWidget(hoejre);
 
     auto* lag = new QVBoxLayout(this);
     lag->setContentsMargins(margen, margen, margen, 4);
@@ -81,6 +86,33 @@ BeskedVindue::BeskedVindue(const QString& titel, int fontPixels, QWidget* parent
     lag->setSizeConstraint(QLayout::SetNoConstraint);
 
     resetValues();
+    visBilleder();
+}
+
+void BeskedVindue::setKnapbillede(QPushButton* knap, const QString& billede)
+{
+    m_billeder.append({knap, billede});
+    visBilleder();
+}
+
+void BeskedVindue::visBilleder()
+{
+    const bool moerk = Design::erMoerk(Design::aktiv());
+    for (const auto& [w, navn] : std::as_const(m_billeder)) {
+        const QIcon ikon = Billeder::billede(navn, moerk);
+        if (auto* knap = qobject_cast<QPushButton*>(w))
+            knap->setIcon(ikon);
+        else
+            static_cast<QLabel*>(w)->setPixmap(ikon.pixmap(QSize(16, 16), w->devicePixelRatioF()));
+    }
+}
+
+void BeskedVindue::changeEvent(QEvent* event)
+{
+    // A new design brings a new palette.
+    if (event->type() == QEvent::PaletteChange)
+        visBilleder();
+    QDialog::changeEvent(event);
 }
 
 void BeskedVindue::insertTekst(const QString& tekst)

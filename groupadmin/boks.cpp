@@ -388,7 +388,8 @@ void Tboksform::visElementSti(const QString& sti)
 
 void Tboksform::visIkon(const QIcon& ikon)
 {
-    Image->setPixmap(ikon.pixmap(32, 32));
+    // Drawn at the screen's own resolution, so it stays sharp when scaled.
+    Image->setPixmap(ikon.pixmap(QSize(32, 32), Image->devicePixelRatioF()));
 }
 
 void Tboksform::elementSlettet()
