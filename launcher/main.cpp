@@ -38,7 +38,6 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     programBoks->setFrameShape(QFrame::NoFrame);
     programBoks->setCursor(Qt::PointingHandCursor);
     programBoks->setResizeMode(QListView::Adjust);
-    programBoks->setIconSize(QSize(32, 32));
     programBoks->setEditTriggers(QAbstractItemView::NoEditTriggers);
     programBoks->setContextMenuPolicy(Qt::PreventContextMenu);
     programBoks->installEventFilter(this);

@@ -90,6 +90,8 @@ public:
     // The panel's look and the toolbar, as the properties window sets them.
     void setVisning(Options::Visning visning);
     void setSkriftstoerrelse(int punkter);
+    // The panel's pictures and cells sized to its font and texts, so none is cut.
+    void tilpasGitter();
     void setRedskabslinje(bool vis);
     void setRedskabslinjePlacering(Options::Placering placering);
     void skiftDesign(const QString& navn);

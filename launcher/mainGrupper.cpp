@@ -25,6 +25,7 @@ void Tmainform::LoadProgramBoks(bool beggeBokse)
         PutInIkonliste(grupper.programliste.at(i), false, true);
         InsertInProgramBokse(grupper.tekstliste.at(i), beggeBokse);
     }
+    tilpasGitter();
     programBoks->setUpdatesEnabled(true);
     opdaterAktioner();
 }
@@ -78,6 +79,7 @@ void Tmainform::insertItem(const QString& fName, QString Tekst, bool beggeBokse)
         Tekst = Grupper::standardTekst(fName);
     PutInIkonliste(fName, true, true);
     InsertInProgramBokse(Tekst, beggeBokse);
+    tilpasGitter();
     grupper.tilfoej(fName, Tekst);
     gemAktivGruppe();
 }

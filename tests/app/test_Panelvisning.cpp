@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollArea>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTimer>
@@ -330,4 +332,35 @@ TEST_F(Panelvisning, TheMainWindowsKeysWorkOnlyWhileItIsActive)
     ASSERT_EQ(platform.kald.size(), 1u);
     QTest::keyClick(main.programBoks, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(main.grupper.gruppenavn, "B");
+}
+
+TEST_F(Panelvisning, AtEveryFontSizeThePicturesGrowAndNoWordIsCut)
+{
+    skrivBruger("programgrupper.txt", {"Net"});
+    skrivGruppe("Net", {"Hjemmesiden", "Sikkerhedskopi", "Brev til banken om lånet"});
+    skrivOptions("Net");
+    Tmainform& main = start();
+    for (const int punkter : {8, 10, 12}) {
+        main.setSkriftstoerrelse(punkter);
+        EXPECT_EQ(main.programBoks->iconSize(), QSize(punkter * 4, punkter * 4));
+        const QFontMetrics fm(main.programBoks->font());
+        for (int i = 0; i < main.programBoks->count(); ++i) {
+            QStyleOptionViewItem valg;
+            valg.initFrom(main.programBoks);
+            valg.rect = main.programBoks->visualItemRect(main.programBoks->item(i));
+            valg.features = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration |
+                            QStyleOptionViewItem::WrapText;
+            valg.decorationPosition = QStyleOptionViewItem::Top;
+            valg.decorationSize = main.programBoks->iconSize();
+            valg.text = main.programBoks->item(i)->text();
+            valg.font = main.programBoks->font();
+            const QRect tekst =
+                main.style()->subElementRect(QStyle::SE_ItemViewItemText, &valg, main.programBoks);
+            for (const QString& ord : valg.text.split(' '))
+                EXPECT_GE(tekst.width(), fm.horizontalAdvance(ord))
+                    << punkter << " " << ord.toStdString();
+            EXPECT_GE(tekst.height(), fm.boundingRect(tekst, Qt::TextWordWrap, valg.text).height())
+                << punkter << " " << valg.text.toStdString();
+        }
+    }
 }
