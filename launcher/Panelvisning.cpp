@@ -190,6 +190,10 @@ void Tmainform::lavRedskabslinje()
         // A button with only a picture is named by its hint.
         k->setAccessibleName(aktion->statusTip().simplified());
     }
+    // Tab reaches the toolbar after the panel, so its buttons work from the keyboard too.
+    for (QToolButton* k : toolBar->findChildren<QToolButton*>())
+        if (k->objectName() != QLatin1String("qt_toolbar_ext_button"))
+            k->setFocusPolicy(Qt::TabFocus);
     setRedskabslinjePlacering(opts.toolbarPlace);
     toolBar->setVisible(opts.toolbarVisible);
 }

@@ -4,7 +4,9 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QListWidget>
 #include <QSet>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -139,4 +141,38 @@ TEST_F(Tilgaengelighed, TheElementRowsTellWhetherTheyAreChecked)
     EXPECT_TRUE(anden->state().checkable);
     EXPECT_TRUE(anden->state().checked);
     EXPECT_FALSE(i->child(1)->state().checked);
+}
+
+namespace {
+
+// The controls Tab reaches in a window, in order, starting from `fra`.
+QStringList tabraekke(QWidget* fra)
+{
+    QStringList ud;
+    for (QWidget* w = fra;;) {
+        if (w->isVisibleTo(fra->window()) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+            ud << w->objectName();
+        w = w->nextInFocusChain();
+        if (w == fra)
+            return ud;
+    }
+}
+
+} // namespace
+
+TEST_F(Tilgaengelighed, TabGoesThroughTheControlsInTheOrderTheyAreLaidOut)
+{
+    Tmainform& main = startMed({"Spil", "Musik"}, "Spil");
+    main.programBoks->item(0)->setSelected(true);
+    main.opdaterAktioner();
+    EXPECT_EQ(tabraekke(main.programBoks),
+              QStringList({"programBoks", "tbInfo", "tbProgrammer", "tbEgenskaber", "tbTilbage",
+                           "tbFrem", "tbGo", "tbMenuvisning", "filboksButton", "appletsButton",
+                           "ToolButton1", "ToolButton2"}));
+    Tboksform& boks = *program->boksform;
+    boks.Bog->setCurrentIndex(0);
+    // From the page's tabs above it down through the page.
+    EXPECT_EQ(tabraekke(boks.Bog),
+              QStringList({"Bog", "qt_tabwidget_tabbar", "gruppeBoks", "gEdit", "nyGruppeKnap",
+                           "sorterKnap", "sletKnap", "redigerKnap", "sbInformationsKnap"}));
 }
