@@ -107,9 +107,11 @@ void Tmainform::setProgramForm(bool value)
         visninger->setCurrentWidget(topPanel);
         const QRect flade = skaermflade();
         setFixedSize(flade.width(), stripHoejde);
-        move(flade.topLeft());
+        // The window itself at the corner: a place given with move() would
+        // count the frame the panel view had, and leave the strip lower than
+        // the toolkit believes it is.
+        setGeometry(QRect(flade.topLeft(), size()));
         loadMenuPanel();
-        fokuserVisning();
         const bool forMange =
             flade.width() - knapPanelBredde < grupper.gruppeliste.size() * gruppeknapPlads;
         ButBox->setHorizontalScrollBarPolicy(forMange ? Qt::ScrollBarAlwaysOn
@@ -134,6 +136,7 @@ void Tmainform::setProgramForm(bool value)
     // Changing the frame hides a shown window; show it again in its new view.
     if (vist)
         show();
+
     // A new frame is a new window to the desktop; it keeps the keyboard it had.
     if (aktiv)
         activateWindow();
