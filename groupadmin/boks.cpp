@@ -367,6 +367,8 @@ void Tboksform::tilfoejElement(const QString& tekst, const QIcon& ikon)
     auto* item = new QTreeWidgetItem(programBoks, {tekst});
     item->setIcon(0, ikon);
     item->setCheckState(0, Qt::Unchecked);
+    // A screen reader is told whether a row is checked; this tells it that it can be.
+    item->setData(0, Qt::AccessibleDescriptionRole, QStringLiteral("Afkrydsningsfelt"));
     visAntal();
 }
 

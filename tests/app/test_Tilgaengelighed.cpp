@@ -141,6 +141,7 @@ TEST_F(Tilgaengelighed, TheElementRowsTellWhetherTheyAreChecked)
     EXPECT_TRUE(anden->state().checkable);
     EXPECT_TRUE(anden->state().checked);
     EXPECT_FALSE(i->child(1)->state().checked);
+    EXPECT_EQ(i->child(1)->text(QAccessible::Description), "Afkrydsningsfelt");
 }
 
 namespace {
