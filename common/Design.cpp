@@ -70,7 +70,8 @@ std::pair<QColor, QColor> udvalg(const QColor& fremhaev, const QColor& felt, con
 QPalette palet(const QColor& vindue, const QColor& felt, const QColor& tekst, const QColor& knap,
                const QColor& fremhaev)
 {
-    QPalette p;
+    // The shades of light and shadow come from the button colour.
+    QPalette p(knap, vindue);
     p.setColor(QPalette::Window, vindue);
     p.setColor(QPalette::WindowText, tekst);
     p.setColor(QPalette::Base, felt);

@@ -152,6 +152,14 @@ void Designstil::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
     case PE_PanelButtonCommand:
         knapflade(option, painter);
         return;
+    case PE_PanelMenu: {
+        // A menu stands out from the window it opens over.
+        Pensel p(painter);
+        p->setPen(QPen(kant(option), 1));
+        p->setBrush(option->palette.color(QPalette::Active, QPalette::Base));
+        p->drawRect(indenfor(option->rect));
+        return;
+    }
     case PE_Frame:
     case PE_FrameMenu: {
         Pensel p(painter);
@@ -173,6 +181,34 @@ void Designstil::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
     default:
         QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
+}
+
+void Designstil::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                             const QWidget* widget) const
+{
+    const auto* punkt = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (element == CE_MenuItem && punkt && punkt->menuItemType == QStyleOptionMenuItem::Separator &&
+        punkt->text.isEmpty()) {
+        // The toolkit's line is a fixed dark shade, lost on a dark menu.
+        const QRect r = punkt->rect;
+        const qreal y = r.center().y() + 0.5;
+        Pensel p(painter);
+        p->setPen(QPen(Kontrast::blanding(punkt->palette.color(QPalette::Active, QPalette::Base),
+                                          kant(option), 0.6),
+                       1));
+        p->drawLine(QPointF(r.left() + 5, y), QPointF(r.right() - 5, y));
+        return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+int Designstil::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                          QStyleHintReturn* returnData) const
+{
+    // Disabled text is drawn faint, not with a light shadow that doubles it on a dark design.
+    if (hint == SH_EtchDisabledText)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 
 void Designstil::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
