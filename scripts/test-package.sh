@@ -12,8 +12,14 @@ if [ "${1:-}" = --start ]; then
   HOME=$home QT_QPA_PLATFORM=xcb /usr/bin/tavlum >"$home/log" 2>&1 &
   pid=$!
   trap 'kill "$pid" 2>/dev/null' EXIT
-  window() { timeout 30 xdotool search --all --sync --onlyvisible --pid "$pid" --name "$1" 2>/dev/null | head -n 1; }
-  keys() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; xdotool key "${@:2}"; }
+  window() { # title pattern: waits for the program's visible window of that title
+    timeout 30 xdotool search --all --sync --onlyvisible --pid "$pid" --name "$1" 2>/dev/null |
+      head -n 1
+  }
+  keys() { # window, keys: without a window manager the window needs the focus first
+    xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+    xdotool key "${@:2}"
+  }
   main=$(window '^Tavlum$')
   [ -n "$main" ] || { echo "the main window did not show"; exit 1; }
   echo "main window" >"$home/shown"
@@ -23,18 +29,28 @@ if [ "${1:-}" = --start ]; then
   keys "$main" ctrl+i
   if [ -n "$(window '^Tavlum information$')" ]; then
     for _ in $(seq 100); do
-      grep -q '/usr/lib/.*/libtavlum_browser\.so' "/proc/$pid/maps" && { echo browser >>"$home/shown"; break; }
+      if grep -q '/usr/lib/.*/libtavlum_browser\.so' "/proc/$pid/maps"; then
+        echo browser >>"$home/shown"
+        break
+      fi
       sleep 0.1
     done
   fi
   keys "$main" ctrl+q
-  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || { echo closed >>"$home/shown"; exit 0; }; sleep 0.1; done
+  for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || { echo closed >>"$home/shown"; exit 0; }
+    sleep 0.1
+  done
   exit 1
 fi
 
 passed=0 failed=0
 check() { # description, then a command that must succeed
-  if "${@:2}"; then passed=$((passed + 1)); echo "ok: $1"; else failed=$((failed + 1)); echo "FAIL: $1"; fi
+  if "${@:2}"; then
+    passed=$((passed + 1)); echo "ok: $1"
+  else
+    failed=$((failed + 1)); echo "FAIL: $1"
+  fi
 }
 installed() { dpkg-query -W -f='${db:Status-Status}' tavlum 2>/dev/null | grep -qx installed; }
 gone() { ! installed && ! compgen -G '/var/lib/dpkg/info/tavlum.*' >/dev/null; }
@@ -70,11 +86,12 @@ check "man shows the English manual page" \
 check "man shows the Danish manual page" \
   bash -c 'LANG=C.UTF-8 man -L da -P cat tavlum 2>/dev/null | grep -q "startpanel"'
 
-home=$(mktemp -d)
+home=$work/home
+mkdir "$home"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$(readlink -f "$0")" --start "$home"
-check "the installed program shows its main window" grep -qx "main window" "$home/shown"
-check "its help viewer loads the installed browser library" grep -qx browser "$home/shown"
-check "Ctrl+Q closes it" grep -qx closed "$home/shown"
+check "the installed program shows its main window" grep -qsx "main window" "$home/shown"
+check "its help viewer loads the installed browser library" grep -qsx browser "$home/shown"
+check "Ctrl+Q closes it" grep -qsx closed "$home/shown"
 copied() { # every file of the installed data set is in the home's base folder
   local f
   while IFS= read -r -d '' f; do
@@ -82,7 +99,6 @@ copied() { # every file of the installed data set is in the home's base folder
   done < <(find /usr/share/tavlum -type f -print0)
 }
 check "the data set was copied from /usr/share/tavlum" copied
-rm -rf "$home"
 
 remove
 check "apt-get removes the package" gone
