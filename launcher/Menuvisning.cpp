@@ -2,9 +2,11 @@
 // screen with one drop-down button per group.
 #include "main.h"
 
+#include "Elementmodel.h"
+
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QScreen>
 #include <QScrollArea>
@@ -79,9 +81,15 @@ QWidget* Tmainform::lavTopPanel()
     ButBox->setWidgetResizable(true);
     dropDown = new QMenu(this);
     dropDown->setObjectName(QStringLiteral("dropDown"));
+    dropDown->setToolTipsVisible(true);
     // The menu is shared; the group is the button last pressed or focused.
     connect(dropDown, &QMenu::aboutToShow, this, [this] { buttonClick(m_dropTag); });
     connect(dropDown, &QMenu::triggered, this, &Tmainform::menuClick);
+    // A vanished file says so in its tooltip, looked at when the pointer rests there;
+    // the menu shows no tooltip that only repeats the text.
+    connect(dropDown, &QMenu::hovered, this, [this](QAction* punkt) {
+        punkt->setToolTip(elementer->index(punkt->data().toInt()).data(Qt::ToolTipRole).toString());
+    });
 
     auto* lag = new QHBoxLayout(topPanel);
     lag->setContentsMargins(0, 0, 0, 0);
@@ -166,8 +174,9 @@ void Tmainform::buttonClick(int tag)
 {
     dropDown->clear();
     m_vinduer.boks->SkiftGruppe(tag);
-    for (qsizetype i = 0; i < grupper.tekstliste.size(); ++i) {
-        QAction* punkt = dropDown->addAction(miniikonliste.value(i), grupper.tekstliste.at(i));
-        punkt->setData(static_cast<int>(i));
+    for (int i = 0; i < elementer->rowCount(); ++i) {
+        const QModelIndex element = elementer->index(i);
+        QAction* punkt = dropDown->addAction(elementer->udskudtIkon(i), element.data().toString());
+        punkt->setData(i);
     }
 }

@@ -120,8 +120,9 @@ static Koersel koer(const QString& script, const QString& skrivebord, const QStr
     k.status = sh.exitCode();
     k.tekst = QString::fromUtf8(sh.readAllStandardOutput());
     // A settings program runs on after the script, on its own.
-    if (k.status == 0)
-        QTest::qWaitFor([&] { return m.laes("kaldt").endsWith('\n'); }, 5000);
+    if (k.status == 0) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return m.laes("kaldt").endsWith('\n'); }, 5000));
+    }
     k.kaldt = QString::fromUtf8(m.laes("kaldt")).trimmed();
     return k;
 }
