@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QListView>
+#include <QLocale>
 #include <QMenu>
 #include <QScreen>
 #include <QScrollArea>
@@ -22,6 +23,9 @@ constexpr int stripHoejde = 48;
 constexpr int knapPanelBredde = 333;
 constexpr int gruppeknapBredde = 100;
 constexpr int gruppeknapPlads = 110;
+// A menu adds its items one by one at a cost that grows with the menu, and
+// no one scrolls through more than this; the rest are in the panel.
+constexpr int hoejstIMenu = 1000;
 
 QRect skaermflade()
 {
@@ -88,7 +92,8 @@ QWidget* Tmainform::lavTopPanel()
     // A vanished file says so in its tooltip, looked at when the pointer rests there;
     // the menu shows no tooltip that only repeats the text.
     connect(dropDown, &QMenu::hovered, this, [this](QAction* punkt) {
-        punkt->setToolTip(elementer->index(punkt->data().toInt()).data(Qt::ToolTipRole).toString());
+        if (const int i = punkt->data().toInt(); i >= 0)
+            punkt->setToolTip(elementer->index(i).data(Qt::ToolTipRole).toString());
     });
 
     auto* lag = new QHBoxLayout(topPanel);
@@ -174,9 +179,17 @@ void Tmainform::buttonClick(int tag)
 {
     dropDown->clear();
     m_vinduer.boks->SkiftGruppe(tag);
-    for (int i = 0; i < elementer->rowCount(); ++i) {
-        const QModelIndex element = elementer->index(i);
-        QAction* punkt = dropDown->addAction(elementer->udskudtIkon(i), element.data().toString());
+    const int antal = elementer->rowCount();
+    for (int i = 0; i < std::min(antal, hoejstIMenu); ++i) {
+        QAction* punkt =
+            dropDown->addAction(elementer->udskudtIkon(i), elementer->index(i).data().toString());
         punkt->setData(i);
+    }
+    if (antal > hoejstIMenu) {
+        dropDown->addSeparator();
+        QAction* alle = dropDown->addAction(QStringLiteral("Vis alle %1 elementer i panelet")
+                                                .arg(QLocale(QLocale::Danish).toString(antal)));
+        alle->setData(-1);
+        connect(alle, &QAction::triggered, this, [this] { setProgramForm(false); });
     }
 }

@@ -94,6 +94,33 @@ TEST_F(Start, TheMenuViewListsAGroupsElementsAndLaunchesTheChosenOne)
     EXPECT_TRUE(platform.kald[0].file.ends_with("C2.txt"));
 }
 
+TEST_F(Start, AHugeGroupsMenuHoldsTheFirstThousandAndLeadsToThePanelForTheRest)
+{
+    QStringList filer, tekster;
+    for (int i = 0; i < 1001; ++i) {
+        filer << mappe.sti(QStringLiteral("mange/%1.txt").arg(i));
+        tekster << QString::number(i);
+    }
+    skrivBruger("programgrupper.txt", {"Mange"});
+    skrivBruger("Filer/Mange.txt", filer);
+    skrivBruger("Filer/Mangetekst.txt", tekster);
+    skrivOptions("Mange");
+    Tmainform& main = start();
+    main.setProgramForm(true);
+    main.buttonClick(0);
+    const QList<QAction*> punkter = main.dropDown->actions();
+    ASSERT_EQ(punkter.size(), 1002);
+    EXPECT_EQ(punkter[999]->text(), "999");
+    EXPECT_TRUE(punkter[1000]->isSeparator());
+    EXPECT_EQ(punkter[1001]->text(), "Vis alle 1.001 elementer i panelet");
+    // As the menu reports a chosen item: the panel is shown, no element launched.
+    punkter[1001]->trigger();
+    emit main.dropDown->triggered(punkter[1001]);
+    EXPECT_FALSE(main.opts.menuVis);
+    EXPECT_TRUE(platform.kald.empty());
+    EXPECT_TRUE(beskeder.beskeder.isEmpty());
+}
+
 TEST_F(Start, AVanishedElementIsReportedAndStaysInTheGroup)
 {
     Tmainform& main = startMed({"Spil"}, "Spil");
