@@ -124,8 +124,8 @@ QString Starter::fejltekst(unsigned Nr)
     case Platform::NoProgramLine:
         return QStringLiteral("Skrivebordsfilen har ingen programlinje (Exec), der kan køres.");
     case Platform::NoTerminal:
-        return QStringLiteral("Scriptet kan ikke køres, for der er ikke installeret et "
-                              "terminalprogram.");
+        return QStringLiteral("Filen skal køres i et terminalprogram, men der er ikke "
+                              "installeret noget.");
     case Platform::ProgramNotFound:
         return QStringLiteral("Programmet, som filen skal åbnes med, er ikke installeret.");
     case Platform::NotStartable:

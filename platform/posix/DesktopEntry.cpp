@@ -121,26 +121,14 @@ QString udpak(const QString& vaerdi)
             ud += c;
             continue;
         }
-        switch (vaerdi.at(++i).unicode()) {
-        case u's':
-            ud += u' ';
-            break;
-        case u'n':
-            ud += u'\n';
-            break;
-        case u't':
-            ud += u'\t';
-            break;
-        case u'r':
-            ud += u'\r';
-            break;
-        case u'\\':
-            ud += u'\\';
-            break;
-        default:
-            // Not a string escape: the quoting rules of a program line read it.
+        // \s, \n, \t, \r and \\; any other is left for the quoting rules of a program line.
+        static const QString koder = QStringLiteral("sntr\\"), tegn = QStringLiteral(" \n\t\r\\");
+        const QChar kode = vaerdi.at(++i);
+        if (const qsizetype k = koder.indexOf(kode); k >= 0) {
+            ud += tegn.at(k);
+        } else {
             ud += c;
-            ud += vaerdi.at(i);
+            ud += kode;
         }
     }
     return ud;

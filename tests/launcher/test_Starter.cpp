@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
         std::pair{int(Platform::NoProgramLine),
                   "Skrivebordsfilen har ingen programlinje (Exec), der kan køres."},
         std::pair{int(Platform::NoTerminal),
-                  "Scriptet kan ikke køres, for der er ikke installeret et terminalprogram.\r"
+                  "Filen skal køres i et terminalprogram, men der er ikke installeret noget.\r"
                   "Der blev ledt efter xterm og konsole."},
         std::pair{int(Platform::ProgramNotFound),
                   "Programmet, som filen skal åbnes med, er ikke installeret."},
