@@ -1,6 +1,8 @@
 #include "boks.h"
 
+#include "Afkrydsning.h"
 #include "Boksdele.h"
+#include "Elementmodel.h"
 #include "Hint.h"
 #include "Knapper.h"
 #include "main.h"
@@ -18,7 +20,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {
@@ -110,9 +112,7 @@ Tboksform::Tboksform(Tmainform& hub, QWidget* parent)
 
     fyld(gruppeBoks, hub.grupper.gruppeliste);
     fyld(Box, hub.grupper.gruppeliste);
-    rydElementer(hub.grupper.gruppenavn);
-    for (int i = 0; i < hub.programBoks->count(); ++i)
-        tilfoejElement(hub.programBoks->item(i)->text(), hub.programBoks->item(i)->icon());
+    visGruppenavn(hub.grupper.gruppenavn);
     fyld(lagerBox, hub.grupper.lagerliste);
     opdaterLager();
 
@@ -209,11 +209,14 @@ QWidget* Tboksform::lavIndfoerside()
 QWidget* Tboksform::lavRedigerside()
 {
     auto* side = new QWidget;
-    programBoks = new QTreeWidget;
+    programBoks = new QTreeView;
     programBoks->setObjectName(QStringLiteral("programBoks"));
     programBoks->setAccessibleName(QStringLiteral("Elementer"));
-    programBoks->setHeaderLabels({QStringLiteral("Elementer")});
+    afkrydsning = new Afkrydsning(m_hub.elementer, this);
+    programBoks->setModel(afkrydsning);
     programBoks->setRootIsDecorated(false);
+    // Rows of one height are laid out without asking each for its size.
+    programBoks->setUniformRowHeights(true);
     programBoks->setEditTriggers(QAbstractItemView::NoEditTriggers);
     programBoks->header()->setSectionResizeMode(QHeaderView::Stretch);
     fjernKnap = knap(QStringLiteral("fjernKnap"), QStringLiteral("Fjern valgte"),
@@ -347,19 +350,11 @@ void Tboksform::visSide(int side)
     activateWindow();
 }
 
-void Tboksform::rydElementer(const QString& gruppenavn)
+void Tboksform::visGruppenavn(const QString& gruppenavn)
 {
-    programBoks->clear();
     gruppeEdit->setText(gruppenavn);
     valgtGruppeEdit->setText(gruppenavn);
     gNameEdit->setText(gruppenavn);
-}
-
-void Tboksform::tilfoejElement(const QString& tekst, const QIcon& ikon)
-{
-    auto* item = new QTreeWidgetItem(programBoks, {tekst});
-    item->setIcon(0, ikon);
-    item->setCheckState(0, Qt::Unchecked);
 }
 
 void Tboksform::visElementSti(const QString& sti)

@@ -5,6 +5,7 @@
 #include "Ballonhint.h"
 #include "Beskeder.h"
 #include "Design.h"
+#include "Elementmodel.h"
 #include "Platform.h"
 
 #include <QAction>
@@ -13,7 +14,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QListWidget>
+#include <QListView>
 #include <QMimeData>
 #include <QStandardItemModel>
 #include <QSystemTrayIcon>
@@ -216,6 +217,9 @@ void Tmainform::lavTrayIcon()
 void Tmainform::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
+    // Files that came or went while the user was elsewhere.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        elementer->tjekFiler();
     // Only a tray icon that the desktop shows can bring the window back.
     if (event->type() == QEvent::WindowStateChange && isMinimized() && TrayIcon &&
         TrayIcon->isVisible() && QSystemTrayIcon::isSystemTrayAvailable())

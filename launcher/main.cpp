@@ -3,6 +3,8 @@
 #include "Beskeder.h"
 #include "Billeder.h"
 #include "Design.h"
+#include "Elementmodel.h"
+#include "Elementtegner.h"
 #include "Ikonvalg.h"
 #include "Linjefil.h"
 #include "OmProgrammet.h"
@@ -13,7 +15,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QScreen>
 #include <QStackedWidget>
@@ -32,7 +34,12 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     DataMapper::kopierDatasaet(DataMapper::installeretDatasaet(), m_mapper.base);
 
     m_ikonvalg = std::make_unique<Ikonvalg>(platform, m_mapper.ikonDir);
-    programBoks = new QListWidget(this);
+    elementer = new Elementmodel(*m_ikonvalg, this);
+    programBoks = new QListView(this);
+    programBoks->setModel(elementer);
+    programBoks->setItemDelegate(new Elementtegner(programBoks));
+    // Items of one size are laid out without asking each for its size.
+    programBoks->setUniformItemSizes(true);
     programBoks->setObjectName(QStringLiteral("programBoks"));
     programBoks->setAccessibleName(QStringLiteral("Elementer"));
     programBoks->setFrameShape(QFrame::NoFrame);
@@ -42,7 +49,8 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     programBoks->setEditTriggers(QAbstractItemView::NoEditTriggers);
     programBoks->setContextMenuPolicy(Qt::PreventContextMenu);
     programBoks->installEventFilter(this);
-    connect(programBoks, &QListWidget::itemSelectionChanged, this, &Tmainform::opdaterAktioner);
+    connect(programBoks->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &Tmainform::opdaterAktioner);
     programBoks->viewport()->installEventFilter(this);
     visninger = new QStackedWidget(this);
     visninger->addWidget(lavPanel());

@@ -23,7 +23,8 @@ class QSystemTrayIcon;
 class QToolBar;
 class QToolButton;
 class QAbstractButton;
-class QListWidget;
+class QListView;
+class Elementmodel;
 class QMenu;
 class Starter;
 class Ikonvalg;
@@ -56,7 +57,6 @@ public:
     QString makeFilnavn() const { return grupper.makeFilnavn(); }
     QString makeTekstnavn() const { return grupper.makeTekstnavn(); }
     void LoadProgramBoks(bool beggeBokse);
-    void InsertInProgramBokse(const QString& Tekst, bool beggeBokse);
     void insertItem(const QString& fName, QString Tekst, bool beggeBokse);
     void deleteItem();
     void AfremExecute();
@@ -110,7 +110,11 @@ public:
     static QString getCap(const QString& name);
     void buttonClick(int tag);
 
-    QListWidget* programBoks = nullptr;
+    QListView* programBoks = nullptr;
+    // The active group's elements, as the panel, the menu view and the group window show them.
+    Elementmodel* elementer = nullptr;
+    // The place of the selected element; -1 when none is selected.
+    int valgtElement() const;
     QHeaderView* kolonne = nullptr; // the report view's column heading
     QToolBar* toolBar = nullptr;
     QToolButton* filboksButton = nullptr;
@@ -122,10 +126,9 @@ public:
     QScrollArea* ButBox = nullptr;
     QMenu* dropDown = nullptr;
     QMenu* PopupMenu = nullptr;
-    // The element icons, 32 by 32 in the panel and 16 by 16 in the menu view's menus.
-    QList<QIcon> ikonliste;
-    QList<QIcon> miniikonliste;
-    void PutInIkonliste(const QString& FNavn, bool inImage, bool indsertInList);
+    // Shows a file's icon in the group window's picture. The user who has just
+    // picked the file (`valgt`) is told when it gives no icon at all.
+    void PutInIkonliste(const QString& FNavn, bool valgt);
     QString makeIconFilnavn(const QString& str) const;
     int clickIndex = -1;
     bool MusNede = false;

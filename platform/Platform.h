@@ -31,6 +31,37 @@ public:
     virtual int shellExecute(const std::string& verb, const std::string& file,
                              const std::string& parameters, const std::string& folder) = 0;
 
+    // Failures of a launch that the Windows shell has no number for, in the range
+    // of its error numbers that it never returns.
+    enum LaunchError : int {
+        NoProgramLine = 20,   // a desktop entry without a program line it can run
+        NoTerminal = 21,      // a script, and none of `terminals()` is installed
+        ProgramNotFound = 22, // the program a desktop entry names is not installed
+        NotStartable = 23,    // the system would not start the program
+        // A desktop entry that is neither executable nor in the system's or the
+        // user's folders of programs: "open" does not run it, as such a file may
+        // have come from anywhere. The verb "openConfirmed" runs it, once the
+        // user has read its `programLine` and said yes.
+        UntrustedEntry = 24,
+    };
+    // The terminal programs a script is run in, in the order they are looked for.
+    virtual std::vector<std::string> terminals() const = 0;
+    // The program line of a file that names one (a desktop entry's Exec), as written.
+    virtual std::string programLine(const std::string& file) const = 0;
+
+    // Runs one of the data set's small scripts (the applets') without waiting and
+    // reports once it has ended: the shell's result as `shellExecute` gives it,
+    // the script's exit status, and what it printed (UTF-8), where the system
+    // tells them (exit status 0 and nothing printed where it does not).
+    struct ScriptResult
+    {
+        int shellResult = 0;
+        int exitStatus = 0;
+        std::string output;
+    };
+    virtual void runScript(const std::string& file,
+                           std::function<void(const ScriptResult&)> done) = 0;
+
     // The first icon stored in a file, as the shell finds it.
     struct FileIcon
     {

@@ -10,6 +10,9 @@ public:
     std::string programsFolder() const override;
     int shellExecute(const std::string& verb, const std::string& file,
                      const std::string& parameters, const std::string& folder) override;
+    std::vector<std::string> terminals() const override;
+    std::string programLine(const std::string& file) const override;
+    void runScript(const std::string& file, std::function<void(const ScriptResult&)> done) override;
     FileIcon firstIcon(const std::string& file) const override;
     std::string currentFolder() const override;
     bool setCurrentFolder(const std::string& folder) override;

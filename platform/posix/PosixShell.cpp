@@ -4,6 +4,7 @@
 #include "posix/DesktopEntry.h"
 #include "posix/PosixPlatform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,63 +20,45 @@ constexpr int startet = 42;
 constexpr int filMangler = 2;
 constexpr int mappeMangler = 3;
 constexpr int ingenAdgang = 5;
-constexpr int ugyldigProgram = 11;
 constexpr int ingenTilknytning = 31;
+
+// The terminals a script is run in and the arguments that make each run a command.
+struct Terminal
+{
+    const char* navn;
+    const char* udfoer;
+};
+constexpr Terminal kendteTerminaler[] = {
+    {"x-terminal-emulator", "-e"}, {"xterm", "-e"},          {"konsole", "-e"},
+    {"gnome-terminal", "--"},      {"xfce4-terminal", "-x"}, {"lxterminal", "-e"}};
 
 int start(const QStringList& kommando, const QString& mappe)
 {
     QString program = kommando.value(0);
     if (!program.contains(u'/'))
         program = QStandardPaths::findExecutable(program);
-    if (program.isEmpty())
-        return ingenTilknytning;
-    return QProcess::startDetached(program, kommando.mid(1), mappe) ? startet : ugyldigProgram;
-}
-
-// The terminal and the arguments that make it run a command line.
-QStringList terminal()
-{
-    struct Terminal
-    {
-        const char* navn;
-        const char* udfoer;
-    };
-    static const Terminal kendte[] = {
-        {"x-terminal-emulator", "-e"}, {"xterm", "-e"},          {"konsole", "-e"},
-        {"gnome-terminal", "--"},      {"xfce4-terminal", "-x"}, {"lxterminal", "-e"}};
-    for (const Terminal& t : kendte) {
-        const QString sti = QStandardPaths::findExecutable(QLatin1String(t.navn));
-        if (!sti.isEmpty())
-            return {sti, QLatin1String(t.udfoer)};
-    }
-    return {};
+    if (program.isEmpty() || !QFileInfo(program).isFile())
+        return Platform::ProgramNotFound;
+    return QProcess::startDetached(program, kommando.mid(1), mappe) ? startet
+                                                                    : Platform::NotStartable;
 }
 
 // Runs a command in a terminal whose shell stays open after it.
 int iTerminal(const QStringList& kommando, const QString& mappe)
 {
-    QStringList t = terminal();
-    if (t.isEmpty())
-        return ingenTilknytning;
-    t << QStringLiteral("sh") << QStringLiteral("-c")
-      << QStringLiteral("\"$@\"; exec \"${SHELL:-sh}\"") << QStringLiteral("sh") << kommando;
-    return start(t, mappe);
-}
-
-int startDesktop(const QString& entryFil, const QString& fil, const QString& mappe)
-{
-    const DesktopEntry::Entry e = DesktopEntry::laes(entryFil);
-    if (!e.valid)
-        return ugyldigProgram;
-    const QStringList kommando = DesktopEntry::medFil(e.exec, fil);
-    const QString startmappe = e.path.isEmpty() ? mappe : e.path;
-    return e.terminal ? iTerminal(kommando, startmappe) : start(kommando, startmappe);
-}
-
-int medStandardprogram(const QString& fil, const QString& mimeType, const QString& mappe)
-{
-    const QString id = DesktopEntry::standardProgram(mimeType);
-    return id.isEmpty() ? ingenTilknytning : startDesktop(DesktopEntry::find(id), fil, mappe);
+    for (const Terminal& t : kendteTerminaler) {
+        const QString sti = QStandardPaths::findExecutable(QLatin1String(t.navn));
+        if (sti.isEmpty())
+            continue;
+        QStringList k{sti,
+                      QLatin1String(t.udfoer),
+                      QStringLiteral("sh"),
+                      QStringLiteral("-c"),
+                      QStringLiteral("\"$@\"; exec \"${SHELL:-sh}\""),
+                      QStringLiteral("sh")};
+        return start(k << kommando, mappe);
+    }
+    return Platform::NoTerminal;
 }
 
 int tjek(const QFileInfo& info)
@@ -85,6 +68,55 @@ int tjek(const QFileInfo& info)
     if (!info.isReadable())
         return ingenAdgang;
     return 0;
+}
+
+int startDesktop(const QString& entryFil, const QString& fil, const QString& mappe);
+
+int medStandardprogram(const QString& fil, const QString& mimeType, const QString& mappe)
+{
+    const QString id = DesktopEntry::standardProgram(mimeType);
+    return id.isEmpty() ? ingenTilknytning : startDesktop(DesktopEntry::find(id), fil, mappe);
+}
+
+// What a link entry points at: a local file by its type, anything else by its scheme.
+int aabnAdresse(const QString& url, const QString& mappe)
+{
+    const QUrl adresse(url);
+    if (!adresse.isLocalFile() && !adresse.scheme().isEmpty())
+        return medStandardprogram(url, QStringLiteral("x-scheme-handler/") + adresse.scheme(),
+                                  mappe);
+    const QFileInfo info(adresse.isLocalFile() ? adresse.toLocalFile() : url);
+    if (const int fejl = tjek(info))
+        return fejl;
+    const QString mime = info.isDir() ? QStringLiteral("inode/directory")
+                                      : QMimeDatabase().mimeTypeForFile(info).name();
+    return medStandardprogram(info.absoluteFilePath(), mime, mappe);
+}
+
+int startDesktop(const QString& entryFil, const QString& fil, const QString& mappe)
+{
+    const DesktopEntry::Entry e = DesktopEntry::laes(entryFil);
+    if (!e.valid)
+        return fil.isEmpty() && !e.url.isEmpty() ? aabnAdresse(e.url, mappe)
+                                                 : Platform::NoProgramLine;
+    const QStringList kommando = DesktopEntry::medFil(e, fil);
+    const QString startmappe = e.path.isEmpty() ? mappe : e.path;
+    return e.terminal ? iTerminal(kommando, startmappe) : start(kommando, startmappe);
+}
+
+// The desktops run an entry only when it is executable or installed where
+// programs are: one that came with a download must not run by a double click.
+bool betroet(const QFileInfo& entry)
+{
+    if (entry.isExecutable())
+        return true;
+    const QString sti = entry.canonicalFilePath();
+    for (const QString& d : DesktopEntry::programmapper()) {
+        const QString mappe = QFileInfo(d).canonicalFilePath();
+        if (!mappe.isEmpty() && sti.startsWith(mappe + u'/'))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -111,8 +143,11 @@ int PosixPlatform::shellExecute(const std::string& verb, const std::string& file
     const QString fuld = info.absoluteFilePath();
     if (verb == "edit")
         return medStandardprogram(fuld, QStringLiteral("text/plain"), mappe);
-    if (info.isFile() && fuld.endsWith(QLatin1String(".desktop"), Qt::CaseInsensitive))
+    if (info.isFile() && fuld.endsWith(QLatin1String(".desktop"), Qt::CaseInsensitive)) {
+        if (verb != "openConfirmed" && !betroet(info))
+            return UntrustedEntry;
         return startDesktop(fuld, QString(), mappe);
+    }
     if (info.isFile() && info.isExecutable()) {
         QStringList kommando{fuld};
         kommando << QProcess::splitCommand(param);
@@ -122,6 +157,55 @@ int PosixPlatform::shellExecute(const std::string& verb, const std::string& file
     const QString mime = info.isDir() ? QStringLiteral("inode/directory")
                                       : QMimeDatabase().mimeTypeForFile(info).name();
     return medStandardprogram(fuld, mime, mappe);
+}
+
+std::vector<std::string> PosixPlatform::terminals() const
+{
+    std::vector<std::string> ud;
+    for (const Terminal& t : kendteTerminaler)
+        ud.emplace_back(t.navn);
+    return ud;
+}
+
+std::string PosixPlatform::programLine(const std::string& file) const
+{
+    const QString fil = QString::fromStdString(file);
+    if (!fil.endsWith(QLatin1String(".desktop"), Qt::CaseInsensitive))
+        return {};
+    return DesktopEntry::laes(fil).execLine.toStdString();
+}
+
+void PosixPlatform::runScript(const std::string& file,
+                              std::function<void(const ScriptResult&)> done)
+{
+    const QFileInfo script(QString::fromStdString(file));
+    if (const int fejl = tjek(script)) {
+        done({fejl, 0, {}});
+        return;
+    }
+    // Owned by the application, so a script still running at the end is stopped.
+    auto* proces = new QProcess(QCoreApplication::instance());
+    proces->setProgram(QStringLiteral("sh"));
+    proces->setArguments({script.absoluteFilePath()});
+    proces->setWorkingDirectory(script.absolutePath());
+    proces->setStandardInputFile(QProcess::nullDevice());
+    proces->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(
+        proces, &QProcess::finished, proces,
+        [proces, done](int status, QProcess::ExitStatus slags) {
+            // A script says a few lines; more is not read.
+            const QByteArray tekst = proces->read(64 * 1024);
+            proces->deleteLater();
+            done({startet, slags == QProcess::NormalExit ? status : -1, tekst.toStdString()});
+        });
+    QObject::connect(proces, &QProcess::errorOccurred, proces,
+                     [proces, done](QProcess::ProcessError fejl) {
+                         if (fejl != QProcess::FailedToStart)
+                             return;
+                         proces->deleteLater();
+                         done({NotStartable, 0, {}});
+                     });
+    proces->start();
 }
 
 std::string PosixPlatform::currentFolder() const

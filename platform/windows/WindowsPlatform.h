@@ -11,6 +11,10 @@ public:
     std::string programsFolder() const override;
     int shellExecute(const std::string& verb, const std::string& file,
                      const std::string& parameters, const std::string& folder) override;
+    // The console runs scripts, and Windows keeps no desktop entries.
+    std::vector<std::string> terminals() const override { return {"cmd"}; }
+    std::string programLine(const std::string&) const override { return {}; }
+    void runScript(const std::string& file, std::function<void(const ScriptResult&)> done) override;
     FileIcon firstIcon(const std::string& file) const override;
     std::string currentFolder() const override;
     bool setCurrentFolder(const std::string& folder) override;

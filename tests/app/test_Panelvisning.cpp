@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMimeData>
 #include <QScrollArea>
@@ -18,13 +19,7 @@
 class Panelvisning : public Programtest
 {
 protected:
-    QStringList panel(const Tmainform& main) const
-    {
-        QStringList ud;
-        for (int i = 0; i < main.programBoks->count(); ++i)
-            ud << main.programBoks->item(i)->text();
-        return ud;
-    }
+    QStringList panel(const Tmainform& main) const { return tekster(main.programBoks); }
     QToolButton* knap(const Tmainform& main, const char* navn)
     {
         return main.toolBar->findChild<QToolButton*>(QLatin1String(navn));
@@ -111,7 +106,8 @@ TEST_F(Panelvisning, BalloonsFollowTheStateOfTheirActions)
     main.programBoks->clearSelection();
     EXPECT_EQ(ballon(main, "tbGo"), "<b>Ikke aktiveret.</b><br>Vælg element!");
     EXPECT_EQ(ballon(main, "tbFrem"), "<b>Ikke aktiveret.</b><br>Ukendt årsag!");
-    main.programBoks->item(0)->setSelected(true);
+    main.programBoks->selectionModel()->select(raekke(main.programBoks, 0),
+                                               QItemSelectionModel::Select);
     EXPECT_EQ(ballon(main, "tbGo"),
               "<b>Element</b><br>Aktiver valgte <br> element: Ctrl+A <br> Eller: F9");
     EXPECT_EQ(ballon(main, "tbInfo"),
@@ -165,9 +161,7 @@ TEST_F(Panelvisning, DraggingTheFirstElementOntoTheThirdMovesIt)
 {
     Tmainform& main = startMed({"Spil"}, "Spil");
     QWidget* vp = main.programBoks->viewport();
-    const auto midt = [&](int i) {
-        return main.programBoks->visualItemRect(main.programBoks->item(i)).center();
-    };
+    const auto midt = [&](int i) { return sted(main.programBoks, i).center(); };
     QTest::mousePress(vp, Qt::LeftButton, {}, midt(0));
     QTest::mouseRelease(vp, Qt::LeftButton, {}, midt(2));
     EXPECT_EQ(panel(main), QStringList({"Spil2", "Spil3", "Spil1"}));

@@ -2,6 +2,7 @@
 
 #include "Platform.h"
 
+#include <deque>
 #include <map>
 #include <unistd.h>
 #include <vector>
@@ -25,7 +26,24 @@ public:
                      const std::string& parameters, const std::string& folder) override
     {
         kald.push_back({verb, file, parameters, folder, current});
+        if (!naesteSvar.empty()) {
+            const int svar = naesteSvar.front();
+            naesteSvar.pop_front();
+            return svar;
+        }
         return shellSvar;
+    }
+    std::vector<std::string> terminals() const override { return {"xterm", "konsole"}; }
+    std::string programLine(const std::string& file) const override
+    {
+        const auto it = programlinjer.find(file);
+        return it == programlinjer.end() ? std::string() : it->second;
+    }
+    // Runs at once, with the answer a test set.
+    void runScript(const std::string& file, std::function<void(const ScriptResult&)> done) override
+    {
+        kald.push_back({"script", file, {}, {}, current});
+        done(scriptSvar);
     }
     FileIcon firstIcon(const std::string& file) const override
     {
@@ -136,6 +154,9 @@ public:
     DriveSpace plads;
     std::map<std::string, FileIcon> ikoner;
     int shellSvar = 42;
+    std::deque<int> naesteSvar; // answers before `shellSvar`, one a call
+    std::map<std::string, std::string> programlinjer;
+    ScriptResult scriptSvar{42, 0, {}};
     std::string current = "/";
     std::string user = "kontor";
     std::string base;
