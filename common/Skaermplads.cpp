@@ -44,11 +44,16 @@ QRect tilpas(const QRect& sted, const QSize& minimum, const QList<QRect>& flader
 {
     if (flader.isEmpty())
         return QRect(sted.topLeft(), sted.size().expandedTo(minimum).expandedTo(mindst));
+    // The screen that holds the title bar, else the one most covered, else the nearest.
+    const auto fundet = std::find_if(flader.begin(), flader.end(),
+                                     [&](const QRect& f) { return f.contains(sted.topLeft()); });
     const QRect flade =
-        *std::max_element(flader.begin(), flader.end(), [&](const QRect& a, const QRect& b) {
-            const qint64 oa = overlap(a, sted), ob = overlap(b, sted);
-            return oa != ob ? oa < ob : afstand(a, sted) > afstand(b, sted);
-        });
+        fundet != flader.end()
+            ? *fundet
+            : *std::max_element(flader.begin(), flader.end(), [&](const QRect& a, const QRect& b) {
+                  const qint64 oa = overlap(a, sted), ob = overlap(b, sted);
+                  return oa != ob ? oa < ob : afstand(a, sted) > afstand(b, sted);
+              });
     const QSize mindste = minimum.expandedTo(mindst);
     const int w =
         std::clamp(sted.width(), mindste.width(), std::max(mindste.width(), flade.width()));

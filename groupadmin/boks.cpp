@@ -319,6 +319,7 @@ void Tboksform::SkiftGruppe(int Index)
         return;
     }
     m_hub.LoadProgramBoks(true);
+    m_hub.visUlaeselige();
     infoBar->showMessage(QStringLiteral("Der er %1 elementer i gruppen.").arg(g.tekstliste.size()));
 }
 
