@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 Tbilledform::Tbilledform(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
 {
@@ -39,9 +41,29 @@ bool Tbilledform::hentBillede(const QString& filnavn)
 {
     QImageReader laeser(filnavn);
     laeser.setAutoTransform(true);
+    QSize stoerrelse = laeser.size();
+    // Four bytes a pixel, as the pictures are shown. Reading scaled down keeps
+    // the memory small but still decodes every pixel, which takes seconds
+    // beyond the largest photos.
+    const qint64 graense = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    const qint64 pixels =
+        stoerrelse.isValid() ? qint64(stoerrelse.width()) * stoerrelse.height() : 0;
+    if (graense > 0 && pixels * 4 > graense) {
+        if (!laeser.supportsOption(QImageIOHandler::ScaledSize) || pixels > hoejstPixels)
+            return false;
+        // Half the room: a decoder may read a little larger before it scales.
+        const double f = std::min({std::sqrt(double(graense) / 8 / double(pixels)),
+                                   double(hoejstVist.width()) / stoerrelse.width(),
+                                   double(hoejstVist.height()) / stoerrelse.height()});
+        laeser.setScaledSize(QSize(std::max(1, int(stoerrelse.width() * f)),
+                                   std::max(1, int(stoerrelse.height() * f))));
+    }
     QImage billede = laeser.read();
     if (billede.isNull())
         return false;
+    if (laeser.transformation() & QImageIOHandler::TransformationRotate90)
+        stoerrelse.transpose();
+    m_stoerrelse = stoerrelse.isValid() ? stoerrelse : billede.size();
     m_billede = std::move(billede);
     Image->update();
     return true;

@@ -1,6 +1,7 @@
 #include "PeIkon.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace PeIkon {
@@ -148,6 +149,23 @@ std::size_t hoejstBillede(std::uint32_t bredde, std::uint32_t hoejde)
     return 40 + 256 * 4 + w * h * 4 + (w + 31) / 32 * 4 * h + 4096;
 }
 
+// Whether the pixels an image itself claims (a PNG's header, or a bitmap's,
+// whose height counts its mask too) are no more than an icon image has.
+bool ikonstoerrelse(std::span<const std::uint8_t> billede)
+{
+    const Laeser b(billede);
+    constexpr std::uint8_t png[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (billede.size() >= 8 && std::equal(png, png + 8, billede.begin())) {
+        const auto bredde = b.tal(16, 4), hoejde = b.tal(20, 4); // big-endian
+        const auto stor = [](std::uint32_t v) {
+            return (v >> 24 | (v >> 8 & 0xFF00) | (v << 8 & 0xFF0000) | v << 24) > 256;
+        };
+        return bredde && hoejde && !stor(*bredde) && !stor(*hoejde);
+    }
+    const auto bredde = b.u32(4), hoejde = b.u32(8);
+    return bredde && hoejde && *bredde <= 256 && *hoejde <= 512;
+}
+
 void skriv(std::vector<std::uint8_t>& ud, std::uint32_t v, int bytes)
 {
     for (int i = 0; i < bytes; ++i)
@@ -188,7 +206,8 @@ std::vector<std::uint8_t> foersteIkon(std::span<const std::uint8_t> fil)
             continue;
         // An image larger than its own width and height allow is no image of a real icon.
         ialt += 16 + billede->size();
-        if (billede->size() > hoejstBillede(*bredde, *hoejde) || ialt > hoejstIkon)
+        if (billede->size() > hoejstBillede(*bredde, *hoejde) || ialt > hoejstIkon ||
+            !ikonstoerrelse(*billede))
             return {};
         poster.push_back(e);
         billeder.push_back(*billede);

@@ -99,7 +99,28 @@ TEST(PeIkon, ACraftedGroupThatRepeatsOneLargeImageGivesNoIconAndAllocatesLittle)
     EXPECT_TRUE(PeIkon::foersteIkon(lav(std::string(270000, '\x7f'), 64, stor)).empty());
     EXPECT_LT(hoejstResident() - foer, 64 * 1024);
 
-    // The largest real icon still comes through whole.
-    const Bytes ud = PeIkon::foersteIkon(lav(std::string(200000, '\x7f'), 16, stor));
+    // The largest real icon still comes through whole; its image is a 256 by
+    // 256 bitmap (the height counting the mask), or a PNG that says so.
+    Bytes bitmap;
+    put(bitmap, 0, 40, 4);
+    put(bitmap, 4, 256, 4);
+    put(bitmap, 8, 512, 4);
+    bitmap.resize(200000);
+    const std::string bmp(bitmap.begin(), bitmap.end());
+    const Bytes ud = PeIkon::foersteIkon(lav(bmp, 16, stor));
     EXPECT_EQ(ud.size(), 6 + 16 * 16 + 16 * 200000u);
+    QByteArray pngBytes;
+    QBuffer buffer(&pngBytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImage stort(256, 256, QImage::Format_ARGB32);
+    stort.fill(Qt::red);
+    stort.save(&buffer, "PNG");
+    std::string png = pngBytes.toStdString();
+    EXPECT_FALSE(PeIkon::foersteIkon(lav(png, 1, stor)).empty());
+    // Pixels of their own beyond what an icon holds: 5000 by 5000, however small the file.
+    png[18] = '\x13', png[19] = '\x88';
+    EXPECT_TRUE(PeIkon::foersteIkon(lav(png, 1, stor)).empty());
+    EXPECT_TRUE(PeIkon::foersteIkon(
+                    lav(bmp.substr(0, 4) + std::string("\x88\x13\0\0", 4) + bmp.substr(8), 1, stor))
+                    .empty());
 }
