@@ -40,6 +40,17 @@ Tbilledform::Tbilledform(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Win
 bool Tbilledform::hentBillede(const QString& filnavn)
 {
     QImageReader laeser(filnavn);
+    std::optional<Laest> laest = laes(laeser);
+    if (!laest)
+        return false;
+    m_stoerrelse = laest->stoerrelse;
+    m_billede = std::move(laest->billede);
+    Image->update();
+    return true;
+}
+
+std::optional<Tbilledform::Laest> Tbilledform::laes(QImageReader& laeser)
+{
     laeser.setAutoTransform(true);
     QSize stoerrelse = laeser.size();
     // Four bytes a pixel, as the pictures are shown. Reading scaled down keeps
@@ -50,8 +61,8 @@ bool Tbilledform::hentBillede(const QString& filnavn)
         stoerrelse.isValid() ? qint64(stoerrelse.width()) * stoerrelse.height() : 0;
     if (graense > 0 && pixels * 4 > graense) {
         if (!laeser.supportsOption(QImageIOHandler::ScaledSize) || pixels > hoejstPixels)
-            return false;
-        // Half the room: a decoder may read a little larger before it scales.
+            return std::nullopt;
+        // An eighth of the room: a decoder may read a little larger before it scales.
         const double f = std::min({std::sqrt(double(graense) / 8 / double(pixels)),
                                    double(hoejstVist.width()) / stoerrelse.width(),
                                    double(hoejstVist.height()) / stoerrelse.height()});
@@ -60,13 +71,12 @@ bool Tbilledform::hentBillede(const QString& filnavn)
     }
     QImage billede = laeser.read();
     if (billede.isNull())
-        return false;
+        return std::nullopt;
     if (laeser.transformation() & QImageIOHandler::TransformationRotate90)
         stoerrelse.transpose();
-    m_stoerrelse = stoerrelse.isValid() ? stoerrelse : billede.size();
-    m_billede = std::move(billede);
-    Image->update();
-    return true;
+    if (!stoerrelse.isValid())
+        stoerrelse = billede.size();
+    return Laest{std::move(billede), stoerrelse};
 }
 
 void Tbilledform::setPanel(int i, const QString& tekst)

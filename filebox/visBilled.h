@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QImage>
+#include <QImageReader>
 #include <QWidget>
+#include <optional>
 
 class QLabel;
 class QStatusBar;
@@ -19,6 +21,14 @@ public:
     bool hentBillede(const QString& filnavn);
     // The picture's own size, also when it is shown scaled down.
     QSize billedstoerrelse() const { return m_stoerrelse; }
+    // A picture read as the window shows it: nothing when the reader cannot
+    // read it, or it is too large (see hentBillede).
+    struct Laest
+    {
+        QImage billede;
+        QSize stoerrelse; // its own, before any scaling
+    };
+    static std::optional<Laest> laes(QImageReader& laeser);
     // The most pixels each way a picture too large for memory is read scaled down to.
     static constexpr QSize hoejstVist{4096, 4096};
     // The most pixels a picture may have at all: more than any camera takes.
