@@ -85,6 +85,21 @@ std::optional<QStringList> splitLinjer(const QString& tekst, qsizetype hoejst)
     return linjer;
 }
 
+// UTF-16 text as Unicode: a half of a surrogate pair alone (which the decoder
+// lets through) could be written in no other encoding, so it is read as U+FFFD.
+QString hel(QString tekst)
+{
+    const qsizetype n = tekst.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = tekst.at(i);
+        if (c.isHighSurrogate() && i + 1 < n && tekst.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            tekst[i] = QChar::ReplacementCharacter;
+    }
+    return tekst;
+}
+
 // The text after the mark. A mark that the text itself begins with is its own
 // character (U+FEFF), not a second mark to drop.
 QString dekod(QByteArrayView bytes, Kodning k)
@@ -96,9 +111,9 @@ QString dekod(QByteArrayView bytes, Kodning k)
     case Kodning::Utf8Bom:
         return QStringDecoder(QStringDecoder::Utf8, egen)(bytes.sliced(3));
     case Kodning::Utf16LE:
-        return QStringDecoder(QStringDecoder::Utf16LE, egen)(bytes.sliced(2));
+        return hel(QStringDecoder(QStringDecoder::Utf16LE, egen)(bytes.sliced(2)));
     case Kodning::Utf16BE:
-        return QStringDecoder(QStringDecoder::Utf16BE, egen)(bytes.sliced(2));
+        return hel(QStringDecoder(QStringDecoder::Utf16BE, egen)(bytes.sliced(2)));
     }
     return {};
 }

@@ -97,7 +97,8 @@ bool TStruktur::HentStruktur()
         qsizetype d = 0;
         while (d < linje.size() && (linje.at(d) == QLatin1Char('\t') || linje.at(d) == u' '))
             ++d;
-        const QString tekst = linje.mid(d);
+        // Room for the levels when the topic is written back.
+        const QString tekst = linje.mid(d, Linjefil::hoejstLinje - hoejstNiveau);
         if (tekst.isEmpty())
             continue;
         // A line deeper than one below the line before is taken as one below it,

@@ -249,3 +249,17 @@ TEST(Linjefil, AFiftyMegabyteFileIsGivenUpWithoutBeingRead)
     EXPECT_EQ(Linjefil::laes(fil.fileName(), Linjefil::Graense::grupper).udfald,
               Linjefil::Laesning::Ulaeselig);
 }
+
+TEST(Linjefil, HalfASurrogatePairInUtf16ReadsAsTheReplacementCharacter)
+{
+    // "a", a lone low surrogate, "b", and a whole pair (U+1F600) that stays.
+    const QByteArray u16("\xFF\xFE"
+                         "a\0\x00\xDD"
+                         "b\0\x3D\xD8\x00\xDE\r\0\n\0",
+                         16);
+    const QStringList ventet{QString("a") + QChar(QChar::ReplacementCharacter) + "b" +
+                             QString::fromUcs4(U"\U0001F600")};
+    ASSERT_EQ(Linjefil::tolk(u16), ventet);
+    // So it can be written in any encoding, as a group name goes into the options.
+    EXPECT_EQ(Linjefil::tolk(Linjefil::indkod(ventet, Kodning::Ansi)), ventet);
+}
