@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -60,15 +61,24 @@ QStringList Filvagt::nyeUlaeselige()
 QString Filvagt::besked(const QStringList& filer)
 {
     const bool en = filer.size() == 1;
+    // Files of one folder are named by their names, with the folder once.
+    const QString mappe = QFileInfo(filer.value(0)).path();
+    const bool samlet = std::all_of(filer.begin(), filer.end(),
+                                    [&](const QString& f) { return QFileInfo(f).path() == mappe; });
+    QStringList navne;
+    for (const QString& f : filer)
+        navne << (samlet ? QFileInfo(f).fileName() : f);
     return (en ? QStringLiteral("Tavlum kunne ikke læse denne fil, fordi den er beskadiget eller "
-                                "for stor:\r")
+                                "for stor:\r\r")
                : QStringLiteral("Tavlum kunne ikke læse disse filer, fordi de er beskadigede "
-                                "eller for store:\r")) +
-           filer.join(QLatin1Char('\r')) +
-           (en ? QStringLiteral("\rTavlum bruger standardværdierne i stedet og skriver ikke over "
-                                "filen, før du selv ændrer det, den indeholder.")
-               : QStringLiteral("\rTavlum bruger standardværdierne i stedet og skriver ikke over "
-                                "filerne, før du selv ændrer det, de indeholder."));
+                                "eller for store:\r\r")) +
+           navne.join(QLatin1Char('\r')) +
+           (samlet ? QStringLiteral("\r\ri mappen ") + QDir::toNativeSeparators(mappe)
+                   : QString()) +
+           (en ? QStringLiteral("\r\rTavlum bruger standardværdierne i stedet og skriver ikke "
+                                "over filen, før du selv ændrer det, den indeholder.")
+               : QStringLiteral("\r\rTavlum bruger standardværdierne i stedet og skriver ikke "
+                                "over filerne, før du selv ændrer det, de indeholder."));
 }
 
 QStringList Filvagt::hent(Filvagt* vagt, const QString& filnavn, qint64 hoejst)

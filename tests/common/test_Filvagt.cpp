@@ -55,11 +55,14 @@ TEST(Filvagt, WithoutAFallbackAnEmptyListIsNoChange)
 TEST(Filvagt, TheMessageNamesEveryFileInDanish)
 {
     EXPECT_EQ(Filvagt::besked({"/a/options.txt"}),
-              "Tavlum kunne ikke læse denne fil, fordi den er beskadiget eller for stor:\r"
-              "/a/options.txt\rTavlum bruger standardværdierne i stedet og skriver ikke over "
-              "filen, før du selv ændrer det, den indeholder.");
+              "Tavlum kunne ikke læse denne fil, fordi den er beskadiget eller for stor:\r\r"
+              "options.txt\r\ri mappen /a\r\rTavlum bruger standardværdierne i stedet og "
+              "skriver ikke over filen, før du selv ændrer det, den indeholder.");
     EXPECT_EQ(Filvagt::besked({"/a/options.txt", "/a/reopen.txt"}),
-              "Tavlum kunne ikke læse disse filer, fordi de er beskadigede eller for store:\r"
-              "/a/options.txt\r/a/reopen.txt\rTavlum bruger standardværdierne i stedet og "
-              "skriver ikke over filerne, før du selv ændrer det, de indeholder.");
+              "Tavlum kunne ikke læse disse filer, fordi de er beskadigede eller for store:\r\r"
+              "options.txt\rreopen.txt\r\ri mappen /a\r\rTavlum bruger standardværdierne i "
+              "stedet og skriver ikke over filerne, før du selv ændrer det, de indeholder.");
+    // Files of several folders are named whole.
+    EXPECT_TRUE(Filvagt::besked({"/a/options.txt", "/a/Filer/Spil.txt"})
+                    .contains(":\r\r/a/options.txt\r/a/Filer/Spil.txt\r\rTavlum bruger"));
 }
