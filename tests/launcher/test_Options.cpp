@@ -113,8 +113,7 @@ TEST(Options, PlacesSizesAndFontSizesBeyondAnyScreenFallBackToTheirDefaults)
                           standard.boksWidth, standard.egenskaberTop, standard.egenskaberLeft}));
     EXPECT_FALSE(o.egenskaberHeight || o.egenskaberWidth);
     EXPECT_EQ(o.fontSize, 8);
-    // Zero or negative sizes are no sizes; large but possible values are kept for the screen to
-    // bound.
+    // No size of zero or less; large but possible values are left for the screen to bound.
     fil[2] = "0";
     fil[3] = "-5";
     fil[4] = "-2000";
