@@ -62,6 +62,12 @@ TEST(Struktur, ReadsBothFilesInStepAndWritesThemBackTheSame)
     EXPECT_EQ(o.mappe.laes("struktur.txt"),
               "Start\r\n\tGrupper\r\n\t\tNye\r\n\tFilboksen\r\nSlut\r\n");
     EXPECT_NE(struktur, o.mappe.laes("struktur.txt")); // the blank became a TAB
+
+    // A first topic whose Windows-1252 bytes would read as a byte-order mark.
+    o.struktur.topLevelItem(0)->setText(0, "ÿþStart");
+    ASSERT_TRUE(o.struktur.GemStruktur());
+    ASSERT_TRUE(o.struktur.HentStruktur());
+    EXPECT_EQ(o.træ().first(), "ÿþStart=1Start");
 }
 
 TEST(Struktur, AMissingDataFileIsWrittenWithKindZeroAndTheTextsAsPages)
