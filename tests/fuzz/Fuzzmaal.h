@@ -8,9 +8,9 @@
 #include <cstdlib>
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QDir>
 #include <QString>
+#include <QTemporaryDir>
 #include <QtGlobal>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
@@ -40,16 +40,13 @@ template <class App> void startApp(int* argc, char*** argv)
     static App app(*argc, *argv);
 }
 
-// A folder for the files a target writes, in memory where the system has one.
+// A folder for the files a target writes, in memory where the system has
+// one, removed when the run ends.
 inline QString arbejdsmappe()
 {
-    static const QString mappe = [] {
-        const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
-                                                                       : QDir::tempPath();
-        const QString m = base + QStringLiteral("/tavlum-fuzz-") +
-                          QString::number(QCoreApplication::applicationPid());
-        QDir().mkpath(m);
-        return m;
-    }();
-    return mappe;
+    static const QTemporaryDir mappe((QDir(QStringLiteral("/dev/shm")).exists()
+                                          ? QStringLiteral("/dev/shm")
+                                          : QDir::tempPath()) +
+                                     QStringLiteral("/tavlum-fuzz-XXXXXX"));
+    return mappe.path();
 }
