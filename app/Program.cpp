@@ -19,9 +19,12 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
 
 Program::Program(Platform& platform, Beskeder* beskeder)
 {
+    // No picture or icon file is decoded into more than this, whatever its header claims.
+    QImageReader::setAllocationLimit(128);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tavlum.svg")));
     mainform = std::make_unique<Tmainform>(platform);
     boksform = std::make_unique<Tboksform>(*mainform);

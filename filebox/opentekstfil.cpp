@@ -7,8 +7,9 @@
 #include "Hint.h"
 #include "Linjefil.h"
 #include "Platform.h"
-#include "Stifaner.h"
+#include "Skaermplads.h"
 #include "Spm_Kopiering.h"
+#include "Stifaner.h"
 #include "functions/Handlinger.h"
 #include "main.h"
 
@@ -23,6 +24,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -116,36 +119,40 @@ Topenfilform::~Topenfilform() = default;
 void Topenfilform::HentOptions()
 {
     funk->Grundmappe = TMapper::rodmappe();
-    resize(standardBredde, standardHoejde);
-    move(standardSted, standardSted);
-    if (!QFileInfo::exists(optFilnavn))
-        return;
-    // Each value in turn, until one is missing or no whole number.
-    funk->Grundmappe.clear();
-    const QStringList linjer = Linjefil::hent(optFilnavn);
-    const auto bredde = Linjefil::tal(linjer, 0);
-    if (!bredde)
-        return;
-    resize(*bredde, height());
-    const auto hoejde = Linjefil::tal(linjer, 1);
-    if (!hoejde)
-        return;
-    resize(width(), *hoejde);
-    const auto venstre = Linjefil::tal(linjer, 2);
-    if (!venstre)
-        return;
-    move(*venstre, y());
-    const auto top = Linjefil::tal(linjer, 3);
-    if (!top)
-        return;
-    move(x(), *top);
-    funk->Grundmappe = linjer.value(4);
+    QRect sted(standardSted, standardSted, standardBredde, standardHoejde);
+    const QStringList linjer = m_hub.hentListe(optFilnavn, Linjefil::Graense::indstillinger);
+    // A file that cannot be read counts as missing.
+    if (QFileInfo::exists(optFilnavn) && !m_hub.filvagt().ulaeselig(optFilnavn)) {
+        // Each value in turn, until one is missing, no whole number or no sane place.
+        const std::optional<int> v[] = {
+            Skaermplads::stoerrelse(linjer, 0), Skaermplads::stoerrelse(linjer, 1),
+            Skaermplads::koordinat(linjer, 2), Skaermplads::koordinat(linjer, 3)};
+        const int n = static_cast<int>(std::find(std::begin(v), std::end(v), std::nullopt) - v);
+        if (n > 0)
+            sted.setWidth(*v[0]);
+        if (n > 1)
+            sted.setHeight(*v[1]);
+        if (n > 2)
+            sted.moveLeft(*v[2]);
+        if (n > 3)
+            sted.moveTop(*v[3]);
+        funk->Grundmappe = n == 4 ? linjer.value(4) : QString();
+    }
+    sted = Skaermplads::tilpas(sted, minimumSize());
+    resize(sted.size());
+    move(sted.topLeft());
+    m_hub.filvagt().grundlag(optFilnavn, optionLinjer());
+}
+
+QStringList Topenfilform::optionLinjer() const
+{
+    return {QString::number(width()), QString::number(height()), QString::number(x()),
+            QString::number(y()), funk->Grundmappe};
 }
 
 void Topenfilform::GemOptions() const
 {
-    m_hub.gemListe(optFilnavn, {QString::number(width()), QString::number(height()),
-                                QString::number(x()), QString::number(y()), funk->Grundmappe});
+    m_hub.gemListe(optFilnavn, optionLinjer());
 }
 
 void Topenfilform::showEvent(QShowEvent* event)

@@ -52,6 +52,8 @@ public:
     void redrawStiboxen();
     void stiboxenChange(int tab);
     void GemOptions() const;
+    // The five lines of the option file, from the window as it is now.
+    QStringList optionLinjer() const;
     // The properties window that "Vis egenskaber" and "Drevinformation" fill.
     void setFilinfoform(Tfilinfoform& form);
 

@@ -5,6 +5,7 @@
 #include "Elementmodel.h"
 #include "Hint.h"
 #include "Knapper.h"
+#include "Skaermplads.h"
 #include "main.h"
 
 #include <QHBoxLayout>
@@ -107,8 +108,10 @@ Tboksform::Tboksform(Tmainform& hub, QWidget* parent)
 
     Hint::installer(this, [this](const QString& hint) { HintInfo(hint); });
     const Options& o = hub.opts;
-    move(o.boksLeft, o.boksTop);
-    resize(std::max(o.boksWidth, minimumWidth()), std::max(o.boksHeight, minimumHeight()));
+    const QRect sted =
+        Skaermplads::tilpas(QRect(o.boksLeft, o.boksTop, o.boksWidth, o.boksHeight), minimumSize());
+    move(sted.topLeft());
+    resize(sted.size());
 
     fyld(gruppeBoks, hub.grupper.gruppeliste);
     fyld(Box, hub.grupper.gruppeliste);
@@ -319,6 +322,7 @@ void Tboksform::SkiftGruppe(int Index)
         return;
     }
     m_hub.LoadProgramBoks(true);
+    m_hub.visUlaeselige();
     infoBar->showMessage(QStringLiteral("Der er %1 elementer i gruppen.").arg(g.tekstliste.size()));
 }
 

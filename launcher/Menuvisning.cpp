@@ -3,6 +3,7 @@
 #include "main.h"
 
 #include "Elementmodel.h"
+#include "Skaermplads.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -125,14 +126,9 @@ void Tmainform::setProgramForm(bool value)
         toolBar->setVisible(opts.toolbarVisible);
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        // The panel's saved place, kept where the user can reach it on this screen.
-        QRect sted(opts.pLeft, opts.pTop, opts.pWidth, opts.pHeight);
-        const QRect flade = skaermflade();
-        if (!flade.contains(sted))
-            sted.moveTo(std::clamp(sted.left(), flade.left(),
-                                   std::max(flade.left(), flade.right() - sted.width())),
-                        std::clamp(sted.top(), flade.top(),
-                                   std::max(flade.top(), flade.bottom() - sted.height())));
+        // The panel's saved place, kept where the user can reach it on the screens.
+        const QRect sted =
+            Skaermplads::tilpas(QRect(opts.pLeft, opts.pTop, opts.pWidth, opts.pHeight), {});
         resize(sted.size());
         move(sted.topLeft());
     }

@@ -2,6 +2,7 @@
 
 #include "Beskeder.h"
 #include "DataMapper.h"
+#include "Filvagt.h"
 #include "Grupper.h"
 #include "MenuFiler.h"
 #include "Options.h"
@@ -75,6 +76,13 @@ public:
     void runApplets(const QString& aFilename);
     void ErrorInfo(unsigned Nr);
 
+    // Reads a list of at most `hoejst` bytes; a file that cannot be read is an
+    // empty list, named in the next visUlaeselige and not written over until
+    // what it holds changes (filvagt).
+    QStringList hentListe(const QString& filnavn, qint64 hoejst);
+    Filvagt& filvagt() { return m_filvagt; }
+    // The files found unreadable since the last time, in one message.
+    void visUlaeselige();
     // Saves a list, telling the user in Danish when the file could not be written.
     bool gemListe(const QString& filnavn, const QStringList& linjer);
     // Saves the active group's two files the same way.
@@ -84,6 +92,8 @@ public:
 
     void HentOptions();
     void GemOptions();
+    // The lines GemOptions writes, from the windows' places now.
+    QStringList optionLinjer();
     void setProgramForm(bool value);
     void aMenuVisExecute();
 
@@ -184,6 +194,7 @@ private:
 
     Platform& m_platform;
     DataMapper m_mapper;
+    Filvagt m_filvagt;
     std::unique_ptr<Ikonvalg> m_ikonvalg;
     Vinduer m_vinduer;
     class Viderestilling : public Beskeder

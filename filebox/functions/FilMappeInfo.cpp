@@ -61,20 +61,25 @@ QString tidspunkt(const QDateTime& tid)
 }
 
 // The lines of a ".hidden" file, as bytes, with the line that names `navn` found.
+// A list larger than any folder's is not read, and so never written over.
 struct Skjulteliste
 {
     QList<QByteArray> linjer;
     bool harNavn = false;
+    bool forStor = false;
 };
+
+constexpr qint64 hoejstSkjulte = 1024 * 1024;
 
 Skjulteliste laesSkjulte(const QString& sti, const QByteArray& navn)
 {
     Skjulteliste ud;
     QFile fil(sti);
-    if (!fil.open(QIODevice::ReadOnly))
+    if (!QFileInfo(sti).isFile() || !fil.open(QIODevice::ReadOnly))
         return ud;
-    const QByteArray indhold = fil.readAll();
-    if (indhold.isEmpty())
+    const QByteArray indhold = fil.read(hoejstSkjulte + 1);
+    ud.forStor = indhold.size() > hoejstSkjulte;
+    if (indhold.isEmpty() || ud.forStor)
         return ud;
     ud.linjer = indhold.split('\n');
     if (indhold.endsWith('\n'))
@@ -92,6 +97,8 @@ bool skrivSkjulte(const QString& mappe, const QByteArray& navn, bool skjult)
         return false;
     const QString sti = QDir(mappe).filePath(QStringLiteral(".hidden"));
     Skjulteliste liste = laesSkjulte(sti, navn);
+    if (liste.forStor)
+        return false;
     if (liste.harNavn == skjult)
         return true;
     if (skjult)

@@ -19,12 +19,21 @@ using Entry = Platform::FolderEntry;
 std::set<std::string> skjulteNavne(int mappeFd)
 {
     std::set<std::string> navne;
-    const int fd = openat(mappeFd, ".hidden", O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    // Without waiting on a pipe put in the list's place.
+    const int fd = openat(mappeFd, ".hidden", O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat st
+    {
+    };
+    if (fd < 0 || fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (fd >= 0)
+            close(fd);
         return navne;
+    }
+    // A list of more than a megabyte names no folder's entries: what follows is not read.
+    constexpr std::size_t hoejst = 1024 * 1024;
     std::string indhold;
     char buf[4096];
-    for (ssize_t n; (n = read(fd, buf, sizeof buf)) > 0;)
+    for (ssize_t n; indhold.size() < hoejst && (n = read(fd, buf, sizeof buf)) > 0;)
         indhold.append(buf, static_cast<std::size_t>(n));
     close(fd);
     std::size_t start = 0;

@@ -186,6 +186,16 @@ TEST_F(Egenskaber, HiddenIsTheFoldersHiddenListAndTheFileLeavesTheFileBox)
     EXPECT_EQ(mappe.laes("h/.hidden"), "noget\nbrev.txt\n");
 }
 
+TEST_F(Egenskaber, AHiddenListTooLargeForAnyFolderIsNeitherReadNorWrittenOver)
+{
+    mappe.skriv("h/brev.txt", "x");
+    const QByteArray stor = "brev.txt\n" + QByteArray(2 * 1024 * 1024, 'x') + "\n";
+    mappe.skriv("h/.hidden", stor);
+    EXPECT_FALSE(TFilMappeInfo::laesAttributter(mappe.sti("h/brev.txt"))->skjult);
+    EXPECT_FALSE(TFilMappeInfo::skrivAttributter(mappe.sti("h/brev.txt"), true, false));
+    EXPECT_EQ(mappe.laes("h/.hidden"), stor);
+}
+
 TEST_F(Egenskaber, ANameThatBeginsWithADotIsAlwaysHidden)
 {
     const QString fil = mappe.skriv(".profil", "x");

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -85,4 +86,26 @@ TEST(PosixMapper, SpecialFoldersAreTheDesktopsOwnWhenTheyExist)
     qputenv("HOME", hjem);
     if (!config.isEmpty())
         qputenv("XDG_CONFIG_HOME", config);
+}
+
+TEST(PosixMapper, AHugeOrPipedHiddenListNeitherStallsNorFillsMemory)
+{
+    Testmappe mappe;
+    for (const char* navn : {"a", "b"})
+        mappe.skriv(QStringLiteral("m/") + navn, "x");
+    // Names past the first megabyte of the list are not read.
+    mappe.skriv("m/.hidden", "a\n" + QByteArray(2 * 1024 * 1024, 'x') + "\nb\n");
+    PosixPlatform p;
+    const auto skjult = [&](const char* mappenavn, const std::string& navn) {
+        for (const Entry& e : p.listFolder(mappe.sti(mappenavn).toStdString()))
+            if (e.name == navn)
+                return e.hidden;
+        return true;
+    };
+    EXPECT_TRUE(skjult("m", "a"));
+    EXPECT_FALSE(skjult("m", "b"));
+    // A pipe where the list should be: read from, it would wait for ever.
+    mappe.skriv("r/a", "x");
+    ASSERT_EQ(mkfifo(mappe.sti("r/.hidden").toLocal8Bit().constData(), 0600), 0);
+    EXPECT_FALSE(skjult("r", "a"));
 }
