@@ -7,8 +7,8 @@
 #include "Hint.h"
 #include "Linjefil.h"
 #include "Platform.h"
-#include "Stifaner.h"
 #include "Spm_Kopiering.h"
+#include "Stifaner.h"
 #include "functions/Handlinger.h"
 #include "main.h"
 
@@ -91,11 +91,10 @@ Topenfilform::Topenfilform(Tmainform& hub, Platform& platform, Tbilledform& bill
     lag->addLayout(midte, 1);
     lag->addWidget(Info);
 
-    connect(openbox->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        funk->AktiveStruktur = 2;
-        funk->infoStruktur2();
-        beregnTilladelser();
-    });
+    connect(openbox->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &Topenfilform::openboxClick);
+    // A click on the node the listing selected changes no selection, but makes it the user's.
+    connect(openbox, &QAbstractItemView::clicked, this, &Topenfilform::openboxClick);
     lavHandlinger();
     connect(openbox, &QAbstractItemView::doubleClicked, this, &Topenfilform::openboxDblClick);
     connect(openbox, &QWidget::customContextMenuRequested, this, &Topenfilform::openboxMouseDown);

@@ -119,6 +119,8 @@ public:
     // The buttons and menus of the toolbars act on these.
     void insertButtonClick();
     void aVisBilledeExecute();
+    // The selection changed, or a node was clicked: the folder in focus and the file follow it.
+    void openboxClick();
     void openboxDblClick();
     void MReopendirClick();
     void mInsertInSenesteMapperClick();

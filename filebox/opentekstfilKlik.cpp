@@ -11,8 +11,8 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QMenu>
+#include <QMouseEvent>
 
 QAction* Topenfilform::egenGenvej(QEvent* event) const
 {
@@ -53,8 +53,7 @@ bool Topenfilform::eventFilter(QObject* watched, QEvent* event)
     if ((watched == openbox->viewport() || watched == stiboxen) && traekFilter(watched, event))
         return true;
     if (watched == stiboxen && event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-        aMarkerIngen->isEnabled())
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && aMarkerIngen->isEnabled())
         aMarkerIngen->trigger();
     // Enter in a name being edited ends the edit and comes here too: it must not open the entry.
     if (watched == openbox && event->type() == QEvent::KeyPress && !openbox->redigerer()) {
@@ -65,6 +64,13 @@ bool Topenfilform::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Topenfilform::openboxClick()
+{
+    funk->AktiveStruktur = 2;
+    funk->infoStruktur2();
+    beregnTilladelser();
 }
 
 void Topenfilform::openboxDblClick()

@@ -50,8 +50,11 @@ QString TGrundMetoder::enhedstekst(qint64 size, int hoejesteTrin)
 {
     static const char* const enheder[] = {" bytes", " KB", " MB", " GB", " TB"};
     const qsizetype cifre = QString::number(size).size();
-    const int trin = std::min(
-        hoejesteTrin, cifre >= 13 ? 4 : cifre >= 10 ? 3 : cifre >= 7 ? 2 : cifre >= 4 ? 1 : 0);
+    const int trin = std::min(hoejesteTrin, cifre >= 13   ? 4
+                                            : cifre >= 10 ? 3
+                                            : cifre >= 7  ? 2
+                                            : cifre >= 4  ? 1
+                                                          : 0);
     double vaerdi = static_cast<double>(size);
     for (int i = 0; i < trin; ++i)
         vaerdi /= 1024;

@@ -14,7 +14,7 @@ void TGrundfunktioner::infoStruktur2()
         Filnavn.clear();
     } else if (IsSelectedDirectory()) {
         Filnavn.clear();
-        Bibmappe = data->mappe;
+        Bibmappe = m_autovalg ? Grundmappe : data->mappe;
     } else {
         Bibmappe = Grundmappe;
         Filnavn = data->filnavn;

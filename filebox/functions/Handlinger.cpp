@@ -92,8 +92,7 @@ bool THandlinger::RegisterElements(const QString& aElement)
 
 QString THandlinger::DirKontrol(const QString& path)
 {
-    if (path.size() > 1 && (path.endsWith(u'\\') || path.endsWith(u'/')) &&
-        !QDir(path).isRoot())
+    if (path.size() > 1 && (path.endsWith(u'\\') || path.endsWith(u'/')) && !QDir(path).isRoot())
         return path.chopped(1);
     return path;
 }
@@ -179,7 +178,8 @@ int THandlinger::PasteElementer(bool sletAfterCopy)
     } catch (const Laesefejl&) {
         endInfo();
         slutKopiering();
-        beskeder.besked(QStringLiteral("Der er opstået en fejl.\rElementer er muligvist slettede."));
+        beskeder.besked(
+            QStringLiteral("Der er opstået en fejl.\rElementer er muligvist slettede."));
         return 0;
     }
 
@@ -299,9 +299,8 @@ bool THandlinger::kopierFilEx(const std::string& source, const std::string& targ
     // replace the first's copy.
     if (m_lavet.contains(QString::fromStdString(maal)))
         maal = getNewFilename(QString::fromStdString(maal), QStringLiteral(" Kopi")).toStdString();
-    const bool ok = platform.copyFile(source, maal, [this](std::int64_t done, std::int64_t total) {
-        CopyCallback(done, total);
-    });
+    const bool ok = platform.copyFile(
+        source, maal, [this](std::int64_t done, std::int64_t total) { CopyCallback(done, total); });
     if (ok)
         m_lavet.insert(QString::fromStdString(maal));
     else

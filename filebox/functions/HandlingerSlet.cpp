@@ -129,7 +129,8 @@ bool THandlinger::NyMappe(const QString& aDirectory)
         QString::fromStdString(under(aDirectory.toStdString(), "Ny mappe")), {});
     if (platform.entryOf(sti.toStdString()).kind != Entry::Missing ||
         !platform.makeFolder(sti.toStdString())) {
-        beskeder.besked(QStringLiteral("Der kunne ikke oprettes en ny mappe.\rDer opstod en fejl."));
+        beskeder.besked(
+            QStringLiteral("Der kunne ikke oprettes en ny mappe.\rDer opstod en fejl."));
         return false;
     }
     udfoldStruktur1(aDirectory, false);
@@ -146,8 +147,8 @@ bool THandlinger::NyMappe(const QString& aDirectory)
     return false;
 }
 
-QString THandlinger::RenameNode(int aNode, const QString& oldNodeName,
-                                const QString& newNodeName, bool nyMappe)
+QString THandlinger::RenameNode(int aNode, const QString& oldNodeName, const QString& newNodeName,
+                                bool nyMappe)
 {
     if (!nyMappe && newNodeName == oldNodeName)
         return oldNodeName;

@@ -70,8 +70,8 @@ int TInformation::progressInfo(qint64 delta)
     posSize += delta;
     int procent = 100;
     if (totalSize > 0)
-        procent = static_cast<int>(static_cast<double>(posSize) * 100.0 /
-                                   static_cast<double>(totalSize));
+        procent =
+            static_cast<int>(static_cast<double>(posSize) * 100.0 / static_cast<double>(totalSize));
     // A file that grew while it was copied must not carry the bar past its end.
     procent = std::clamp(procent, 0, 100);
     Progressvindue->setProcent(QString::number(procent) + u'%');

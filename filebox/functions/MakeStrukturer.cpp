@@ -47,7 +47,9 @@ void TMakeStrukturer::visNoder(std::vector<Filnode> noder)
 {
     Struktur2->noder().fyld(std::move(noder));
     if (antalGrundfiler > 0) {
+        m_autovalg = true;
         Struktur2->vaelg(0);
+        m_autovalg = false;
         Struktur2->scrollToTop();
         if (const QString& fil = Struktur2->noder().node(0).data.filnavn; !fil.isEmpty())
             Filnavn = fil;

@@ -53,6 +53,11 @@ public:
     QStringList mappeSL;
     int mappeIndex = 0;
 
+protected:
+    // True while a listing selects its first node: that choice is the list's,
+    // not the user's, so it does not make the node the target of a paste.
+    bool m_autovalg = false;
+
 private:
     // The nodes of the first `antal` entries in the order they have.
     std::vector<Filnode> noderAf(const Mappeindhold& indhold, std::size_t antal) const;

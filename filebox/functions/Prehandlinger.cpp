@@ -54,10 +54,10 @@ void TPrehandlinger::slutSletning()
 void TPrehandlinger::CopyCallback(qint64 transferred, qint64 total)
 {
     // An empty file has nothing to divide: it is whole at once.
-    const int procent = total > 0 ? static_cast<int>(std::lround(
-                                        static_cast<double>(transferred) * 100.0 /
-                                        static_cast<double>(total)))
-                                  : 100;
+    const int procent = total > 0
+                            ? static_cast<int>(std::lround(static_cast<double>(transferred) *
+                                                           100.0 / static_cast<double>(total)))
+                            : 100;
     if (procent != Progressvindue->filProcent())
         Progressvindue->setFilProcent(procent);
     Progressvindue->opdater();

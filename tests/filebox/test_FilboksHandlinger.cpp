@@ -10,11 +10,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QTest>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTest>
 #include <QTimer>
 #include <QUrl>
 
@@ -140,4 +140,29 @@ TEST_F(FilboksHandlinger, ItsOwnKeysWinOverTheMainWindowsAndEnterEndsAnEdit)
     EXPECT_TRUE(QFileInfo(mappe.sti("g/Breve")).isDir());
     // The new folder was named, not entered.
     EXPECT_EQ(funk().Grundmappe, mappe.sti("g"));
+}
+
+TEST_F(FilboksHandlinger, APasteAfterEnteringAFolderGoesIntoItUnlessTheUserClicksASubfolder)
+{
+    mappe.skriv("g/brev.txt", "brev");
+    mappe.skriv("g/X/fil.txt", "x");
+    QDir().mkpath(mappe.sti("g/X/S"));
+    aabn("g");
+    boks().openbox->vaelg(node("brev.txt"));
+    boks().aCopy->trigger();
+    boks().openbox->vaelg(node("X"));
+    QTest::keyClick(boks().openbox, Qt::Key_Return);
+    ASSERT_EQ(funk().Grundmappe, mappe.sti("g/X"));
+    // The listing selected S, its first node; that is not the user's choice.
+    ASSERT_EQ(boks().openbox->valgt(), node("S"));
+    svarJa();
+    QTest::keyClick(boks().openbox, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(mappe.laes("g/X/brev.txt"), "brev");
+    EXPECT_FALSE(QFileInfo::exists(mappe.sti("g/X/S/brev.txt")));
+
+    const QRect s = boks().openbox->visualRect(boks().openbox->noder().index(node("S")));
+    QTest::mouseClick(boks().openbox->viewport(), Qt::LeftButton, {}, s.center());
+    svarJa();
+    QTest::keyClick(boks().openbox, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(mappe.laes("g/X/S/brev.txt"), "brev");
 }
