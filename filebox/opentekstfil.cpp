@@ -10,6 +10,7 @@
 #include "Spm_Kopiering.h"
 #include "Stifaner.h"
 #include "functions/Handlinger.h"
+#include "functions/Stinavn.h"
 #include "main.h"
 
 #include <QAction>
@@ -187,7 +188,7 @@ void Topenfilform::mappenChange(const QString&, const QString&, const QString& g
     funk->AktiveStruktur = 2;
     redrawStiboxen();
     // A batch file run from here starts in the folder shown.
-    m_platform.setCurrentFolder(grundDir.toStdString());
+    m_platform.setCurrentFolder(Stinavn::bytes(grundDir));
     opdaterAktioner();
 }
 
@@ -198,7 +199,7 @@ void Topenfilform::redrawStiboxen()
     while (stiboxen->count() > 0)
         stiboxen->removeTab(stiboxen->count() - 1);
     for (const QString& del : std::as_const(stiArray))
-        stiboxen->addTab(del);
+        stiboxen->addTab(Stinavn::vist(del));
     stiboxen->setCurrentIndex(static_cast<int>(stiArray.size()) - 1);
 }
 
@@ -228,14 +229,14 @@ void Topenfilform::HandlingsInfo(int kind, int count)
 
 void Topenfilform::OpenFil(const QString& fil, bool edit)
 {
-    const QFileInfo info(fil);
+    const std::string navn = Stinavn::bytes(THandlinger::getLastDirectory(fil));
     const QString ext = THandlinger::extension(fil).toLower();
     int svar;
     if (!edit && (ext == QLatin1String(".bat") || ext == QLatin1String(".sh")))
-        svar = m_platform.shellExecute("open", "cmd", ("/K " + info.fileName()).toStdString(), "");
+        svar = m_platform.shellExecute("open", "cmd", "/K " + navn, "");
     else
-        svar = m_platform.shellExecute(edit ? "edit" : "open", info.fileName().toStdString(), "",
-                                       info.path().toStdString());
+        svar = m_platform.shellExecute(edit ? "edit" : "open", navn, "",
+                                       Stinavn::bytes(THandlinger::mappeOver(fil)));
     if (svar <= 32)
         m_hub.ErrorInfo(static_cast<unsigned>(svar));
 }

@@ -6,6 +6,7 @@
 #include "Spm_Kopiering.h"
 #include "Stifaner.h"
 #include "functions/Handlinger.h"
+#include "functions/Stinavn.h"
 #include "main.h"
 #include "opentekstfil.h"
 #include "progress.h"
@@ -14,7 +15,6 @@
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QTabBar>
 #include <QUrl>
@@ -69,11 +69,11 @@ void Topenfilform::lavHandlinger()
     connect(aMarkerInvers, &QAction::triggered, this, [marker] { marker(3); });
     connect(aEmptyRB, &QAction::triggered, this, [this] {
         funk->EmptyRecycleBin(
-            true, QString::fromStdString(m_platform.driveOf(funk->Grundmappe.toStdString()).root));
+            true, Stinavn::tekst(m_platform.driveOf(Stinavn::bytes(funk->Grundmappe)).root));
     });
 
     connect(openbox, &Filliste::redigeringBegynder, this,
-            [this](int i) { OldNodeTekst = openbox->noder().node(i).tekst; });
+            [this](int i) { OldNodeTekst = openbox->noder().tekst(i); });
     connect(&openbox->noder(), &Filmodel::tekstRedigeret, this, &Topenfilform::openboxEdited);
     // Cancelled or confirmed, the edit that followed a new folder is over.
     connect(openbox->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
@@ -103,10 +103,9 @@ void Topenfilform::beregnTilladelser()
 void Topenfilform::openboxEdited(int i, const QString& tekst)
 {
     funk->AktiveStruktur = 2;
+    // The node takes its new name from the rename itself.
     const QString vist = funk->RenameNode(i, OldNodeTekst, tekst, nyMappeErOprettet);
     nyMappeErOprettet = false;
-    if (i < openbox->antal())
-        openbox->noder().setTekst(i, vist);
     if (vist != OldNodeTekst)
         HandlingsInfo(5, 1);
 }
@@ -124,7 +123,7 @@ bool Topenfilform::traekFilter(QObject* watched, QEvent* event)
     case QEvent::DragMove: {
         auto* e = static_cast<QDropEvent*>(event);
         const bool eget = egetTraek(*e->mimeData());
-        if (funk->optaget() || (eget && !QFileInfo(sourceDir).isDir()) ||
+        if (funk->optaget() || (eget && !funk->erMappe(sourceDir)) ||
             (!eget && !e->mimeData()->hasUrls())) {
             e->ignore();
         } else {
@@ -153,8 +152,8 @@ bool Topenfilform::traekFilter(QObject* watched, QEvent* event)
 bool Topenfilform::sammeDrev() const
 {
     // On one drive a drag moves, to another it copies.
-    return m_platform.driveOf(sourceDir.toStdString()).root ==
-           m_platform.driveOf(destDir.toStdString()).root;
+    return m_platform.driveOf(Stinavn::bytes(sourceDir)).root ==
+           m_platform.driveOf(Stinavn::bytes(destDir)).root;
 }
 
 void Topenfilform::dropPaaListen(const QPoint& sted)
@@ -189,7 +188,7 @@ void Topenfilform::dropFraSkrivebordet(const QMimeData& data)
     funk->InitRegister();
     int antal = 0;
     for (const QUrl& url : data.urls())
-        if (url.isLocalFile() && funk->RegisterElements(url.toLocalFile()))
+        if (url.isLocalFile() && funk->RegisterElements(Stinavn::fraUrl(url)))
             ++antal;
     if (antal == 0)
         return;

@@ -3,12 +3,12 @@
 #include "Filboksbilleder.h"
 #include "Filliste.h"
 #include "functions/Handlinger.h"
+#include "functions/Stinavn.h"
 #include "main.h"
 #include "opentekstfil.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -94,7 +94,7 @@ void Topenfilform::openboxMouseDown(const QPoint& sted)
 
 void Topenfilform::insertButtonClick()
 {
-    if (QFileInfo(funk->Filnavn).isFile())
+    if (funk->erFil(funk->Filnavn))
         m_hub.insertItem(funk->Filnavn, QString(), true);
     else
         m_hub.beskeder().besked(QStringLiteral(
@@ -145,7 +145,7 @@ void Topenfilform::visSpecialmappe(const QString& punkt)
     Maal m;
     if (punkt == QLatin1String("OneDrive")) {
         const QString mappe =
-            QString::fromStdString(m_platform.specialFolder(Platform::SpecialFolder::OneDrive));
+            Stinavn::tekst(m_platform.specialFolder(Platform::SpecialFolder::OneDrive));
         m = skal({mappe, mappe.isEmpty() ? QStringLiteral("Mappen blev ikke fundet.") : QString()},
                  true, true);
     } else if (punkt == QLatin1String("Skrivebord")) {

@@ -4,6 +4,7 @@
 #include "Filliste.h"
 #include "Spm_Kopiering.h"
 #include "functions/Handlinger.h"
+#include "functions/Stinavn.h"
 #include "main.h"
 #include "opentekstfil.h"
 
@@ -99,10 +100,10 @@ void Topenfilform::lavAktioner()
     connect(Agofile, &QAction::triggered, this, [this] { OpenFil(funk->Filnavn, false); });
     connect(aRediger, &QAction::triggered, this, [this] { OpenFil(funk->Filnavn, true); });
     connect(aRedigerDokument, &QAction::triggered, this,
-            [this] { m_platform.shellExecute("open", funk->Filnavn.toStdString(), "", ""); });
+            [this] { m_platform.shellExecute("open", Stinavn::bytes(funk->Filnavn), "", ""); });
     connect(aVisBillede, &QAction::triggered, this, &Topenfilform::aVisBilledeExecute);
     connect(aOpenAktuelleMappe, &QAction::triggered, this,
-            [this] { m_platform.shellExecute("open", funk->Grundmappe.toStdString(), "", ""); });
+            [this] { m_platform.shellExecute("open", Stinavn::bytes(funk->Grundmappe), "", ""); });
     lavInfoAktioner();
 }
 
@@ -317,7 +318,7 @@ void Topenfilform::setBilleder(bool moerk)
                                                             {ButtonLastMappe, "sidste"}};
     for (const auto& [k, navn] : knapper)
         k->setIcon(Filboksbilleder::knap(QLatin1String(navn), moerk));
-    openbox->noder().setBilleder(Filboksbilleder::ImageFilliste(moerk));
+    openbox->setBilleder(Filboksbilleder::ImageFilliste(moerk));
     m_drevBilleder = Filboksbilleder::AImageDirliste(moerk);
     m_mapperBilleder = Filboksbilleder::ImageListMapper(moerk);
     const QList<QAction*> punkter = PUkendte->actions();

@@ -64,12 +64,10 @@ private:
     {
         QString kilde; // the folder the file is taken from
         QString navn;
-        QString sti() const
-        {
-            return QString::fromStdString(under(kilde.toStdString(), navn.toStdString()));
-        }
+        QString sti() const;
     };
     bool kopierFilEx(const std::string& source, const std::string& target);
+    // Reads the source's entries, makes the target and copies them into it.
     bool kopierMappeEx(const std::string& source, const std::string& target);
     // Splits the files into those new at the destination (fList) and those there already (eList).
     void makeLister(const QString& destDir, const QList<Kopi>& names);
@@ -77,6 +75,9 @@ private:
     int kopierFiler(const QString& destDir, bool toPapirkurv, const QList<Kopi>& names);
     bool sletMappe(const QString& path, bool toPapirkurv);
     static QString DirKontrol(const QString& path);
+    // Whether two paths lead to one folder.
+    bool sammeMappe(const QString& a, const QString& b) const;
+    // Whether the destination lies outside every registered folder.
     bool udenforKilden(const QString& destination) const;
     // Names what failed, once, after the operation.
     void fortaelFejl(const QString& overskrift);

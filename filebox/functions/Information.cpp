@@ -1,5 +1,7 @@
 #include "functions/Information.h"
 
+#include "functions/Stinavn.h"
+
 #include <QDir>
 #include <QLocale>
 
@@ -13,7 +15,7 @@ std::string TInformation::under(const std::string& mappe, const std::string& nav
 
 void TInformation::getDirInfo(const QString& dir)
 {
-    taelMappe(dir.toStdString());
+    taelMappe(Stinavn::bytes(dir));
 }
 
 void TInformation::taelMappe(const std::string& mappe)
@@ -35,9 +37,10 @@ void TInformation::taelMappe(const std::string& mappe)
 
 qint64 TInformation::getFilensSize(const QString& path) const
 {
-    const std::int64_t size = platform.readableSize(path.toStdString());
+    const std::string sti = Stinavn::bytes(path);
+    const std::int64_t size = platform.readableSize(sti);
     if (size < 0)
-        throw Laesefejl(path.toStdString());
+        throw Laesefejl(sti);
     return size == 0 ? 1 : size;
 }
 

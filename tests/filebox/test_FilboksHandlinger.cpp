@@ -35,7 +35,7 @@ protected:
     int node(const QString& tekst)
     {
         for (int i = 0; i < boks().openbox->antal(); ++i)
-            if (boks().openbox->noder().node(i).tekst == tekst)
+            if (boks().openbox->noder().tekst(i) == tekst)
                 return i;
         return -1;
     }
