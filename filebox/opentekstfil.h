@@ -91,6 +91,7 @@ public:
     QMenu* PUdrevene = nullptr;
     QMenu* PUkendte = nullptr;
     QMenu* MReopendir = nullptr;
+    QMenu* smFavoritter = nullptr;
     QAction* mDir = nullptr;
     QAction* mInsertInSenesteMapper = nullptr;
 
@@ -126,6 +127,8 @@ public:
     void mInsertInSenesteMapperClick();
     // The special folders by their captions in the folder menu ("Delte mapper/Musik" for shared).
     void visSpecialmappe(const QString& punkt);
+    // Fills "Favoritter" with the user's favourite places, or says there are none.
+    void smFavoritterPopup();
     // Sets which actions can run now.
     void opdaterAktioner();
     // The copy and change permissions of the selection, then the actions.

@@ -277,7 +277,8 @@ void Topenfilform::lavMenuer()
     mInsertInSenesteMapper->setStatusTip(QStringLiteral("Indsæt aktuelle mappe i Seneste mapper"));
     connect(mInsertInSenesteMapper, &QAction::triggered, this,
             &Topenfilform::mInsertInSenesteMapperClick);
-    // Each item names its folder by its caption, the shared ones under "Delte mapper/".
+    // Each item names its folder by its caption, the shared ones under "Delte mapper/";
+    // "Favoritter" holds the user's favourite places.
     const QStringList grupper[] = {
         {QStringLiteral("OneDrive"), QStringLiteral("Skrivebord")},
         {QStringLiteral("Dokumenter"), QStringLiteral("Billeder"), QStringLiteral("Musik"),
@@ -286,8 +287,15 @@ void Topenfilform::lavMenuer()
         {QStringLiteral("Startmenu"), QStringLiteral("AppData")}};
     for (const QStringList& gruppe : grupper) {
         PUkendte->addSeparator();
-        for (const QString& punkt : gruppe)
-            PUkendte->addAction(punkt, this, [this, punkt] { visSpecialmappe(punkt); });
+        for (const QString& punkt : gruppe) {
+            if (punkt == QStringLiteral("Favoritter")) {
+                smFavoritter = PUkendte->addMenu(punkt);
+                smFavoritter->setObjectName(QStringLiteral("smFavoritter"));
+                connect(smFavoritter, &QMenu::aboutToShow, this, &Topenfilform::smFavoritterPopup);
+            } else {
+                PUkendte->addAction(punkt, this, [this, punkt] { visSpecialmappe(punkt); });
+            }
+        }
     }
     PUkendte->addSeparator();
     QMenu* delte = PUkendte->addMenu(QStringLiteral("Delte mapper"));

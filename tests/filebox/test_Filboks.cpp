@@ -230,3 +230,64 @@ TEST_F(Filboks, SpecialFoldersAreListedOrReportedInDanish)
                                               "Kunne ikke finde musikmappen for alle brugere."}));
     EXPECT_EQ(funk().Grundmappe, doc);
 }
+
+TEST_F(Filboks, EveryItemOfTheFolderMenuListsItsOwnFolder)
+{
+    using S = Platform::SpecialFolder;
+    const std::pair<QString, S> punkter[] = {{"OneDrive", S::OneDrive},
+                                             {"Skrivebord", S::Desktop},
+                                             {"Dokumenter", S::Documents},
+                                             {"Billeder", S::Pictures},
+                                             {"Musik", S::Music},
+                                             {"Videoer", S::Videos},
+                                             {"Kontakter", S::Contacts},
+                                             {"Overførsler", S::Downloads},
+                                             {"Startmenu", S::StartMenuPrograms},
+                                             {"AppData", S::LocalAppData},
+                                             {"Delte mapper/Dokumenter", S::CommonDocuments},
+                                             {"Delte mapper/Billeder", S::CommonPictures},
+                                             {"Delte mapper/Musik", S::CommonMusic},
+                                             {"Delte mapper/Videoer", S::CommonVideos}};
+    for (const auto& [punkt, hvilken] : punkter)
+        platform.specialmapper[hvilken] = mkdir("steder/" + punkt).toStdString();
+    startMed({"A"}, "A");
+    program->mainform->visFilboks();
+    const auto handling = [&](QMenu* menu, const QString& tekst) -> QAction* {
+        for (QAction* a : menu->actions())
+            if (a->text() == tekst)
+                return a;
+        return nullptr;
+    };
+    QMenu* delte = boks().PUkendte->findChild<QMenu*>("delteMapper");
+    for (const auto& [punkt, hvilken] : punkter) {
+        QAction* a = punkt.startsWith("Delte mapper/")
+                         ? handling(delte, punkt.mid(QStringLiteral("Delte mapper/").size()))
+                         : handling(boks().PUkendte, punkt);
+        ASSERT_NE(a, nullptr) << punkt.toStdString();
+        a->trigger();
+        EXPECT_EQ(funk().Grundmappe, mappe.sti("steder/" + punkt)) << punkt.toStdString();
+    }
+    EXPECT_TRUE(beskeder.beskeder.isEmpty());
+}
+
+TEST_F(Filboks, FavouritesAreTheUsersBookmarkedFoldersOrNone)
+{
+    startMed({"A"}, "A");
+    program->mainform->visFilboks();
+    QMenu* favoritter = boks().smFavoritter;
+    ASSERT_NE(favoritter, nullptr);
+    emit favoritter->aboutToShow();
+    ASSERT_EQ(favoritter->actions().size(), 1);
+    EXPECT_EQ(favoritter->actions().at(0)->text(), "Ingen favoritter");
+    EXPECT_FALSE(favoritter->actions().at(0)->isEnabled());
+
+    const QString projekter = mkdir("Projekter & planer");
+    platform.favoritter = {{"Projekter & planer", projekter.toStdString()},
+                           {"Væk", mappe.sti("væk").toStdString()}};
+    emit favoritter->aboutToShow();
+    ASSERT_EQ(favoritter->actions().size(), 1);
+    EXPECT_EQ(favoritter->actions().at(0)->text(), "Projekter && planer");
+    favoritter->actions().at(0)->trigger();
+    EXPECT_EQ(funk().Grundmappe, projekter);
+    EXPECT_EQ(funk().mappeSL.last(), projekter);
+}
