@@ -210,21 +210,39 @@ void Topenfilform::stiboxenChange(int tab)
     redrawStiboxen();
 }
 
-QString Topenfilform::statustekst(int kind, int count)
+QString Topenfilform::statustekst(int kind, int count, int fejlede)
 {
-    static const char* const forstavelser[] = {"Der blev kopieret ", "Der blev klippet ",
-                                               "Der blev indsat ",   "Der blev flyttet ",
-                                               "Der blev slettet ",  "Der blev omdøbt "};
+    struct Ord
+    {
+        const char* gjort;
+        const char* ikke;
+    };
+    static const Ord ord[] = {{"kopieret", "kopieres"}, {"klippet", "klippes"},
+                              {"indsat", "indsættes"},  {"flyttet", "flyttes"},
+                              {"slettet", "slettes"},   {"omdøbt", "omdøbes"}};
     if (kind < 0 || kind > 5)
         return {};
-    const QString antal = count == 1 ? QStringLiteral("1 element.")
-                                     : QString::number(count) + QStringLiteral(" elementer.");
-    return QString::fromUtf8(forstavelser[kind]) + antal;
+    const auto elementer = [](int n) {
+        return n == 1 ? QStringLiteral("1 element")
+                      : QString::number(n) + QStringLiteral(" elementer");
+    };
+    const QString gjort = QString::fromUtf8(ord[kind].gjort);
+    QString tekst = count >= 0
+                        ? QStringLiteral("Der blev ") + gjort + u' ' + elementer(count) + u'.'
+                        : QStringLiteral("Ingen elementer blev ") + gjort + u'.';
+    if (fejlede > 0)
+        tekst += u' ' + elementer(fejlede) + QStringLiteral(" kunne ikke ") +
+                 QString::fromUtf8(ord[kind].ikke) + u'.';
+    return tekst;
 }
 
-void Topenfilform::HandlingsInfo(int kind, int count)
+void Topenfilform::HandlingsInfo(int kind, int count, int fejlede)
 {
-    Info->showMessage(statustekst(kind, count));
+    // Nothing done, nothing to tell: the text of an earlier operation goes.
+    if (count == 0 && fejlede == 0)
+        Info->clearMessage();
+    else
+        Info->showMessage(statustekst(kind, count, fejlede));
 }
 
 void Topenfilform::OpenFil(const QString& fil, bool edit)

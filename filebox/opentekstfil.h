@@ -42,10 +42,12 @@ public:
                       const QString& aFilnavn);
     // Lists the current folder again, after its entries were changed elsewhere.
     void updateStrukturer();
-    // "Der blev slettet 3 elementer." in the status bar; kinds 0 to 5 as statustekst.
-    void HandlingsInfo(int kind, int count);
-    // 0 copied, 1 cut, 2 pasted, 3 moved, 4 deleted, 5 renamed.
-    static QString statustekst(int kind, int count);
+    // "Der blev slettet 3 elementer." in the status bar, and how many could not
+    // be; kinds 0 to 5 as statustekst. Nothing done clears the status bar.
+    void HandlingsInfo(int kind, int count, int fejlede = 0);
+    // 0 copied, 1 cut, 2 pasted, 3 moved, 4 deleted, 5 renamed; a count of -1
+    // says that none was, for the errors counted.
+    static QString statustekst(int kind, int count, int fejlede = 0);
     // Opens a file with its program, or in edit mode with the editor; ".bat" and
     // ".sh" scripts run in a console that stays open.
     void OpenFil(const QString& fil, bool edit);
@@ -161,6 +163,8 @@ private:
     QAction* egenGenvej(QEvent* event) const;
     bool egenTast(QEvent* event);
     bool sammeDrev() const;
+    // The status of a paste, a drop or a drag: moved or pasted, and what failed.
+    void indsatInfo(int antal);
     void lavInfoAktioner();
     // A play list page of the selection, asking first when the file's kind is not the list's.
     void HTMLliste(int kind);

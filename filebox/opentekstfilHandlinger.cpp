@@ -43,9 +43,7 @@ void Topenfilform::lavHandlinger()
         opdaterAktioner();
     });
     connect(aPaste, &QAction::triggered, this, [this] {
-        const int antal = funk->PasteElementer(klipAfterCopy);
-        if (antal >= 0)
-            HandlingsInfo(klipAfterCopy ? 3 : 2, antal);
+        indsatInfo(funk->PasteElementer(klipAfterCopy));
         beregnTilladelser();
     });
     const auto slet = [this](bool tilPapirkurven) {
@@ -53,8 +51,7 @@ void Topenfilform::lavHandlinger()
         if (antal > 0)
             redrawStiboxen();
         beregnTilladelser();
-        if (antal >= 0)
-            HandlingsInfo(4, antal);
+        HandlingsInfo(4, antal, funk->antalFejlede());
     };
     connect(aDelete, &QAction::triggered, this, [slet] { slet(true); });
     connect(aDeletePermanent, &QAction::triggered, this, [slet] { slet(false); });
@@ -106,8 +103,7 @@ void Topenfilform::openboxEdited(int i, const QString& tekst)
     // The node takes its new name from the rename itself.
     const QString vist = funk->RenameNode(i, OldNodeTekst, tekst, nyMappeErOprettet);
     nyMappeErOprettet = false;
-    if (vist != OldNodeTekst)
-        HandlingsInfo(5, 1);
+    HandlingsInfo(5, vist != OldNodeTekst ? 1 : 0);
 }
 
 bool Topenfilform::egetTraek(const QMimeData& data) const
@@ -160,9 +156,7 @@ void Topenfilform::dropPaaListen(const QPoint& sted)
 {
     destDir = funk->getFocusFilDirectory(sted.x(), sted.y());
     klipAfterCopy = sammeDrev();
-    const int antal = funk->PasteElementer(klipAfterCopy);
-    if (antal != -1)
-        HandlingsInfo(klipAfterCopy ? 3 : 2, antal);
+    indsatInfo(funk->PasteElementer(klipAfterCopy));
     beregnTilladelser();
 }
 
@@ -175,11 +169,9 @@ void Topenfilform::dropPaaFane(int tab)
     klipAfterCopy = sammeDrev();
     funk->makeStruktur2(destDir, false, true);
     const int antal = funk->PasteElementer(klipAfterCopy);
-    if (antal != -1) {
-        HandlingsInfo(klipAfterCopy ? 3 : 2, antal);
-        if (antal <= 0)
-            funk->makeStruktur2(funk->OldGrundmappe, false, true);
-    }
+    indsatInfo(antal);
+    if (antal == 0)
+        funk->makeStruktur2(funk->OldGrundmappe, false, true);
     beregnTilladelser();
 }
 
@@ -193,8 +185,14 @@ void Topenfilform::dropFraSkrivebordet(const QMimeData& data)
     if (antal == 0)
         return;
     funk->AktiveStruktur = 2;
-    funk->PasteElementer(false);
+    indsatInfo(funk->PasteElementer(false));
     beregnTilladelser();
+}
+
+void Topenfilform::indsatInfo(int antal)
+{
+    // A cut pasted beside itself became a copy: the text says what was done.
+    HandlingsInfo(funk->deleteAfterCopy ? 3 : 2, antal, antal == 0 ? 0 : funk->antalFejlede());
 }
 
 void Topenfilform::dragEnterEvent(QDragEnterEvent* event)

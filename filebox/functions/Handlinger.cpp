@@ -139,6 +139,7 @@ void THandlinger::fortaelFejl(const QString& overskrift)
 int THandlinger::PasteElementer(bool sletAfterCopy)
 {
     const Optaget optaget(m_optaget);
+    m_fejlede.clear();
     QString fallback = mappeOver(Grundmappe);
     if (fallback.size() == 3 && fallback.at(1) == u':')
         fallback.chop(1);
@@ -200,7 +201,6 @@ int THandlinger::PasteElementer(bool sletAfterCopy)
         return 0;
     }
 
-    m_fejlede.clear();
     m_lavet.clear();
     int indsat = 0;
     for (const QString& mappe : std::as_const(FCopyListe1)) {

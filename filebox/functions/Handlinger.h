@@ -20,10 +20,12 @@ public:
     // Registers one path dropped from the desktop; false when nothing is there.
     bool RegisterElements(const QString& aElement);
     // Copies, or moves, the register into the folder in focus: 0 nothing done,
-    // -1 an error (told already), else the number of elements pasted.
+    // -1 nothing pasted for errors (told already), else the number of elements pasted.
     int PasteElementer(bool sletAfterCopy);
-    // 0 nothing done, -1 an error (told already), else the entries deleted.
+    // 0 nothing done, -1 nothing deleted for errors (told already), else the entries deleted.
     int DeleteElementer(bool tilPapirkurven);
+    // How many elements the last paste or delete could not take, as it told the user.
+    int antalFejlede() const { return static_cast<int>(m_fejlede.size()); }
     bool sletFil(const QString& aFilename, bool toPapirkurv);
     // Makes "Ny mappe" (or the first free "Ny mappe (n)") and starts naming it.
     bool NyMappe(const QString& aDirectory);

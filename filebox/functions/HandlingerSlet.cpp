@@ -34,6 +34,7 @@ int THandlinger::DeleteElementer(bool tilPapirkurven)
 {
     FDeleteListe1.clear();
     FDeleteListe2.clear();
+    m_fejlede.clear();
     const QString gammelGrundmappe = Grundmappe;
     if (!Struktur2 || Struktur2->antalValgte() == 0) {
         beskeder.besked(QStringLiteral("Der er ikke valgt elementer til sletning."));
@@ -79,7 +80,6 @@ int THandlinger::DeleteElementer(bool tilPapirkurven)
         return 0;
     }
 
-    m_fejlede.clear();
     for (qsizetype i = 0; i < FDeleteListe1.size(); ++i) {
         if (!sletMappe(FDeleteListe1.at(i), tilPapirkurven))
             m_fejlede << FDeleteListe1.at(i);
@@ -104,7 +104,9 @@ int THandlinger::DeleteElementer(bool tilPapirkurven)
             makeStruktur2(Grundmappe, false, true);
     }
     fortaelFejl(QStringLiteral("Disse elementer kunne ikke slettes:"));
-    return static_cast<int>(FDeleteListe1.size() + FDeleteListe2.size());
+    const auto slettet =
+        static_cast<int>(FDeleteListe1.size() + FDeleteListe2.size() - m_fejlede.size());
+    return slettet == 0 ? -1 : slettet;
 }
 
 bool THandlinger::sletMappe(const QString& path, bool toPapirkurv)

@@ -180,11 +180,17 @@ TEST_F(Filboks, ActionsWaitForAFileAndShowOnlyPictures)
     EXPECT_EQ(boks().aDelete->shortcuts().size(), 2);
 }
 
-TEST_F(Filboks, StatusTextsCountElements)
+TEST_F(Filboks, StatusTextsCountWhatWasDoneAndWhatFailed)
 {
     EXPECT_EQ(Topenfilform::statustekst(4, 3), "Der blev slettet 3 elementer.");
     EXPECT_EQ(Topenfilform::statustekst(0, 1), "Der blev kopieret 1 element.");
     EXPECT_EQ(Topenfilform::statustekst(5, 0), "Der blev omdøbt 0 elementer.");
+    EXPECT_EQ(Topenfilform::statustekst(2, 2, 1),
+              "Der blev indsat 2 elementer. 1 element kunne ikke indsættes.");
+    EXPECT_EQ(Topenfilform::statustekst(4, -1, 3),
+              "Ingen elementer blev slettet. 3 elementer kunne ikke slettes.");
+    EXPECT_EQ(Topenfilform::statustekst(3, 1, 2),
+              "Der blev flyttet 1 element. 2 elementer kunne ikke flyttes.");
 }
 
 TEST_F(Filboks, RecentFoldersAreInsertedAndChosenFromTheFolderMenu)
