@@ -197,8 +197,14 @@ QWidget* Topenfilform::lavToolBar2()
     for (QToolButton* k : {ButtonFirstMappe, ButtonPrevMappe, ButtonNextMappe, ButtonLastMappe})
         ToolBar2->addWidget(k);
 
-    connect(opdaterKnap, &QToolButton::clicked, this,
-            [this] { funk->makeStruktur2(funk->Grundmappe, false, true); });
+    connect(opdaterKnap, &QToolButton::clicked, this, [this] {
+        // A folder deleted meanwhile is said to be gone, and the nearest one above it is shown.
+        if (funk->erMappe(funk->Grundmappe))
+            funk->makeStruktur2(funk->Grundmappe, false, true);
+        else
+            funk->reloadStrukturer();
+        opdaterAktioner();
+    });
     const auto historik = [this](QToolButton* k, std::function<void(TMakeStrukturer&)> gaa) {
         connect(k, &QToolButton::clicked, this, [this, gaa] {
             gaa(*funk);

@@ -297,3 +297,20 @@ TEST_F(Filboks, FavouritesAreTheUsersBookmarkedFoldersOrNone)
     EXPECT_EQ(funk().Grundmappe, projekter);
     EXPECT_EQ(funk().mappeSL.last(), projekter);
 }
+
+TEST_F(Filboks, RefreshingAFolderDeletedMeanwhileSaysSoAndShowsTheNearestAbove)
+{
+    const QString inde = mkdir("ude/mellem/inde");
+    mappe.skriv("ude/fil.txt", "x");
+    skrivBruger("opentekstfil.txt", {"400", "508", "20", "20", inde});
+    startMed({"A"}, "A");
+    program->mainform->visFilboks();
+    QDir(mappe.sti("ude/mellem")).removeRecursively();
+    boks().opdaterKnap->click();
+    EXPECT_EQ(
+        beskeder.beskeder,
+        QStringList{"Mappen eller drevet eksisterer ikke.\rStrukturene vil blive genindlæst."});
+    EXPECT_EQ(funk().Grundmappe, mappe.sti("ude"));
+    EXPECT_EQ(boks().openbox->noder().tekst(0), "fil.txt");
+    EXPECT_EQ(faner().last(), "ude");
+}
