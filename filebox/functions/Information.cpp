@@ -68,15 +68,20 @@ void TInformation::udskrivInfo(bool kopiering)
     Progressvindue->opdater();
 }
 
+int TInformation::samletProcent(qint64 bytes) const
+{
+    if (totalSize <= 0)
+        return 100;
+    // A file that grew while it was copied must not carry the bar past its end.
+    return std::clamp(
+        static_cast<int>(static_cast<double>(bytes) * 100.0 / static_cast<double>(totalSize)), 0,
+        100);
+}
+
 int TInformation::progressInfo(qint64 delta)
 {
     posSize += delta;
-    int procent = 100;
-    if (totalSize > 0)
-        procent =
-            static_cast<int>(static_cast<double>(posSize) * 100.0 / static_cast<double>(totalSize));
-    // A file that grew while it was copied must not carry the bar past its end.
-    procent = std::clamp(procent, 0, 100);
+    const int procent = samletProcent(posSize);
     Progressvindue->setProcent(QString::number(procent) + u'%');
     --antalFiler;
     Progressvindue->setResterende(QLocale().toString(antalFiler));

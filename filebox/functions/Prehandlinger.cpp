@@ -60,5 +60,9 @@ void TPrehandlinger::CopyCallback(qint64 transferred, qint64 total)
                             : 100;
     if (procent != Progressvindue->filProcent())
         Progressvindue->setFilProcent(procent);
+    // The whole moves with the bytes, also through one big file.
+    const int alle = samletProcent(posSize + transferred);
+    Progressvindue->setAlleProcent(alle);
+    Progressvindue->setProcent(QString::number(alle) + u'%');
     Progressvindue->opdater();
 }

@@ -395,6 +395,24 @@ TEST_F(Handlinger, SummaryTextsAndPercentages)
     EXPECT_EQ(fremdrift.fil, 33);
 }
 
+TEST_F(Handlinger, TheOverallPercentageMovesWithTheBytesOfOneBigFile)
+{
+    mappe.skriv("kilde/stor.bin", QByteArray(17 << 20, 's'));
+    mappe.skriv("kilde/lille.txt", "x");
+    mkdir("maal");
+    kopier("kilde", {"stor.bin", "lille.txt"});
+    vis("maal");
+    EXPECT_EQ(funk.PasteElementer(false), 2);
+    // Between the start and the end the bar stands between 0 and 100, and never goes back.
+    std::vector<int> undervejs;
+    std::copy_if(fremdrift.alle.begin(), fremdrift.alle.end(), std::back_inserter(undervejs),
+                 [](int p) { return p > 0 && p < 100; });
+    EXPECT_GE(undervejs.size(), 2u);
+    EXPECT_TRUE(std::is_sorted(undervejs.begin(), undervejs.end()));
+    EXPECT_EQ(std::ranges::max(fremdrift.alle), 100);
+    EXPECT_EQ(fremdrift.procent, "100%");
+}
+
 // A tiny file system that runs full halfway through a move: nothing is lost.
 TEST_F(Handlinger, AMoveOntoAFullDiskKeepsEveryByteAtTheSourceOrTheDestination)
 {
