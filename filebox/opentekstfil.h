@@ -118,6 +118,9 @@ public:
     QAction* aEleEgenskaber = nullptr;
     QAction* aDrevinfo = nullptr;
     QAction* aOpenAktuelleMappe = nullptr;
+    QAction* aMappeOp = nullptr;
+    QAction* aTilbage = nullptr;
+    QAction* aFrem = nullptr;
 
     // The buttons and menus of the toolbars act on these.
     void insertButtonClick();
@@ -159,6 +162,8 @@ private:
     // Whether the drop comes from this file box's own list.
     bool egetTraek(const QMimeData& data) const;
     bool traekFilter(QObject* watched, QEvent* event);
+    // Left and Right on the path tabs show the folder of the tab they move to.
+    bool stifaneTast(QEvent* event);
     // The enabled action of this window that a key press or its override asks for.
     QAction* egenGenvej(QEvent* event) const;
     bool egenTast(QEvent* event);

@@ -54,6 +54,8 @@ bool Topenfilform::eventFilter(QObject* watched, QEvent* event)
         return true;
     if ((watched == openbox->viewport() || watched == stiboxen) && traekFilter(watched, event))
         return true;
+    if (watched == stiboxen && stifaneTast(event))
+        return true;
     if (watched == stiboxen && event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && aMarkerIngen->isEnabled())
         aMarkerIngen->trigger();
@@ -66,6 +68,23 @@ bool Topenfilform::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool Topenfilform::stifaneTast(QEvent* event)
+{
+    // The tab bar would move its highlight by itself and leave the folder shown behind.
+    if (event->type() == QEvent::Wheel)
+        return true;
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int tast = static_cast<QKeyEvent*>(event)->key();
+    if (tast != Qt::Key_Left && tast != Qt::Key_Right)
+        return false;
+    const bool frem = (tast == Qt::Key_Right) != (stiboxen->layoutDirection() == Qt::RightToLeft);
+    const int tab = stiboxen->currentIndex() + (frem ? 1 : -1);
+    if (tab >= 0 && tab < stiboxen->count())
+        stiboxenChange(tab);
+    return true;
 }
 
 void Topenfilform::openboxClick()

@@ -93,6 +93,23 @@ void Topenfilform::lavAktioner()
                                 QStringLiteral("Åben aktuelle mappe i Windows Stifinder"),
                                 QStringLiteral("stifinder"));
 
+    // The keys of the desktop's file managers for moving between folders.
+    aMappeOp = aktion("aMappeOp", QStringLiteral("Mappen ovenover"),
+                      QStringLiteral("Vis mappen ovenover: Backspace"), QStringLiteral("forrige"));
+    aMappeOp->setShortcuts({Q(Qt::Key_Backspace), Q(Qt::ALT | Qt::Key_Up)});
+    aTilbage = aktion("aTilbage", QStringLiteral("Tilbage"),
+                      QStringLiteral("Gå til foregående mappe: Alt+Venstre"),
+                      QStringLiteral("forrige"), Q(Qt::ALT | Qt::Key_Left));
+    aFrem = aktion("aFrem", QStringLiteral("Frem"), QStringLiteral("Gå til næste mappe: Alt+Højre"),
+                   QStringLiteral("naeste"), Q(Qt::ALT | Qt::Key_Right));
+    connect(aMappeOp, &QAction::triggered, this, [this] {
+        funk->AktiveStruktur = 2;
+        funk->makeStruktur2(TGrundMetoder::mappeOver(funk->Grundmappe), true, true);
+        opdaterAktioner();
+    });
+    connect(aTilbage, &QAction::triggered, this, [this] { ButtonPrevMappe->click(); });
+    connect(aFrem, &QAction::triggered, this, [this] { ButtonNextMappe->click(); });
+
     connect(aRename, &QAction::triggered, this, [this] {
         funk->AktiveStruktur = 2;
         funk->editSelected();
@@ -124,6 +141,10 @@ void Topenfilform::opdaterAktioner()
     aMarkerAlt->setEnabled(valgte != openbox->antal());
     aMarkerIngen->setEnabled(valgte > 0);
     aMarkerInvers->setEnabled(openbox->antal() > 0);
+    aMappeOp->setEnabled(!funk->Grundmappe.isEmpty() &&
+                         TGrundMetoder::mappeOver(funk->Grundmappe) != funk->Grundmappe);
+    aTilbage->setEnabled(funk->kanGaaTilbage());
+    aFrem->setEnabled(funk->kanGaaFrem());
     ButtonFirstMappe->setEnabled(funk->kanGaaTilbage());
     ButtonPrevMappe->setEnabled(funk->kanGaaTilbage());
     ButtonNextMappe->setEnabled(funk->kanGaaFrem());

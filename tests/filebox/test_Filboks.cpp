@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QStatusBar>
 #include <QTabBar>
@@ -313,4 +314,32 @@ TEST_F(Filboks, RefreshingAFolderDeletedMeanwhileSaysSoAndShowsTheNearestAbove)
     EXPECT_EQ(funk().Grundmappe, mappe.sti("ude"));
     EXPECT_EQ(boks().openbox->noder().tekst(0), "fil.txt");
     EXPECT_EQ(faner().last(), "ude");
+}
+
+TEST_F(Filboks, ThePathTabsKeysAndTheHistoryKeysMoveTheFolderShown)
+{
+    const QString nye = mkdir("Data/Film/Nye");
+    skrivBruger("opentekstfil.txt", {"400", "508", "20", "20", nye});
+    startMed({"A"}, "A");
+    program->mainform->visFilboks();
+    // Left on the tabs shows the folder of the tab it highlights.
+    QTest::keyClick(boks().stiboxen, Qt::Key_Left);
+    EXPECT_EQ(funk().Grundmappe, mappe.sti("Data/Film"));
+    EXPECT_EQ(faner().last(), "Film");
+    EXPECT_EQ(boks().stiboxen->currentIndex(), boks().stiboxen->count() - 1);
+    // Right has no deeper tab left; the folder stays as it is.
+    QTest::keyClick(boks().stiboxen, Qt::Key_Right);
+    EXPECT_EQ(funk().Grundmappe, mappe.sti("Data/Film"));
+
+    tast(Qt::Key_Backspace);
+    EXPECT_EQ(funk().Grundmappe, mappe.sti("Data"));
+    QTest::keyClick(boks().openbox, Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(funk().Grundmappe, QFileInfo(mappe.sti("Data")).path());
+    QTest::keyClick(boks().openbox, Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(funk().Grundmappe, mappe.sti("Data"));
+    QTest::keyClick(boks().openbox, Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(funk().Grundmappe, mappe.sti("Data/Film"));
+    QTest::keyClick(boks().openbox, Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(funk().Grundmappe, mappe.sti("Data"));
+    EXPECT_EQ(faner().last(), "Data");
 }
