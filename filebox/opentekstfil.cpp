@@ -51,6 +51,8 @@ Topenfilform::Topenfilform(Tmainform& hub, Platform& platform, Tbilledform& bill
     openbox->setFont(listeskrift);
     openbox->setContextMenuPolicy(Qt::CustomContextMenu);
     openbox->installEventFilter(this);
+    // The keys move in the list from the moment the window is shown.
+    openbox->setFocus();
 
     funk = new THandlinger(platform, hub.beskeder(), this);
     funk->Brugernavn = hub.mapper().brugernavn;

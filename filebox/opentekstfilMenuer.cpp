@@ -84,9 +84,9 @@ void Topenfilform::lavAktioner()
         aktion("aHTMLbilledliste", QStringLiteral("Html billedliste"),
                QStringLiteral("Skaber en hjemmeside med valgte billeder til afspilning"),
                QStringLiteral("billedliste"));
-    aEleEgenskaber =
-        aktion("aEleEgenskaber", QStringLiteral("Vis egenskaber"),
-               QStringLiteral("Vis valgte elements egenskaber"), QStringLiteral("egenskaber"));
+    aEleEgenskaber = aktion("aEleEgenskaber", QStringLiteral("Vis egenskaber"),
+                            QStringLiteral("Vis valgte elements egenskaber: Alt+Enter"),
+                            QStringLiteral("egenskaber"), Q(Qt::ALT | Qt::Key_Return));
     aDrevinfo = aktion("aDrevinfo", QStringLiteral("Drevinformation"),
                        QStringLiteral("Vis drevinformation"), QStringLiteral("drevinfo"));
     aOpenAktuelleMappe = aktion("aOpenAktuelleMappe", QStringLiteral("Åben i Stifinder"),
