@@ -36,14 +36,10 @@ QString vist(const QString& tekst)
     QString ud = tekst;
     for (qsizetype i = 0; i < ud.size(); ++i) {
         const char16_t u = ud.at(i).unicode();
-        if (erByteVed(tekst, i))
+        if (u == u'\n' || u == u'\r')
+            ud[i] = QChar(0x21B5);
+        else if (erByteVed(tekst, i) || u < 0x20 || u == 0x7F)
             ud[i] = QChar(0xFFFD);
-        else if (u == u'\n')
-            ud[i] = QChar(0x2424);
-        else if (u < 0x20)
-            ud[i] = QChar(0x2400 + u);
-        else if (u == 0x7F)
-            ud[i] = QChar(0x2421);
     }
     return ud;
 }

@@ -12,8 +12,8 @@ namespace Stinavn {
 
 QString tekst(const std::string& bytes);
 std::string bytes(const QString& tekst);
-// For the eye: a byte that is no text as "\uFFFD", a line break as "\u2424",
-// other control characters as their pictures.
+// For the eye: a line break as "\u21B5", a byte that is no text and any other
+// control character as "\uFFFD".
 QString vist(const QString& tekst);
 // Whether Qt's own file calls would reach the same file: no byte without text.
 bool erTekst(const QString& tekst);
