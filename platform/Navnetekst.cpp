@@ -75,6 +75,13 @@ std::size_t tilTekst(std::string_view bytes, char16_t* ud)
     return n;
 }
 
+std::u16string tilTekst(std::string_view bytes)
+{
+    std::u16string ud(bytes.size(), u'\0');
+    ud.resize(tilTekst(bytes, ud.data()));
+    return ud;
+}
+
 std::string tilBytes(std::u16string_view tekst)
 {
     std::string ud;

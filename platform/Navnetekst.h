@@ -12,6 +12,7 @@ namespace Navnetekst {
 // Writes the UTF-16 of `bytes` to `ud`, which has room for bytes.size() units;
 // the number of units written.
 std::size_t tilTekst(std::string_view bytes, char16_t* ud);
+std::u16string tilTekst(std::string_view bytes);
 std::string tilBytes(std::u16string_view tekst);
 
 // Whether the unit stands for a byte that was not UTF-8.

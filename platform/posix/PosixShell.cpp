@@ -33,16 +33,12 @@ constexpr int ingenTilknytning = 31;
 // they keep every byte (Navnetekst), and go back to the same bytes.
 QString tekst(const std::string& bytes)
 {
-    QString ud(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
-    ud.resize(static_cast<qsizetype>(
-        Navnetekst::tilTekst(bytes, reinterpret_cast<char16_t*>(ud.data()))));
-    return ud;
+    return QString::fromStdU16String(Navnetekst::tilTekst(bytes));
 }
 
 std::string bytes(const QString& tekst)
 {
-    return Navnetekst::tilBytes(
-        {reinterpret_cast<const char16_t*>(tekst.utf16()), static_cast<std::size_t>(tekst.size())});
+    return Navnetekst::tilBytes(tekst.toStdU16String());
 }
 
 // Starts a program apart from this process, its arguments passed as bytes:
