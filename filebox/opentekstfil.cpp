@@ -11,6 +11,7 @@
 #include "Spm_Kopiering.h"
 #include "Stifaner.h"
 #include "functions/Handlinger.h"
+#include "functions/Stinavn.h"
 #include "main.h"
 
 #include <QAction>
@@ -53,6 +54,8 @@ Topenfilform::Topenfilform(Tmainform& hub, Platform& platform, Tbilledform& bill
     openbox->setFont(listeskrift);
     openbox->setContextMenuPolicy(Qt::CustomContextMenu);
     openbox->installEventFilter(this);
+    // The keys move in the list from the moment the window is shown.
+    openbox->setFocus();
 
     funk = new THandlinger(platform, hub.beskeder(), this);
     funk->Brugernavn = hub.mapper().brugernavn;
@@ -94,11 +97,10 @@ Topenfilform::Topenfilform(Tmainform& hub, Platform& platform, Tbilledform& bill
     lag->addLayout(midte, 1);
     lag->addWidget(Info);
 
-    connect(openbox->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        funk->AktiveStruktur = 2;
-        funk->infoStruktur2();
-        beregnTilladelser();
-    });
+    connect(openbox->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &Topenfilform::openboxClick);
+    // A click on the node the listing selected changes no selection, but makes it the user's.
+    connect(openbox, &QAbstractItemView::clicked, this, &Topenfilform::openboxClick);
     lavHandlinger();
     connect(openbox, &QAbstractItemView::doubleClicked, this, &Topenfilform::openboxDblClick);
     connect(openbox, &QWidget::customContextMenuRequested, this, &Topenfilform::openboxMouseDown);
@@ -195,7 +197,7 @@ void Topenfilform::mappenChange(const QString&, const QString&, const QString& g
     funk->AktiveStruktur = 2;
     redrawStiboxen();
     // A batch file run from here starts in the folder shown.
-    m_platform.setCurrentFolder(grundDir.toStdString());
+    m_platform.setCurrentFolder(Stinavn::bytes(grundDir));
     opdaterAktioner();
 }
 
@@ -206,7 +208,7 @@ void Topenfilform::redrawStiboxen()
     while (stiboxen->count() > 0)
         stiboxen->removeTab(stiboxen->count() - 1);
     for (const QString& del : std::as_const(stiArray))
-        stiboxen->addTab(del);
+        stiboxen->addTab(Stinavn::vist(del));
     stiboxen->setCurrentIndex(static_cast<int>(stiArray.size()) - 1);
 }
 
@@ -217,33 +219,51 @@ void Topenfilform::stiboxenChange(int tab)
     redrawStiboxen();
 }
 
-QString Topenfilform::statustekst(int kind, int count)
+QString Topenfilform::statustekst(int kind, int count, int fejlede)
 {
-    static const char* const forstavelser[] = {"Der blev kopieret ", "Der blev klippet ",
-                                               "Der blev indsat ",   "Der blev flyttet ",
-                                               "Der blev slettet ",  "Der blev omdøbt "};
+    struct Ord
+    {
+        const char* gjort;
+        const char* ikke;
+    };
+    static const Ord ord[] = {{"kopieret", "kopieres"}, {"klippet", "klippes"},
+                              {"indsat", "indsættes"},  {"flyttet", "flyttes"},
+                              {"slettet", "slettes"},   {"omdøbt", "omdøbes"}};
     if (kind < 0 || kind > 5)
         return {};
-    const QString antal = count == 1 ? QStringLiteral("1 element.")
-                                     : QString::number(count) + QStringLiteral(" elementer.");
-    return QString::fromUtf8(forstavelser[kind]) + antal;
+    const auto elementer = [](int n) {
+        return n == 1 ? QStringLiteral("1 element")
+                      : QString::number(n) + QStringLiteral(" elementer");
+    };
+    const QString gjort = QString::fromUtf8(ord[kind].gjort);
+    QString tekst = count >= 0
+                        ? QStringLiteral("Der blev ") + gjort + u' ' + elementer(count) + u'.'
+                        : QStringLiteral("Ingen elementer blev ") + gjort + u'.';
+    if (fejlede > 0)
+        tekst += u' ' + elementer(fejlede) + QStringLiteral(" kunne ikke ") +
+                 QString::fromUtf8(ord[kind].ikke) + u'.';
+    return tekst;
 }
 
-void Topenfilform::HandlingsInfo(int kind, int count)
+void Topenfilform::HandlingsInfo(int kind, int count, int fejlede)
 {
-    Info->showMessage(statustekst(kind, count));
+    // Nothing done, nothing to tell: the text of an earlier operation goes.
+    if (count == 0 && fejlede == 0)
+        Info->clearMessage();
+    else
+        Info->showMessage(statustekst(kind, count, fejlede));
 }
 
 void Topenfilform::OpenFil(const QString& fil, bool edit)
 {
-    const QFileInfo info(fil);
+    const std::string navn = Stinavn::bytes(THandlinger::getLastDirectory(fil));
     const QString ext = THandlinger::extension(fil).toLower();
     int svar;
     if (!edit && (ext == QLatin1String(".bat") || ext == QLatin1String(".sh")))
-        svar = m_platform.shellExecute("open", "cmd", ("/K " + info.fileName()).toStdString(), "");
+        svar = m_platform.shellExecute("open", "cmd", "/K " + navn, "");
     else
-        svar = m_platform.shellExecute(edit ? "edit" : "open", info.fileName().toStdString(), "",
-                                       info.path().toStdString());
+        svar = m_platform.shellExecute(edit ? "edit" : "open", navn, "",
+                                       Stinavn::bytes(THandlinger::mappeOver(fil)));
     if (svar <= 32)
         m_hub.ErrorInfo(static_cast<unsigned>(svar));
 }

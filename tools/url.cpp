@@ -113,6 +113,8 @@ void Turlform::ArensDobbeltExecute()
 void Turlform::AsletAlleExecute()
 {
     m_historik.ryd();
+    // The count of removed repeats belonged to the list that is gone.
+    infoBar->clearMessage();
 }
 
 void Turlform::urlListeDblClick()

@@ -2,6 +2,7 @@
 
 #include "Filliste.h"
 #include "functions/Handlinger.h"
+#include "functions/Stinavn.h"
 
 #include <QDir>
 #include <QFile>
@@ -273,6 +274,9 @@ bool skriv(const QString& sti, const QStringList& linjer)
 
 bool THandlinger::SkrivTekstfil(const QString& aFilename, int aFiltype)
 {
+    // The page is written by Qt's own file calls, which reach only a folder whose name is text.
+    if (!Stinavn::erTekst(Grundmappe))
+        return false;
     QStringList tekster;
     if (Struktur2) {
         QList<int> raekker;
@@ -280,7 +284,7 @@ bool THandlinger::SkrivTekstfil(const QString& aFilename, int aFiltype)
             raekker << i.row();
         std::sort(raekker.begin(), raekker.end());
         for (const int r : raekker)
-            tekster << Struktur2->noder().node(r).tekst;
+            tekster << Struktur2->noder().navn(r);
     }
     const QStringList poster = Afspilningsliste::poster(tekster);
     if (poster.isEmpty())
@@ -290,11 +294,10 @@ bool THandlinger::SkrivTekstfil(const QString& aFilename, int aFiltype)
                                  Afspilningsliste::linjer(aFiltype, Grundmappe, poster)))
         return false;
     makeStruktur2(Grundmappe, false, true);
-    const QString navn = QFileInfo(sti).fileName();
-    const std::vector<Filnode>& noder = Struktur2->noder().noder();
-    for (std::size_t i = 0; i < noder.size(); ++i)
-        if (noder[i].tekst.compare(navn, Qt::CaseInsensitive) == 0) {
-            Struktur2->vaelg(static_cast<int>(i));
+    const QString navn = getLastDirectory(sti);
+    for (int i = 0; i < Struktur2->antal(); ++i)
+        if (Struktur2->noder().navn(i).compare(navn, Qt::CaseInsensitive) == 0) {
+            Struktur2->vaelg(i);
             break;
         }
     Filnavn = QDir::toNativeSeparators(sti);

@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <vector>
 
@@ -379,6 +380,44 @@ bool PosixPlatform::renameEntry(const std::string& from, const std::string& to)
     if (errno == EINVAL || errno == ENOSYS)
         return renameat(fra.fd, fra.leaf.c_str(), til.fd, til.leaf.c_str()) == 0;
     return false;
+}
+
+Platform::FileStatus PosixPlatform::statusOf(const std::string& path) const
+{
+    FileStatus f;
+    const Sted sted(path);
+    struct statx st
+    {
+    };
+    if (!sted.ok() ||
+        statx(sted.fd, sted.leaf.c_str(), 0, STATX_BASIC_STATS | STATX_BTIME, &st) != 0)
+        return f;
+    const auto ms = [](const statx_timestamp& t) {
+        return static_cast<std::int64_t>(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+    };
+    f.exists = true;
+    f.folder = S_ISDIR(st.stx_mode);
+    f.device = makedev(st.stx_dev_major, st.stx_dev_minor);
+    f.inode = st.stx_ino;
+    f.size = S_ISREG(st.stx_mode) ? static_cast<std::int64_t>(st.stx_size) : 0;
+    f.created = st.stx_mask & STATX_BTIME ? ms(st.stx_btime) : -1;
+    f.modified = ms(st.stx_mtime);
+    f.accessed = ms(st.stx_atime);
+    f.readOnly = !(st.stx_mode & S_IWUSR);
+    return f;
+}
+
+bool PosixPlatform::setReadOnly(const std::string& path, bool readOnly)
+{
+    const Sted sted(path);
+    struct stat st
+    {
+    };
+    if (!sted.ok() || fstatat(sted.fd, sted.leaf.c_str(), &st, 0) != 0)
+        return false;
+    const mode_t ny = readOnly ? st.st_mode & ~S_IWUSR : st.st_mode | S_IWUSR;
+    return (ny & 07777) == (st.st_mode & 07777) ||
+           fchmodat(sted.fd, sted.leaf.c_str(), ny & 07777, 0) == 0;
 }
 
 bool PosixPlatform::deletePermanently(const std::string& path)

@@ -29,11 +29,14 @@ public:
     bool copyFile(const std::string& source, const std::string& target,
                   const CopyProgress& progress) override;
     bool renameEntry(const std::string& from, const std::string& to) override;
+    FileStatus statusOf(const std::string& path) const override;
+    bool setReadOnly(const std::string& path, bool readOnly) override;
     bool isValidUrl(const std::string& url) const override;
     bool effectiveUserIsRoot() const override;
     std::string scriptSuffix() const override { return ".sh"; }
     std::vector<FolderEntry> listFolder(const std::string& folder) const override;
     std::string specialFolder(SpecialFolder which) const override;
+    std::vector<Place> favoritePlaces() const override;
     std::vector<Drive> drives() const override;
     Drive driveOf(const std::string& path) const override;
     DriveSpace driveSpace(const std::string& path) const override;

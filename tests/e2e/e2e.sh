@@ -100,5 +100,13 @@ check "the strip is as wide as the screen" grep -q 'Geometry:1280x48' <<<"$geo"
 check "Ctrl+Q ends the program" wait_exit
 check "line 19 says the menu view was on" test "$(sed -n 19p "$u/options.txt" | tr -d '\r')" = 1
 
+# 5. The file box through its keys and its accessibility tree, on a session bus
+# of its own with the accessibility bus started, as a screen reader has it.
+here=$(dirname "$(readlink -f "$0")")
+check "the file box end to end (paste target, names that are not UTF-8, special folders)" \
+  dbus-run-session -- bash -c 'dbus-send --session --print-reply --dest=org.a11y.Bus \
+    /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null && /usr/bin/python3 "$0" "$1" "$2"' \
+  "$here/filboks.py" "$bin" "$work"
+
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

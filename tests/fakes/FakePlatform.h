@@ -105,6 +105,11 @@ public:
     {
         return aegte->renameEntry(from, to);
     }
+    FileStatus statusOf(const std::string& path) const override { return aegte->statusOf(path); }
+    bool setReadOnly(const std::string& path, bool readOnly) override
+    {
+        return aegte->setReadOnly(path, readOnly);
+    }
 
     bool isValidUrl(const std::string& url) const override
     {
@@ -123,6 +128,7 @@ public:
         const auto it = specialmapper.find(which);
         return it == specialmapper.end() ? std::string() : it->second;
     }
+    std::vector<Place> favoritePlaces() const override { return favoritter; }
     std::vector<Drive> drives() const override { return drev; }
     Drive driveOf(const std::string& path) const override
     {
@@ -150,6 +156,7 @@ public:
     // As it really is: the browser's Chromium cannot run as root with its sandbox.
     bool root = geteuid() == 0;
     std::map<SpecialFolder, std::string> specialmapper;
+    std::vector<Place> favoritter;
     std::vector<Drive> drev;
     DriveSpace plads;
     std::map<std::string, FileIcon> ikoner;

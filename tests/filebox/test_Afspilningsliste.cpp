@@ -15,7 +15,7 @@ protected:
         auto* valg = liste.selectionModel();
         valg->clear();
         for (int i = 0; i < liste.antal(); ++i)
-            if (tekster.contains(liste.noder().node(i).tekst))
+            if (tekster.contains(liste.noder().tekst(i)))
                 valg->select(liste.noder().index(i), QItemSelectionModel::Select);
     }
     QByteArray side(const QString& relativ) const { return mappe.laes(relativ); }

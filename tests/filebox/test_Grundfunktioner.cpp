@@ -58,7 +58,7 @@ TEST_F(Kaede, RenamingNeedsASelectedFileOrFolder)
     funk.editSelected();
     mappe.skriv("g/a.txt", "x");
     funk.makeStruktur2(mappe.sti("g"), true, true);
-    liste.noder().node(0).data.ID = 4;
+    liste.noder().setID(0, 4);
     funk.editSelected();
     EXPECT_EQ(beskeder.beskeder, QStringList({"Der er ikke valgt element,\rder skal omdøbes.",
                                               "a.txt\rmå ikke omdøbes"}));

@@ -110,6 +110,26 @@ TEST_F(PosixShell, OtherFilesOpenInTheDefaultProgramOfTheirType)
     EXPECT_TRUE(QTest::qWaitFor([&] { return mappe.laes("åbnet") == "indhold"; }, 5000));
 }
 
+TEST_F(PosixShell, AFileWhoseNamesAreNotTextOpensWithEveryByteAndIsAFolderToStartIn)
+{
+    const QString maerke = mappe.sti("åbnet");
+    program("tavlum-test.desktop", "cp %f \"" + maerke + "\"");
+    standard("text/plain", "tavlum-test.desktop");
+    const std::string mappen = mappe.sti("").toStdString() + "/d\xf8r";
+    const std::string fil = mappen + "/noter\xe9.txt";
+    ASSERT_TRUE(platform.makeFolder(mappen));
+    ASSERT_TRUE(platform.copyFile(mappe.skriv("kilde.txt", "indhold").toStdString(), fil, {}));
+    EXPECT_GT(platform.shellExecute("open", "noter\xe9.txt", "", mappen), 32);
+    ASSERT_TRUE(venterPaa(maerke));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return mappe.laes("åbnet") == "indhold"; }, 5000));
+
+    const std::string foer = platform.currentFolder();
+    ASSERT_TRUE(platform.setCurrentFolder(mappen));
+    EXPECT_EQ(platform.currentFolder(), mappen);
+    platform.setCurrentFolder(foer);
+    platform.deletePermanently(mappen);
+}
+
 TEST_F(PosixShell, ADesktopEntryIsLaunchedAsItSays)
 {
     const QString maerke = mappe.sti("startet");
