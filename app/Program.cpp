@@ -20,9 +20,12 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
 
 Program::Program(Platform& platform, Beskeder* beskeder)
 {
+    // No picture or icon file is decoded into more than this, whatever its header claims.
+    QImageReader::setAllocationLimit(128);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tavlum.svg")));
     Tilgaengelighed::installer();
     mainform = std::make_unique<Tmainform>(platform);

@@ -1,8 +1,11 @@
 #include "boks.h"
 
+#include "Afkrydsning.h"
 #include "Boksdele.h"
+#include "Elementmodel.h"
 #include "Hint.h"
 #include "Knapper.h"
+#include "Skaermplads.h"
 #include "main.h"
 
 #include <QHBoxLayout>
@@ -18,7 +21,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {
@@ -105,18 +108,21 @@ Tboksform::Tboksform(Tmainform& hub, QWidget* parent)
 
     Hint::installer(this, [this](const QString& hint) { HintInfo(hint); });
     const Options& o = hub.opts;
-    move(o.boksLeft, o.boksTop);
-    resize(std::max(o.boksWidth, minimumWidth()), std::max(o.boksHeight, minimumHeight()));
+    const QRect sted =
+        Skaermplads::tilpas(QRect(o.boksLeft, o.boksTop, o.boksWidth, o.boksHeight), minimumSize());
+    move(sted.topLeft());
+    resize(sted.size());
 
     fyld(gruppeBoks, hub.grupper.gruppeliste);
     fyld(Box, hub.grupper.gruppeliste);
-    rydElementer(hub.grupper.gruppenavn);
-    for (int i = 0; i < hub.programBoks->count(); ++i)
-        tilfoejElement(hub.programBoks->item(i)->text(), hub.programBoks->item(i)->icon());
+    visGruppenavn(hub.grupper.gruppenavn);
     fyld(lagerBox, hub.grupper.lagerliste);
     opdaterLager();
     // The group is read after every window is made; its count comes then.
     infoBar->clearMessage();
+    connect(afkrydsning, &QAbstractItemModel::modelReset, this, &Tboksform::visAntal);
+    connect(afkrydsning, &QAbstractItemModel::rowsInserted, this, &Tboksform::visAntal);
+    connect(afkrydsning, &QAbstractItemModel::rowsRemoved, this, &Tboksform::visAntal);
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { m_hub.visOmProgrammet(this); });
@@ -211,11 +217,14 @@ QWidget* Tboksform::lavIndfoerside()
 QWidget* Tboksform::lavRedigerside()
 {
     auto* side = new QWidget;
-    programBoks = new QTreeWidget;
+    programBoks = new QTreeView;
     programBoks->setObjectName(QStringLiteral("programBoks"));
     programBoks->setAccessibleName(QStringLiteral("Elementer"));
-    programBoks->setHeaderLabels({QStringLiteral("Elementer")});
+    afkrydsning = new Afkrydsning(m_hub.elementer, this);
+    programBoks->setModel(afkrydsning);
     programBoks->setRootIsDecorated(false);
+    // Rows of one height are laid out without asking each for its size.
+    programBoks->setUniformRowHeights(true);
     programBoks->setEditTriggers(QAbstractItemView::NoEditTriggers);
     programBoks->header()->setSectionResizeMode(QHeaderView::Stretch);
     fjernKnap = knap(QStringLiteral("fjernKnap"), QStringLiteral("Fjern valgte"),
@@ -317,6 +326,7 @@ void Tboksform::SkiftGruppe(int Index)
         g.tekstliste.clear();
     }
     m_hub.LoadProgramBoks(true);
+    m_hub.visUlaeselige();
 }
 
 void Tboksform::MoveProgram(int Fra, int Til)
@@ -353,22 +363,11 @@ void Tboksform::fokuserGruppenavn()
     gEdit->setFocus(Qt::OtherFocusReason);
 }
 
-void Tboksform::rydElementer(const QString& gruppenavn)
+void Tboksform::visGruppenavn(const QString& gruppenavn)
 {
-    programBoks->clear();
     gruppeEdit->setText(gruppenavn);
     valgtGruppeEdit->setText(gruppenavn);
     gNameEdit->setText(gruppenavn);
-    visAntal();
-}
-
-void Tboksform::tilfoejElement(const QString& tekst, const QIcon& ikon)
-{
-    auto* item = new QTreeWidgetItem(programBoks, {tekst});
-    item->setIcon(0, ikon);
-    item->setCheckState(0, Qt::Unchecked);
-    // A screen reader is told whether a row is checked; this tells it that it can be.
-    item->setData(0, Qt::AccessibleDescriptionRole, QStringLiteral("Afkrydsningsfelt"));
     visAntal();
 }
 
@@ -379,7 +378,7 @@ void Tboksform::visAntal()
         infoBar->clearMessage();
     else
         infoBar->showMessage(
-            QStringLiteral("Der er %1 elementer i gruppen.").arg(programBoks->topLevelItemCount()));
+            QStringLiteral("Der er %1 elementer i gruppen.").arg(afkrydsning->rowCount()));
 }
 
 void Tboksform::visElementSti(const QString& sti)

@@ -5,6 +5,7 @@
 #include "Ballonhint.h"
 #include "Beskeder.h"
 #include "Design.h"
+#include "Elementmodel.h"
 #include "Platform.h"
 
 #include <QAction>
@@ -13,7 +14,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QListWidget>
+#include <QListView>
 #include <QMimeData>
 #include <QStandardItemModel>
 #include <QSystemTrayIcon>
@@ -88,13 +89,12 @@ void Tmainform::tilpasGitter()
     constexpr int margen = 12;
     const int stoerst = fm.averageCharWidth() * 24;
     int bredde = std::max({84, fm.averageCharWidth() * 13, ikon + margen});
-    for (int i = 0; i < programBoks->count(); ++i)
-        for (const QString& ord : programBoks->item(i)->text().split(QLatin1Char(' ')))
-            bredde = std::max(bredde, std::min(fm.horizontalAdvance(ord) + margen, stoerst));
+    for (const QString& ord : elementer->laengsteOrd())
+        bredde = std::max(bredde, std::min(fm.horizontalAdvance(ord) + margen, stoerst));
     int linjer = 2;
-    for (int i = 0; i < programBoks->count(); ++i) {
-        const QRect r = fm.boundingRect(QRect(0, 0, bredde - margen, 1000), Qt::TextWordWrap,
-                                        programBoks->item(i)->text());
+    for (const QString& tekst : elementer->laengsteTekster()) {
+        const QRect r =
+            fm.boundingRect(QRect(0, 0, bredde - margen, 1000), Qt::TextWordWrap, tekst);
         linjer = std::clamp(r.height() / fm.lineSpacing(), linjer, 3);
     }
     programBoks->setGridSize(QSize(bredde, ikon + 10 + fm.lineSpacing() * linjer));
@@ -244,6 +244,9 @@ void Tmainform::lavTrayIcon()
 void Tmainform::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
+    // Files that came or went while the user was elsewhere.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        elementer->tjekFiler();
     // Only a tray icon that the desktop shows can bring the window back.
     if (event->type() == QEvent::WindowStateChange && isMinimized() && TrayIcon &&
         TrayIcon->isVisible() && QSystemTrayIcon::isSystemTrayAvailable())

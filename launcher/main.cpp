@@ -3,6 +3,8 @@
 #include "Beskeder.h"
 #include "Billeder.h"
 #include "Design.h"
+#include "Elementmodel.h"
+#include "Elementtegner.h"
 #include "Ikonvalg.h"
 #include "Linjefil.h"
 #include "OmProgrammet.h"
@@ -13,7 +15,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QScreen>
 #include <QStackedWidget>
@@ -32,7 +34,12 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     DataMapper::kopierDatasaet(DataMapper::installeretDatasaet(), m_mapper.base);
 
     m_ikonvalg = std::make_unique<Ikonvalg>(platform, m_mapper.ikonDir);
-    programBoks = new QListWidget(this);
+    elementer = new Elementmodel(*m_ikonvalg, this);
+    programBoks = new QListView(this);
+    programBoks->setModel(elementer);
+    programBoks->setItemDelegate(new Elementtegner(programBoks));
+    // Items of one size are laid out without asking each for its size.
+    programBoks->setUniformItemSizes(true);
     programBoks->setObjectName(QStringLiteral("programBoks"));
     programBoks->setAccessibleName(QStringLiteral("Elementer"));
     programBoks->setFrameShape(QFrame::NoFrame);
@@ -41,7 +48,8 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     programBoks->setEditTriggers(QAbstractItemView::NoEditTriggers);
     programBoks->setContextMenuPolicy(Qt::PreventContextMenu);
     programBoks->installEventFilter(this);
-    connect(programBoks, &QListWidget::itemSelectionChanged, this, &Tmainform::opdaterAktioner);
+    connect(programBoks->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &Tmainform::opdaterAktioner);
     programBoks->viewport()->installEventFilter(this);
     visninger = new QStackedWidget(this);
     visninger->addWidget(lavPanel());
@@ -49,10 +57,11 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     setCentralWidget(visninger);
 
     grupper.DirFiler = m_mapper.DirFiler;
+    grupper.vagt = &m_filvagt;
     lavReopenDir();
     HentOptions();
-    grupper.gruppeliste = Linjefil::hent(m_mapper.gruppefilnavn);
-    grupper.lagerliste = Linjefil::hent(m_mapper.lagerfilnavn);
+    grupper.gruppeliste = hentListe(m_mapper.gruppefilnavn, Linjefil::Graense::lister);
+    grupper.lagerliste = hentListe(m_mapper.lagerfilnavn, Linjefil::Graense::lister);
 
     lavAktioner();
     lavPopupMenu();
@@ -74,7 +83,8 @@ void Tmainform::setVinduer(const Vinduer& vinduer)
 void Tmainform::HentOptions()
 {
     const QString standardInitDir = QString::fromStdString(m_platform.programsFolder());
-    opts = Options::fraLinjer(Linjefil::hent(m_mapper.optFilnavn), standardInitDir);
+    opts = Options::fraLinjer(hentListe(m_mapper.optFilnavn, Linjefil::Graense::indstillinger),
+                              standardInitDir);
     // A design the program does not know leaves the one in force.
     if (Design::anvend(opts.designName))
         opts.designName = Design::kendtNavn(opts.designName);
@@ -84,6 +94,11 @@ void Tmainform::HentOptions()
 }
 
 void Tmainform::GemOptions()
+{
+    gemListe(m_mapper.optFilnavn, optionLinjer());
+}
+
+QStringList Tmainform::optionLinjer()
 {
     if (!opts.menuVis) {
         opts.pLeft = pos().x();
@@ -104,7 +119,7 @@ void Tmainform::GemOptions()
         opts.egenskaberWidth = egenskaber->width();
     }
     opts.gruppenavn = grupper.gruppenavn;
-    gemListe(m_mapper.optFilnavn, opts.tilLinjer());
+    return opts.tilLinjer();
 }
 
 void Tmainform::setImageList()
@@ -135,9 +150,20 @@ void Tmainform::setImageList()
             knap->setIcon(ImageList.at(sted));
 }
 
+QStringList Tmainform::hentListe(const QString& filnavn, qint64 hoejst)
+{
+    return m_filvagt.hent(filnavn, hoejst);
+}
+
+void Tmainform::visUlaeselige()
+{
+    if (const QStringList filer = m_filvagt.nyeUlaeselige(); !filer.isEmpty())
+        beskeder().besked(Filvagt::besked(filer));
+}
+
 bool Tmainform::gemListe(const QString& filnavn, const QStringList& linjer)
 {
-    const QString fejl = Linjefil::gem(filnavn, linjer);
+    const QString fejl = m_filvagt.gem(filnavn, linjer);
     if (!fejl.isEmpty())
         m_beskeder.besked(fejl);
     return fejl.isEmpty();
@@ -189,7 +215,12 @@ void Tmainform::FormActivate()
     if (!m_opstart)
         return;
     m_opstart = false;
+    // Every window has read its files and taken its place: what an unreadable
+    // options file would be written as now is the fallback, not a change.
+    if (m_filvagt.ulaeselig(m_mapper.optFilnavn))
+        m_filvagt.grundlag(m_mapper.optFilnavn, optionLinjer());
     if (grupper.gruppenavn.isEmpty()) {
+        visUlaeselige();
         grupper.filnavn.clear();
         opts.menuVis = false;
         m_vinduer.boks->visSide(0);
@@ -208,7 +239,9 @@ void Tmainform::FormActivate()
             m_vinduer.boks->SkiftGruppe(index);
         else
             LoadProgramBoks(false);
+        visUlaeselige();
     } else {
+        visUlaeselige();
         m_vinduer.boks->visSide(1);
         beskeder().besked(QStringLiteral("Der er ikke indført elementer i gruppen ") +
                           grupper.gruppenavn + QStringLiteral("!"));

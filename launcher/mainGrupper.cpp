@@ -2,12 +2,13 @@
 #include "main.h"
 
 #include "Beskeder.h"
+#include "Elementmodel.h"
 #include "Ikonvalg.h"
 #include "OmProgrammet.h"
 
 #include <QAction>
 #include <QFileInfo>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QShortcut>
 #include <QStyle>
@@ -15,28 +16,12 @@
 void Tmainform::LoadProgramBoks(bool beggeBokse)
 {
     setOverskrift(grupper.gruppenavn);
-    programBoks->setUpdatesEnabled(false);
-    programBoks->clear();
-    ikonliste.clear();
-    miniikonliste.clear();
+    // The group window's list shows the same elements; only its fields are its own.
+    elementer->nulstil(grupper.programliste, grupper.tekstliste);
     if (beggeBokse)
-        m_vinduer.boks->rydElementer(grupper.gruppenavn);
-    for (qsizetype i = 0; i < grupper.programliste.size(); ++i) {
-        PutInIkonliste(grupper.programliste.at(i), false, true);
-        InsertInProgramBokse(grupper.tekstliste.at(i), beggeBokse);
-    }
+        m_vinduer.boks->visGruppenavn(grupper.gruppenavn);
     tilpasGitter();
-    programBoks->setUpdatesEnabled(true);
     opdaterAktioner();
-}
-
-void Tmainform::InsertInProgramBokse(const QString& Tekst, bool beggeBokse)
-{
-    const QIcon ikon = ikonliste.isEmpty() ? QIcon() : ikonliste.last();
-    auto* item = new QListWidgetItem(ikon, Tekst, programBoks);
-    item->setToolTip(Tekst);
-    if (beggeBokse)
-        m_vinduer.boks->tilfoejElement(Tekst, ikon);
 }
 
 QString Tmainform::makeIconFilnavn(const QString& str) const
@@ -44,23 +29,12 @@ QString Tmainform::makeIconFilnavn(const QString& str) const
     return m_ikonvalg->makeIconFilnavn(str);
 }
 
-void Tmainform::PutInIkonliste(const QString& FNavn, bool inImage, bool indsertInList)
+void Tmainform::PutInIkonliste(const QString& FNavn, bool valgt)
 {
     const Ikonvalg::Resultat r = m_ikonvalg->lav(FNavn);
-    if (r.udfald == Ikonvalg::Udfald::Ingen)
-        return;
-    if (r.udfald == Ikonvalg::Udfald::IkkeKoerbar) {
+    if (valgt && r.udfald == Ikonvalg::Udfald::Ukendt)
         beskeder().besked(QStringLiteral("Det er ikke en kørbar fil!"));
-        return;
-    }
-    // A program without an icon of its own gets the "ukendt" icon.
-    const QIcon ikon = r.ikon.isNull() ? m_ikonvalg->ukendt() : r.ikon;
-    if (indsertInList) {
-        ikonliste.append(ikon);
-        miniikonliste.append(ikon);
-    }
-    if (inImage)
-        m_vinduer.boks->visIkon(ikon);
+    m_vinduer.boks->visIkon(r.ikon);
 }
 
 void Tmainform::insertItem(const QString& fName, QString Tekst, bool beggeBokse)
@@ -77,11 +51,17 @@ void Tmainform::insertItem(const QString& fName, QString Tekst, bool beggeBokse)
     }
     if (Tekst.isEmpty())
         Tekst = Grupper::standardTekst(fName);
-    PutInIkonliste(fName, true, true);
-    InsertInProgramBokse(Tekst, beggeBokse);
+    PutInIkonliste(fName, false);
+    elementer->tilfoej(fName, Tekst);
     tilpasGitter();
     grupper.tilfoej(fName, Tekst);
     gemAktivGruppe();
+}
+
+int Tmainform::valgtElement() const
+{
+    const QModelIndex valgt = programBoks->currentIndex();
+    return valgt.isValid() && programBoks->selectionModel()->isSelected(valgt) ? valgt.row() : -1;
 }
 
 void Tmainform::deleteItem()
@@ -90,15 +70,15 @@ void Tmainform::deleteItem()
         beskeder().besked(QStringLiteral("Der mangler et gruppenavn!"));
         return;
     }
-    QListWidgetItem* valgt = programBoks->currentItem();
-    if (!valgt || !valgt->isSelected()) {
+    const int valgt = valgtElement();
+    if (valgt < 0) {
         beskeder().besked(QStringLiteral("Der er ikke valgt et element at slette!"));
         return;
     }
-    if (!beskeder().spoerg(QStringLiteral("Skal programmet ") + valgt->text() +
-                           QStringLiteral(" slettes?")))
+    if (!beskeder().spoerg(QStringLiteral("Skal programmet ") +
+                           elementer->index(valgt).data().toString() + QStringLiteral(" slettes?")))
         return;
-    grupper.fjern(programBoks->row(valgt));
+    grupper.fjern(valgt);
     gemAktivGruppe();
     LoadProgramBoks(true);
     m_vinduer.boks->elementSlettet();
@@ -121,7 +101,7 @@ void Tmainform::opdaterAktioner()
     const bool flere = grupper.gruppeliste.size() > 1;
     Afrem->setEnabled(flere);
     Atilbage->setEnabled(flere);
-    aGo->setEnabled(!programBoks->selectedItems().isEmpty());
+    aGo->setEnabled(valgtElement() >= 0);
     const bool gruppe = !grupper.gruppenavn.isEmpty();
     for (QAction* a : {aMenuVis, aStifinder, insertFromStifinder})
         a->setEnabled(gruppe);
@@ -230,11 +210,11 @@ void Tmainform::visPopupMenu(QPoint sted)
     opdaterAktioner();
     if (sted.isNull()) {
         // From the keyboard: under the element or the button in focus.
-        const QListWidgetItem* item = programBoks->currentItem();
+        const QModelIndex element = programBoks->currentIndex();
         QWidget* fokus = focusWidget();
-        if (fokus == programBoks && item)
-            sted = programBoks->viewport()->mapToGlobal(
-                programBoks->visualItemRect(item).bottomLeft());
+        if (fokus == programBoks && element.isValid())
+            sted =
+                programBoks->viewport()->mapToGlobal(programBoks->visualRect(element).bottomLeft());
         else
             sted = fokus ? fokus->mapToGlobal(fokus->rect().bottomLeft()) : mapToGlobal(QPoint());
     }

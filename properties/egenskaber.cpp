@@ -8,6 +8,7 @@
 #include "Linjefil.h"
 #include "Placering.h"
 #include "Platform.h"
+#include "Skaermplads.h"
 #include "main.h"
 
 #include <QAbstractItemView>
@@ -80,7 +81,9 @@ Tegenskabsform::Tegenskabsform(Tmainform& hub, QWidget* parent)
     optFilnavn = hub.mapper().Dir + QStringLiteral("/egenskaber.txt");
     HentOpt();
     gemButton->setEnabled(false);
-    move(hub.opts.egenskaberLeft, hub.opts.egenskaberTop);
+    move(Skaermplads::tilpas(QRect(QPoint(hub.opts.egenskaberLeft, hub.opts.egenskaberTop), size()),
+                             size())
+             .topLeft());
     redskabslinjeBox->setChecked(hub.opts.toolbarVisible);
     viewStyleValg->button(hub.opts.visning)->setChecked(true);
     if (const int f = static_cast<int>(QList<int>{8, 10, 12}.indexOf(hub.opts.fontSize)); f >= 0)
@@ -197,8 +200,12 @@ bool Tegenskabsform::minimerValgt() const
 
 void Tegenskabsform::HentOpt()
 {
+    const QStringList linjer = m_hub.hentListe(optFilnavn, Linjefil::Graense::indstillinger);
+    // A file that cannot be read counts as missing, and stays as it is until saved otherwise.
+    const bool ulaeselig = m_hub.filvagt().ulaeselig(optFilnavn);
     const Egenskabsfil e =
-        Egenskabsfil::fraLinjer(Linjefil::hent(optFilnavn), QFileInfo::exists(optFilnavn));
+        Egenskabsfil::fraLinjer(linjer, QFileInfo::exists(optFilnavn) && !ulaeselig);
+    m_hub.filvagt().grundlag(optFilnavn, e.tilLinjer());
     trayCheck->setChecked(e.tray);
     minimerCheck->setChecked(e.minimer);
     tavlumFilename = e.tavlumFilename;

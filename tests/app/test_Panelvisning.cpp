@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
@@ -22,13 +23,7 @@
 class Panelvisning : public Programtest
 {
 protected:
-    QStringList panel(const Tmainform& main) const
-    {
-        QStringList ud;
-        for (int i = 0; i < main.programBoks->count(); ++i)
-            ud << main.programBoks->item(i)->text();
-        return ud;
-    }
+    QStringList panel(const Tmainform& main) const { return tekster(main.programBoks); }
     QToolButton* knap(const Tmainform& main, const char* navn)
     {
         return main.toolBar->findChild<QToolButton*>(QLatin1String(navn));
@@ -115,7 +110,8 @@ TEST_F(Panelvisning, BalloonsFollowTheStateOfTheirActions)
     main.programBoks->clearSelection();
     EXPECT_EQ(ballon(main, "tbGo"), "<b>Ikke aktiveret.</b><br>Vælg element!");
     EXPECT_EQ(ballon(main, "tbFrem"), "<b>Ikke aktiveret.</b><br>Ukendt årsag!");
-    main.programBoks->item(0)->setSelected(true);
+    main.programBoks->selectionModel()->select(raekke(main.programBoks, 0),
+                                               QItemSelectionModel::Select);
     EXPECT_EQ(ballon(main, "tbGo"),
               "<b>Element</b><br>Aktiver valgte <br> element: Ctrl+A <br> Eller: F9");
     EXPECT_EQ(ballon(main, "tbInfo"),
@@ -169,9 +165,7 @@ TEST_F(Panelvisning, DraggingTheFirstElementOntoTheThirdMovesIt)
 {
     Tmainform& main = startMed({"Spil"}, "Spil");
     QWidget* vp = main.programBoks->viewport();
-    const auto midt = [&](int i) {
-        return main.programBoks->visualItemRect(main.programBoks->item(i)).center();
-    };
+    const auto midt = [&](int i) { return sted(main.programBoks, i).center(); };
     QTest::mousePress(vp, Qt::LeftButton, {}, midt(0));
     QTest::mouseRelease(vp, Qt::LeftButton, {}, midt(2));
     EXPECT_EQ(panel(main), QStringList({"Spil2", "Spil3", "Spil1"}));
@@ -301,10 +295,10 @@ TEST_F(Panelvisning, TheMenuKeyOpensThePopupMenuAtTheCurrentElement)
     main.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
     EXPECT_EQ(QApplication::focusWidget(), main.programBoks);
-    main.programBoks->setCurrentRow(1);
+    vaelg(main.programBoks, 1);
     QTest::keySequence(&main, QKeySequence(Qt::Key_Menu));
     ASSERT_TRUE(main.PopupMenu->isVisible());
-    const QRect element = main.programBoks->visualItemRect(main.programBoks->item(1));
+    const QRect element = sted(main.programBoks, 1);
     EXPECT_EQ(main.PopupMenu->pos(),
               main.programBoks->viewport()->mapToGlobal(element.bottomLeft()));
     main.PopupMenu->hide();
@@ -313,7 +307,7 @@ TEST_F(Panelvisning, TheMenuKeyOpensThePopupMenuAtTheCurrentElement)
 TEST_F(Panelvisning, TheMainWindowsKeysWorkOnlyWhileItIsActive)
 {
     Tmainform& main = startMed({"A", "B"}, "A");
-    main.programBoks->item(0)->setSelected(true);
+    vaelg(main.programBoks, 0);
     Tboksform& boks = *program->boksform;
     boks.visSide(0);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&boks));
@@ -327,7 +321,7 @@ TEST_F(Panelvisning, TheMainWindowsKeysWorkOnlyWhileItIsActive)
     main.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
     // Ctrl+A in the group list selected all there and read the group again.
-    main.programBoks->item(0)->setSelected(true);
+    vaelg(main.programBoks, 0);
     QTest::keyClick(main.programBoks, Qt::Key_A, Qt::ControlModifier);
     ASSERT_EQ(platform.kald.size(), 1u);
     QTest::keyClick(main.programBoks, Qt::Key_N, Qt::ControlModifier);
@@ -344,15 +338,15 @@ TEST_F(Panelvisning, AtEveryFontSizeThePicturesGrowAndNoWordIsCut)
         main.setSkriftstoerrelse(punkter);
         EXPECT_EQ(main.programBoks->iconSize(), QSize(punkter * 4, punkter * 4));
         const QFontMetrics fm(main.programBoks->font());
-        for (int i = 0; i < main.programBoks->count(); ++i) {
+        for (int i = 0; i < antal(main.programBoks); ++i) {
             QStyleOptionViewItem valg;
             valg.initFrom(main.programBoks);
-            valg.rect = main.programBoks->visualItemRect(main.programBoks->item(i));
+            valg.rect = sted(main.programBoks, i);
             valg.features = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration |
                             QStyleOptionViewItem::WrapText;
             valg.decorationPosition = QStyleOptionViewItem::Top;
             valg.decorationSize = main.programBoks->iconSize();
-            valg.text = main.programBoks->item(i)->text();
+            valg.text = tekst(main.programBoks, i);
             valg.font = main.programBoks->font();
             const QRect tekst =
                 main.style()->subElementRect(QStyle::SE_ItemViewItemText, &valg, main.programBoks);
