@@ -6,7 +6,12 @@
 
 namespace {
 
-// A button that opens its menu however it is pressed.
+// Marks a button whose menu is its own, not shared with other buttons.
+const char* const egenMenu = "tilgaengelighedEgenMenu";
+
+// A button that opens its menu however it is pressed. Its own menu is its
+// child; a menu shared by several buttons belongs to none of them, or a
+// screen reader would find it in many places and lose the buttons beside it.
 class Menuknap : public QAccessibleWidget
 {
 public:
@@ -21,15 +26,15 @@ public:
             s = knap()->text().isEmpty() ? knap()->toolTip() : knap()->text();
         return QString(s).remove(QLatin1Char('&'));
     }
-    int childCount() const override { return knap()->menu() ? 1 : 0; }
+    QMenu* egen() const { return knap()->property(egenMenu).toBool() ? knap()->menu() : nullptr; }
+    int childCount() const override { return egen() ? 1 : 0; }
     QAccessibleInterface* child(int index) const override
     {
-        return index == 0 && knap()->menu() ? QAccessible::queryAccessibleInterface(knap()->menu())
-                                            : nullptr;
+        return index == 0 && egen() ? QAccessible::queryAccessibleInterface(egen()) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* barn) const override
     {
-        return barn && barn->object() == knap()->menu() ? 0 : -1;
+        return barn && egen() && barn->object() == egen() ? 0 : -1;
     }
     QStringList actionNames() const override
     {
@@ -81,8 +86,9 @@ void navngivIndbyggede(QWidget* vindue)
         k->setAccessibleName(QStringLiteral("Flere knapper"));
 }
 
-void menuknap(QToolButton* knap)
+void menuknap(QToolButton* knap, Menu menu)
 {
+    knap->setProperty(egenMenu, menu == Menu::Egen);
     // The toolkit describes a widget as soon as it is made, before it has a
     // menu; that description is dropped, so the next one sees the menu.
     if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(knap))

@@ -11,8 +11,12 @@ namespace Tilgaengelighed {
 // Once, before the windows are made; later calls change nothing.
 void installer();
 
-// To be called once a button that opens its menu with its whole face has that menu.
-void menuknap(QToolButton* knap);
+enum class Menu { Egen, Delt };
+
+// To be called once a button that opens its menu with its whole face has that
+// menu. Its own menu becomes its child; a menu several buttons share is the
+// child of none of them, and each still opens it.
+void menuknap(QToolButton* knap, Menu menu = Menu::Egen);
 
 // Names the toolkit's own buttons in a window that have none (a toolbar's
 // button for the buttons that do not fit).

@@ -86,6 +86,8 @@ QWidget* Tmainform::lavTopPanel()
     ButBox = new QScrollArea(topPanel);
     ButBox->setObjectName(QStringLiteral("ButBox"));
     ButBox->setFrameShape(QFrame::NoFrame);
+    // The keyboard goes from button to button; the area itself takes no focus.
+    ButBox->setFocusPolicy(Qt::NoFocus);
     ButBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ButBox->setWidgetResizable(true);
     dropDown = new QMenu(this);
@@ -172,7 +174,7 @@ void Tmainform::loadMenuPanel()
         knap->setProperty("tag", static_cast<int>(i));
         knap->setProperty("stripknap", true);
         knap->installEventFilter(this);
-        Tilgaengelighed::menuknap(knap);
+        Tilgaengelighed::menuknap(knap, Tilgaengelighed::Menu::Delt);
         auto* ramme = new QHBoxLayout;
         ramme->setContentsMargins(3, 1, 3, 1);
         ramme->addWidget(knap);
@@ -228,7 +230,8 @@ bool Tmainform::stripTast(QToolButton* knap, QEvent* event)
         knap->click();
         return true;
     }
-    return false;
+    // A fixed button has no list to open; the focus stays where it is.
+    return !gruppe && (tast == Qt::Key_Down || tast == Qt::Key_Up);
 }
 
 QString Tmainform::getCap(const QString& name)

@@ -267,6 +267,10 @@ TEST_F(Menustrip, TheKeyboardMovesAlongTheStripAndOpensTheFocusedGroup)
     EXPECT_EQ(main.focusWidget(), gruppeknap(main, 2));
     tast(Qt::Key_Right);
     EXPECT_EQ(main.focusWidget()->objectName(), "Button01");
+    // A fixed button has no list: Up and Down leave the focus on it.
+    tast(Qt::Key_Down);
+    tast(Qt::Key_Up);
+    EXPECT_EQ(main.focusWidget()->objectName(), "Button01");
     tast(Qt::Key_Left);
     EXPECT_EQ(main.focusWidget(), gruppeknap(main, 2));
     tast(Qt::Key_Left);

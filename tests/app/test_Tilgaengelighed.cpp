@@ -127,6 +127,12 @@ TEST_F(Tilgaengelighed, AButtonThatOpensAMenuHasItsItemsAsChildren)
     EXPECT_EQ(g->text(QAccessible::Name), "Musik");
     EXPECT_TRUE(
         g->actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+    // The strip's buttons share one list; a tree with it under each button is no tree.
+    EXPECT_EQ(g->childCount(), 0);
+    QAccessibleInterface* raekke = g->parent();
+    ASSERT_EQ(raekke->childCount(), 2);
+    EXPECT_EQ(raekke->child(0)->text(QAccessible::Name), "Spil");
+    EXPECT_EQ(raekke->indexOfChild(g), 1);
 }
 
 TEST_F(Tilgaengelighed, TheElementRowsTellWhetherTheyAreChecked)
