@@ -5,6 +5,7 @@
 #include "OmProgrammet.h"
 #include "Spm_FileExists.h"
 #include "Spm_Kopiering.h"
+#include "Tilgaengelighed.h"
 #include "WindowApplets.h"
 #include "boks.h"
 #include "egenskaber.h"
@@ -26,6 +27,7 @@ Program::Program(Platform& platform, Beskeder* beskeder)
     // No picture or icon file is decoded into more than this, whatever its header claims.
     QImageReader::setAllocationLimit(128);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tavlum.svg")));
+    Tilgaengelighed::installer();
     mainform = std::make_unique<Tmainform>(platform);
     boksform = std::make_unique<Tboksform>(*mainform);
     egenskabsform = std::make_unique<Tegenskabsform>(*mainform);
@@ -67,6 +69,8 @@ Program::Program(Platform& platform, Beskeder* beskeder)
     v.spform = spform.get();
     v.beskeder = beskeder;
     mainform->setVinduer(v);
+    for (QWidget* vindue : vinduer())
+        Tilgaengelighed::navngivIndbyggede(vindue);
 }
 
 Program::~Program() = default;

@@ -17,7 +17,8 @@ QList<QIcon> liste(bool moerk);
 // A picture of the group window by name: "tillager", "tilbage", "alletillager",
 // "alletilbage", "op", "ned", "gem", "info" and "sorter"; of the information viewer by
 // name: "foerste", "tilbage", "frem", "sidste", "gaa", "historik", "udfold", "sammenfold",
-// and "emne0" to "emne3" for the kinds of topic.
+// and "emne0" to "emne3" for the kinds of topic; of the message boxes: "info",
+// "spoergsmaal", "ok" and "ja".
 QIcon billede(const QString& navn, bool moerk);
 
 } // namespace Billeder

@@ -1,9 +1,11 @@
 #include "Design.h"
 
+#include "Designstil.h"
+#include "Kontrast.h"
+
 #include <QApplication>
 #include <QPalette>
 #include <QStyle>
-#include <QStyleFactory>
 #include <array>
 
 namespace Design {
@@ -39,6 +41,8 @@ constexpr std::array<Farver, 8> designs = {{
     {"Windows10 Clear Day", false, "#f3f3f3", "#ffffff", "#000000", "#e1e1e1", "#0078d7", 0, 0},
 }};
 
+QString iKraft = QLatin1String(platformNavn);
+
 const Farver* find(const QString& navn)
 {
     for (const Farver& d : designs) {
@@ -48,10 +52,26 @@ const Farver* find(const QString& navn)
     return nullptr;
 }
 
-QPalette palet(const Farver& d)
+// The selection's colour and the text on it: the design's own colour, made
+// darker until white text on it is readable, or dark text where that keeps
+// the selection too faint against the list.
+std::pair<QColor, QColor> udvalg(const QColor& fremhaev, const QColor& felt, const QColor& tekst)
 {
-    const QColor vindue(d.vindue), felt(d.felt), tekst(d.tekst), knap(d.knap), fremhaev(d.fremhaev);
-    QPalette p;
+    const QColor hvid(Qt::white);
+    for (QColor c = fremhaev; Kontrast::forhold(c, felt) >= Kontrast::graense; c = c.darker(104))
+        if (Kontrast::forhold(hvid, c) >= Kontrast::tekst)
+            return {c, hvid};
+    const QColor moerk =
+        Kontrast::forhold(tekst, fremhaev) > Kontrast::forhold(felt, fremhaev) ? tekst : felt;
+    return {fremhaev, Kontrast::mindst(moerk, Qt::black, {fremhaev}, Kontrast::tekst)};
+}
+
+// A palette from a design's five colours, with every text and mark readable on it.
+QPalette palet(const QColor& vindue, const QColor& felt, const QColor& tekst, const QColor& knap,
+               const QColor& fremhaev)
+{
+    // The shades of light and shadow come from the button colour.
+    QPalette p(knap, vindue);
     p.setColor(QPalette::Window, vindue);
     p.setColor(QPalette::WindowText, tekst);
     p.setColor(QPalette::Base, felt);
@@ -59,16 +79,40 @@ QPalette palet(const Farver& d)
     p.setColor(QPalette::Text, tekst);
     p.setColor(QPalette::Button, knap);
     p.setColor(QPalette::ButtonText, tekst);
-    p.setColor(QPalette::Highlight, fremhaev);
-    p.setColor(QPalette::HighlightedText, QColor(Qt::white));
+    p.setColor(QPalette::BrightText, tekst);
+    const auto [valgt, valgtTekst] = udvalg(fremhaev, felt, tekst);
+    p.setColor(QPalette::Highlight, valgt);
+    p.setColor(QPalette::HighlightedText, valgtTekst);
     p.setColor(QPalette::ToolTipBase, felt);
     p.setColor(QPalette::ToolTipText, tekst);
-    p.setColor(QPalette::PlaceholderText, d.moerk ? tekst.darker(160) : tekst.lighter(250));
-    const QColor slukket = d.moerk ? tekst.darker(200) : tekst.lighter(300);
-    p.setColor(QPalette::Disabled, QPalette::Text, slukket);
-    p.setColor(QPalette::Disabled, QPalette::WindowText, slukket);
-    p.setColor(QPalette::Disabled, QPalette::ButtonText, slukket);
+    const QColor link = Kontrast::mindst(fremhaev, tekst, {felt, vindue}, Kontrast::tekst);
+    p.setColor(QPalette::Link, link);
+    p.setColor(QPalette::LinkVisited, link);
+    p.setColor(QPalette::PlaceholderText,
+               Kontrast::mindst(felt, tekst, {felt}, Kontrast::tekst + 0.2));
+    // Disabled: faint grey text, flat surfaces, a grey selection.
+    const QColor slukket = Kontrast::slukket(tekst, vindue);
+    for (const auto rolle : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText,
+                             QPalette::HighlightedText, QPalette::PlaceholderText})
+        p.setColor(QPalette::Disabled, rolle, slukket);
+    p.setColor(QPalette::Disabled, QPalette::Button, Kontrast::blanding(knap, vindue, 0.6));
+    p.setColor(QPalette::Disabled, QPalette::Base, Kontrast::blanding(felt, vindue, 0.5));
+    p.setColor(QPalette::Disabled, QPalette::Highlight, Kontrast::blanding(vindue, slukket, 0.5));
     return p;
+}
+
+QPalette palet(const Farver& d)
+{
+    return palet(QColor(d.vindue), QColor(d.felt), QColor(d.tekst), QColor(d.knap),
+                 QColor(d.fremhaev));
+}
+
+// The plain look's own colours, made readable in the same way.
+QPalette platformPalet()
+{
+    const QPalette f = QApplication::style()->standardPalette();
+    return palet(f.color(QPalette::Window), f.color(QPalette::Base), f.color(QPalette::Text),
+                 f.color(QPalette::Button), f.color(QPalette::Highlight));
 }
 
 QString flade(const QColor& farve, int glans)
@@ -85,30 +129,37 @@ QString flade(const QColor& farve, int glans)
 }
 
 // The shape of buttons, tabs, toolbars and headings; the palette gives the colours.
-QString ark(const Farver& d)
+QString ark(const Farver& d, const QPalette& p)
 {
-    const QColor knap(d.knap), vindue(d.vindue), fremhaev(d.fremhaev), tekst(d.tekst);
-    const QColor kant = d.moerk ? knap.lighter(150) : knap.darker(135);
+    const QColor knap(d.knap), vindue(d.vindue), tekst(d.tekst);
+    const QColor kant = Kontrast::kant(p), fokus = Kontrast::fokus(p);
+    QPalette slukket = p;
+    slukket.setCurrentColorGroup(QPalette::Disabled);
     const QString r = QString::number(d.radius);
-    return QStringLiteral(
-               "QPushButton { background: %1; color: %6; border: 1px solid %2; border-radius: %3px;"
-               " padding: 3px 12px; }"
-               "QPushButton:hover { border-color: %4; }"
-               "QPushButton:pressed { background: %5; }"
-               "QPushButton:disabled { color: %7; }"
-               "QTabWidget::pane { border: 1px solid %2; top: -1px; }"
-               "QTabBar::tab { background: %1; color: %6; border: 1px solid %2;"
-               " border-top-left-radius: %3px; border-top-right-radius: %3px;"
-               " padding: 4px 10px; margin-right: 2px; }"
-               "QTabBar::tab:selected { background: %8; border-bottom-color: %8; }"
-               "QTabBar::tab:!selected { margin-top: 2px; }"
-               "QToolBar { background: %9; border: none; spacing: 1px; padding: 1px; }"
-               "QHeaderView::section { background: %1; color: %6; border: none;"
-               " border-bottom: 2px solid %4; padding: 3px 6px; }"
-               "QStatusBar { background: %9; color: %6; }")
-        .arg(flade(knap, d.glans), kant.name(), r, fremhaev.name(), knap.darker(125).name(),
-             tekst.name(), d.moerk ? tekst.darker(200).name() : tekst.lighter(300).name(),
-             vindue.name(), flade(vindue.darker(d.moerk ? 80 : 106), d.glans));
+    // A corner rounder than half a button's height would leave it square.
+    const QString knapR = QString::number(std::min(d.radius, 9));
+    return QStringLiteral("QPushButton { background: %1; color: %6; border: 1px solid %2; "
+                          "border-radius: %12px;"
+                          " padding: 3px 12px; }"
+                          "QPushButton:hover { border-color: %4; }"
+                          "QPushButton:pressed { background: %5; }"
+                          "QPushButton:disabled { background: %10; color: %7; border-color: %11; }"
+                          "QTabWidget::pane { border: 1px solid %2; top: -1px; }"
+                          "QTabBar::tab { background: %1; color: %6; border: 1px solid %2;"
+                          " border-top-left-radius: %3px; border-top-right-radius: %3px;"
+                          " padding: 4px 10px; margin-right: 2px; }"
+                          "QTabBar::tab:selected { background: %8; border-bottom-color: %8;"
+                          " border-top: 2px solid %4; }"
+                          "QTabBar::tab:!selected { margin-top: 2px; }"
+                          "QToolBar { background: %9; border: none; spacing: 1px; padding: 1px; }"
+                          "QHeaderView::section { background: %1; color: %6; border: none;"
+                          " border-bottom: 2px solid %4; padding: 3px 6px; }"
+                          "QStatusBar { background: %9; color: %6; }")
+        .arg(flade(knap, d.glans), kant.name(), r, fokus.name(), knap.darker(125).name(),
+             tekst.name(), p.color(QPalette::Disabled, QPalette::ButtonText).name(), vindue.name(),
+             flade(vindue.darker(d.moerk ? 80 : 106), d.glans))
+        .arg(p.color(QPalette::Disabled, QPalette::Button).name(), Kontrast::kant(slukket).name(),
+             knapR);
 }
 
 } // namespace
@@ -136,11 +187,19 @@ bool anvend(const QString& navn)
         qWarning("Style '%s' not found", qUtf8Printable(navn));
         return false;
     }
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Known before the windows hear of the new palette, so they can pick their pictures.
+    iKraft = kendt;
+    QApplication::setStyle(new Designstil);
     const Farver* d = find(kendt);
-    QApplication::setPalette(d ? palet(*d) : QApplication::style()->standardPalette());
-    qApp->setStyleSheet(d ? ark(*d) : QString());
+    const QPalette p = d ? palet(*d) : platformPalet();
+    QApplication::setPalette(p);
+    qApp->setStyleSheet(d ? ark(*d, p) : QString());
     return true;
+}
+
+QString aktiv()
+{
+    return iKraft;
 }
 
 bool erMoerk(const QString& navn)

@@ -16,6 +16,9 @@ QString kendtNavn(const QString& navn);
 // gives the notice "Style '<name>' not found". Returns whether it was applied.
 bool anvend(const QString& navn);
 
+// The design applied last.
+QString aktiv();
+
 // Dark designs get the dark picture set.
 bool erMoerk(const QString& navn);
 

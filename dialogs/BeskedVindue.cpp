@@ -1,9 +1,13 @@
 #include "BeskedVindue.h"
 
+#include "Billeder.h"
+#include "Design.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QStyle>
+#include <QPushButton>
+#include <QTextLayout>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -13,12 +17,33 @@ constexpr int margen = 12;
 constexpr int panelHoejde = 31;
 constexpr int ekstraHoejde = 80;
 
-QLabel* billede(QWidget* parent, QStyle::StandardPixmap hvilket)
+QLabel* billede(QWidget* parent)
 {
     auto* image = new QLabel(parent);
     image->setFixedSize(16, 16);
-    image->setPixmap(parent->style()->standardIcon(hvilket).pixmap(16, 16));
     return image;
+}
+
+// The text broken into lines no wider than `bredde`: between words where it
+// can, inside a word (a long path) where the word alone is wider.
+QString ombryd(const QString& tekst, const QFont& skrift, int bredde)
+{
+    QStringList linjer;
+    QTextOption valg;
+    valg.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    for (const QString& afsnit : tekst.split(QLatin1Char('\n'))) {
+        QTextLayout lag(afsnit, skrift);
+        lag.setTextOption(valg);
+        lag.beginLayout();
+        for (QTextLine linje = lag.createLine(); linje.isValid(); linje = lag.createLine()) {
+            linje.setLineWidth(bredde);
+            linjer.append(afsnit.mid(linje.textStart(), linje.textLength()));
+        }
+        lag.endLayout();
+        if (afsnit.isEmpty())
+            linjer.append(QString());
+    }
+    return linjer.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -45,10 +70,13 @@ BeskedVindue::BeskedVindue(const QString& titel, int fontPixels, QWidget* parent
     panel->setFixedHeight(panelHoejde);
     auto* raekke = new QHBoxLayout(panel);
     raekke->setContentsMargins(4, 0, 4, 0);
-    raekke->addWidget(billede(this, QStyle::SP_MessageBoxInformation));
+    QLabel* venstre = billede(this);
+    QLabel* hoejre = billede(this);
+    m_billeder = {{venstre, QStringLiteral("info")}, {hoejre, QStringLiteral("spoergsmaal")}};
+    raekke->addWidget(venstre);
     m_knapper = new QHBoxLayout;
     raekke->addLayout(m_knapper, 1);
-    raekke->addWidget(billede(this, QStyle::SP_MessageBoxQuestion));
+    raekke->addWidget(hoejre);
 
     auto* lag = new QVBoxLayout(this);
     lag->setContentsMargins(margen, margen, margen, 4);
@@ -58,20 +86,47 @@ BeskedVindue::BeskedVindue(const QString& titel, int fontPixels, QWidget* parent
     lag->setSizeConstraint(QLayout::SetNoConstraint);
 
     resetValues();
+    visBilleder();
+}
+
+void BeskedVindue::setKnapbillede(QPushButton* knap, const QString& billede)
+{
+    m_billeder.append({knap, billede});
+    visBilleder();
+}
+
+void BeskedVindue::visBilleder()
+{
+    const bool moerk = Design::erMoerk(Design::aktiv());
+    for (const auto& [w, navn] : std::as_const(m_billeder)) {
+        const QIcon ikon = Billeder::billede(navn, moerk);
+        if (auto* knap = qobject_cast<QPushButton*>(w))
+            knap->setIcon(ikon);
+        else
+            static_cast<QLabel*>(w)->setPixmap(ikon.pixmap(QSize(16, 16), w->devicePixelRatioF()));
+    }
+}
+
+void BeskedVindue::changeEvent(QEvent* event)
+{
+    // A new design brings a new palette.
+    if (event->type() == QEvent::PaletteChange)
+        visBilleder();
+    QDialog::changeEvent(event);
 }
 
 void BeskedVindue::insertTekst(const QString& tekst)
 {
     // A carriage return breaks the line, as the callers intend.
-    QString linjer = tekst;
-    linjer.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    m_label->setText(linjer);
-    m_label->setAccessibleName(linjer);
+    m_tekst = tekst;
+    m_tekst.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    m_label->setText(m_tekst);
+    m_label->setAccessibleName(m_tekst);
 }
 
 QString BeskedVindue::tekst() const
 {
-    return m_label->text();
+    return m_tekst;
 }
 
 int BeskedVindue::ShowModal()
@@ -81,6 +136,7 @@ int BeskedVindue::ShowModal()
 
 void BeskedVindue::resetValues()
 {
+    m_tekst.clear();
     m_label->clear();
     QFont skrift = m_label->font();
     skrift.setPointSize(8);
@@ -92,8 +148,11 @@ void BeskedVindue::showEvent(QShowEvent* event)
     QFont skrift = m_label->font();
     skrift.setPointSize(10);
     m_label->setFont(skrift);
+    // A pixel to spare, so the label's own wrapping keeps these lines.
+    const int tekstBredde = bredde - 2 * margen;
+    m_label->setText(ombryd(m_tekst, skrift, tekstBredde - 1));
     const int labelHoejde =
-        std::max(m_label->fontMetrics().height(), m_label->heightForWidth(bredde - 2 * margen));
+        std::max(m_label->fontMetrics().height(), m_label->heightForWidth(tekstBredde));
     m_label->setFixedHeight(labelHoejde);
     setFixedHeight(labelHoejde + ekstraHoejde);
 

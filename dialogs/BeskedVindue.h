@@ -4,6 +4,7 @@
 
 class QHBoxLayout;
 class QLabel;
+class QPushButton;
 
 // What the message box and the question box share: a fixed-width window whose
 // height follows its word-wrapped text, placed over the active window the first
@@ -28,12 +29,20 @@ protected:
     // The row between the two pictures, where each box puts its buttons.
     QHBoxLayout* knapRaekke() const { return m_knapper; }
     QLabel* label() const { return m_label; }
+    // A button's picture, light or dark as the design is.
+    void setKnapbillede(QPushButton* knap, const QString& billede);
 
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The pictures of the design in force.
+    void visBilleder();
+
+    QString m_tekst;
     QLabel* m_label;
     QHBoxLayout* m_knapper;
+    QList<std::pair<QWidget*, QString>> m_billeder;
     bool m_opstart = true;
 };

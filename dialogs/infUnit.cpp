@@ -2,12 +2,11 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QStyle>
 
 Tinfform::Tinfform(QWidget* parent) : BeskedVindue(QStringLiteral("Information"), 13, parent)
 {
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                              QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    setKnapbillede(BitBtn1, QStringLiteral("ok"));
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setCursor(Qt::PointingHandCursor);
     BitBtn1->setDefault(true);

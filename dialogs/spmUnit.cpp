@@ -2,13 +2,12 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QStyle>
 
 Tspform::Tspform(QWidget* parent) : BeskedVindue(QStringLiteral("Spørgsmål"), 11, parent)
 {
     // "Ja" is made first so that it comes first in the tab order and has the focus.
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogYesButton),
-                              QStringLiteral("Ja"), this);
+    BitBtn1 = new QPushButton(QStringLiteral("Ja"), this);
+    setKnapbillede(BitBtn1, QStringLiteral("ja"));
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
     annullerButton = new QPushButton(QStringLiteral("Nej"), this);

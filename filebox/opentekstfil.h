@@ -180,7 +180,7 @@ private:
     QWidget* lavLeftPanel();
     QAction* aktion(const char* navn, const QString& caption, const QString& hint,
                     const QString& billede, const QKeySequence& genvej = {});
-    void setBilleder(bool moerk);
+    void setBilleder(bool moerk) override;
     void openboxMouseDown(const QPoint& sted);
 
     Tmainform& m_hub;

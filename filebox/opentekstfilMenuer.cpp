@@ -3,6 +3,7 @@
 #include "Filboksbilleder.h"
 #include "Filliste.h"
 #include "Spm_Kopiering.h"
+#include "Tilgaengelighed.h"
 #include "functions/Handlinger.h"
 #include "functions/Stinavn.h"
 #include "main.h"
@@ -204,6 +205,8 @@ QWidget* Topenfilform::lavToolBar2()
     ToolButton3 = knap(ToolBar2, "ToolButton3", QStringLiteral("Private og delte mapper"));
     ToolButton3->setMenu(PUkendte);
     ToolButton3->setPopupMode(QToolButton::InstantPopup);
+    for (QToolButton* k : {drevKnap, ToolButton3})
+        Tilgaengelighed::menuknap(k);
     opdaterKnap =
         knap(ToolBar2, "opdaterKnap", QStringLiteral("Opdater strukturen til aktuelle struktur"));
     ButtonFirstMappe = knap(ToolBar2, "ButtonFirstMappe", QStringLiteral("Gå til første mappe"));

@@ -18,6 +18,9 @@ QVariant Afkrydsning::data(const QModelIndex& index, int role) const
 {
     if (role == Qt::CheckStateRole && index.isValid())
         return afkrydset(index.row()) ? Qt::Checked : Qt::Unchecked;
+    // A screen reader is told whether a row is checked; this tells it that it can be.
+    if (role == Qt::AccessibleDescriptionRole && index.isValid())
+        return QStringLiteral("Afkrydsningsfelt");
     return QIdentityProxyModel::data(index, role);
 }
 

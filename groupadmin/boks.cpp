@@ -118,6 +118,11 @@ Tboksform::Tboksform(Tmainform& hub, QWidget* parent)
     visGruppenavn(hub.grupper.gruppenavn);
     fyld(lagerBox, hub.grupper.lagerliste);
     opdaterLager();
+    // The group is read after every window is made; its count comes then.
+    infoBar->clearMessage();
+    connect(afkrydsning, &QAbstractItemModel::modelReset, this, &Tboksform::visAntal);
+    connect(afkrydsning, &QAbstractItemModel::rowsInserted, this, &Tboksform::visAntal);
+    connect(afkrydsning, &QAbstractItemModel::rowsRemoved, this, &Tboksform::visAntal);
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { m_hub.visOmProgrammet(this); });
@@ -242,6 +247,7 @@ QWidget* Tboksform::lavRedigerside()
     UpDown1->setAccessibleName(QStringLiteral("Ny placering"));
     tilEdit = UpDown1->findChild<QLineEdit*>();
     tilEdit->setObjectName(QStringLiteral("tilEdit"));
+    tilEdit->setAccessibleName(QStringLiteral("Ny placering"));
     indexKnap = knap(QStringLiteral("indexKnap"), QStringLiteral("Udfør"),
                      QStringLiteral("Flyt til ny placering"));
     gNameEdit = felt(QStringLiteral("gNameEdit"), QStringLiteral("Gruppe navn"), true);
@@ -318,12 +324,9 @@ void Tboksform::SkiftGruppe(int Index)
     if (!g.hentAktiv()) {
         g.programliste.clear();
         g.tekstliste.clear();
-        m_hub.LoadProgramBoks(true);
-        return;
     }
     m_hub.LoadProgramBoks(true);
     m_hub.visUlaeselige();
-    infoBar->showMessage(QStringLiteral("Der er %1 elementer i gruppen.").arg(g.tekstliste.size()));
 }
 
 void Tboksform::MoveProgram(int Fra, int Til)
@@ -354,11 +357,28 @@ void Tboksform::visSide(int side)
     activateWindow();
 }
 
+void Tboksform::fokuserGruppenavn()
+{
+    visSide(0);
+    gEdit->setFocus(Qt::OtherFocusReason);
+}
+
 void Tboksform::visGruppenavn(const QString& gruppenavn)
 {
     gruppeEdit->setText(gruppenavn);
     valgtGruppeEdit->setText(gruppenavn);
     gNameEdit->setText(gruppenavn);
+    visAntal();
+}
+
+void Tboksform::visAntal()
+{
+    // Whatever the bar showed, an element's path or a count, belonged to the group as it was.
+    if (m_hub.grupper.gruppenavn.isEmpty())
+        infoBar->clearMessage();
+    else
+        infoBar->showMessage(
+            QStringLiteral("Der er %1 elementer i gruppen.").arg(afkrydsning->rowCount()));
 }
 
 void Tboksform::visElementSti(const QString& sti)
@@ -369,7 +389,8 @@ void Tboksform::visElementSti(const QString& sti)
 
 void Tboksform::visIkon(const QIcon& ikon)
 {
-    Image->setPixmap(ikon.pixmap(32, 32));
+    // Drawn at the screen's own resolution, so it stays sharp when scaled.
+    Image->setPixmap(ikon.pixmap(QSize(32, 32), Image->devicePixelRatioF()));
 }
 
 void Tboksform::elementSlettet()

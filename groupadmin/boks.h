@@ -29,6 +29,7 @@ public:
     void MoveProgram(int Fra, int Til) override;
     int valgtGruppe() const override;
     void visSide(int side) override;
+    void fokuserGruppenavn() override;
     void visGruppenavn(const QString& gruppenavn) override;
     void visElementSti(const QString& sti) override;
     void visIkon(const QIcon& ikon) override;
@@ -122,6 +123,8 @@ private:
     QAction* lageraktion(QWidget* side, const QString& knapnavn, const char* billede,
                          const QString& hint, void (Tboksform::*udfoer)());
 
+    // The active group's element count in the status bar; nothing without a group.
+    void visAntal();
     // The group list changed: save it, show it and let the main window follow.
     void gruppelisteAendret();
     // The storage tab's lists changed and are not saved yet.

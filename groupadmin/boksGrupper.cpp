@@ -39,6 +39,9 @@ void Tboksform::nyGruppeKnapClick()
     g.gruppeliste.append(navn);
     gruppelisteAendret();
     gEdit->clear();
+    // Without an active group there is nowhere to put elements: the new group is it.
+    if (g.gruppenavn.isEmpty())
+        SkiftGruppe(static_cast<int>(g.gruppeliste.size()) - 1);
 }
 
 void Tboksform::sorterKnapClick()

@@ -19,6 +19,8 @@ public:
     virtual void naviger(const QUrl& adresse) = 0;
     // The address of the page shown, or of the one being loaded.
     virtual QUrl adresse() const = 0;
+    // The help pages in their dark look (their style sheet's "moerk" class), or the light one.
+    virtual void setMoerk(bool moerk) = 0;
 
     // A navigation begins.
     std::function<void()> foerNavigation;

@@ -170,15 +170,17 @@ Tinfoform::Tinfoform(Tmainform& hub, Platform& platform, QWidget* parent)
     setFixedWidth(760);
     setMinimumHeight(500);
     Vindueplads::anvend(this, hub.filvagt(), optFilnavn, QRect(0, 0, 760, 500));
-    setBilleder();
+    setBilleder(Design::erMoerk(hub.opts.designName));
     opdaterAktioner();
 }
 
 Tinfoform::~Tinfoform() = default;
 
-void Tinfoform::setBilleder()
+void Tinfoform::setBilleder(bool moerk)
 {
-    const bool moerk = Design::erMoerk(m_hub.opts.designName);
+    m_moerk = moerk;
+    if (m_web)
+        m_web->setMoerk(moerk);
     const auto b = [moerk](const char* navn) {
         return Billeder::billede(QLatin1String(navn), moerk);
     };
@@ -276,6 +278,7 @@ Browser* Tinfoform::web()
     m_web->dokumentFaerdigt = [this](bool) { WebDocumentComplete(); };
     m_web->linkUnderMus = [this](const QString& adresse) { linkUnderMus(adresse); };
     m_web->nytVindue = [this] { return !globalUrl.isEmpty(); };
+    m_web->setMoerk(m_moerk);
     return m_web.get();
 }
 

@@ -30,6 +30,7 @@ public:
     bool opstart() const override { return m_opstart; }
     void hentStruktur() override;
     bool goToInfo(const QString& openNodetekst) override;
+    void setBilleder(bool moerk) override;
 
     // Reloads the topic tree and empties the visited pages.
     void LoadStruktur();
@@ -75,7 +76,6 @@ private:
     void WebDocumentComplete();
     void linkUnderMus(const QString& adresse);
     void opdaterAktioner();
-    void setBilleder();
 
     Tmainform& m_hub;
     Platform& m_platform;
@@ -83,6 +83,7 @@ private:
     QVBoxLayout* m_webplads = nullptr;
     bool m_opstart = true;
     bool m_browserMangler = false;
+    bool m_moerk = false;
     // A complete page is shown; links under the mouse count only then.
     bool m_dokument = false;
 };

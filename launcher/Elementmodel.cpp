@@ -45,6 +45,22 @@ private:
     int m_raekke;
 };
 
+// The `maalte` longest of the texts, by letters.
+QStringList laengste(const QStringList& tekster)
+{
+    std::vector<qsizetype> raekker(static_cast<std::size_t>(tekster.size()));
+    std::iota(raekker.begin(), raekker.end(), 0);
+    const auto laengere = [&tekster](qsizetype a, qsizetype b) {
+        return tekster.at(a).size() > tekster.at(b).size();
+    };
+    const auto slut = raekker.begin() + std::min<qsizetype>(maalte, tekster.size());
+    std::nth_element(raekker.begin(), slut, raekker.end(), laengere);
+    QStringList ud;
+    for (auto it = raekker.begin(); it != slut; ++it)
+        ud.append(tekster.at(*it));
+    return ud;
+}
+
 } // namespace
 
 Elementmodel::Elementmodel(const Ikonvalg& ikonvalg, QObject* parent)
@@ -153,22 +169,28 @@ QString Elementmodel::bredesteTekst(const QFontMetrics& maal) const
         QString::number(maal.height()) + u'/' + QString::number(maal.averageCharWidth());
     if (m_bredesteSkrift == skrift)
         return m_bredeste;
-    std::vector<qsizetype> raekker(static_cast<std::size_t>(m_tekster.size()));
-    std::iota(raekker.begin(), raekker.end(), 0);
-    const auto laengere = [this](qsizetype a, qsizetype b) {
-        return m_tekster.at(a).size() > m_tekster.at(b).size();
-    };
-    const auto slut = raekker.begin() + std::min<qsizetype>(maalte, m_tekster.size());
-    std::nth_element(raekker.begin(), slut, raekker.end(), laengere);
     int bredest = -1;
     m_bredeste.clear();
-    for (auto it = raekker.begin(); it != slut; ++it)
-        if (const int b = maal.horizontalAdvance(m_tekster.at(*it)); b > bredest) {
+    for (const QString& tekst : laengsteTekster())
+        if (const int b = maal.horizontalAdvance(tekst); b > bredest) {
             bredest = b;
-            m_bredeste = m_tekster.at(*it);
+            m_bredeste = tekst;
         }
     m_bredesteSkrift = skrift;
     return m_bredeste;
+}
+
+QStringList Elementmodel::laengsteTekster() const
+{
+    return laengste(m_tekster);
+}
+
+QStringList Elementmodel::laengsteOrd() const
+{
+    QStringList ord;
+    for (const QString& tekst : m_tekster)
+        ord += tekst.split(u' ', Qt::SkipEmptyParts);
+    return laengste(ord);
 }
 
 void Elementmodel::tjekFiler()

@@ -38,6 +38,10 @@ public:
     // The text that takes the most room in this font, for views whose items
     // share one size: the longest texts are measured, not all of them.
     QString bredesteTekst(const QFontMetrics& maal) const;
+    // The longest texts and the longest of their words, by letters, for measuring
+    // what a cell must hold without measuring every element.
+    QStringList laengsteTekster() const;
+    QStringList laengsteOrd() const;
 
     // Looks again at the files of the elements shown so far; those that
     // appeared or vanished are drawn anew. The folders of shown elements are

@@ -4,9 +4,11 @@
 
 #include "Elementmodel.h"
 #include "Skaermplads.h"
+#include "Tilgaengelighed.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QListView>
 #include <QLocale>
 #include <QMenu>
@@ -74,6 +76,8 @@ QWidget* Tmainform::lavTopPanel()
         knap->setToolTip(k.hint);
         knap->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         knap->setFixedSize(60, 40);
+        knap->setProperty("stripknap", true);
+        knap->installEventFilter(this);
         connect(knap, &QToolButton::clicked, this, k.klik);
         knapper->addWidget(knap);
     }
@@ -82,6 +86,8 @@ QWidget* Tmainform::lavTopPanel()
     ButBox = new QScrollArea(topPanel);
     ButBox->setObjectName(QStringLiteral("ButBox"));
     ButBox->setFrameShape(QFrame::NoFrame);
+    // The keyboard goes from button to button; the area itself takes no focus.
+    ButBox->setFocusPolicy(Qt::NoFocus);
     ButBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ButBox->setWidgetResizable(true);
     dropDown = new QMenu(this);
@@ -108,6 +114,7 @@ QWidget* Tmainform::lavTopPanel()
 void Tmainform::setProgramForm(bool value)
 {
     const bool vist = isVisible();
+    const bool aktiv = isActiveWindow();
     if (windowFlags().testFlag(Qt::FramelessWindowHint) != value)
         setWindowFlag(Qt::FramelessWindowHint, value);
     if (value) {
@@ -115,7 +122,10 @@ void Tmainform::setProgramForm(bool value)
         visninger->setCurrentWidget(topPanel);
         const QRect flade = skaermflade();
         setFixedSize(flade.width(), stripHoejde);
-        move(flade.topLeft());
+        // The window itself at the corner: a place given with move() would
+        // count the frame the panel view had, and leave the strip lower than
+        // the toolkit believes it is.
+        setGeometry(QRect(flade.topLeft(), size()));
         loadMenuPanel();
         const bool forMange =
             flade.width() - knapPanelBredde < grupper.gruppeliste.size() * gruppeknapPlads;
@@ -136,6 +146,11 @@ void Tmainform::setProgramForm(bool value)
     // Changing the frame hides a shown window; show it again in its new view.
     if (vist)
         show();
+
+    // A new frame is a new window to the desktop; it keeps the keyboard it had.
+    if (aktiv)
+        activateWindow();
+    fokuserVisning();
 }
 
 void Tmainform::loadMenuPanel()
@@ -153,10 +168,13 @@ void Tmainform::loadMenuPanel()
         knap->setToolTip(navn);
         knap->setAccessibleName(navn);
         knap->setFixedWidth(gruppeknapBredde);
-        knap->setPopupMode(QToolButton::MenuButtonPopup);
+        // The whole button opens the group's list, not only its arrow.
+        knap->setPopupMode(QToolButton::InstantPopup);
         knap->setMenu(dropDown);
         knap->setProperty("tag", static_cast<int>(i));
+        knap->setProperty("stripknap", true);
         knap->installEventFilter(this);
+        Tilgaengelighed::menuknap(knap, Tilgaengelighed::Menu::Delt);
         auto* ramme = new QHBoxLayout;
         ramme->setContentsMargins(3, 1, 3, 1);
         ramme->addWidget(knap);
@@ -164,6 +182,56 @@ void Tmainform::loadMenuPanel()
     }
     lag->addStretch(1);
     ButBox->setWidget(m_gruppeknapper);
+}
+
+QList<QToolButton*> Tmainform::stripknapper() const
+{
+    QList<QToolButton*> ud = knapPanel->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
+    if (m_gruppeknapper)
+        ud += m_gruppeknapper->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
+    return ud;
+}
+
+void Tmainform::fokuserVisning()
+{
+    if (!opts.menuVis) {
+        // A keyboard user can start the first element with Home and Enter.
+        programBoks->setFocus();
+        return;
+    }
+    const QList<QToolButton*> knapper = stripknapper();
+    const auto faste = knapPanel->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly).size();
+    const auto aktiv = grupper.gruppeliste.indexOf(grupper.gruppenavn);
+    knapper.value(aktiv < 0 ? 0 : faste + aktiv, knapper.first())->setFocus();
+}
+
+bool Tmainform::stripTast(QToolButton* knap, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        ButBox->ensureWidgetVisible(knap);
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int tast = static_cast<QKeyEvent*>(event)->key();
+    if (tast == Qt::Key_Left || tast == Qt::Key_Right) {
+        const QList<QToolButton*> knapper = stripknapper();
+        const auto antal = knapper.size();
+        const auto i = knapper.indexOf(knap) + (tast == Qt::Key_Right ? 1 : -1);
+        knapper.at((i + antal) % antal)->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    const bool gruppe = knap->menu() != nullptr;
+    if (gruppe && (tast == Qt::Key_Down || tast == Qt::Key_Return || tast == Qt::Key_Enter)) {
+        knap->showMenu();
+        return true;
+    }
+    if (!gruppe && (tast == Qt::Key_Return || tast == Qt::Key_Enter)) {
+        knap->click();
+        return true;
+    }
+    // A fixed button has no list to open; the focus stays where it is.
+    return !gruppe && (tast == Qt::Key_Down || tast == Qt::Key_Up);
 }
 
 QString Tmainform::getCap(const QString& name)

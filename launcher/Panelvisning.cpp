@@ -69,14 +69,35 @@ void Tmainform::setSkriftstoerrelse(int punkter)
     QFont skrift = programBoks->font();
     skrift.setPointSize(punkter);
     programBoks->setFont(skrift);
-    const QFontMetrics fm(skrift);
-    // The large icons' cells grow with the text, two lines under each icon.
-    if (opts.visning == Options::StoreIkoner)
-        programBoks->setGridSize(
-            QSize(std::max(84, fm.averageCharWidth() * 13), 32 + 10 + fm.lineSpacing() * 2));
-    else
-        programBoks->setGridSize({});
     programBoks->setSpacing(opts.visning == Options::StoreIkoner ? 0 : 2);
+    tilpasGitter();
+}
+
+void Tmainform::tilpasGitter()
+{
+    // The pictures grow with the text: 32 pixels at 8 points, 48 at 12.
+    const int ikon = std::max(16, 32 * opts.fontSize / 8);
+    programBoks->setIconSize(QSize(ikon, ikon));
+    if (opts.visning != Options::StoreIkoner) {
+        programBoks->setGridSize({});
+        return;
+    }
+    // The large icons' cells are wide enough for each text's longest word and
+    // high enough for the lines its text wraps into; only a word longer than
+    // two dozen letters is cut.
+    const QFontMetrics fm(programBoks->font());
+    constexpr int margen = 12;
+    const int stoerst = fm.averageCharWidth() * 24;
+    int bredde = std::max({84, fm.averageCharWidth() * 13, ikon + margen});
+    for (const QString& ord : elementer->laengsteOrd())
+        bredde = std::max(bredde, std::min(fm.horizontalAdvance(ord) + margen, stoerst));
+    int linjer = 2;
+    for (const QString& tekst : elementer->laengsteTekster()) {
+        const QRect r =
+            fm.boundingRect(QRect(0, 0, bredde - margen, 1000), Qt::TextWordWrap, tekst);
+        linjer = std::clamp(r.height() / fm.lineSpacing(), linjer, 3);
+    }
+    programBoks->setGridSize(QSize(bredde, ikon + 10 + fm.lineSpacing() * linjer));
 }
 
 void Tmainform::setRedskabslinje(bool vis)
@@ -166,7 +187,13 @@ void Tmainform::lavRedskabslinje()
         QWidget* k = toolBar->widgetForAction(aktion);
         k->setObjectName(QLatin1String(navn));
         k->setFixedSize(24, 24);
+        // A button with only a picture is named by its hint.
+        k->setAccessibleName(aktion->statusTip().simplified());
     }
+    // Tab reaches the toolbar after the panel, so its buttons work from the keyboard too.
+    for (QToolButton* k : toolBar->findChildren<QToolButton*>())
+        if (k->objectName() != QLatin1String("qt_toolbar_ext_button"))
+            k->setFocusPolicy(Qt::TabFocus);
     setRedskabslinjePlacering(opts.toolbarPlace);
     toolBar->setVisible(opts.toolbarVisible);
 }

@@ -22,6 +22,8 @@ public:
     virtual int valgtGruppe() const = 0;
     // Shows the window on the given page, or on the page it was last on for -1.
     virtual void visSide(int side) = 0;
+    // The window active, with the keyboard in the field for a new group's name.
+    virtual void fokuserGruppenavn() = 0;
     // Writes the active group's name into its fields; its element list shows
     // the main window's elements.
     virtual void visGruppenavn(const QString& gruppenavn) = 0;
@@ -48,6 +50,8 @@ public:
     // "Minimer til system bakken" and "Minimer ved opstart", read at the first showing.
     virtual bool trayValgt() const = 0;
     virtual bool minimerValgt() const = 0;
+    // The light or the dark pictures, as the design is.
+    virtual void setBilleder(bool moerk) = 0;
 };
 
 // What the main window needs of the information viewer.
@@ -60,6 +64,8 @@ public:
     virtual void hentStruktur() = 0;
     // Shows the viewer at the topic; false when the tree has no such topic.
     virtual bool goToInfo(const QString& emne) = 0;
+    // The pictures and the pages' look, light or dark, as the design is.
+    virtual void setBilleder(bool moerk) = 0;
 };
 
 // What the main window needs of the file box.
@@ -69,6 +75,8 @@ public:
     virtual ~Filboksvindue() = default;
     // Lists a folder and records it in the folder history; a missing folder changes nothing.
     virtual void visMappe(const QString& mappe) = 0;
+    // The light or the dark pictures, as the design is.
+    virtual void setBilleder(bool moerk) = 0;
 };
 
 // The other fourteen windows, as the main window reaches them.

@@ -45,7 +45,6 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     programBoks->setFrameShape(QFrame::NoFrame);
     programBoks->setCursor(Qt::PointingHandCursor);
     programBoks->setResizeMode(QListView::Adjust);
-    programBoks->setIconSize(QSize(32, 32));
     programBoks->setEditTriggers(QAbstractItemView::NoEditTriggers);
     programBoks->setContextMenuPolicy(Qt::PreventContextMenu);
     programBoks->installEventFilter(this);
@@ -127,7 +126,11 @@ void Tmainform::setImageList()
 {
     const bool moerk = Design::erMoerk(opts.designName);
     ImageList = Billeder::liste(moerk);
+    // A design chosen while the windows are open changes their pictures at once.
     m_vinduer.boks->setBilleder(moerk);
+    m_vinduer.egenskaber->setBilleder(moerk);
+    m_vinduer.info->setBilleder(moerk);
+    m_vinduer.filboksvindue->setBilleder(moerk);
     const std::pair<QAction*, int> aktioner[] = {
         {aInfo, 1},    {aProgrammer, 5}, {aEgenskaber, 0},
         {aGrupper, 6}, {aElementer, 7},  {aRedigeElementer, 8},
@@ -188,8 +191,7 @@ void Tmainform::setVisible(bool visible)
 void Tmainform::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    // A keyboard user can start the first element with Home and Enter.
-    programBoks->setFocus();
+    fokuserVisning();
 }
 
 void Tmainform::FormShow()
@@ -221,8 +223,10 @@ void Tmainform::FormActivate()
         visUlaeselige();
         grupper.filnavn.clear();
         opts.menuVis = false;
-        m_vinduer.boks->visSide(-1);
+        m_vinduer.boks->visSide(0);
         beskeder().besked(QStringLiteral("Der er ikke valgt eller indført et gruppenavn!"));
+        // The user's first step: typing a group's name.
+        m_vinduer.boks->fokuserGruppenavn();
         return;
     }
     grupper.filnavn = makeFilnavn();

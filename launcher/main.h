@@ -100,6 +100,8 @@ public:
     // The panel's look and the toolbar, as the properties window sets them.
     void setVisning(Options::Visning visning);
     void setSkriftstoerrelse(int punkter);
+    // The panel's pictures and cells sized to its font and texts, so none is cut.
+    void tilpasGitter();
     void setRedskabslinje(bool vis);
     void setRedskabslinjePlacering(Options::Placering placering);
     void skiftDesign(const QString& navn);
@@ -118,6 +120,10 @@ public:
     QList<QIcon> ImageList;
     void loadMenuPanel();
     static QString getCap(const QString& name);
+    // The strip's buttons from left to right: the fixed ones, then one per group.
+    QList<QToolButton*> stripknapper() const;
+    // The keyboard in the view shown: the panel, or the strip's active group.
+    void fokuserVisning();
     void buttonClick(int tag);
 
     QListView* programBoks = nullptr;
@@ -181,6 +187,11 @@ private:
     // The hints of the buttons that change with their actions' state.
     void skiftendeHint(QAbstractButton* knap);
     void lavTrayIcon();
+    // The strip's keys: the arrows move along it, Down or Enter opens a group's list.
+    bool stripTast(QToolButton* knap, QEvent* event);
+    // The popup menu at a place; without one (from the keyboard), at the
+    // element or button in focus.
+    void visPopupMenu(QPoint sted);
     void lavAktioner();
     void lavReopenDir();
     void lavPopupMenu();

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QListView>
 #include <QMenu>
+#include <QShortcut>
 #include <QStyle>
 
 void Tmainform::LoadProgramBoks(bool beggeBokse)
@@ -19,6 +20,7 @@ void Tmainform::LoadProgramBoks(bool beggeBokse)
     elementer->nulstil(grupper.programliste, grupper.tekstliste);
     if (beggeBokse)
         m_vinduer.boks->visGruppenavn(grupper.gruppenavn);
+    tilpasGitter();
     opdaterAktioner();
 }
 
@@ -51,6 +53,7 @@ void Tmainform::insertItem(const QString& fName, QString Tekst, bool beggeBokse)
         Tekst = Grupper::standardTekst(fName);
     PutInIkonliste(fName, false);
     elementer->tilfoej(fName, Tekst);
+    tilpasGitter();
     grupper.tilfoej(fName, Tekst);
     gemAktivGruppe();
 }
@@ -112,7 +115,8 @@ QAction* Tmainform::aktion(const QString& caption, const QString& hint, const QK
     a->setToolTip(hint.isEmpty() ? caption
                                  : QString(hint).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     a->setShortcut(genvej);
-    a->setShortcutContext(Qt::ApplicationShortcut);
+    // The main window's keys are its own (the strip's too, as it is this window).
+    a->setShortcutContext(Qt::WindowShortcut);
     addAction(a);
     return a;
 }
@@ -193,4 +197,26 @@ void Tmainform::lavPopupMenu()
     PopupMenu->addAction(aMenuVis);
     PopupMenu->addSeparator();
     PopupMenu->addAction(mLuk);
+    for (const QKeySequence& tast :
+         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)})
+        connect(new QShortcut(tast, this), &QShortcut::activated, this,
+                [this] { visPopupMenu({}); });
+}
+
+void Tmainform::visPopupMenu(QPoint sted)
+{
+    // Pending storage changes are saved, and the menu opens all the same.
+    m_vinduer.boks->gemVentendeLager();
+    opdaterAktioner();
+    if (sted.isNull()) {
+        // From the keyboard: under the element or the button in focus.
+        const QModelIndex element = programBoks->currentIndex();
+        QWidget* fokus = focusWidget();
+        if (fokus == programBoks && element.isValid())
+            sted =
+                programBoks->viewport()->mapToGlobal(programBoks->visualRect(element).bottomLeft());
+        else
+            sted = fokus ? fokus->mapToGlobal(fokus->rect().bottomLeft()) : mapToGlobal(QPoint());
+    }
+    PopupMenu->popup(sted);
 }

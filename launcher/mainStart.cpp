@@ -9,23 +9,26 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QToolButton>
 
 bool Tmainform::eventFilter(QObject* watched, QEvent* event)
 {
-    if (const QVariant tag = watched->property("tag"); tag.isValid()) {
-        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusIn)
+    if (watched->property("stripknap").isValid()) {
+        // The shared list belongs to the group button pressed or focused last.
+        if (const QVariant tag = watched->property("tag");
+            tag.isValid() &&
+            (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusIn ||
+             event->type() == QEvent::KeyPress))
             m_dropTag = tag.toInt();
-        return QMainWindow::eventFilter(watched, event);
+        return stripTast(static_cast<QToolButton*>(watched), event) ||
+               QMainWindow::eventFilter(watched, event);
     }
     if (watched != programBoks && watched != programBoks->viewport())
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-            // Pending storage changes are saved, and the menu opens all the same.
-            m_vinduer.boks->gemVentendeLager();
-            opdaterAktioner();
-            PopupMenu->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+            visPopupMenu(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
             return true;
         }
         if (m_vinduer.boks->gemVentendeLager())

@@ -1,36 +1,37 @@
 #include "Placering.h"
 
-#include <algorithm>
-
 namespace Placering {
 
-Resultat beregn(Valg valg, const QRect& ramme, const QSize& skaerm, const QRect& flade)
+Resultat beregn(Valg valg, const QRect& ramme, const QRect& flade, const QSize& mindst,
+                const QSize& stoerst)
 {
     QSize s = ramme.size();
     const bool side = valg == Venstre || valg == Hoejre;
     const bool kant = valg == Top || valg == Bund;
-    if (side && s.width() == skaerm.width())
+    // A window docked at one side spans the work area, so docking it at the
+    // next side first turns it: otherwise it would cover the whole screen.
+    if (side && s.width() >= flade.width())
         s.setWidth(s.height() + 24);
-    if (kant && s.height() == skaerm.height() - 40)
+    if (kant && s.height() >= flade.height())
         s.setHeight(s.width() - 24);
-    s = s.boundedTo(flade.size()).expandedTo(QSize(1, 1));
+    if (side)
+        s.setHeight(flade.height());
+    if (kant)
+        s.setWidth(flade.width());
+    s = s.expandedTo(mindst).boundedTo(stoerst).boundedTo(flade.size()).expandedTo(QSize(1, 1));
 
     QRect ud(flade.topLeft(), s);
     switch (valg) {
     case Hjoerne:
         return {ud, std::nullopt};
     case Venstre:
-        ud.setHeight(flade.height());
         return {ud, Options::Hoejre};
     case Hoejre:
-        ud.setHeight(flade.height());
         ud.moveRight(flade.right());
         return {ud, Options::Venstre};
     case Top:
-        ud.setWidth(flade.width());
         return {ud, Options::Top};
     case Bund:
-        ud.setWidth(flade.width());
         ud.moveBottom(flade.bottom());
         return {ud, Options::Bund};
     }

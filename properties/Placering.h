@@ -3,6 +3,7 @@
 #include "Options.h"
 
 #include <QRect>
+#include <QWidget>
 #include <optional>
 
 // Where "Placering" puts the main window on the screen's work area.
@@ -16,9 +17,11 @@ struct Resultat
     std::optional<Options::Placering> redskabslinje;
 };
 
-// A window that spans the whole screen is first narrowed (for the sides) or
-// lowered (for top and bottom) to a sensible strip; then it is given that side
-// of the work area, never reaching outside it.
-Resultat beregn(Valg valg, const QRect& ramme, const QSize& skaerm, const QRect& flade);
+// A window that fills the work area across (for the sides) or from top to
+// bottom (for top and bottom) is first made a strip the other way; then it is
+// given that side of the work area, never reaching outside it. `mindst` and
+// `stoerst` are the window's own size limits, frame included.
+Resultat beregn(Valg valg, const QRect& ramme, const QRect& flade, const QSize& mindst = {},
+                const QSize& stoerst = {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX});
 
 } // namespace Placering

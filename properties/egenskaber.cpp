@@ -11,6 +11,7 @@
 #include "Skaermplads.h"
 #include "main.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -128,6 +129,7 @@ QWidget* Tegenskabsform::lavAspektkolonne()
     designBox->setObjectName(QStringLiteral("designBox"));
     designBox->setAccessibleName(QStringLiteral("Designs"));
     designBox->setMaxVisibleItems(11);
+    designBox->view()->setAccessibleName(QStringLiteral("Designs"));
     placeringsBox =
         valggruppe(QStringLiteral("placeringsBox"), QStringLiteral("Placering"),
                    {QStringLiteral("Øverste venstre hjørne"), QStringLiteral("Tilpas mod venstre"),
@@ -230,10 +232,13 @@ void Tegenskabsform::showEvent(QShowEvent* event)
     for (QWidget* w :
          std::initializer_list<QWidget*>{viewStyleBox, placeringsBox, fontBox, redskabslinjeBox})
         w->setEnabled(panel);
-    const bool moerk = Design::erMoerk(m_hub.opts.designName);
+    QWidget::showEvent(event);
+}
+
+void Tegenskabsform::setBilleder(bool moerk)
+{
     openKnap->setIcon(Billeder::billede(QStringLiteral("16"), moerk));
     sbInformationsKnap->setIcon(Billeder::billede(QStringLiteral("info"), moerk));
-    QWidget::showEvent(event);
 }
 
 void Tegenskabsform::viewStyleBoxClick(int valg)
@@ -256,12 +261,13 @@ void Tegenskabsform::designBoxChange(int index)
 void Tegenskabsform::placeringsBoxClick(int valg)
 {
     Tmainform& m = m_hub;
-    const QScreen* skaerm = m.screen();
     const QRect ramme = m.frameGeometry();
-    const Placering::Resultat r = Placering::beregn(static_cast<Placering::Valg>(valg), ramme,
-                                                    skaerm->size(), skaerm->availableGeometry());
     // The frame is the window's border and title bar, kept as they are.
-    m.resize(r.ramme.size() - (ramme.size() - m.size()));
+    const QSize kant = ramme.size() - m.size();
+    const Placering::Resultat r = Placering::beregn(
+        static_cast<Placering::Valg>(valg), ramme, m.screen()->availableGeometry(),
+        m.minimumSizeHint() + kant, m.maximumSize() + kant);
+    m.resize(r.ramme.size() - kant);
     m.move(r.ramme.topLeft());
     if (r.redskabslinje)
         m.setRedskabslinjePlacering(*r.redskabslinje);

@@ -23,6 +23,7 @@ public:
     QWidget* vindue() override { return this; }
     bool trayValgt() const override;
     bool minimerValgt() const override;
+    void setBilleder(bool moerk) override;
 
     void HentOpt();
     void GemOpt();

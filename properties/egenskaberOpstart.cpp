@@ -4,6 +4,7 @@
 #include "Beskeder.h"
 #include "Platform.h"
 #include "Starter.h"
+#include "Startupmappe.h"
 #include "main.h"
 
 #include <QCoreApplication>
@@ -70,7 +71,7 @@ void Tegenskabsform::tavlumTimerTimer()
         tavlumTimer.stop();
         TavlumtimerCount = 0;
         const QString mappe = startupMappe();
-        if (!QFileInfo(mappe).isDir()) {
+        if (!sikrStartupmappe(mappe, QDir::homePath())) {
             m_hub.beskeder().besked(QStringLiteral("Startup-mappen kunne ikke findes."));
             return;
         }

@@ -2,6 +2,8 @@
 #include "Browser.h"
 
 #include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
 namespace {
@@ -28,6 +30,26 @@ public:
     QWidget* widget() override { return this; }
     void naviger(const QUrl& adresse) override { load(adresse); }
     QUrl adresse() const override { return url(); }
+
+    void setMoerk(bool moerk) override
+    {
+        // Every page loaded from now on, and the one shown.
+        const QString skift =
+            QStringLiteral("document.documentElement.classList.toggle('moerk', %1);")
+                .arg(moerk ? QStringLiteral("true") : QStringLiteral("false"));
+        QWebEngineScriptCollection& skripter = page()->scripts();
+        for (const QWebEngineScript& s : skripter.find(QStringLiteral("moerk")))
+            skripter.remove(s);
+        QWebEngineScript script;
+        script.setName(QStringLiteral("moerk"));
+        script.setInjectionPoint(QWebEngineScript::DocumentReady);
+        script.setWorldId(QWebEngineScript::MainWorld);
+        script.setSourceCode(skift);
+        skripter.insert(script);
+        page()->runJavaScript(skift);
+        // No white flash between dark pages.
+        page()->setBackgroundColor(moerk ? QColor(0x1e, 0x1f, 0x22) : QColor(Qt::white));
+    }
 
 protected:
     QWebEngineView* createWindow(QWebEnginePage::WebWindowType) override

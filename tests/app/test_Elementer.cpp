@@ -116,6 +116,35 @@ TEST_F(Elementside, RemovingAsksForEachCheckedElementAndTakesExactlyTheConfirmed
     EXPECT_EQ(boks().fraEdit->text(), "0");
     EXPECT_TRUE(boks().nytekstEdit->text().isEmpty());
     EXPECT_TRUE(beskeder.beskeder.isEmpty());
+    EXPECT_EQ(boks().infoBar->currentMessage(), "Der er 2 elementer i gruppen.");
+}
+
+TEST_F(Elementside, TheStatusBarFollowsEveryChangeOfTheGroup)
+{
+    Tmainform& main = startMed({"A", "B"}, "A");
+    Tboksform& b = boks();
+    const QStatusBar* bar = b.infoBar;
+    b.show();
+    // A path shown for a clicked element goes with that element.
+    const QRect sted = main.programBoks->visualRect(main.programBoks->model()->index(1, 0));
+    QTest::mouseClick(main.programBoks->viewport(), Qt::LeftButton, {}, sted.center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar->currentMessage().endsWith("A2.txt"); }, 2000));
+    beskeder.setNextAnswer(true);
+    QTest::keyClick(main.programBoks, Qt::Key_Delete);
+    EXPECT_EQ(bar->currentMessage(), "Der er 2 elementer i gruppen.");
+
+    b.FilnavnEdit->setText(mappe.skriv("ny/brev.odt", "x"));
+    b.tekstEdit->setText("Brev");
+    b.insertKnapClick();
+    EXPECT_EQ(bar->currentMessage(), "Der er 3 elementer i gruppen.");
+    // Put in from the main window, it shows in the group window's list too.
+    main.insertItem(mappe.skriv("ny/kort.odt", "x"), {}, false);
+    EXPECT_EQ(bar->currentMessage(), "Der er 4 elementer i gruppen.");
+
+    beskeder.setNextAnswer(true);
+    b.sletKnapClick();
+    EXPECT_TRUE(bar->currentMessage().isEmpty());
+    b.hide();
 }
 
 TEST_F(Elementside, RemovingWithNothingCheckedOrAnsweredNoChangesNothing)

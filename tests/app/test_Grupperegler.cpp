@@ -148,7 +148,7 @@ TEST_F(Grupperegler, MovingAnElementSavesBothFiles)
     EXPECT_TRUE(laesBruger("Filer/Spil.txt").at(2).endsWith("Spil1.txt"));
 }
 
-TEST_F(Grupperegler, SwitchingToAGroupWithoutFilesShowsItEmptyAndKeepsTheStatus)
+TEST_F(Grupperegler, SwitchingToAGroupWithoutFilesShowsItEmptyWithItsCount)
 {
     skrivBruger("programgrupper.txt", {"Spil", "Ny"});
     skrivGruppe("Spil", {"Kabale"});
@@ -157,7 +157,7 @@ TEST_F(Grupperegler, SwitchingToAGroupWithoutFilesShowsItEmptyAndKeepsTheStatus)
     program->boksform->SkiftGruppe(1);
     EXPECT_EQ(main.grupper.gruppenavn, "Ny");
     EXPECT_EQ(antal(main.programBoks), 0);
-    EXPECT_EQ(program->boksform->infoBar->currentMessage(), "Der er 1 elementer i gruppen.");
+    EXPECT_EQ(program->boksform->infoBar->currentMessage(), "Der er 0 elementer i gruppen.");
     program->boksform->SkiftGruppe(5);
     program->boksform->SkiftGruppe(-1);
     EXPECT_EQ(main.grupper.gruppenavn, "Ny");

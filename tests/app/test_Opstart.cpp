@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QImage>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QPalette>
@@ -28,6 +29,31 @@ TEST_F(Opstart, FirstStartOfANewUser)
     EXPECT_TRUE(program->boksform->isVisible());
     EXPECT_EQ(beskeder.beskeder, QStringList({"Der er ikke valgt eller indført et gruppenavn!"}));
     EXPECT_FALSE(main.opts.menuVis);
+    EXPECT_EQ(program->boksform->focusWidget(), program->boksform->gEdit);
+}
+
+TEST_F(Opstart, TheFirstGroupMadeBecomesActiveSoItsFirstElementCanBePutIn)
+{
+    Tmainform& main = start();
+    Tboksform& boks = *program->boksform;
+    boks.gEdit->setText("Spil");
+    QTest::keyClick(boks.gEdit, Qt::Key_Return);
+    EXPECT_EQ(main.grupper.gruppenavn, "Spil");
+    EXPECT_EQ(boks.gruppeEdit->text(), "Spil");
+    EXPECT_EQ(boks.valgtGruppe(), 0);
+    EXPECT_TRUE(main.aStifinder->isEnabled());
+    boks.Bog->setCurrentIndex(1);
+    beskeder.filer << mappe.skriv("spil/Kabale.sh", "x");
+    boks.filnavnKnapClick();
+    boks.insertKnapClick();
+    EXPECT_EQ(beskeder.beskeder.size(), 1);
+    EXPECT_EQ(laesBruger("Filer/Spiltekst.txt"), QStringList({"Kabale"}));
+    EXPECT_EQ(antal(main.programBoks), 1);
+    // A second group is only added.
+    boks.gEdit->setText("Musik");
+    boks.nyGruppeKnapClick();
+    EXPECT_EQ(main.grupper.gruppenavn, "Spil");
+    boks.hide();
 }
 
 TEST_F(Opstart, TheFifteenWindowsExistWithTheirCaptions)
@@ -80,7 +106,8 @@ TEST_F(Opstart, GroupNoLongerInTheListStillShowsItsElements)
     Tmainform& main = start();
     EXPECT_EQ(antal(main.programBoks), 2);
     EXPECT_EQ(program->boksform->valgtGruppe(), -1);
-    EXPECT_TRUE(program->boksform->infoBar->currentMessage().isEmpty());
+    // The group window's list shows the same two elements, and its bar says so.
+    EXPECT_EQ(program->boksform->infoBar->currentMessage(), "Der er 2 elementer i gruppen.");
 }
 
 TEST_F(Opstart, ASecondUserSeesNoneOfTheFirstUsersData)

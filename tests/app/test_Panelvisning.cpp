@@ -8,10 +8,14 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QScrollArea>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -204,4 +208,157 @@ TEST_F(Panelvisning, WithoutTheTrayChoiceThereIsNoIcon)
     skrivBruger("egenskaber.txt", {"0", "0", ""});
     Tmainform& main = startMed({"Spil"}, "Spil");
     EXPECT_EQ(main.TrayIcon, nullptr);
+}
+
+class Menustrip : public Panelvisning
+{
+protected:
+    Tmainform& iMenuvisning()
+    {
+        skrivBruger("programgrupper.txt", {"A", "B", "C"});
+        for (const QString g : {"A", "B", "C"})
+            skrivGruppe(g, {g + "1", g + "2", g + "3"});
+        Options o;
+        o.gruppenavn = "B";
+        o.menuVis = true;
+        skrivBruger("options.txt", o.tilLinjer());
+        Tmainform& main = start();
+        main.activateWindow();
+        [&] { ASSERT_TRUE(QTest::qWaitForWindowActive(&main)); }();
+        return main;
+    }
+    QToolButton* gruppeknap(const Tmainform& main, int i)
+    {
+        return main.ButBox->findChild<QToolButton*>(QStringLiteral("Button%1").arg(i));
+    }
+    // What `handling` opens: the group's list runs its own loop, so it is read and closed from
+    // inside.
+    QStringList aabnetListe(Tmainform& main, const std::function<void()>& handling)
+    {
+        QStringList punkter;
+        QTimer::singleShot(0, main.dropDown, [&] {
+            for (QAction* a : main.dropDown->actions())
+                punkter << a->text();
+            QTest::keyClick(main.dropDown, Qt::Key_Escape);
+        });
+        handling();
+        return punkter;
+    }
+};
+
+TEST_F(Menustrip, AClickAnywhereOnAGroupButtonMakesItActiveAndOpensItsList)
+{
+    Tmainform& main = iMenuvisning();
+    QToolButton* c = gruppeknap(main, 2);
+    const QStringList liste =
+        aabnetListe(main, [&] { QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(8, 8)); });
+    EXPECT_EQ(liste, QStringList({"C1", "C2", "C3"}));
+    EXPECT_EQ(main.grupper.gruppenavn, "C");
+    EXPECT_FALSE(main.dropDown->isVisible());
+}
+
+TEST_F(Menustrip, TheKeyboardMovesAlongTheStripAndOpensTheFocusedGroup)
+{
+    Tmainform& main = iMenuvisning();
+    // The active group's button has the focus, and the arrows go both ways round.
+    EXPECT_EQ(QApplication::focusWidget(), gruppeknap(main, 1));
+    const auto tast = [&](Qt::Key k) { QTest::keyClick(main.focusWidget(), k); };
+    tast(Qt::Key_Right);
+    EXPECT_EQ(main.focusWidget(), gruppeknap(main, 2));
+    tast(Qt::Key_Right);
+    EXPECT_EQ(main.focusWidget()->objectName(), "Button01");
+    // A fixed button has no list: Up and Down leave the focus on it.
+    tast(Qt::Key_Down);
+    tast(Qt::Key_Up);
+    EXPECT_EQ(main.focusWidget()->objectName(), "Button01");
+    tast(Qt::Key_Left);
+    EXPECT_EQ(main.focusWidget(), gruppeknap(main, 2));
+    tast(Qt::Key_Left);
+    EXPECT_EQ(main.focusWidget(), gruppeknap(main, 1));
+
+    // Down or Space opens the focused group's list, and Esc closes it again.
+    EXPECT_EQ(aabnetListe(main, [&] { tast(Qt::Key_Down); }), QStringList({"B1", "B2", "B3"}));
+    EXPECT_EQ(aabnetListe(main, [&] { QTest::keyClick(gruppeknap(main, 2), Qt::Key_Space); }),
+              QStringList({"C1", "C2", "C3"}));
+    EXPECT_EQ(main.grupper.gruppenavn, "C");
+}
+
+TEST_F(Menustrip, ShiftF10AndTheMenuKeyOpenThePopupMenu)
+{
+    Tmainform& main = iMenuvisning();
+    for (const QKeyCombination tast : {Qt::SHIFT | Qt::Key_F10, QKeyCombination(Qt::Key_Menu)}) {
+        QTest::keySequence(&main, QKeySequence(tast));
+        EXPECT_TRUE(main.PopupMenu->isVisible()) << tast.toCombined();
+        main.PopupMenu->hide();
+    }
+}
+
+TEST_F(Panelvisning, TheMenuKeyOpensThePopupMenuAtTheCurrentElement)
+{
+    Tmainform& main = startMed({"A"}, "A");
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    EXPECT_EQ(QApplication::focusWidget(), main.programBoks);
+    vaelg(main.programBoks, 1);
+    QTest::keySequence(&main, QKeySequence(Qt::Key_Menu));
+    ASSERT_TRUE(main.PopupMenu->isVisible());
+    const QRect element = sted(main.programBoks, 1);
+    EXPECT_EQ(main.PopupMenu->pos(),
+              main.programBoks->viewport()->mapToGlobal(element.bottomLeft()));
+    main.PopupMenu->hide();
+}
+
+TEST_F(Panelvisning, TheMainWindowsKeysWorkOnlyWhileItIsActive)
+{
+    Tmainform& main = startMed({"A", "B"}, "A");
+    vaelg(main.programBoks, 0);
+    Tboksform& boks = *program->boksform;
+    boks.visSide(0);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&boks));
+    boks.gruppeBoks->setFocus();
+    QTest::keyClick(boks.gruppeBoks, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(boks.gruppeBoks, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(platform.kald.empty());
+    EXPECT_EQ(main.grupper.gruppenavn, "A");
+    boks.hide();
+
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    // Ctrl+A in the group list selected all there and read the group again.
+    vaelg(main.programBoks, 0);
+    QTest::keyClick(main.programBoks, Qt::Key_A, Qt::ControlModifier);
+    ASSERT_EQ(platform.kald.size(), 1u);
+    QTest::keyClick(main.programBoks, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(main.grupper.gruppenavn, "B");
+}
+
+TEST_F(Panelvisning, AtEveryFontSizeThePicturesGrowAndNoWordIsCut)
+{
+    skrivBruger("programgrupper.txt", {"Net"});
+    skrivGruppe("Net", {"Hjemmesiden", "Sikkerhedskopi", "Brev til banken om lånet"});
+    skrivOptions("Net");
+    Tmainform& main = start();
+    for (const int punkter : {8, 10, 12}) {
+        main.setSkriftstoerrelse(punkter);
+        EXPECT_EQ(main.programBoks->iconSize(), QSize(punkter * 4, punkter * 4));
+        const QFontMetrics fm(main.programBoks->font());
+        for (int i = 0; i < antal(main.programBoks); ++i) {
+            QStyleOptionViewItem valg;
+            valg.initFrom(main.programBoks);
+            valg.rect = sted(main.programBoks, i);
+            valg.features = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration |
+                            QStyleOptionViewItem::WrapText;
+            valg.decorationPosition = QStyleOptionViewItem::Top;
+            valg.decorationSize = main.programBoks->iconSize();
+            valg.text = tekst(main.programBoks, i);
+            valg.font = main.programBoks->font();
+            const QRect tekst =
+                main.style()->subElementRect(QStyle::SE_ItemViewItemText, &valg, main.programBoks);
+            for (const QString& ord : valg.text.split(' '))
+                EXPECT_GE(tekst.width(), fm.horizontalAdvance(ord))
+                    << punkter << " " << ord.toStdString();
+            EXPECT_GE(tekst.height(), fm.boundingRect(tekst, Qt::TextWordWrap, valg.text).height())
+                << punkter << " " << valg.text.toStdString();
+        }
+    }
 }

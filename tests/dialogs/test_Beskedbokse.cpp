@@ -61,6 +61,39 @@ TEST(Beskedboks, HeightFollowsTheTextAndWidthStaysFixed)
     EXPECT_EQ(bredde, 339);
 }
 
+TEST(Beskedboks, ALongPathIsBrokenInsideItAndTheBoxGrowsToShowItAll)
+{
+    Tinfform boks;
+    const QString sti =
+        "/hjem/kontor/" + QString("Meget_lang_mappe_uden_mellemrum_").repeated(6) + "rapport.pdf";
+    boks.insertTekst("Mappen\r" + sti + "\rblev ikke fundet!");
+    QStringList linjer;
+    int hoejde = 0, labelBredde = 0, labelHoejde = 0, laengst = 0, linjeHoejde = 0;
+    QString navn;
+    visOgSvar(
+        boks,
+        [&] {
+            const auto* label = boks.findChild<QLabel*>("Label1");
+            linjer = label->text().split('\n');
+            hoejde = boks.height();
+            labelBredde = label->contentsRect().width();
+            labelHoejde = label->height();
+            linjeHoejde = label->fontMetrics().lineSpacing();
+            for (const QString& l : linjer)
+                laengst = std::max(laengst, label->fontMetrics().horizontalAdvance(l));
+            navn = label->accessibleName();
+        },
+        [&] { boks.BitBtn1->click(); });
+    ASSERT_GE(linjer.size(), 4);
+    EXPECT_EQ(linjer.first(), "Mappen");
+    EXPECT_EQ(linjer.last(), "blev ikke fundet!");
+    EXPECT_EQ(linjer.mid(1, linjer.size() - 2).join(QString()), sti);
+    EXPECT_LE(laengst, labelBredde);
+    EXPECT_GE(labelHoejde, linjer.size() * linjeHoejde);
+    EXPECT_EQ(hoejde, labelHoejde + 80);
+    EXPECT_EQ(navn, "Mappen\n" + sti + "\nblev ikke fundet!");
+}
+
 TEST(Beskedboks, ShownAtTenPointThenResetToEightAndEmptyOnClose)
 {
     Tinfform boks;
