@@ -228,8 +228,9 @@ QString Topenfilform::statustekst(int kind, int count, int fejlede)
     };
     static const Ord ord[] = {{"kopieret", "kopieres"}, {"klippet", "klippes"},
                               {"indsat", "indsættes"},  {"flyttet", "flyttes"},
-                              {"slettet", "slettes"},   {"omdøbt", "omdøbes"}};
-    if (kind < 0 || kind > 5)
+                              {"slettet", "slettes"},   {"omdøbt", "omdøbes"},
+                              {"fortrudt", "fortrydes"}};
+    if (kind < 0 || kind > 6)
         return {};
     const auto elementer = [](int n) {
         return n == 1 ? QStringLiteral("1 element")

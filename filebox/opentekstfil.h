@@ -45,7 +45,7 @@ public:
     // "Der blev slettet 3 elementer." in the status bar, and how many could not
     // be; kinds 0 to 5 as statustekst. Nothing done clears the status bar.
     void HandlingsInfo(int kind, int count, int fejlede = 0);
-    // 0 copied, 1 cut, 2 pasted, 3 moved, 4 deleted, 5 renamed; a count of -1
+    // 0 copied, 1 cut, 2 pasted, 3 moved, 4 deleted, 5 renamed, 6 taken back; a count of -1
     // says that none was, for the errors counted.
     static QString statustekst(int kind, int count, int fejlede = 0);
     // Opens a file with its program, or in edit mode with the editor; ".bat" and
@@ -102,6 +102,7 @@ public:
     QAction* aCopy = nullptr;
     QAction* aKlip = nullptr;
     QAction* aPaste = nullptr;
+    QAction* aFortryd = nullptr;
     QAction* aDelete = nullptr;
     QAction* aDeletePermanent = nullptr;
     QAction* aRename = nullptr;
