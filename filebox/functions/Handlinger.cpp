@@ -275,18 +275,24 @@ int THandlinger::kopierFiler(const QString& destDir, bool toPapirkurv, const QLi
     const auto maalFor = [&](const Kopi& k) { return tekst(under(dest, bytes(k.navn))); };
     for (const Kopi& k : std::as_const(fList))
         kopier(k, maalFor(k));
+    QList<Konflikt> konflikter;
+    for (const Kopi& k : std::as_const(eList)) {
+        const Platform::FileStatus der = platform.statusOf(bytes(maalFor(k)));
+        const Platform::FileStatus her = platform.statusOf(bytes(k.sti()));
+        konflikter.append({Stinavn::vist(k.navn), der.size, der.modified, her.size, her.modified});
+    }
     if (eList.size() == 1) {
         if (beskeder.spoerg(QStringLiteral("Skal filen\r") + Stinavn::vist(eList.front().navn) +
-                            QStringLiteral("\roverskrived?")))
+                            QStringLiteral("\roverskrived?\r\r") +
+                            konflikter.front().linjer().join(u'\r')))
             kopier(eList.front(), maalFor(eList.front()));
     } else if (eList.size() > 1) {
-        QStringList navne;
-        for (const Kopi& k : std::as_const(eList))
-            navne << Stinavn::vist(k.navn);
         const std::optional<FilFindes::Valg> valg =
-            Findesvindue ? Findesvindue->vaelg(navne) : std::nullopt;
-        for (const Kopi& k : std::as_const(eList)) {
-            if (valg == FilFindes::OverskrivAlle)
+            Findesvindue ? Findesvindue->vaelg(konflikter) : std::nullopt;
+        for (qsizetype i = 0; i < eList.size(); ++i) {
+            const Kopi& k = eList.at(i);
+            if (valg == FilFindes::OverskrivAlle ||
+                (valg == FilFindes::OverskrivHvisNyere && konflikter.at(i).nyErNyere()))
                 kopier(k, maalFor(k));
             else if (valg == FilFindes::SpoergHverGang &&
                      beskeder.spoerg(QStringLiteral("Skal filen\r") + Stinavn::vist(k.navn) +
