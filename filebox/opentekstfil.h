@@ -9,6 +9,7 @@ class Filliste;
 class Platform;
 class QAction;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QStatusBar;
 class QTabBar;
@@ -88,6 +89,8 @@ public:
     QWidget* leftPanel = nullptr;
     QToolButton* insertButton = nullptr;
     Filliste* openbox = nullptr;
+    // Under the list while the user filters it by typing.
+    QLineEdit* filterFelt = nullptr;
     QStatusBar* Info = nullptr;
 
     QMenu* PUfilbox = nullptr;
@@ -171,6 +174,11 @@ private:
     QAction* egenGenvej(QEvent* event) const;
     bool egenTast(QEvent* event);
     bool sammeDrev() const;
+    // The list and the filter field under it.
+    QWidget* lavFilter();
+    // A letter typed in the list begins a filter; keys in the field end it.
+    bool filterTast(QObject* watched, QEvent* event);
+    void lukFilter();
     // The status of a paste, a drop or a drag: moved or pasted, and what failed.
     void indsatInfo(int antal);
     void lavInfoAktioner();

@@ -107,6 +107,26 @@ TEST_F(FilboksHandlinger, CtrlZTakesBackACopyAndLeavesTheSource)
     EXPECT_FALSE(boks().aFortryd->isEnabled());
 }
 
+TEST_F(FilboksHandlinger, TypingInTheListFiltersItAndEscShowsEverythingAgain)
+{
+    for (const QString& navn : {"æble.txt", "pære.txt", "citron.txt"})
+        mappe.skriv("g/" + navn, "x");
+    aabn("g");
+    EXPECT_FALSE(boks().filterFelt->isVisible());
+    QTest::keyClicks(boks().openbox, "r");
+    ASSERT_TRUE(boks().filterFelt->isVisible());
+    QTest::keyClicks(boks().filterFelt, "e");
+    EXPECT_EQ(boks().filterFelt->text(), "re");
+    EXPECT_EQ(boks().openbox->antal(), 1);
+    EXPECT_EQ(status(), "Viser 1 af 3 elementer.");
+    QTest::keyClick(boks().filterFelt, Qt::Key_Down);
+    EXPECT_EQ(boks().openbox->valgt(), node("pære.txt"));
+    EXPECT_TRUE(boks().aCopy->isEnabled());
+    QTest::keyClick(boks().openbox, Qt::Key_Escape);
+    EXPECT_FALSE(boks().filterFelt->isVisible());
+    EXPECT_EQ(boks().openbox->antal(), 3);
+}
+
 TEST_F(FilboksHandlinger, AnEntryIsRenamedInPlaceAndANewFolderNamedAsItIsMade)
 {
     mappe.skriv("g/brev.txt", "brev");

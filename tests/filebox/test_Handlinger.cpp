@@ -534,3 +534,32 @@ TEST(Konflikt, TheNewerAndTheLargerAreMarkedAndEqualOnesNot)
     EXPECT_TRUE(tilfaelde[2].k.nyErNyere());
     QLocale::setDefault(QLocale::c());
 }
+
+TEST_F(Handlinger, AFilterShowsOnlyMatchingNamesWithDanishLettersAndCommandsActOnThem)
+{
+    for (const QString& navn : {"Æbler.txt", "blåbær.txt", "Pære.txt", "citron.txt"})
+        mappe.skriv("g/" + navn, "x");
+    mkdir("g/ÆBLEMOST");
+    vis("g");
+    funk.filtrer("æ");
+    // Danish order: Æ after Z.
+    EXPECT_EQ(tekster(), QStringList({"ÆBLEMOST", "blåbær.txt", "Pære.txt", "Æbler.txt"}));
+    funk.filtrer("ÆBLE");
+    EXPECT_EQ(tekster(), QStringList({"ÆBLEMOST", "Æbler.txt"}));
+    EXPECT_EQ(funk.filterstatus(), "Viser 2 af 5 elementer.");
+    EXPECT_EQ(liste.valgt(), -1);
+    // Select all takes only what is shown.
+    funk.SelectMapperFiler(1);
+    funk.infoStruktur2();
+    EXPECT_EQ(funk.CopyElementer(), 2);
+    EXPECT_EQ(funk.CopyListe2(), QStringList{"Æbler.txt"});
+    funk.filtrer("");
+    EXPECT_EQ(liste.antal(), 5);
+    EXPECT_EQ(funk.filterstatus(), "");
+    // Another folder clears the filter.
+    funk.filtrer("citron");
+    mkdir("h");
+    vis("h");
+    vis("g");
+    EXPECT_EQ(liste.antal(), 5);
+}
