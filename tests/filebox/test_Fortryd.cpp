@@ -32,6 +32,12 @@ protected:
     }
     bool findes(const QString& relativ) const { return QFileInfo::exists(mappe.sti(relativ)); }
     QString caption() const { return funk.fortrydelser().caption(); }
+    // The message that names one element left as it was.
+    QString ikke(const QString& relativ, const QString& grund) const
+    {
+        return "Disse elementer blev ikke taget tilbage og er, som de var:\r" + mappe.sti(relativ) +
+               " (" + grund + ")";
+    }
 
     QByteArray gammel;
 };
@@ -78,9 +84,7 @@ TEST_F(Fortryd, APastedFolderThatGotNewEntriesKeepsThemAndIsNamedOnce)
     EXPECT_EQ(funk.Fortryd(), -1);
     EXPECT_FALSE(findes("h/M/inde.txt"));
     EXPECT_EQ(mappe.laes("h/M/U/ny.txt"), "ny");
-    EXPECT_EQ(beskeder.beskeder,
-              QStringList{"Disse elementer blev ikke taget tilbage og er, som de var:\r" +
-                          mappe.sti("h/M") + " (indeholder nye elementer)"});
+    EXPECT_EQ(beskeder.beskeder, QStringList{ikke("h/M", "indeholder nye elementer")});
 }
 
 TEST_F(Fortryd, AMoveGoesBackExceptOntoANameNowTaken)
@@ -101,9 +105,7 @@ TEST_F(Fortryd, AMoveGoesBackExceptOntoANameNowTaken)
     EXPECT_FALSE(findes("h/M"));
     EXPECT_EQ(mappe.laes("g/b.txt"), "en anden b");
     EXPECT_EQ(mappe.laes("h/b.txt"), "b");
-    EXPECT_EQ(beskeder.beskeder,
-              QStringList{"Disse elementer blev ikke taget tilbage og er, som de var:\r" +
-                          mappe.sti("g/b.txt") + " (stedet er optaget)"});
+    EXPECT_EQ(beskeder.beskeder, QStringList{ikke("g/b.txt", "stedet er optaget")});
 }
 
 TEST_F(Fortryd, RenamesAndNewFoldersAreTakenBackLastFirst)
@@ -142,9 +144,7 @@ TEST_F(Fortryd, ANewFolderThatIsNoLongerEmptyStays)
     mappe.skriv("g/Ny mappe/brev.txt", "b");
     EXPECT_EQ(funk.Fortryd(), -1);
     EXPECT_EQ(mappe.laes("g/Ny mappe/brev.txt"), "b");
-    EXPECT_EQ(beskeder.beskeder.last(),
-              "Disse elementer blev ikke taget tilbage og er, som de var:\r" +
-                  mappe.sti("g/Ny mappe") + " (er ikke tom)");
+    EXPECT_EQ(beskeder.beskeder.last(), ikke("g/Ny mappe", "er ikke tom"));
 }
 
 TEST_F(Fortryd, ADeleteToTheTrashComesBackUnlessItsFolderIsGone)
@@ -160,9 +160,7 @@ TEST_F(Fortryd, ADeleteToTheTrashComesBackUnlessItsFolderIsGone)
     ASSERT_TRUE(QDir(mappe.sti("g/S")).removeRecursively());
 
     EXPECT_EQ(funk.Fortryd(), -1);
-    EXPECT_EQ(beskeder.beskeder.last(),
-              "Disse elementer blev ikke taget tilbage og er, som de var:\r" +
-                  mappe.sti("g/S/c.txt") + " (mappen findes ikke mere)");
+    EXPECT_EQ(beskeder.beskeder.last(), ikke("g/S/c.txt", "mappen findes ikke mere"));
     EXPECT_EQ(funk.Fortryd(), 2);
     EXPECT_EQ(mappe.laes("g/a.txt"), "a");
     EXPECT_EQ(mappe.laes("g/M/inde.txt"), "inde");
