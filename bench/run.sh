@@ -5,6 +5,7 @@
 # File box: a folder of 101,000 entries listed, against ls -1 -F, and listed in a
 # window with accessibility on (a screen reader listening), against the same
 # without it; a 512 MiB file and a tree of 10,000 small files pasted, against cp -r.
+# Recycle bin: 10,000 trashed items listed, against a folder of 10,000 files.
 # Folder properties: a tree of 100,000 files in 5,000 folders counted, against du -sb.
 # Start-up: tavlum with an active group of 1,000 elements until its main window
 # is shown, side by side with a minimal Qt Widgets program; time and peak memory.
@@ -23,7 +24,7 @@ dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus
 /usr/bin/python3 "$root/bench/skaermlaeser.py" >/dev/null 2>&1 & laeser=$!
 json=${TMPDIR:-/tmp}/tavlum_bench
 mkdir -p "$json"
-for b in ikoner filboks kopiering mappeinfo; do
+for b in ikoner filboks kopiering mappeinfo papirkurv; do
   "$bindir/bench_$b" --benchmark_format=json --benchmark_min_time=1 2>/dev/null >"$json/$b.json"
 done
 kill "$laeser" 2>/dev/null || true
@@ -63,6 +64,9 @@ t = tider("mappeinfo")
 print(f"folder properties, 100,000 files in 5,000 folders: counted and shown {t['Mappeinfo']:.1f} ms, "
       f"du -sb {t['Du']:.1f} ms")
 print(f"ratio folder count/du: {t['Mappeinfo'] / t['Du']:.2f} (goal: at most 1.5)")
+t = tider("papirkurv")
+print(f"recycle bin of 10,000 items listed: {t['Papirkurv']:.1f} ms, folder of 10,000 files {t['Mappe']:.1f} ms")
+print(f"ratio recycle bin/folder: {t['Papirkurv'] / t['Mappe']:.2f} (goal: at most 2)")
 PY
 runs=${RUNS:-7}
 work=$(mktemp -d)

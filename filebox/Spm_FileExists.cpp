@@ -23,7 +23,8 @@ TfileExistsForm::TfileExistsForm(QWidget* hovedvindue)
     resultValg = new QButtonGroup(this);
     auto* valgLag = new QVBoxLayout(resultBox);
     const QStringList valg = {QStringLiteral("Overskriv ingen"), QStringLiteral("Overskriv alle"),
-                              QStringLiteral("Spørg hver gang"), QStringLiteral("Opret kopier")};
+                              QStringLiteral("Spørg hver gang"), QStringLiteral("Opret kopier"),
+                              QStringLiteral("Overskriv, hvis nyere")};
     for (int i = 0; i < valg.size(); ++i) {
         auto* knap = new QRadioButton(valg.at(i), resultBox);
         resultValg->addButton(knap, i);
@@ -44,13 +45,18 @@ TfileExistsForm::TfileExistsForm(QWidget* hovedvindue)
     lag->addLayout(knapper);
 }
 
-std::optional<FilFindes::Valg> TfileExistsForm::vaelg(const QStringList& navne)
+std::optional<FilFindes::Valg> TfileExistsForm::vaelg(const QList<Konflikt>& filer)
 {
     fileBox->clear();
-    fileBox->addItems(navne);
-    filinfoLabel->setText(QStringLiteral("Der eksisterer ") + QString::number(navne.size()) +
-                          (navne.size() == 1 ? QStringLiteral(" fil med samme navn.")
-                                             : QStringLiteral(" filer med samme navn.")));
+    for (const Konflikt& k : filer) {
+        auto* punkt = new QListWidgetItem(k.navn + u'\n' + k.linjer().join(u'\n'), fileBox);
+        punkt->setData(Qt::AccessibleTextRole,
+                       k.navn + QStringLiteral(": ") + k.linjer().join(QStringLiteral(", ")));
+    }
+    const auto antal = filer.size();
+    filinfoLabel->setText(QStringLiteral("Der eksisterer ") + QString::number(antal) +
+                          (antal == 1 ? QStringLiteral(" fil med samme navn.")
+                                      : QStringLiteral(" filer med samme navn.")));
     // The choice of last time stays chosen.
     if (exec() != QDialog::Accepted)
         return std::nullopt;

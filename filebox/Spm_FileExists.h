@@ -18,7 +18,7 @@ class TfileExistsForm : public Operationsvindue, public FilFindes
 public:
     explicit TfileExistsForm(QWidget* hovedvindue);
 
-    std::optional<Valg> vaelg(const QStringList& navne) override;
+    std::optional<Valg> vaelg(const QList<Konflikt>& filer) override;
 
     QLabel* filinfoLabel = nullptr;
     QListWidget* fileBox = nullptr;

@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QToolBar>
@@ -88,7 +89,7 @@ Topenfilform::Topenfilform(Tmainform& hub, Platform& platform, Tbilledform& bill
     midte->setContentsMargins(0, 0, 0, 0);
     midte->setSpacing(0);
     midte->addWidget(lavLeftPanel());
-    midte->addWidget(openbox, 1);
+    midte->addWidget(lavFilter(), 1);
     auto* lag = new QVBoxLayout(this);
     lag->setContentsMargins(0, 0, 0, 0);
     lag->setSpacing(0);
@@ -195,6 +196,9 @@ void Topenfilform::mappenChange(const QString&, const QString&, const QString& g
                                 const QString&)
 {
     funk->AktiveStruktur = 2;
+    // Another folder shows everything again.
+    if (openbox->noder().filter().isEmpty() && filterFelt->isVisible())
+        lukFilter();
     redrawStiboxen();
     // A batch file run from here starts in the folder shown.
     m_platform.setCurrentFolder(Stinavn::bytes(grundDir));
@@ -228,8 +232,9 @@ QString Topenfilform::statustekst(int kind, int count, int fejlede)
     };
     static const Ord ord[] = {{"kopieret", "kopieres"}, {"klippet", "klippes"},
                               {"indsat", "indsættes"},  {"flyttet", "flyttes"},
-                              {"slettet", "slettes"},   {"omdøbt", "omdøbes"}};
-    if (kind < 0 || kind > 5)
+                              {"slettet", "slettes"},   {"omdøbt", "omdøbes"},
+                              {"fortrudt", "fortrydes"}};
+    if (kind < 0 || kind > 6)
         return {};
     const auto elementer = [](int n) {
         return n == 1 ? QStringLiteral("1 element")

@@ -9,6 +9,7 @@ class Filliste;
 class Platform;
 class QAction;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QStatusBar;
 class QTabBar;
@@ -45,7 +46,7 @@ public:
     // "Der blev slettet 3 elementer." in the status bar, and how many could not
     // be; kinds 0 to 5 as statustekst. Nothing done clears the status bar.
     void HandlingsInfo(int kind, int count, int fejlede = 0);
-    // 0 copied, 1 cut, 2 pasted, 3 moved, 4 deleted, 5 renamed; a count of -1
+    // 0 copied, 1 cut, 2 pasted, 3 moved, 4 deleted, 5 renamed, 6 taken back; a count of -1
     // says that none was, for the errors counted.
     static QString statustekst(int kind, int count, int fejlede = 0);
     // Opens a file with its program, or in edit mode with the editor; ".bat" and
@@ -88,6 +89,8 @@ public:
     QWidget* leftPanel = nullptr;
     QToolButton* insertButton = nullptr;
     Filliste* openbox = nullptr;
+    // Under the list while the user filters it by typing.
+    QLineEdit* filterFelt = nullptr;
     QStatusBar* Info = nullptr;
 
     QMenu* PUfilbox = nullptr;
@@ -102,6 +105,7 @@ public:
     QAction* aCopy = nullptr;
     QAction* aKlip = nullptr;
     QAction* aPaste = nullptr;
+    QAction* aFortryd = nullptr;
     QAction* aDelete = nullptr;
     QAction* aDeletePermanent = nullptr;
     QAction* aRename = nullptr;
@@ -170,6 +174,11 @@ private:
     QAction* egenGenvej(QEvent* event) const;
     bool egenTast(QEvent* event);
     bool sammeDrev() const;
+    // The list and the filter field under it.
+    QWidget* lavFilter();
+    // A letter typed in the list begins a filter; keys in the field end it.
+    bool filterTast(QObject* watched, QEvent* event);
+    void lukFilter();
     // The status of a paste, a drop or a drag: moved or pasted, and what failed.
     void indsatInfo(int antal);
     void lavInfoAktioner();

@@ -46,6 +46,12 @@ void Topenfilform::lavHandlinger()
         indsatInfo(funk->PasteElementer(klipAfterCopy));
         beregnTilladelser();
     });
+    connect(aFortryd, &QAction::triggered, this, [this] {
+        const int antal = funk->Fortryd();
+        redrawStiboxen();
+        beregnTilladelser();
+        HandlingsInfo(6, antal, funk->antalFejlede());
+    });
     const auto slet = [this](bool tilPapirkurven) {
         const int antal = funk->DeleteElementer(tilPapirkurven);
         if (antal > 0)

@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStatusBar>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
 
@@ -51,6 +53,8 @@ bool Topenfilform::event(QEvent* event)
 bool Topenfilform::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == openbox && egenTast(event))
+        return true;
+    if (filterTast(watched, event))
         return true;
     if ((watched == openbox->viewport() || watched == stiboxen) && traekFilter(watched, event))
         return true;
@@ -216,4 +220,73 @@ void Topenfilform::smFavoritterPopup()
             funk->makeStruktur2(mappe, true, false);
         });
     }
+}
+
+QWidget* Topenfilform::lavFilter()
+{
+    filterFelt = new QLineEdit(this);
+    filterFelt->setObjectName(QStringLiteral("filterFelt"));
+    filterFelt->setAccessibleName(QStringLiteral("Filter"));
+    filterFelt->setPlaceholderText(QStringLiteral("Vis kun navne, der indeholder ..."));
+    filterFelt->setClearButtonEnabled(true);
+    filterFelt->installEventFilter(this);
+    filterFelt->hide();
+    connect(filterFelt, &QLineEdit::textChanged, this, [this](const QString& tekst) {
+        funk->filtrer(tekst);
+        beregnTilladelser();
+        if (tekst.isEmpty())
+            Info->clearMessage();
+        else
+            Info->showMessage(funk->filterstatus());
+    });
+    auto* kolonne = new QWidget(this);
+    auto* lag = new QVBoxLayout(kolonne);
+    lag->setContentsMargins(0, 0, 0, 0);
+    lag->setSpacing(0);
+    lag->addWidget(openbox, 1);
+    lag->addWidget(filterFelt);
+    return kolonne;
+}
+
+void Topenfilform::lukFilter()
+{
+    filterFelt->clear();
+    filterFelt->hide();
+}
+
+bool Topenfilform::filterTast(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* tast = static_cast<QKeyEvent*>(event);
+    if (watched == filterFelt) {
+        if (tast->key() == Qt::Key_Escape) {
+            lukFilter();
+            openbox->setFocus();
+            return true;
+        }
+        if (tast->key() == Qt::Key_Down || tast->key() == Qt::Key_Up ||
+            tast->key() == Qt::Key_Return || tast->key() == Qt::Key_Enter) {
+            openbox->setFocus();
+            if (openbox->valgt() < 0 && openbox->antal() > 0)
+                openbox->vaelg(0);
+            return true;
+        }
+        return false;
+    }
+    if (watched != openbox || openbox->redigerer())
+        return false;
+    if (tast->key() == Qt::Key_Escape && filterFelt->isVisible()) {
+        lukFilter();
+        return true;
+    }
+    const QString tekst = tast->text();
+    const bool bogstav = !tekst.isEmpty() && tekst.at(0).isPrint() && !tekst.at(0).isSpace();
+    if (!bogstav ||
+        (tast->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    filterFelt->show();
+    filterFelt->setFocus();
+    filterFelt->setText(filterFelt->text() + tekst);
+    return true;
 }

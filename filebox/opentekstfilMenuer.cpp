@@ -42,6 +42,9 @@ void Topenfilform::lavAktioner()
     aPaste = aktion("aPaste", QStringLiteral("Sæt ind"),
                     QStringLiteral("Indsæt kopierede elementer: Ctrl+V"), QStringLiteral("indsaet"),
                     Q(Qt::CTRL | Qt::Key_V));
+    aFortryd = aktion("aFortryd", QStringLiteral("Fortryd"),
+                      QStringLiteral("Fortryd sidste handling: Ctrl+Z"), QStringLiteral("fortryd"),
+                      Q(Qt::CTRL | Qt::Key_Z));
     aDelete = aktion("aDelete", QStringLiteral("Slet"),
                      QStringLiteral("Slet valgte elementer: Ctrl+D"), QStringLiteral("slet"));
     aDelete->setShortcuts({Q(Qt::CTRL | Qt::Key_D), Q(Qt::Key_Delete)});
@@ -138,6 +141,8 @@ void Topenfilform::opdaterAktioner()
     aDrevinfo->setEnabled(true);
     aOpenAktuelleMappe->setEnabled(!funk->Grundmappe.isEmpty());
     aPaste->setEnabled(!funk->CopyListe1().isEmpty() || !funk->CopyListe2().isEmpty());
+    aFortryd->setEnabled(!funk->fortrydelser().tom());
+    aFortryd->setText(funk->fortrydelser().caption());
     const int valgte = openbox->antalValgte();
     aMarkerAlt->setEnabled(valgte != openbox->antal());
     aMarkerIngen->setEnabled(valgte > 0);
@@ -260,7 +265,7 @@ QWidget* Topenfilform::lavLeftPanel()
     lag->addWidget(overskrift(QStringLiteral("Funktioner")));
     lag->addWidget(lilleToolBar("ToolBar8", {Agofile, aRediger, aVisBillede}));
     lag->addWidget(overskrift(QStringLiteral("Filboks funktioner")));
-    lag->addWidget(lilleToolBar("ToolBar5", {aCopy, aKlip, aPaste}));
+    lag->addWidget(lilleToolBar("ToolBar5", {aCopy, aKlip, aPaste, aFortryd}));
     lag->addWidget(lilleToolBar("ToolBar6", {aDelete, aRename, aDeletePermanent}));
     lag->addWidget(lilleToolBar("ToolBar7", {aMarkerAlt, aMarkerIngen, aMarkerInvers}));
     QToolBar* bar9 = lilleToolBar("ToolBar9", {aNyMappe});
@@ -277,6 +282,8 @@ void Topenfilform::lavMenuer()
     PUfilbox = new QMenu(this);
     PUfilbox->setObjectName(QStringLiteral("PUfilbox"));
     PUfilbox->addActions({aCopy, aKlip, aPaste});
+    PUfilbox->addSeparator();
+    PUfilbox->addAction(aFortryd);
     PUfilbox->addSeparator();
     PUfilbox->addActions({aDelete, aRename, aDeletePermanent});
     PUfilbox->addSeparator();

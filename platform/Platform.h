@@ -104,6 +104,22 @@ public:
     // (`asksBeforeEmptyingTrash`); false when it was not emptied.
     virtual bool emptyTrash(const std::string& drive, bool confirm) = 0;
     virtual bool asksBeforeEmptyingTrash() const = 0;
+    // One entry of a recycle bin.
+    struct TrashItem
+    {
+        std::string id;            // where the bin keeps it; names it to the calls below
+        std::string original;      // the full path it was deleted from
+        std::int64_t deleted = -1; // milliseconds since 1970 UTC; -1 where the bin does not say
+        bool folder = false;
+        bool operator==(const TrashItem&) const = default;
+    };
+    // What the recycle bins of every drive hold, in no particular order.
+    virtual std::vector<TrashItem> trashItems() const = 0;
+    // Puts an item back at `target` (its original path or another on its drive);
+    // never replaces an entry there and makes no missing folder.
+    virtual bool restoreFromTrash(const TrashItem& item, const std::string& target) = 0;
+    // Removes an item from its recycle bin for good.
+    virtual bool deleteFromTrash(const TrashItem& item) = 0;
 
     // One entry as a tree walk sees it: a symbolic link is a link, not followed.
     struct TreeEntry

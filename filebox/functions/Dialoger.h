@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -46,12 +47,27 @@ public:
     virtual void opdater() = 0;
 };
 
+// One file that exists where a paste goes: the one there and the one coming.
+struct Konflikt
+{
+    QString navn;
+    qint64 eksisterendeSize = 0;
+    qint64 eksisterendeTid = -1; // milliseconds since 1970 UTC; -1 not known
+    qint64 nySize = 0;
+    qint64 nyTid = -1;
+    // By the second: copies keep no finer time on every file system.
+    bool nyErNyere() const;
+    // The two files' size and time, the newer and the larger marked:
+    // "Eksisterende: 1,50 KB, 01.03.2024 14.05 (nyere)", then "Ny: ...".
+    QStringList linjer() const;
+};
+
 // The window "Hvad skal der gøres" for files that exist at the destination.
 class FilFindes
 {
 public:
-    enum Valg { OverskrivIngen, OverskrivAlle, SpoergHverGang, OpretKopier };
+    enum Valg { OverskrivIngen, OverskrivAlle, SpoergHverGang, OpretKopier, OverskrivHvisNyere };
     virtual ~FilFindes() = default;
     // The choice made with "Forsæt"; none when the window was closed.
-    virtual std::optional<Valg> vaelg(const QStringList& navne) = 0;
+    virtual std::optional<Valg> vaelg(const QList<Konflikt>& filer) = 0;
 };

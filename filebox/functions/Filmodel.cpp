@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QHash>
+#include <QLocale>
 #include <QMimeData>
 #include <QUrl>
 
@@ -70,15 +71,57 @@ QMimeData* Filmodel::mimeData(const QModelIndexList& indexes) const
 void Filmodel::fyld(const QString& mappe, std::vector<Filnode> noder)
 {
     beginResetModel();
+    if (mappe != m_mappe)
+        m_filter.clear();
     m_mappe = mappe;
     m_praefiks = mappe.endsWith(QDir::separator()) ? mappe : mappe + QDir::separator();
     m_noder = std::move(noder);
+    vaelgVist();
     endResetModel();
+}
+
+void Filmodel::setFilter(const QString& filter)
+{
+    if (filter == m_filter)
+        return;
+    beginResetModel();
+    m_filter = filter;
+    vaelgVist();
+    endResetModel();
+}
+
+void Filmodel::vaelgVist()
+{
+    m_vist.clear();
+    if (m_filter.isEmpty())
+        return;
+    const QLocale sprog;
+    const QString soeg = sprog.toLower(m_filter);
+    for (std::size_t i = 0; i < m_noder.size(); ++i)
+        if (sprog.toLower(Stinavn::vist(Stinavn::tekst(m_noder[i].navn))).contains(soeg))
+            m_vist.push_back(i);
+}
+
+int Filmodel::antal() const
+{
+    return static_cast<int>(m_filter.isEmpty() ? m_noder.size() : m_vist.size());
+}
+
+const Filnode& Filmodel::node(int i) const
+{
+    const auto n = static_cast<std::size_t>(i);
+    return m_noder.at(m_filter.isEmpty() ? n : m_vist.at(n));
+}
+
+Filnode& Filmodel::node(int i)
+{
+    const auto n = static_cast<std::size_t>(i);
+    return m_noder.at(m_filter.isEmpty() ? n : m_vist.at(n));
 }
 
 QString Filmodel::navn(int i) const
 {
-    return Stinavn::tekst(m_noder.at(static_cast<std::size_t>(i)).navn);
+    return Stinavn::tekst(node(i).navn);
 }
 
 QString Filmodel::tekst(int i) const
@@ -101,19 +144,19 @@ StrukturRec Filmodel::rec(int i) const
 
 void Filmodel::setID(int i, int ID)
 {
-    m_noder.at(static_cast<std::size_t>(i)).ID = ID;
+    node(i).ID = ID;
 }
 
 void Filmodel::omdoeb(int i, const QString& navn)
 {
-    m_noder.at(static_cast<std::size_t>(i)).navn = Stinavn::bytes(navn);
+    node(i).navn = Stinavn::bytes(navn);
     emit dataChanged(index(i), index(i));
 }
 
 void Filmodel::setBilleder(const QList<QVariant>& billeder)
 {
     m_billeder = billeder;
-    if (!m_noder.empty())
+    if (antal() > 0)
         emit dataChanged(index(0), index(rowCount() - 1), {Qt::DecorationRole});
 }
 

@@ -45,13 +45,20 @@ public:
 
     // The entries of `mappe`, in the order they are shown.
     void fyld(const QString& mappe, std::vector<Filnode> noder);
-    int antal() const { return static_cast<int>(m_noder.size()); }
+    // The entries shown: those the filter lets through.
+    int antal() const;
+    // Every entry of the folder, shown or not.
+    int antalAlle() const { return static_cast<int>(m_noder.size()); }
+    // Shows only the entries whose names hold the text, case ignored; an
+    // empty text shows them all. A new folder filled in clears it.
+    void setFilter(const QString& filter);
+    const QString& filter() const { return m_filter; }
     // The text shown: a name as the eye reads it.
     QString tekst(int i) const;
     // The name with every byte kept.
     QString navn(int i) const;
     StrukturRec rec(int i) const;
-    int ID(int i) const { return m_noder.at(static_cast<std::size_t>(i)).ID; }
+    int ID(int i) const { return node(i).ID; }
     void setID(int i, int ID);
     // The entry has been renamed on disk.
     void omdoeb(int i, const QString& navn);
@@ -66,9 +73,14 @@ signals:
 
 private:
     QString sti(int i) const;
+    const Filnode& node(int i) const;
+    Filnode& node(int i);
+    void vaelgVist();
 
     QString m_mappe;
     QString m_praefiks; // the folder with its separator, before every name
     std::vector<Filnode> m_noder;
+    QString m_filter;
+    std::vector<std::size_t> m_vist; // the entries the filter shows, by place
     QList<QVariant> m_billeder;
 };

@@ -69,3 +69,24 @@ bool TGrundfunktioner::LoadPicture(const QString& fName)
     Billedvindue->raise();
     return true;
 }
+
+void TGrundfunktioner::filtrer(const QString& tekst)
+{
+    if (!Struktur2)
+        return;
+    Struktur2->noder().setFilter(tekst);
+    // A selection hidden by the filter must not be what a command acts on.
+    Struktur2->vaelg(-1);
+    infoStruktur2();
+}
+
+QString TGrundfunktioner::filterstatus() const
+{
+    if (!Struktur2 || Struktur2->noder().filter().isEmpty())
+        return {};
+    const Filmodel& noder = Struktur2->noder();
+    return QStringLiteral("Viser %1 af %2 %3.")
+        .arg(noder.antal())
+        .arg(noder.antalAlle())
+        .arg(noder.antalAlle() == 1 ? QStringLiteral("element") : QStringLiteral("elementer"));
+}

@@ -13,6 +13,10 @@ public:
 
     // The selection changed: Bibmappe and Filnavn follow it.
     void infoStruktur2();
+    // Shows only the entries whose names hold the text; nothing is selected then.
+    void filtrer(const QString& tekst);
+    // "Viser 3 af 120 elementer." while a filter is set; empty otherwise.
+    QString filterstatus() const;
     // Opens the selected entry: enters a folder, or makes a file the chosen one.
     // The folder then listed, the file's folder, or empty for a vanished file.
     QString udfoldFilDirectory();

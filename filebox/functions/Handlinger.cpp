@@ -202,6 +202,7 @@ int THandlinger::PasteElementer(bool sletAfterCopy)
     }
 
     m_lavet.clear();
+    m_handling = {deleteAfterCopy ? Fortrydelser::Flyt : Fortrydelser::Indsaet, {}, {}, {}, 0};
     int indsat = 0;
     for (const QString& mappe : std::as_const(FCopyListe1)) {
         if (platform.entryOf(bytes(mappe)).kind != Entry::Folder) {
@@ -218,13 +219,20 @@ int THandlinger::PasteElementer(bool sletAfterCopy)
         }
         const bool hel = kopierMappeEx(bytes(mappe), bytes(maal));
         // The source goes only when every one of its entries reached the copy.
-        if (hel && deleteAfterCopy && !sletMappe(mappe, true))
+        const bool flyttet = hel && deleteAfterCopy && sletMappe(mappe, true);
+        if (hel && deleteAfterCopy && !flyttet)
             m_fejlede << mappe;
+        if (flyttet || !deleteAfterCopy)
+            m_handling.par.emplace_back(mappe, maal);
         if (hel)
             ++indsat;
     }
     if (!filer.isEmpty())
         indsat += kopierFiler(destination, true, filer);
+    // A move is taken back by the places, whatever became of the files since.
+    if (deleteAfterCopy)
+        m_handling.lavet.clear();
+    m_fortryd.husk(std::move(m_handling));
     endInfo();
     slutKopiering();
     if (!FCopyListe1.isEmpty()) {
@@ -255,11 +263,11 @@ int THandlinger::kopierFiler(const QString& destDir, bool toPapirkurv, const QLi
 {
     makeLister(destDir, names);
     const std::string dest = bytes(destDir);
-    QList<Kopi> kopieret;
+    QList<std::pair<Kopi, QString>> kopieret; // each with where it went
     const auto kopier = [&](const Kopi& k, const QString& maal) {
         const std::string kilde = bytes(k.sti());
         if (kopierFilEx(kilde, bytes(maal)))
-            kopieret.append(k);
+            kopieret.append({k, m_sidsteMaal});
         // As counted: an empty file is one byte.
         const qint64 size = platform.entryOf(kilde).size;
         Progressvindue->setAlleProcent(progressInfo(std::max<qint64>(size, 1)));
@@ -267,18 +275,24 @@ int THandlinger::kopierFiler(const QString& destDir, bool toPapirkurv, const QLi
     const auto maalFor = [&](const Kopi& k) { return tekst(under(dest, bytes(k.navn))); };
     for (const Kopi& k : std::as_const(fList))
         kopier(k, maalFor(k));
+    QList<Konflikt> konflikter;
+    for (const Kopi& k : std::as_const(eList)) {
+        const Platform::FileStatus der = platform.statusOf(bytes(maalFor(k)));
+        const Platform::FileStatus her = platform.statusOf(bytes(k.sti()));
+        konflikter.append({Stinavn::vist(k.navn), der.size, der.modified, her.size, her.modified});
+    }
     if (eList.size() == 1) {
         if (beskeder.spoerg(QStringLiteral("Skal filen\r") + Stinavn::vist(eList.front().navn) +
-                            QStringLiteral("\roverskrived?")))
+                            QStringLiteral("\roverskrived?\r\r") +
+                            konflikter.front().linjer().join(u'\r')))
             kopier(eList.front(), maalFor(eList.front()));
     } else if (eList.size() > 1) {
-        QStringList navne;
-        for (const Kopi& k : std::as_const(eList))
-            navne << Stinavn::vist(k.navn);
         const std::optional<FilFindes::Valg> valg =
-            Findesvindue ? Findesvindue->vaelg(navne) : std::nullopt;
-        for (const Kopi& k : std::as_const(eList)) {
-            if (valg == FilFindes::OverskrivAlle)
+            Findesvindue ? Findesvindue->vaelg(konflikter) : std::nullopt;
+        for (qsizetype i = 0; i < eList.size(); ++i) {
+            const Kopi& k = eList.at(i);
+            if (valg == FilFindes::OverskrivAlle ||
+                (valg == FilFindes::OverskrivHvisNyere && konflikter.at(i).nyErNyere()))
                 kopier(k, maalFor(k));
             else if (valg == FilFindes::SpoergHverGang &&
                      beskeder.spoerg(QStringLiteral("Skal filen\r") + Stinavn::vist(k.navn) +
@@ -292,11 +306,16 @@ int THandlinger::kopierFiler(const QString& destDir, bool toPapirkurv, const QLi
         // Only what reached the destination leaves the source.
         startSletning();
         for (auto k = kopieret.crbegin(); k != kopieret.crend(); ++k) {
-            const QString kilde = k->sti();
+            const QString kilde = k->first.sti();
             if (!sletFil(kilde, toPapirkurv))
                 m_fejlede << kilde;
+            else
+                m_handling.par.emplace_back(kilde, k->second);
         }
         slutSletning();
+    } else {
+        for (const auto& [k, maal] : std::as_const(kopieret))
+            m_handling.par.emplace_back(k.sti(), maal);
     }
     endInfo();
     return static_cast<int>(kopieret.size());
@@ -309,13 +328,19 @@ bool THandlinger::kopierFilEx(const std::string& source, const std::string& targ
     // replace the first's copy.
     if (m_lavet.contains(maal))
         maal = getNewFilename(maal, QStringLiteral(" Kopi"));
+    const bool fandtes = findesNoget(maal);
     const bool ok =
         platform.copyFile(source, bytes(maal), [this](std::int64_t done, std::int64_t total) {
             CopyCallback(done, total);
         });
-    if (ok)
+    if (ok) {
         m_lavet.insert(maal);
-    else
+        m_sidsteMaal = maal;
+        if (fandtes)
+            m_handling.overskrevet << maal;
+        else
+            m_handling.lavet.push_back(m_fortryd.spor(maal));
+    } else
         m_fejlede << tekst(source);
     return ok;
 }
@@ -325,10 +350,13 @@ bool THandlinger::kopierMappeEx(const std::string& source, const std::string& ta
     // The entries are read before the copy is made: a copy that lands inside
     // its source must not find itself there.
     const std::vector<Entry> entries = platform.readFolder(source);
+    const bool fandtes = platform.entryOf(target).kind != Entry::Missing;
     if (!platform.makeFolder(target)) {
         m_fejlede << tekst(target);
         return false;
     }
+    if (!fandtes)
+        m_handling.lavet.push_back(m_fortryd.spor(tekst(target)));
     bool hel = true;
     for (const Entry& e : entries) {
         const std::string kilde = under(source, e.name);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "functions/FilMappeInfo.h"
+#include "functions/Fortryd.h"
 
 #include <QSet>
 
@@ -32,6 +33,10 @@ public:
     // Renames node aNode's entry on disk; the text the node shall show.
     QString RenameNode(int aNode, const QString& oldNodeName, const QString& newNodeName,
                        bool nyMappe);
+    // Takes back the last paste, move, rename, new folder or delete to the
+    // recycle bin; the elements taken back, -1 when none could be (told already).
+    int Fortryd();
+    const Fortrydelser& fortrydelser() const { return m_fortryd; }
     // 1 all, 2 none, 3 the inverse.
     void SelectMapperFiler(int actionNumber);
     void EmptyRecycleBin(bool Confirm, const QString& aDrive);
@@ -81,6 +86,7 @@ private:
     bool sammeMappe(const QString& a, const QString& b) const;
     // Whether the destination lies outside every registered folder.
     bool udenforKilden(const QString& destination) const;
+    void huskOmdoebning(const QString& fra, const QString& til, bool nyMappe);
     // Names what failed, once, after the operation.
     void fortaelFejl(const QString& overskrift);
 
@@ -95,5 +101,8 @@ private:
     QStringList FDeleteListe2;
     QStringList m_fejlede;
     QSet<QString> m_lavet; // targets this paste has made
+    QString m_sidsteMaal;  // where the last file copied went
+    Fortrydelser m_fortryd{platform};
+    Fortrydelser::Handling m_handling; // the running paste, to take back later
     bool m_optaget = false;
 };

@@ -5,6 +5,7 @@
 #include "Filliste.h"
 #include "functions/Stinavn.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QItemSelectionModel>
 
@@ -55,6 +56,8 @@ int THandlinger::DeleteElementer(bool tilPapirkurven)
         return 0;
 
     const Optaget optaget(m_optaget);
+    Fortrydelser::Handling kastet{
+        Fortrydelser::Papirkurv, {}, {}, {}, QDateTime::currentMSecsSinceEpoch()};
     QList<qint64> mappebytes;
     QList<qint64> filbytes;
     try {
@@ -83,14 +86,21 @@ int THandlinger::DeleteElementer(bool tilPapirkurven)
     for (qsizetype i = 0; i < FDeleteListe1.size(); ++i) {
         if (!sletMappe(FDeleteListe1.at(i), tilPapirkurven))
             m_fejlede << FDeleteListe1.at(i);
+        else
+            kastet.par.emplace_back(FDeleteListe1.at(i), QString());
         Progressvindue->setAlleProcent(progressInfo(mappebytes.at(i)));
     }
     for (qsizetype i = 0; i < FDeleteListe2.size(); ++i) {
         if (!sletFil(FDeleteListe2.at(i), tilPapirkurven))
             m_fejlede << FDeleteListe2.at(i);
+        else
+            kastet.par.emplace_back(FDeleteListe2.at(i), QString());
         Progressvindue->setAlleProcent(progressInfo(filbytes.at(i)));
     }
     endInfo();
+    // What is deleted for good cannot come back, and its question said so.
+    if (tilPapirkurven)
+        m_fortryd.husk(std::move(kastet));
     slutKopiering();
 
     if (!erMappe(Grundmappe))
@@ -135,6 +145,7 @@ bool THandlinger::NyMappe(const QString& aDirectory)
             QStringLiteral("Der kunne ikke oprettes en ny mappe.\rDer opstod en fejl."));
         return false;
     }
+    m_fortryd.husk({Fortrydelser::NyMappe, {}, {{sti, {}}}, {}, 0});
     udfoldStruktur1(aDirectory, false);
     AktiveStruktur = 2;
     makeStruktur2(aDirectory, false, true);
@@ -177,6 +188,7 @@ QString THandlinger::RenameNode(int aNode, const QString& oldNodeName, const QSt
             ny = getNewDirectoryName(ny, {});
         if (!platform.renameEntry(gammel, bytes(ny)))
             return oldNodeName;
+        huskOmdoebning(Stinavn::tekst(gammel), ny, nyMappe);
         setSelectedDataMappe(ny);
         infoStruktur2();
         return Stinavn::vist(getLastDirectory(ny));
@@ -188,6 +200,7 @@ QString THandlinger::RenameNode(int aNode, const QString& oldNodeName, const QSt
         ny = getNewFilename(ny, {});
     if (!platform.renameEntry(gammel, bytes(ny)))
         return oldNodeName;
+    huskOmdoebning(Stinavn::tekst(gammel), ny, false);
     setSelectedDataFilnavn(ny);
     return Stinavn::vist(getLastDirectory(ny));
 }
@@ -225,4 +238,25 @@ void THandlinger::EmptyRecycleBin(bool Confirm, const QString& aDrive)
         return;
     if (!platform.emptyTrash(bytes(aDrive), Confirm) && !platform.asksBeforeEmptyingTrash())
         beskeder.besked(QStringLiteral("Papirkurven kunne ikke tømmes helt."));
+}
+
+void THandlinger::huskOmdoebning(const QString& fra, const QString& til, bool nyMappe)
+{
+    // A new folder named at once is one operation: taking it back removes it.
+    if (nyMappe)
+        m_fortryd.nyMappeNavngivet(fra, til);
+    else
+        m_fortryd.husk({Fortrydelser::Omdoeb, {}, {{fra, til}}, {}, 0});
+}
+
+int THandlinger::Fortryd()
+{
+    const Optaget optaget(m_optaget);
+    const Fortrydelser::Resultat r = m_fortryd.fortryd();
+    m_fejlede = r.ikke;
+    while (!erMappe(Grundmappe) && mappeOver(Grundmappe) != Grundmappe)
+        Grundmappe = DirKontrol(mappeOver(Grundmappe));
+    makeStruktur2(Grundmappe, false, true);
+    fortaelFejl(QStringLiteral("Disse elementer blev ikke taget tilbage og er, som de var:"));
+    return r.fortrudt == 0 && !r.ikke.isEmpty() ? -1 : r.fortrudt;
 }

@@ -5,11 +5,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -135,6 +138,165 @@ std::string homeTrash()
     return home + "/Trash";
 }
 
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+std::string percentDecoded(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const int hi = text[i] == '%' && i + 2 < text.size() ? hexValue(text[i + 1]) : -1;
+        const int lo = hi < 0 ? -1 : hexValue(text[i + 2]);
+        if (lo < 0) {
+            out += text[i];
+            continue;
+        }
+        out += static_cast<char>(hi * 16 + lo);
+        i += 2;
+    }
+    return out;
+}
+
+// "2024-03-01T14:05:09" in local time, as the trash writes it; -1 when it is no such date.
+std::int64_t localTime(const std::string& text)
+{
+    std::tm t{};
+    char rest = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d%c", &t.tm_year, &t.tm_mon, &t.tm_mday,
+                    &t.tm_hour, &t.tm_min, &t.tm_sec, &rest) < 6)
+        return -1;
+    t.tm_year -= 1900;
+    t.tm_mon -= 1;
+    t.tm_isdst = -1;
+    const std::time_t when = std::mktime(&t);
+    return when == static_cast<std::time_t>(-1) ? -1 : static_cast<std::int64_t>(when) * 1000;
+}
+
+// The whole of a small file; empty when it cannot be read or is not small.
+std::string smallFile(const std::string& path)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return {};
+    std::string text;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n <= 0 || text.size() > 64 * 1024)
+            break;
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(fd);
+    return text;
+}
+
+// The Path and DeletionDate of an info file's "[Trash Info]" group.
+bool readInfo(const std::string& text, std::string& path, std::string& date)
+{
+    bool inGroup = false;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty() && line[0] == '[') {
+            inGroup = line == "[Trash Info]";
+            continue;
+        }
+        const auto eq = line.find('=');
+        if (!inGroup || eq == std::string::npos)
+            continue;
+        std::string key = line.substr(0, eq);
+        while (!key.empty() && key.back() == ' ')
+            key.pop_back();
+        std::size_t from = eq + 1;
+        while (from < line.size() && line[from] == ' ')
+            ++from;
+        if (key == "Path" && path.empty())
+            path = percentDecoded(line.substr(from));
+        else if (key == "DeletionDate" && date.empty())
+            date = line.substr(from);
+    }
+    return !path.empty();
+}
+
+// The entries of one trash folder; relative paths lie under `top`.
+void readTrash(const std::string& trash, const std::string& top,
+               std::vector<Platform::TrashItem>& items)
+{
+    std::unordered_set<std::string> files;
+    std::unordered_set<std::string> folders;
+    if (DIR* dir = opendir((trash + "/files").c_str())) {
+        while (const dirent* e = readdir(dir)) {
+            const std::string name = e->d_name;
+            if (name == "." || name == "..")
+                continue;
+            (e->d_type == DT_DIR ? folders : files).insert(name);
+            if (e->d_type == DT_UNKNOWN) {
+                struct stat st
+                {
+                };
+                if (lstat((trash + "/files/" + name).c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+                    folders.insert(name);
+            }
+        }
+        closedir(dir);
+    }
+    DIR* dir = opendir((trash + "/info").c_str());
+    if (!dir)
+        return;
+    static const std::string suffix = ".trashinfo";
+    while (const dirent* e = readdir(dir)) {
+        const std::string infoName = e->d_name;
+        if (infoName.size() <= suffix.size() ||
+            infoName.compare(infoName.size() - suffix.size(), suffix.size(), suffix) != 0)
+            continue;
+        const std::string name = infoName.substr(0, infoName.size() - suffix.size());
+        const bool folder = folders.count(name) > 0;
+        // An info file without its file names nothing.
+        if (!folder && files.count(name) == 0)
+            continue;
+        std::string path;
+        std::string date;
+        if (!readInfo(smallFile(trash + "/info/" + infoName), path, date))
+            continue;
+        if (path[0] != '/')
+            path = (top == "/" ? "" : top) + "/" + path;
+        items.push_back({trash + "/files/" + name, path, localTime(date), folder});
+    }
+    closedir(dir);
+}
+
+// The info file that belongs to an entry of a trash's "files" folder; empty
+// when the path is no such entry.
+std::string infoOf(const std::string& id)
+{
+    const auto slash = id.find_last_of('/');
+    static const std::string files = "/files";
+    if (slash == std::string::npos || slash < files.size() ||
+        id.compare(slash - files.size(), files.size(), files) != 0)
+        return {};
+    const std::string trash = id.substr(0, slash - files.size());
+    const std::string info = trash + "/info/" + id.substr(slash + 1) + ".trashinfo";
+    struct stat st
+    {
+    };
+    return lstat(info.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? info : std::string();
+}
+
 } // namespace
 
 bool PosixPlatform::moveToTrash(const std::string& file)
@@ -218,4 +380,55 @@ bool PosixPlatform::emptyTrash(const std::string& drive, bool /*confirm*/)
         alt = emptyFolder(trash + "/info") && alt;
     }
     return alt;
+}
+
+std::vector<Platform::TrashItem> PosixPlatform::trashItems() const
+{
+    std::vector<TrashItem> items;
+    std::unordered_set<std::string> seen;
+    const auto read = [&](const std::string& trash, const std::string& top) {
+        struct stat st
+        {
+        };
+        if (lstat(trash.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+            return;
+        if (!seen.insert(std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino)).second)
+            return;
+        readTrash(trash, top, items);
+    };
+    read(homeTrash(), "/");
+    const std::string uid = std::to_string(getuid());
+    for (const Drive& drive : drives()) {
+        const std::string top = drive.root == "/" ? "" : drive.root;
+        read(top + "/.Trash/" + uid, drive.root);
+        read(top + "/.Trash-" + uid, drive.root);
+    }
+    return items;
+}
+
+bool PosixPlatform::restoreFromTrash(const TrashItem& item, const std::string& target)
+{
+    const std::string info = infoOf(item.id);
+    if (info.empty() || target.empty())
+        return false;
+    // Never over an entry that is there: the kernel refuses, or, where the
+    // file system cannot, a look first.
+    if (renameat2(AT_FDCWD, item.id.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0) {
+        struct stat st
+        {
+        };
+        if (errno != EINVAL || lstat(target.c_str(), &st) == 0 ||
+            std::rename(item.id.c_str(), target.c_str()) != 0)
+            return false;
+    }
+    unlink(info.c_str());
+    return true;
+}
+
+bool PosixPlatform::deleteFromTrash(const TrashItem& item)
+{
+    const std::string info = infoOf(item.id);
+    if (info.empty() || !deletePermanently(item.id))
+        return false;
+    return unlink(info.c_str()) == 0;
 }

@@ -24,6 +24,9 @@ public:
     bool deletePermanently(const std::string& path) override;
     bool emptyTrash(const std::string& drive, bool confirm) override;
     bool asksBeforeEmptyingTrash() const override { return true; }
+    std::vector<TrashItem> trashItems() const override;
+    bool restoreFromTrash(const TrashItem& item, const std::string& target) override;
+    bool deleteFromTrash(const TrashItem& item) override;
     std::vector<TreeEntry> readFolder(const std::string& folder) const override;
     TreeEntry entryOf(const std::string& path) const override;
     std::int64_t readableSize(const std::string& file) const override;

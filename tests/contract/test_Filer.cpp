@@ -87,6 +87,52 @@ TEST_F(Kontrakt, AWholeTreeGoesToTheRecycleBin)
     EXPECT_FALSE(platform->moveToTrash(i("gammelt")));
 }
 
+TEST_F(Kontrakt, ATrashedItemIsListedAndGoesBackOnlyToAFreePlace)
+{
+    if (underWine())
+        GTEST_SKIP() << "Wine keeps its recycle bin in the host's freedesktop trash";
+    const Papirkurv kurv(mappe);
+    const auto nu = [] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::system_clock::now().time_since_epoch())
+            .count();
+    };
+    const auto fund = [&](const std::string& original) {
+        std::vector<Platform::TrashItem> ud;
+        for (const Platform::TrashItem& t : platform->trashItems())
+            if (t.original == original)
+                ud.push_back(t);
+        return ud;
+    };
+    const std::string brev = skriv("brev æ.txt", "kære");
+    const auto foer = nu();
+    ASSERT_TRUE(platform->moveToTrash(brev));
+    const std::vector<Platform::TrashItem> kastet = fund(brev);
+    ASSERT_EQ(kastet.size(), 1u);
+    EXPECT_FALSE(kastet[0].folder);
+    // The bin keeps whole seconds.
+    EXPECT_GE(kastet[0].deleted, foer - 2000);
+    EXPECT_LE(kastet[0].deleted, nu() + 2000);
+
+    skriv("brev æ.txt", "ny");
+    EXPECT_FALSE(platform->restoreFromTrash(kastet[0], brev));
+    EXPECT_EQ(laes(brev), "ny");
+    fs::remove(sti(brev));
+    ASSERT_TRUE(platform->restoreFromTrash(kastet[0], brev));
+    EXPECT_EQ(laes(brev), "kære");
+    EXPECT_TRUE(fund(brev).empty());
+
+    skriv("mappe/inde.txt", "x");
+    ASSERT_TRUE(platform->moveToTrash(i("mappe")));
+    const std::vector<Platform::TrashItem> mappen = fund(i("mappe"));
+    ASSERT_EQ(mappen.size(), 1u);
+    EXPECT_TRUE(mappen[0].folder);
+    ASSERT_TRUE(platform->deleteFromTrash(mappen[0]));
+    EXPECT_TRUE(fund(i("mappe")).empty());
+    EXPECT_FALSE(platform->restoreFromTrash(mappen[0], i("mappe")));
+    EXPECT_FALSE(fs::exists(mappe / "mappe"));
+}
+
 TEST_F(Kontrakt, AFileAndATreeAreDeletedForGoodReadOnlyAndHiddenOnesToo)
 {
     const std::string fil = skriv("løs fil.txt", "x");

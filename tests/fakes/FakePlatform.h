@@ -67,6 +67,8 @@ public:
     bool moveToTrash(const std::string& file) override
     {
         papirkurv.push_back(file);
+        if (papirkurvAegte)
+            return aegte->moveToTrash(file);
         if (papirkurvSvar && papirkurvSletter)
             return aegte->deletePermanently(file);
         return papirkurvSvar;
@@ -84,6 +86,13 @@ public:
         return true;
     }
     bool asksBeforeEmptyingTrash() const override { return spoergerSelv; }
+    // The real recycle bin's, which a test keeps in a folder of its own.
+    std::vector<TrashItem> trashItems() const override { return aegte->trashItems(); }
+    bool restoreFromTrash(const TrashItem& item, const std::string& target) override
+    {
+        return aegte->restoreFromTrash(item, target);
+    }
+    bool deleteFromTrash(const TrashItem& item) override { return aegte->deleteFromTrash(item); }
     std::vector<TreeEntry> readFolder(const std::string& folder) const override
     {
         return aegte->readFolder(folder);
@@ -149,6 +158,7 @@ public:
     std::vector<std::string> papirkurv;
     bool papirkurvSvar = true;
     bool papirkurvSletter = false; // what goes to the recycle bin leaves its folder
+    bool papirkurvAegte = false;   // into the real recycle bin
     std::vector<std::string> slettet;
     std::vector<std::string> toemt;
     bool spoergerSelv = false;

@@ -53,11 +53,15 @@ public:
 class FakeFilFindes : public FilFindes
 {
 public:
-    std::optional<Valg> vaelg(const QStringList& n) override
+    std::optional<Valg> vaelg(const QList<Konflikt>& filer) override
     {
-        navne = n;
+        konflikter = filer;
+        navne.clear();
+        for (const Konflikt& k : filer)
+            navne << k.navn;
         return valg;
     }
     std::optional<Valg> valg;
     QStringList navne;
+    QList<Konflikt> konflikter;
 };

@@ -177,7 +177,8 @@ TEST_F(Filboks, ActionsWaitForAFileAndShowOnlyPictures)
     vaelg(-1);
     EXPECT_FALSE(boks().Agofile->isEnabled());
     EXPECT_TRUE(boks().aNyMappe->isEnabled());
-    EXPECT_EQ(boks().PUfilbox->actions().size(), 13);
+    // The Part's thirteen items and separators, and "Fortryd" after the first three.
+    EXPECT_EQ(boks().PUfilbox->actions().size(), 15);
     EXPECT_EQ(boks().aDelete->shortcuts().size(), 2);
 }
 
@@ -186,6 +187,8 @@ TEST_F(Filboks, StatusTextsCountWhatWasDoneAndWhatFailed)
     EXPECT_EQ(Topenfilform::statustekst(4, 3), "Der blev slettet 3 elementer.");
     EXPECT_EQ(Topenfilform::statustekst(0, 1), "Der blev kopieret 1 element.");
     EXPECT_EQ(Topenfilform::statustekst(5, 0), "Der blev omdøbt 0 elementer.");
+    EXPECT_EQ(Topenfilform::statustekst(6, 2, 1),
+              "Der blev fortrudt 2 elementer. 1 element kunne ikke fortrydes.");
     EXPECT_EQ(Topenfilform::statustekst(2, 2, 1),
               "Der blev indsat 2 elementer. 1 element kunne ikke indsættes.");
     EXPECT_EQ(Topenfilform::statustekst(4, -1, 3),

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
@@ -80,6 +81,50 @@ TEST_F(FilboksHandlinger, ACopyIsPastedIntoAFolderAfterItsConfirmation)
     EXPECT_EQ(mappe.laes("g/Arkiv/brev.txt"), "brev");
     EXPECT_EQ(status(), "Der blev indsat 1 element.");
     EXPECT_FALSE(program->progressform->isVisible());
+}
+
+TEST_F(FilboksHandlinger, CtrlZTakesBackACopyAndLeavesTheSource)
+{
+    mappe.skriv("g/brev.txt", "brev");
+    QDir().mkpath(mappe.sti("g/Arkiv"));
+    aabn("g");
+    EXPECT_FALSE(boks().aFortryd->isEnabled());
+    EXPECT_EQ(boks().aFortryd->text(), "Fortryd");
+    boks().openbox->vaelg(node("brev.txt"));
+    boks().aCopy->trigger();
+    boks().openbox->vaelg(node("Arkiv"));
+    svarJa();
+    boks().aPaste->trigger();
+    ASSERT_EQ(mappe.laes("g/Arkiv/brev.txt"), "brev");
+    ASSERT_TRUE(boks().aFortryd->isEnabled());
+    EXPECT_EQ(boks().aFortryd->text(), "Fortryd indsættelse");
+    EXPECT_TRUE(boks().PUfilbox->actions().contains(boks().aFortryd));
+
+    QTest::keyClick(boks().openbox, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(QFileInfo::exists(mappe.sti("g/Arkiv/brev.txt")));
+    EXPECT_EQ(mappe.laes("g/brev.txt"), "brev");
+    EXPECT_EQ(status(), "Der blev fortrudt 1 element.");
+    EXPECT_FALSE(boks().aFortryd->isEnabled());
+}
+
+TEST_F(FilboksHandlinger, TypingInTheListFiltersItAndEscShowsEverythingAgain)
+{
+    for (const QString& navn : {"æble.txt", "pære.txt", "citron.txt"})
+        mappe.skriv("g/" + navn, "x");
+    aabn("g");
+    EXPECT_FALSE(boks().filterFelt->isVisible());
+    QTest::keyClicks(boks().openbox, "r");
+    ASSERT_TRUE(boks().filterFelt->isVisible());
+    QTest::keyClicks(boks().filterFelt, "e");
+    EXPECT_EQ(boks().filterFelt->text(), "re");
+    EXPECT_EQ(boks().openbox->antal(), 1);
+    EXPECT_EQ(status(), "Viser 1 af 3 elementer.");
+    QTest::keyClick(boks().filterFelt, Qt::Key_Down);
+    EXPECT_EQ(boks().openbox->valgt(), node("pære.txt"));
+    EXPECT_TRUE(boks().aCopy->isEnabled());
+    QTest::keyClick(boks().openbox, Qt::Key_Escape);
+    EXPECT_FALSE(boks().filterFelt->isVisible());
+    EXPECT_EQ(boks().openbox->antal(), 3);
 }
 
 TEST_F(FilboksHandlinger, AnEntryIsRenamedInPlaceAndANewFolderNamedAsItIsMade)

@@ -1,5 +1,6 @@
 #include "Kaede.h"
 
+#include <QDateTime>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -131,7 +132,11 @@ TEST_F(Handlinger, OneExistingFileIsAskedAboutAndOverwrittenOnJa)
     vis("maal");
     beskeder.setNextAnswer(true);
     EXPECT_EQ(funk.PasteElementer(false), 1);
-    EXPECT_EQ(beskeder.spoergsmaal, QStringList{"Skal filen\ra.txt\roverskrived?"});
+    ASSERT_EQ(beskeder.spoergsmaal.size(), 1);
+    // The Part's question, and under it both files' size and time.
+    EXPECT_TRUE(beskeder.spoergsmaal[0].startsWith(
+        "Skal filen\ra.txt\roverskrived?\r\rEksisterende: 6 bytes, "));
+    EXPECT_TRUE(beskeder.spoergsmaal[0].contains(" (større)\rNy: 2 bytes, "));
     EXPECT_EQ(mappe.laes("maal/a.txt"), "ny");
     EXPECT_EQ(fremdrift.info, "Der kopieres 1 fil fra 1 mappe: 2 bytes");
     EXPECT_EQ(std::ranges::max(fremdrift.alle), 100);
@@ -471,4 +476,90 @@ TEST_F(Handlinger, ACopiedTreeKeepsNamesThatAreNotUtf8AndPathsBeyondTheSystemsLi
     EXPECT_TRUE(beskeder.beskeder.isEmpty());
     platform.deletePermanently(rod);
     platform.deletePermanently(ny);
+}
+
+namespace {
+
+void saetTid(const QString& fil, const QDateTime& tid)
+{
+    QFile f(fil);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.setFileTime(tid, QFileDevice::FileModificationTime));
+}
+
+} // namespace
+
+TEST_F(Handlinger, OverwriteIfNewerTakesOnlyTheFilesThatAreNewerThanTheirNamesakes)
+{
+    const QDateTime gammel(QDate(2023, 5, 1), QTime(10, 0));
+    const QDateTime ny(QDate(2024, 3, 1), QTime(14, 5));
+    saetTid(mappe.skriv("kilde/nyere.txt", "ny udgave"), ny);
+    saetTid(mappe.skriv("kilde/ældre.txt", "gammel udgave"), gammel);
+    saetTid(mappe.skriv("maal/nyere.txt", "før"), gammel);
+    saetTid(mappe.skriv("maal/ældre.txt", "før"), ny);
+    kopier("kilde", {"nyere.txt", "ældre.txt"});
+    vis("maal");
+    findes.valg = FilFindes::OverskrivHvisNyere;
+    EXPECT_EQ(funk.PasteElementer(false), 1);
+    EXPECT_EQ(mappe.laes("maal/nyere.txt"), "ny udgave");
+    EXPECT_EQ(mappe.laes("maal/ældre.txt"), "før");
+    ASSERT_EQ(findes.konflikter.size(), 2);
+    const Konflikt& k =
+        findes.konflikter[0].navn == "nyere.txt" ? findes.konflikter[0] : findes.konflikter[1];
+    EXPECT_EQ(k.linjer(), QStringList({"Eksisterende: 4 bytes, 01.05.2023 10.00",
+                                       "Ny: 9 bytes, 01.03.2024 14.05 (nyere, større)"}));
+}
+
+TEST(Konflikt, TheNewerAndTheLargerAreMarkedAndEqualOnesNot)
+{
+    QLocale::setDefault(QLocale(QLocale::Danish, QLocale::Denmark));
+    const qint64 t = QDateTime(QDate(2024, 3, 1), QTime(14, 5)).toMSecsSinceEpoch();
+    struct Tilfaelde
+    {
+        Konflikt k;
+        QStringList linjer;
+    };
+    const Tilfaelde tilfaelde[] = {
+        {{"a", 1536, t + 60000, 512, t},
+         {"Eksisterende: 1,50 KB, 01.03.2024 14.06 (nyere, større)",
+          "Ny: 512 bytes, 01.03.2024 14.05"}},
+        {{"b", 10, t, 10, t + 400},
+         {"Eksisterende: 10 bytes, 01.03.2024 14.05", "Ny: 10 bytes, 01.03.2024 14.05"}},
+        {{"c", 10, -1, 20, t},
+         {"Eksisterende: 10 bytes", "Ny: 20 bytes, 01.03.2024 14.05 (nyere, større)"}},
+    };
+    for (const Tilfaelde& c : tilfaelde)
+        EXPECT_EQ(c.k.linjer(), c.linjer) << c.k.navn.toStdString();
+    EXPECT_FALSE(tilfaelde[1].k.nyErNyere());
+    EXPECT_TRUE(tilfaelde[2].k.nyErNyere());
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST_F(Handlinger, AFilterShowsOnlyMatchingNamesWithDanishLettersAndCommandsActOnThem)
+{
+    for (const QString& navn : {"Æbler.txt", "blåbær.txt", "Pære.txt", "citron.txt"})
+        mappe.skriv("g/" + navn, "x");
+    mkdir("g/ÆBLEMOST");
+    vis("g");
+    funk.filtrer("æ");
+    // Danish order: Æ after Z.
+    EXPECT_EQ(tekster(), QStringList({"ÆBLEMOST", "blåbær.txt", "Pære.txt", "Æbler.txt"}));
+    funk.filtrer("ÆBLE");
+    EXPECT_EQ(tekster(), QStringList({"ÆBLEMOST", "Æbler.txt"}));
+    EXPECT_EQ(funk.filterstatus(), "Viser 2 af 5 elementer.");
+    EXPECT_EQ(liste.valgt(), -1);
+    // Select all takes only what is shown.
+    funk.SelectMapperFiler(1);
+    funk.infoStruktur2();
+    EXPECT_EQ(funk.CopyElementer(), 2);
+    EXPECT_EQ(funk.CopyListe2(), QStringList{"Æbler.txt"});
+    funk.filtrer("");
+    EXPECT_EQ(liste.antal(), 5);
+    EXPECT_EQ(funk.filterstatus(), "");
+    // Another folder clears the filter.
+    funk.filtrer("citron");
+    mkdir("h");
+    vis("h");
+    vis("g");
+    EXPECT_EQ(liste.antal(), 5);
 }

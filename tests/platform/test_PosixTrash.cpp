@@ -5,7 +5,11 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QUrl>
+#include <ctime>
 #include <gtest/gtest.h>
+#include <map>
+#include <sys/mount.h>
+#include <unistd.h>
 
 namespace {
 
@@ -81,4 +85,79 @@ TEST_F(PosixTrash, NamesAsLongAsTheFileSystemAllowsGoToTheTrashUnderAShortenedNa
         EXPECT_TRUE(filer.contains(fil));
         EXPECT_EQ(mappe.laes("data/Trash/files/" + fil), original == a ? "første" : "anden");
     }
+}
+
+namespace {
+
+// Writes an entry into a trash folder by hand, as another program may have.
+void skrivEntry(Testmappe& mappe, const QString& kurv, const QString& navn, const QByteArray& info)
+{
+    mappe.skriv(kurv + "/files/" + navn, "indhold");
+    mappe.skriv(kurv + "/info/" + navn + ".trashinfo", info);
+}
+
+std::int64_t lokalTid(int aar, int md, int dag, int t, int m, int s)
+{
+    std::tm tm{};
+    tm.tm_year = aar - 1900;
+    tm.tm_mon = md - 1;
+    tm.tm_mday = dag;
+    tm.tm_hour = t;
+    tm.tm_min = m;
+    tm.tm_sec = s;
+    tm.tm_isdst = -1;
+    return static_cast<std::int64_t>(std::mktime(&tm)) * 1000;
+}
+
+} // namespace
+
+TEST_F(PosixTrash, InfoFilesAreReadWithTheirPercentEncodingAndLocalDates)
+{
+    const QString kurv = "data/Trash";
+    skrivEntry(mappe, kurv, "brev\nto.txt",
+               "[Trash Info]\nPath=/hjem/%C3%A6ble%25/brev%0Ato.txt\n"
+               "DeletionDate=2024-03-01T14:05:09\n");
+    // Blanks around "=", CR LF and another group before do no harm.
+    skrivEntry(mappe, kurv, "b",
+               "[Andet]\r\nPath=/forkert\r\n[Trash Info]\r\nDeletionDate = 2023-12-31T23:59:59\r\n"
+               "Path = /x/b\r\n");
+    skrivEntry(mappe, kurv, "uden dato", "[Trash Info]\nPath=/x/uden%20dato\n");
+    // Entries that name nothing are no items: no Path, and an info file without its file.
+    skrivEntry(mappe, kurv, "uden sti", "[Trash Info]\nDeletionDate=2024-01-01T00:00:00\n");
+    mappe.skriv(kurv + "/info/forsvundet.trashinfo", "[Trash Info]\nPath=/x/forsvundet\n");
+    QDir().mkpath(mappe.sti(kurv + "/files/en mappe"));
+    mappe.skriv(kurv + "/info/en mappe.trashinfo", "[Trash Info]\nPath=/x/en%20mappe\n");
+
+    std::map<std::string, Platform::TrashItem> items;
+    for (const Platform::TrashItem& t : platform.trashItems())
+        items[t.original] = t;
+    ASSERT_EQ(items.size(), 4u);
+    const Platform::TrashItem& brev = items.at("/hjem/æble%/brev\nto.txt");
+    EXPECT_EQ(brev.id, mappe.sti(kurv + "/files/brev\nto.txt").toStdString());
+    EXPECT_EQ(brev.deleted, lokalTid(2024, 3, 1, 14, 5, 9));
+    EXPECT_FALSE(brev.folder);
+    EXPECT_EQ(items.at("/x/b").deleted, lokalTid(2023, 12, 31, 23, 59, 59));
+    EXPECT_EQ(items.at("/x/uden dato").deleted, -1);
+    EXPECT_TRUE(items.at("/x/en mappe").folder);
+}
+
+TEST_F(PosixTrash, TheTrashOfASecondDriveIsListedWithPathsUnderItsTop)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "mounting a second drive needs root";
+    const QString punkt = mappe.sti("drev");
+    QDir().mkpath(punkt);
+    if (mount("tavlumkurv", punkt.toLocal8Bit().constData(), "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "no tmpfs could be mounted";
+    const QString kurv = "drev/.Trash-" + QString::number(getuid());
+    skrivEntry(mappe, kurv, "foto.jpg", "[Trash Info]\nPath=ferie/foto.jpg\n");
+    const QString fil = mappe.skriv("drev/noter.txt", "n");
+    ASSERT_TRUE(platform.moveToTrash(fil.toStdString()));
+    std::vector<std::string> originaler;
+    for (const Platform::TrashItem& t : platform.trashItems())
+        originaler.push_back(t.original);
+    std::sort(originaler.begin(), originaler.end());
+    EXPECT_EQ(originaler, (std::vector<std::string>{(punkt + "/ferie/foto.jpg").toStdString(),
+                                                    fil.toStdString()}));
+    umount(punkt.toLocal8Bit().constData());
 }
