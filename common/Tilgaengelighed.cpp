@@ -84,6 +84,10 @@ void navngivIndbyggede(QWidget* vindue)
     for (QToolButton* k :
          vindue->findChildren<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
         k->setAccessibleName(QStringLiteral("Flere knapper"));
+    // The clear button inside an edit field.
+    for (QToolButton* k : vindue->findChildren<QToolButton*>())
+        if (k->inherits("QLineEditIconButton"))
+            k->setAccessibleName(QStringLiteral("Ryd feltet"));
 }
 
 void menuknap(QToolButton* knap, Menu menu)

@@ -19,7 +19,7 @@ enum class Menu { Egen, Delt };
 void menuknap(QToolButton* knap, Menu menu = Menu::Egen);
 
 // Names the toolkit's own buttons in a window that have none (a toolbar's
-// button for the buttons that do not fit).
+// button for the buttons that do not fit, an edit field's clear button).
 void navngivIndbyggede(QWidget* vindue);
 
 } // namespace Tilgaengelighed
