@@ -21,62 +21,171 @@
 #include <QIcon>
 
 Program::Program(Platform& platform, Beskeder* beskeder)
+    : m_platform(platform), m_skriptede(beskeder)
 {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tavlum.svg")));
     mainform = std::make_unique<Tmainform>(platform);
     boksform = std::make_unique<Tboksform>(*mainform);
     egenskabsform = std::make_unique<Tegenskabsform>(*mainform);
-    infoform = std::make_unique<Tinfoform>(*mainform, platform);
-    urlform = std::make_unique<Turlform>(*mainform, infoform->historik);
-    infoform->urlboks = urlform.get();
-    omForm = std::make_unique<TomForm>();
-    waForm = std::make_unique<TwaForm>(*mainform, platform);
-    progressform = std::make_unique<Tprogressform>(mainform.get());
-    fileExistsForm = std::make_unique<TfileExistsForm>(mainform.get());
-    kopieringsform = std::make_unique<Tkopieringsform>(mainform.get());
-    billedform = std::make_unique<Tbilledform>();
-    openfilform = std::make_unique<Topenfilform>(*mainform, platform, *billedform);
-    openfilform->setOperationsvinduer(*kopieringsform, *progressform, *fileExistsForm);
-    filinfoform = std::make_unique<Tfilinfoform>(mainform->beskeder(), mainform.get());
-    openfilform->setFilinfoform(*filinfoform);
-    infform = std::make_unique<Tinfform>();
-    spform = std::make_unique<Tspform>();
-    if (!beskeder) {
-        m_boksBeskeder = std::make_unique<BoksBeskeder>(*infform, *spform);
-        beskeder = m_boksBeskeder.get();
-    }
-
-    Vinduer v;
-    v.boks = boksform.get();
-    v.egenskaber = egenskabsform.get();
-    v.info = infoform.get();
-    v.url = urlform.get();
-    v.om = omForm.get();
-    v.applets = waForm.get();
-    v.progress = progressform.get();
-    v.fileExists = fileExistsForm.get();
-    v.kopiering = kopieringsform.get();
-    v.billede = billedform.get();
-    v.filboks = openfilform.get();
-    v.filboksvindue = openfilform.get();
-    v.filinfo = filinfoform.get();
-    v.infform = infform.get();
-    v.spform = spform.get();
-    v.beskeder = beskeder;
-    mainform->setVinduer(v);
+    mainform->setVinduer(*this);
 }
 
 Program::~Program() = default;
 
-QList<QWidget*> Program::vinduer() const
-{
-    return {mainform.get(),       boksform.get(),       egenskabsform.get(), infoform.get(),
-            urlform.get(),        omForm.get(),         waForm.get(),        progressform.get(),
-            fileExistsForm.get(), kopieringsform.get(), billedform.get(),    openfilform.get(),
-            filinfoform.get(),    infform.get(),        spform.get()};
-}
-
 void Program::start()
 {
     mainform->show();
+}
+
+QList<QWidget*> Program::vinduer()
+{
+    return {
+        mainform.get(), boksform.get(), egenskabsform.get(), &infoform(),       &urlform(),
+        &omForm(),      &waForm(),      &progressform(),     &fileExistsForm(), &kopieringsform(),
+        &billedform(),  &openfilform(), &filinfoform(),      &infform(),        &spform()};
+}
+
+Gruppevindue& Program::boks()
+{
+    return *boksform;
+}
+
+Egenskabsvindue& Program::egenskaber()
+{
+    return *egenskabsform;
+}
+
+Hjaelpevindue& Program::info()
+{
+    return infoform();
+}
+
+TomForm& Program::om()
+{
+    return omForm();
+}
+
+QWidget& Program::applets()
+{
+    return waForm();
+}
+
+Filboksvindue& Program::filboks()
+{
+    return openfilform();
+}
+
+Beskeder& Program::beskeder()
+{
+    if (m_skriptede)
+        return *m_skriptede;
+    lavBeskedbokse();
+    return *m_boksBeskeder;
+}
+
+void Program::lavHjaelp()
+{
+    if (m_infoform)
+        return;
+    m_infoform = std::make_unique<Tinfoform>(*mainform, m_platform);
+    m_urlform = std::make_unique<Turlform>(*mainform, m_infoform->historik);
+    m_infoform->urlboks = m_urlform.get();
+}
+
+Tinfoform& Program::infoform()
+{
+    lavHjaelp();
+    return *m_infoform;
+}
+
+Turlform& Program::urlform()
+{
+    lavHjaelp();
+    return *m_urlform;
+}
+
+TomForm& Program::omForm()
+{
+    if (!m_omForm)
+        m_omForm = std::make_unique<TomForm>();
+    return *m_omForm;
+}
+
+TwaForm& Program::waForm()
+{
+    if (!m_waForm)
+        m_waForm = std::make_unique<TwaForm>(*mainform, m_platform);
+    return *m_waForm;
+}
+
+void Program::lavFilboks()
+{
+    if (m_openfilform)
+        return;
+    m_progressform = std::make_unique<Tprogressform>(mainform.get());
+    m_fileExistsForm = std::make_unique<TfileExistsForm>(mainform.get());
+    m_kopieringsform = std::make_unique<Tkopieringsform>(mainform.get());
+    m_billedform = std::make_unique<Tbilledform>();
+    m_openfilform = std::make_unique<Topenfilform>(*mainform, m_platform, *m_billedform);
+    m_openfilform->setOperationsvinduer(*m_kopieringsform, *m_progressform, *m_fileExistsForm);
+    m_filinfoform = std::make_unique<Tfilinfoform>(mainform->beskeder(), mainform.get());
+    m_openfilform->setFilinfoform(*m_filinfoform);
+}
+
+Tprogressform& Program::progressform()
+{
+    lavFilboks();
+    return *m_progressform;
+}
+
+TfileExistsForm& Program::fileExistsForm()
+{
+    lavFilboks();
+    return *m_fileExistsForm;
+}
+
+Tkopieringsform& Program::kopieringsform()
+{
+    lavFilboks();
+    return *m_kopieringsform;
+}
+
+Tbilledform& Program::billedform()
+{
+    lavFilboks();
+    return *m_billedform;
+}
+
+Topenfilform& Program::openfilform()
+{
+    lavFilboks();
+    return *m_openfilform;
+}
+
+Tfilinfoform& Program::filinfoform()
+{
+    lavFilboks();
+    return *m_filinfoform;
+}
+
+void Program::lavBeskedbokse()
+{
+    if (m_infform)
+        return;
+    m_infform = std::make_unique<Tinfform>();
+    m_spform = std::make_unique<Tspform>();
+    if (!m_skriptede)
+        m_boksBeskeder = std::make_unique<BoksBeskeder>(*m_infform, *m_spform);
+}
+
+Tinfform& Program::infform()
+{
+    lavBeskedbokse();
+    return *m_infform;
+}
+
+Tspform& Program::spform()
+{
+    lavBeskedbokse();
+    return *m_spform;
 }

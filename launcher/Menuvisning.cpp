@@ -53,7 +53,7 @@ QWidget* Tmainform::lavTopPanel()
         {"Button01", QStringLiteral("Info"), QStringLiteral("Information"),
          [this] { HelpInfo(QStringLiteral("Menuvisning")); }},
         {"Button02", QStringLiteral("Applets"), QStringLiteral("Windows applets"),
-         [this] { m_vinduer.applets->show(); }},
+         [this] { m_vinduer->applets().show(); }},
         {"Button03", QStringLiteral("Filboks"), QStringLiteral("Filboks"),
          [this] { visFilboks(); }},
         {"Button04", QStringLiteral("Visning"), QStringLiteral("Skift visning: Ctrl+M"),
@@ -165,7 +165,7 @@ QString Tmainform::getCap(const QString& name)
 void Tmainform::buttonClick(int tag)
 {
     dropDown->clear();
-    m_vinduer.boks->SkiftGruppe(tag);
+    m_vinduer->boks().SkiftGruppe(tag);
     for (qsizetype i = 0; i < grupper.tekstliste.size(); ++i) {
         QAction* punkt = dropDown->addAction(miniikonliste.value(i), grupper.tekstliste.at(i));
         punkt->setData(static_cast<int>(i));

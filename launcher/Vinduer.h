@@ -67,27 +67,25 @@ class Filboksvindue
 {
 public:
     virtual ~Filboksvindue() = default;
+    virtual QWidget* vindue() = 0;
     // Lists a folder and records it in the folder history; a missing folder changes nothing.
     virtual void visMappe(const QString& mappe) = 0;
 };
 
-// The other fourteen windows, as the main window reaches them.
-struct Vinduer
+// The other fourteen windows, as the main window reaches them. The group and
+// properties windows are made with the main window; each of the others is made
+// the first time it is asked for, after the windows it builds on, so that a
+// start makes only what the first window needs.
+class Vinduer
 {
-    Gruppevindue* boks = nullptr;
-    Egenskabsvindue* egenskaber = nullptr;
-    Hjaelpevindue* info = nullptr;
-    QWidget* url = nullptr;
-    TomForm* om = nullptr;
-    QWidget* applets = nullptr;
-    QWidget* progress = nullptr;
-    QWidget* fileExists = nullptr;
-    QWidget* kopiering = nullptr;
-    QWidget* billede = nullptr;
-    QWidget* filboks = nullptr;
-    Filboksvindue* filboksvindue = nullptr; // the same window as filboks
-    QWidget* filinfo = nullptr;
-    QWidget* infform = nullptr;
-    QWidget* spform = nullptr;
-    Beskeder* beskeder = nullptr;
+public:
+    virtual ~Vinduer() = default;
+    virtual Gruppevindue& boks() = 0;
+    virtual Egenskabsvindue& egenskaber() = 0;
+    virtual Hjaelpevindue& info() = 0;
+    virtual TomForm& om() = 0;
+    virtual QWidget& applets() = 0;
+    virtual Filboksvindue& filboks() = 0;
+    // The message and question boxes, or what stands in for them in a test.
+    virtual Beskeder& beskeder() = 0;
 };

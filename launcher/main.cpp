@@ -65,11 +65,11 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
 
 Tmainform::~Tmainform() = default;
 
-void Tmainform::setVinduer(const Vinduer& vinduer)
+void Tmainform::setVinduer(Vinduer& vinduer)
 {
-    m_vinduer = vinduer;
-    m_beskeder.maal = vinduer.beskeder;
-    m_starter = std::make_unique<Starter>(m_platform, *vinduer.beskeder);
+    m_vinduer = &vinduer;
+    m_beskeder.vinduer = &vinduer;
+    m_starter = std::make_unique<Starter>(m_platform, m_beskeder);
 }
 
 void Tmainform::HentOptions()
@@ -92,13 +92,13 @@ void Tmainform::GemOptions()
         opts.pWidth = width();
         opts.pHeight = height();
     }
-    if (QWidget* boks = m_vinduer.boks ? m_vinduer.boks->vindue() : nullptr) {
+    if (QWidget* boks = m_vinduer ? m_vinduer->boks().vindue() : nullptr) {
         opts.boksHeight = boks->height();
         opts.boksTop = boks->pos().y();
         opts.boksLeft = boks->pos().x();
         opts.boksWidth = boks->width();
     }
-    if (QWidget* egenskaber = m_vinduer.egenskaber ? m_vinduer.egenskaber->vindue() : nullptr) {
+    if (QWidget* egenskaber = m_vinduer ? m_vinduer->egenskaber().vindue() : nullptr) {
         opts.egenskaberHeight = egenskaber->height();
         opts.egenskaberTop = egenskaber->pos().y();
         opts.egenskaberLeft = egenskaber->pos().x();
@@ -112,7 +112,7 @@ void Tmainform::setImageList()
 {
     const bool moerk = Design::erMoerk(opts.designName);
     ImageList = Billeder::liste(moerk);
-    m_vinduer.boks->setBilleder(moerk);
+    m_vinduer->boks().setBilleder(moerk);
     const std::pair<QAction*, int> aktioner[] = {
         {aInfo, 1},    {aProgrammer, 5}, {aEgenskaber, 0},
         {aGrupper, 6}, {aElementer, 7},  {aRedigeElementer, 8},
@@ -174,9 +174,9 @@ void Tmainform::FormShow()
     setProgramForm(opts.menuVis);
     setImageList();
     ReopenDir.HentReopenFiler();
-    if (m_vinduer.egenskaber->trayValgt())
+    if (m_vinduer->egenskaber().trayValgt())
         lavTrayIcon();
-    if (m_vinduer.egenskaber->minimerValgt())
+    if (m_vinduer->egenskaber().minimerValgt())
         QTimer::singleShot(0, this, &QWidget::showMinimized);
     // The first activation runs once the window is up and the loop turns.
     QTimer::singleShot(0, this, &Tmainform::FormActivate);
@@ -190,7 +190,7 @@ void Tmainform::FormActivate()
     if (grupper.gruppenavn.isEmpty()) {
         grupper.filnavn.clear();
         opts.menuVis = false;
-        m_vinduer.boks->visSide(-1);
+        m_vinduer->boks().visSide(-1);
         beskeder().besked(QStringLiteral("Der er ikke valgt eller indført et gruppenavn!"));
         return;
     }
@@ -201,11 +201,11 @@ void Tmainform::FormActivate()
         // panel is built once, and a file without an icon is reported once.
         const int index = static_cast<int>(grupper.gruppeliste.indexOf(grupper.gruppenavn));
         if (index >= 0)
-            m_vinduer.boks->SkiftGruppe(index);
+            m_vinduer->boks().SkiftGruppe(index);
         else
             LoadProgramBoks(false);
     } else {
-        m_vinduer.boks->visSide(1);
+        m_vinduer->boks().visSide(1);
         beskeder().besked(QStringLiteral("Der er ikke indført elementer i gruppen ") +
                           grupper.gruppenavn + QStringLiteral("!"));
         opts.initDir = QString::fromStdString(m_platform.programsFolder());
@@ -233,7 +233,7 @@ void Tmainform::FormClose()
 
 void Tmainform::visAdministration()
 {
-    QWidget* w = m_vinduer.boks->vindue();
+    QWidget* w = m_vinduer->boks().vindue();
     if (w->isVisible())
         return;
     w->setAttribute(Qt::WA_ShowWithoutActivating);
@@ -243,13 +243,13 @@ void Tmainform::visAdministration()
 
 void Tmainform::visOmProgrammet(const QWidget* over)
 {
-    m_vinduer.om->visOver(over);
+    m_vinduer->om().visOver(over);
 }
 
 void Tmainform::HelpInfo(const QString& S)
 {
-    Hjaelpevindue* info = m_vinduer.info;
-    if (info->opstart())
-        info->hentStruktur();
-    info->goToInfo(S);
+    Hjaelpevindue& info = m_vinduer->info();
+    if (info.opstart())
+        info.hentStruktur();
+    info.goToInfo(S);
 }

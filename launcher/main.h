@@ -40,10 +40,11 @@ public:
     ~Tmainform() override;
 
     // The other windows, made after this one; set once before the loop runs.
-    void setVinduer(const Vinduer& vinduer);
+    void setVinduer(Vinduer& vinduer);
     // True from creation until the first activation has run.
     bool opstart() const { return m_opstart; }
-    // Windows made before the message boxes may keep this; it reaches the boxes once they exist.
+    // Windows made before the message boxes may keep this; it reaches the boxes,
+    // made by the first message.
     Beskeder& beskeder() const { return m_beskeder; }
     Platform& platform() const { return m_platform; }
 
@@ -66,6 +67,8 @@ public:
     void visAdministration();
     // The file box, shown and raised; its first showing lists its folder.
     void visFilboks();
+    // Shows, raises and activates a window.
+    static void visVindue(QWidget* vindue);
     // A recent folder was chosen: the file box lists it.
     void ReopenDirKlik(QAction* Sender, const QString& Filnavn);
     // The recent-folders caption of a path: its last folder's name; empty when it is no folder.
@@ -182,21 +185,24 @@ private:
     Platform& m_platform;
     DataMapper m_mapper;
     std::unique_ptr<Ikonvalg> m_ikonvalg;
-    Vinduer m_vinduer;
+    Vinduer* m_vinduer = nullptr;
     class Viderestilling : public Beskeder
     {
     public:
         void besked(const QString& tekst) override
         {
-            if (maal)
-                maal->besked(tekst);
+            if (vinduer)
+                vinduer->beskeder().besked(tekst);
         }
-        bool spoerg(const QString& tekst) override { return maal && maal->spoerg(tekst); }
+        bool spoerg(const QString& tekst) override
+        {
+            return vinduer && vinduer->beskeder().spoerg(tekst);
+        }
         QString aabenFil(const QString& mappe) override
         {
-            return maal ? maal->aabenFil(mappe) : QString();
+            return vinduer ? vinduer->beskeder().aabenFil(mappe) : QString();
         }
-        Beskeder* maal = nullptr;
+        Vinduer* vinduer = nullptr;
     };
     mutable Viderestilling m_beskeder;
     std::unique_ptr<Starter> m_starter;

@@ -19,7 +19,7 @@ void Tmainform::LoadProgramBoks(bool beggeBokse)
     ikonliste.clear();
     miniikonliste.clear();
     if (beggeBokse)
-        m_vinduer.boks->rydElementer(grupper.gruppenavn);
+        m_vinduer->boks().rydElementer(grupper.gruppenavn);
     for (qsizetype i = 0; i < grupper.programliste.size(); ++i) {
         PutInIkonliste(grupper.programliste.at(i), false, true);
         InsertInProgramBokse(grupper.tekstliste.at(i), beggeBokse);
@@ -34,7 +34,7 @@ void Tmainform::InsertInProgramBokse(const QString& Tekst, bool beggeBokse)
     auto* item = new QListWidgetItem(ikon, Tekst, programBoks);
     item->setToolTip(Tekst);
     if (beggeBokse)
-        m_vinduer.boks->tilfoejElement(Tekst, ikon);
+        m_vinduer->boks().tilfoejElement(Tekst, ikon);
 }
 
 QString Tmainform::makeIconFilnavn(const QString& str) const
@@ -58,7 +58,7 @@ void Tmainform::PutInIkonliste(const QString& FNavn, bool inImage, bool indsertI
         miniikonliste.append(ikon);
     }
     if (inImage)
-        m_vinduer.boks->visIkon(ikon);
+        m_vinduer->boks().visIkon(ikon);
 }
 
 void Tmainform::insertItem(const QString& fName, QString Tekst, bool beggeBokse)
@@ -66,7 +66,7 @@ void Tmainform::insertItem(const QString& fName, QString Tekst, bool beggeBokse)
     if (grupper.gruppenavn.isEmpty()) {
         beskeder().besked(QStringLiteral("Der mangler et gruppenavn!"));
         if (beggeBokse)
-            m_vinduer.boks->visSide(0);
+            m_vinduer->boks().visSide(0);
         return;
     }
     if (!QFileInfo(fName).isFile()) {
@@ -98,19 +98,19 @@ void Tmainform::deleteItem()
     grupper.fjern(programBoks->row(valgt));
     gemAktivGruppe();
     LoadProgramBoks(true);
-    m_vinduer.boks->elementSlettet();
+    m_vinduer->boks().elementSlettet();
 }
 
 void Tmainform::AfremExecute()
 {
-    m_vinduer.boks->SkiftGruppe(Grupper::naeste(m_vinduer.boks->valgtGruppe(),
-                                                static_cast<int>(grupper.gruppeliste.size())));
+    m_vinduer->boks().SkiftGruppe(Grupper::naeste(m_vinduer->boks().valgtGruppe(),
+                                                  static_cast<int>(grupper.gruppeliste.size())));
 }
 
 void Tmainform::AtilbageExecute()
 {
-    m_vinduer.boks->SkiftGruppe(Grupper::forrige(m_vinduer.boks->valgtGruppe(),
-                                                 static_cast<int>(grupper.gruppeliste.size())));
+    m_vinduer->boks().SkiftGruppe(Grupper::forrige(m_vinduer->boks().valgtGruppe(),
+                                                   static_cast<int>(grupper.gruppeliste.size())));
 }
 
 void Tmainform::opdaterAktioner()
@@ -139,7 +139,7 @@ QAction* Tmainform::aktion(const QString& caption, const QString& hint, const QK
 
 void Tmainform::lavAktioner()
 {
-    const auto side = [this](int nr) { return [this, nr] { m_vinduer.boks->visSide(nr); }; };
+    const auto side = [this](int nr) { return [this, nr] { m_vinduer->boks().visSide(nr); }; };
     aInfo = aktion(QStringLiteral("Information..."), QStringLiteral("ProgramInformation"),
                    QKeySequence(Qt::CTRL | Qt::Key_I));
     connect(aInfo, &QAction::triggered, this, [this] { HelpInfo(QStringLiteral("Tavlum")); });
@@ -152,12 +152,8 @@ void Tmainform::lavAktioner()
     aEgenskaber =
         aktion(QStringLiteral("Egenskaber..."), QStringLiteral("Bestem egenskaber ved programmet"),
                QKeySequence(Qt::CTRL | Qt::Key_E));
-    connect(aEgenskaber, &QAction::triggered, this, [this] {
-        QWidget* v = m_vinduer.egenskaber->vindue();
-        v->show();
-        v->raise();
-        v->activateWindow();
-    });
+    connect(aEgenskaber, &QAction::triggered, this,
+            [this] { visVindue(m_vinduer->egenskaber().vindue()); });
     aGrupper = aktion(QStringLiteral("Grupper..."), {});
     connect(aGrupper, &QAction::triggered, this, side(0));
     aElementer = aktion(QStringLiteral("Nyt element..."), {});

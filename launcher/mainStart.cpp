@@ -23,12 +23,12 @@ bool Tmainform::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
             // Pending storage changes are saved, and the menu opens all the same.
-            m_vinduer.boks->gemVentendeLager();
+            m_vinduer->boks().gemVentendeLager();
             opdaterAktioner();
             PopupMenu->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
             return true;
         }
-        if (m_vinduer.boks->gemVentendeLager())
+        if (m_vinduer->boks().gemVentendeLager())
             return true;
         programBoksMouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
         break;
@@ -67,7 +67,7 @@ bool Tmainform::eventFilter(QObject* watched, QEvent* event)
 
 void Tmainform::programBoksKeyUp(int tast)
 {
-    if (m_vinduer.boks->gemVentendeLager())
+    if (m_vinduer->boks().gemVentendeLager())
         return;
     if (tast == Qt::Key_Delete)
         deleteItem();
@@ -89,7 +89,7 @@ void Tmainform::programBoksMouseUp(const QPoint& sted)
         MusNede = false;
         tilI = programBoks->indexAt(sted).row();
         if (tilI >= 0)
-            m_vinduer.boks->MoveProgram(fraI, tilI);
+            m_vinduer->boks().MoveProgram(fraI, tilI);
         fraI = -1;
         tilI = -1;
     }
@@ -98,12 +98,12 @@ void Tmainform::programBoksMouseUp(const QPoint& sted)
 
 void Tmainform::programBoksClick()
 {
-    if (m_vinduer.boks->gemVentendeLager())
+    if (m_vinduer->boks().gemVentendeLager())
         return;
     const QListWidgetItem* valgt = programBoks->currentItem();
     clickIndex = valgt && valgt->isSelected() ? programBoks->row(valgt) : -1;
     if (clickIndex >= 0 && clickIndex < grupper.programliste.size())
-        m_vinduer.boks->visElementSti(grupper.programliste.at(clickIndex));
+        m_vinduer->boks().visElementSti(grupper.programliste.at(clickIndex));
     if (ImageList.size() > 10)
         aGo->setIcon(ImageList.at(10));
     opdaterAktioner();
@@ -111,7 +111,7 @@ void Tmainform::programBoksClick()
 
 void Tmainform::programBoksDblClick()
 {
-    if (m_vinduer.boks->gemVentendeLager())
+    if (m_vinduer->boks().gemVentendeLager())
         return;
     const QListWidgetItem* valgt = programBoks->currentItem();
     if (valgt && valgt->isSelected()) {

@@ -43,6 +43,26 @@ TEST_F(Opstart, TheFifteenWindowsExistWithTheirCaptions)
                            "Filboksen", "Fil egenskaber", "Information", "Spørgsmål"}));
 }
 
+TEST_F(Opstart, AStartMakesOnlyTheWindowsTheFirstShowingNeedsAndTheRestComeWhenAskedFor)
+{
+    const auto vinduer = [] {
+        QStringList titler;
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            if (!qobject_cast<const QMenu*>(w) && !w->windowTitle().isEmpty())
+                titler << w->windowTitle();
+        titler.sort();
+        return titler;
+    };
+    startMed({"A"}, "A");
+    EXPECT_EQ(vinduer(), QStringList({"A", "Administrer grupper og elementer", "Egenskaber"}));
+    // The file box comes with the windows of its operations and information.
+    program->filboks();
+    EXPECT_EQ(vinduer(),
+              QStringList({"A", "Administrer grupper og elementer", "Billede", "Egenskaber",
+                           "Fil egenskaber", "Filboksen", "Hvad skal der gøres", "Kopierer",
+                           "Kopiering/Flytning/Sletning"}));
+}
+
 TEST_F(Opstart, ActiveGroupWithoutElementFileOpensIndfoerElement)
 {
     skrivOptions("Spil");
