@@ -31,8 +31,10 @@ void Tmainform::LoadProgramBoks(bool beggeBokse)
 void Tmainform::InsertInProgramBokse(const QString& Tekst, bool beggeBokse)
 {
     const QIcon ikon = ikonliste.isEmpty() ? QIcon() : ikonliste.last();
-    auto* item = new QListWidgetItem(ikon, Tekst, programBoks);
+    // Whole before it is put in, so that the view hears of it once.
+    auto* item = new QListWidgetItem(ikon, Tekst);
     item->setToolTip(Tekst);
+    programBoks->addItem(item);
     if (beggeBokse)
         m_vinduer->boks().tilfoejElement(Tekst, ikon);
 }

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QScrollArea>
+#include <QStyledItemDelegate>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QToolBar>
@@ -159,6 +160,33 @@ TEST_F(Panelvisning, F5FillsThePageForANewElementAndF6OpensTheFolder)
     main.insertFromStifinder->trigger();
     EXPECT_EQ(beskeder.beskeder.last(), "Mappen\r" + mappe.sti("væk") + "\rblev ikke fundet!");
     boks.hide();
+}
+
+// The large icons are laid out in their cells without measuring their texts;
+// they must look as the view draws elements it has measured.
+TEST_F(Panelvisning, LargeIconsLookAsMeasuredElementsWhateverTheirTexts)
+{
+    skrivBruger("programgrupper.txt", {"Blandet"});
+    skrivGruppe("Blandet", {"A", "Budget", "Sikkerhedskopi af billeder fra ferien",
+                            "Et meget langt navn som fylder mere end to linjer i panelet", "x",
+                            "Rapport 2024 endelig"});
+    skrivOptions("Blandet");
+    Tmainform& main = start();
+    QListWidget* panel = main.programBoks;
+    panel->item(3)->setSelected(true);
+    const auto billede = [&] {
+        panel->doItemsLayout();
+        return panel->viewport()->grab().toImage();
+    };
+    for (const int punkter : {8, 14}) {
+        main.setSkriftstoerrelse(punkter);
+        const QImage celler = billede();
+        QAbstractItemDelegate* celle = panel->itemDelegate();
+        QStyledItemDelegate maalt;
+        panel->setItemDelegate(&maalt);
+        EXPECT_EQ(billede(), celler) << punkter;
+        panel->setItemDelegate(celle);
+    }
 }
 
 TEST_F(Panelvisning, DraggingTheFirstElementOntoTheThirdMovesIt)
