@@ -25,7 +25,6 @@ Program::Program(Platform& platform, Beskeder* beskeder)
 {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tavlum.svg")));
     mainform = std::make_unique<Tmainform>(platform);
-    boksform = std::make_unique<Tboksform>(*mainform);
     egenskabsform = std::make_unique<Tegenskabsform>(*mainform);
     mainform->setVinduer(*this);
 }
@@ -40,14 +39,26 @@ void Program::start()
 QList<QWidget*> Program::vinduer()
 {
     return {
-        mainform.get(), boksform.get(), egenskabsform.get(), &infoform(),       &urlform(),
+        mainform.get(), &boksform(), egenskabsform.get(), &infoform(),       &urlform(),
         &omForm(),      &waForm(),      &progressform(),     &fileExistsForm(), &kopieringsform(),
         &billedform(),  &openfilform(), &filinfoform(),      &infform(),        &spform()};
 }
 
 Gruppevindue& Program::boks()
 {
-    return *boksform;
+    return boksform();
+}
+
+Gruppevindue* Program::lavetBoks()
+{
+    return m_boksform.get();
+}
+
+Tboksform& Program::boksform()
+{
+    if (!m_boksform)
+        m_boksform = std::make_unique<Tboksform>(*mainform);
+    return *m_boksform;
 }
 
 Egenskabsvindue& Program::egenskaber()

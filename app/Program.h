@@ -26,11 +26,11 @@ class Tspform;
 
 // The fifteen windows, each made once. The main window comes first, as every
 // later window reads its folders, groups and saved places while it is made;
-// the group and properties windows follow at once, as the main window's first
-// showing and activation need them. The others are made when first needed, in
-// the order of their table among the ones made together (the help viewer with
-// its URL box; the file box after its four operation and picture windows,
-// then its information window; the message box before the question box).
+// the properties window follows at once, as the main window's first showing
+// reads it. The others are made when first needed, in the order of their table
+// among the ones made together (the help viewer with its URL box; the file box
+// after its four operation and picture windows, then its information window;
+// the message box before the question box).
 class Program : public Vinduer
 {
 public:
@@ -45,6 +45,7 @@ public:
     QList<QWidget*> vinduer();
 
     Gruppevindue& boks() override;
+    Gruppevindue* lavetBoks() override;
     Egenskabsvindue& egenskaber() override;
     Hjaelpevindue& info() override;
     TomForm& om() override;
@@ -52,6 +53,7 @@ public:
     Filboksvindue& filboks() override;
     Beskeder& beskeder() override;
 
+    Tboksform& boksform();
     Tinfoform& infoform();
     Turlform& urlform();
     TomForm& omForm();
@@ -66,7 +68,6 @@ public:
     Tspform& spform();
 
     std::unique_ptr<Tmainform> mainform;
-    std::unique_ptr<Tboksform> boksform;
     std::unique_ptr<Tegenskabsform> egenskabsform;
 
 private:
@@ -76,6 +77,7 @@ private:
 
     Platform& m_platform;
     Beskeder* m_skriptede;
+    std::unique_ptr<Tboksform> m_boksform;
     std::unique_ptr<Tinfoform> m_infoform;
     std::unique_ptr<Turlform> m_urlform;
     std::unique_ptr<TomForm> m_omForm;

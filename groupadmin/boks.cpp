@@ -1,10 +1,12 @@
 #include "boks.h"
 
 #include "Boksdele.h"
+#include "Design.h"
 #include "Hint.h"
 #include "Knapper.h"
 #include "main.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -115,6 +117,14 @@ Tboksform::Tboksform(Tmainform& hub, QWidget* parent)
         tilfoejElement(hub.programBoks->item(i)->text(), hub.programBoks->item(i)->icon());
     fyld(lagerBox, hub.grupper.lagerliste);
     opdaterLager();
+    // Made after the start, the window shows the active group as switching to
+    // it at the start does.
+    if (const int aktiv = static_cast<int>(hub.grupper.gruppeliste.indexOf(hub.grupper.gruppenavn));
+        aktiv >= 0 && QFileInfo(hub.grupper.filnavn).isFile()) {
+        markerGruppe(aktiv);
+        visAntal();
+    }
+    setBilleder(Design::erMoerk(hub.opts.designName));
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { m_hub.visOmProgrammet(this); });
@@ -299,14 +309,8 @@ void Tboksform::SkiftGruppe(int Index)
     Grupper& g = m_hub.grupper;
     if (Index < 0 || Index >= gruppeBoks->count())
         return;
-    {
-        const QSignalBlocker blok(gruppeBoks);
-        gruppeBoks->setCurrentRow(Index);
-    }
-    const QString navn = gruppeBoks->item(Index)->text();
-    valgtGruppeEdit->setText(navn);
-    gruppeEdit->setText(navn);
-    g.gruppenavn = navn;
+    markerGruppe(Index);
+    g.gruppenavn = gruppeBoks->item(Index)->text();
     g.filnavn = g.makeFilnavn();
     g.tekstnavn = g.makeTekstnavn();
     if (!g.hentAktiv()) {
@@ -316,7 +320,24 @@ void Tboksform::SkiftGruppe(int Index)
         return;
     }
     m_hub.LoadProgramBoks(true);
-    infoBar->showMessage(QStringLiteral("Der er %1 elementer i gruppen.").arg(g.tekstliste.size()));
+    visAntal();
+}
+
+void Tboksform::markerGruppe(int Index)
+{
+    {
+        const QSignalBlocker blok(gruppeBoks);
+        gruppeBoks->setCurrentRow(Index);
+    }
+    const QString navn = gruppeBoks->item(Index)->text();
+    valgtGruppeEdit->setText(navn);
+    gruppeEdit->setText(navn);
+}
+
+void Tboksform::visAntal()
+{
+    infoBar->showMessage(
+        QStringLiteral("Der er %1 elementer i gruppen.").arg(m_hub.grupper.tekstliste.size()));
 }
 
 void Tboksform::MoveProgram(int Fra, int Til)

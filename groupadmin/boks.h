@@ -131,6 +131,10 @@ private:
     void BogChange(int side);
     void programBoksMouseDown(const QPoint& sted);
     void programBoksMouseUp(const QPoint& sted);
+    // Selects group `Index` of the list and writes its name in the fields.
+    void markerGruppe(int Index);
+    // The number of elements of the active group, in the status bar.
+    void visAntal();
 
     Tmainform& m_hub;
     int m_side = 0;

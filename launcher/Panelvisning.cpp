@@ -306,7 +306,7 @@ void Tmainform::insertFromStifinderExecute()
 
 void Tmainform::aMenuVisExecute()
 {
-    if (m_vinduer->boks().vindue()->isVisible())
-        m_vinduer->boks().vindue()->close();
+    if (Gruppevindue* boks = lavetBoks(); boks && boks->vindue()->isVisible())
+        boks->vindue()->close();
     setProgramForm(!opts.menuVis);
 }

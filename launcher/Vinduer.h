@@ -72,15 +72,18 @@ public:
     virtual void visMappe(const QString& mappe) = 0;
 };
 
-// The other fourteen windows, as the main window reaches them. The group and
-// properties windows are made with the main window; each of the others is made
-// the first time it is asked for, after the windows it builds on, so that a
-// start makes only what the first window needs.
+// The other fourteen windows, as the main window reaches them. The properties
+// window is made with the main window; each of the others is made the first
+// time it is asked for, after the windows it builds on, so that a start makes
+// only what the first window needs.
 class Vinduer
 {
 public:
     virtual ~Vinduer() = default;
     virtual Gruppevindue& boks() = 0;
+    // The group window when it has been made; null before. Made later, it shows
+    // the groups and the active group as the main window has them then.
+    virtual Gruppevindue* lavetBoks() = 0;
     virtual Egenskabsvindue& egenskaber() = 0;
     virtual Hjaelpevindue& info() = 0;
     virtual TomForm& om() = 0;

@@ -92,7 +92,7 @@ void Tmainform::GemOptions()
         opts.pWidth = width();
         opts.pHeight = height();
     }
-    if (QWidget* boks = m_vinduer ? m_vinduer->boks().vindue() : nullptr) {
+    if (QWidget* boks = lavetBoks() ? lavetBoks()->vindue() : nullptr) {
         opts.boksHeight = boks->height();
         opts.boksTop = boks->pos().y();
         opts.boksLeft = boks->pos().x();
@@ -112,7 +112,8 @@ void Tmainform::setImageList()
 {
     const bool moerk = Design::erMoerk(opts.designName);
     ImageList = Billeder::liste(moerk);
-    m_vinduer->boks().setBilleder(moerk);
+    if (Gruppevindue* boks = lavetBoks())
+        boks->setBilleder(moerk);
     const std::pair<QAction*, int> aktioner[] = {
         {aInfo, 1},    {aProgrammer, 5}, {aEgenskaber, 0},
         {aGrupper, 6}, {aElementer, 7},  {aRedigeElementer, 8},
@@ -199,9 +200,10 @@ void Tmainform::FormActivate()
     if (grupper.hentAktiv()) {
         // Switching to a listed group reads and fills everything again, so the
         // panel is built once, and a file without an icon is reported once.
+        // The group window, when it is made later, selects the group itself.
         const int index = static_cast<int>(grupper.gruppeliste.indexOf(grupper.gruppenavn));
-        if (index >= 0)
-            m_vinduer->boks().SkiftGruppe(index);
+        if (Gruppevindue* boks = lavetBoks(); boks && index >= 0)
+            boks->SkiftGruppe(index);
         else
             LoadProgramBoks(false);
     } else {

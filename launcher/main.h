@@ -163,6 +163,9 @@ protected:
 private:
     void FormShow();
     void FormActivate();
+    Gruppevindue* lavetBoks() const { return m_vinduer ? m_vinduer->lavetBoks() : nullptr; }
+    // Saves the storage tab's pending changes; true when there were some.
+    bool gemVentendeLager() const;
     void FormCloseQuery();
     void FormClose();
     QWidget* lavTopPanel();

@@ -18,11 +18,12 @@ void Tmainform::LoadProgramBoks(bool beggeBokse)
     programBoks->clear();
     ikonliste.clear();
     miniikonliste.clear();
-    if (beggeBokse)
-        m_vinduer->boks().rydElementer(grupper.gruppenavn);
+    Gruppevindue* boks = beggeBokse ? lavetBoks() : nullptr;
+    if (boks)
+        boks->rydElementer(grupper.gruppenavn);
     for (qsizetype i = 0; i < grupper.programliste.size(); ++i) {
         PutInIkonliste(grupper.programliste.at(i), false, true);
-        InsertInProgramBokse(grupper.tekstliste.at(i), beggeBokse);
+        InsertInProgramBokse(grupper.tekstliste.at(i), boks != nullptr);
     }
     programBoks->setUpdatesEnabled(true);
     opdaterAktioner();
@@ -35,8 +36,8 @@ void Tmainform::InsertInProgramBokse(const QString& Tekst, bool beggeBokse)
     auto* item = new QListWidgetItem(ikon, Tekst);
     item->setToolTip(Tekst);
     programBoks->addItem(item);
-    if (beggeBokse)
-        m_vinduer->boks().tilfoejElement(Tekst, ikon);
+    if (Gruppevindue* boks = beggeBokse ? lavetBoks() : nullptr)
+        boks->tilfoejElement(Tekst, ikon);
 }
 
 QString Tmainform::makeIconFilnavn(const QString& str) const
@@ -59,8 +60,8 @@ void Tmainform::PutInIkonliste(const QString& FNavn, bool inImage, bool indsertI
         ikonliste.append(ikon);
         miniikonliste.append(ikon);
     }
-    if (inImage)
-        m_vinduer->boks().visIkon(ikon);
+    if (Gruppevindue* boks = inImage ? lavetBoks() : nullptr)
+        boks->visIkon(ikon);
 }
 
 void Tmainform::insertItem(const QString& fName, QString Tekst, bool beggeBokse)
@@ -100,7 +101,8 @@ void Tmainform::deleteItem()
     grupper.fjern(programBoks->row(valgt));
     gemAktivGruppe();
     LoadProgramBoks(true);
-    m_vinduer->boks().elementSlettet();
+    if (Gruppevindue* boks = lavetBoks())
+        boks->elementSlettet();
 }
 
 void Tmainform::AfremExecute()

@@ -23,12 +23,12 @@ bool Tmainform::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
             // Pending storage changes are saved, and the menu opens all the same.
-            m_vinduer->boks().gemVentendeLager();
+            gemVentendeLager();
             opdaterAktioner();
             PopupMenu->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
             return true;
         }
-        if (m_vinduer->boks().gemVentendeLager())
+        if (gemVentendeLager())
             return true;
         programBoksMouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
         break;
@@ -65,9 +65,15 @@ bool Tmainform::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+bool Tmainform::gemVentendeLager() const
+{
+    Gruppevindue* boks = lavetBoks();
+    return boks && boks->gemVentendeLager();
+}
+
 void Tmainform::programBoksKeyUp(int tast)
 {
-    if (m_vinduer->boks().gemVentendeLager())
+    if (gemVentendeLager())
         return;
     if (tast == Qt::Key_Delete)
         deleteItem();
@@ -98,12 +104,13 @@ void Tmainform::programBoksMouseUp(const QPoint& sted)
 
 void Tmainform::programBoksClick()
 {
-    if (m_vinduer->boks().gemVentendeLager())
+    if (gemVentendeLager())
         return;
     const QListWidgetItem* valgt = programBoks->currentItem();
     clickIndex = valgt && valgt->isSelected() ? programBoks->row(valgt) : -1;
     if (clickIndex >= 0 && clickIndex < grupper.programliste.size())
-        m_vinduer->boks().visElementSti(grupper.programliste.at(clickIndex));
+        if (Gruppevindue* boks = lavetBoks())
+            boks->visElementSti(grupper.programliste.at(clickIndex));
     if (ImageList.size() > 10)
         aGo->setIcon(ImageList.at(10));
     opdaterAktioner();
@@ -111,7 +118,7 @@ void Tmainform::programBoksClick()
 
 void Tmainform::programBoksDblClick()
 {
-    if (m_vinduer->boks().gemVentendeLager())
+    if (gemVentendeLager())
         return;
     const QListWidgetItem* valgt = programBoks->currentItem();
     if (valgt && valgt->isSelected()) {

@@ -18,7 +18,7 @@
 class Elementside : public Programtest
 {
 protected:
-    Tboksform& boks() { return *program->boksform; }
+    Tboksform& boks() { return program->boksform(); }
     QStringList tekster() { return laesBruger("Filer/Atekst.txt"); }
     QStringList panel(const Tmainform& main) const
     {

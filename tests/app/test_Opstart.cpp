@@ -25,7 +25,7 @@ TEST_F(Opstart, FirstStartOfANewUser)
     EXPECT_TRUE(QFileInfo::exists(mappe.sti("Tavlum/Struktur/Tavlum/struktur.txt")));
     EXPECT_EQ(main.opts.designName, "Aqua Light Slate");
     EXPECT_NE(QApplication::palette().color(QPalette::Window), foer);
-    EXPECT_TRUE(program->boksform->isVisible());
+    EXPECT_TRUE(program->boksform().isVisible());
     EXPECT_EQ(beskeder.beskeder, QStringList({"Der er ikke valgt eller indført et gruppenavn!"}));
     EXPECT_FALSE(main.opts.menuVis);
 }
@@ -53,12 +53,17 @@ TEST_F(Opstart, AStartMakesOnlyTheWindowsTheFirstShowingNeedsAndTheRestComeWhenA
         titler.sort();
         return titler;
     };
-    startMed({"A"}, "A");
-    EXPECT_EQ(vinduer(), QStringList({"A", "Administrer grupper og elementer", "Egenskaber"}));
+    startMed({"A", "B"}, "B");
+    EXPECT_EQ(vinduer(), QStringList({"B", "Egenskaber"}));
+    // Made now, the group window shows the active group as the start left it.
+    Tboksform& boks = program->boksform();
+    EXPECT_EQ(boks.valgtGruppe(), 1);
+    EXPECT_EQ(boks.programBoks->topLevelItemCount(), 3);
+    EXPECT_EQ(boks.infoBar->currentMessage(), "Der er 3 elementer i gruppen.");
     // The file box comes with the windows of its operations and information.
     program->filboks();
     EXPECT_EQ(vinduer(),
-              QStringList({"A", "Administrer grupper og elementer", "Billede", "Egenskaber",
+              QStringList({"Administrer grupper og elementer", "B", "Billede", "Egenskaber",
                            "Fil egenskaber", "Filboksen", "Hvad skal der gøres", "Kopierer",
                            "Kopiering/Flytning/Sletning"}));
 }
@@ -68,8 +73,8 @@ TEST_F(Opstart, ActiveGroupWithoutElementFileOpensIndfoerElement)
     skrivOptions("Spil");
     Tmainform& main = start();
     EXPECT_EQ(beskeder.beskeder, QStringList({"Der er ikke indført elementer i gruppen Spil!"}));
-    EXPECT_TRUE(program->boksform->isVisible());
-    EXPECT_EQ(program->boksform->Bog->currentIndex(), 1);
+    EXPECT_TRUE(program->boksform().isVisible());
+    EXPECT_EQ(program->boksform().Bog->currentIndex(), 1);
     EXPECT_EQ(main.opts.initDir, "/usr/share/applications");
 }
 
@@ -83,10 +88,10 @@ TEST_F(Opstart, ActiveGroupIsLoadedAndSelected)
     ASSERT_EQ(main.programBoks->count(), 3);
     EXPECT_EQ(main.programBoks->item(2)->text(), "Minestryger");
     EXPECT_EQ(main.windowTitle(), "Spil");
-    EXPECT_EQ(program->boksform->valgtGruppe(), 1);
-    EXPECT_EQ(program->boksform->programBoks->topLevelItemCount(), 3);
-    EXPECT_EQ(program->boksform->infoBar->currentMessage(), "Der er 3 elementer i gruppen.");
-    EXPECT_FALSE(program->boksform->isVisible());
+    EXPECT_EQ(program->boksform().valgtGruppe(), 1);
+    EXPECT_EQ(program->boksform().programBoks->topLevelItemCount(), 3);
+    EXPECT_EQ(program->boksform().infoBar->currentMessage(), "Der er 3 elementer i gruppen.");
+    EXPECT_FALSE(program->boksform().isVisible());
     EXPECT_EQ(QApplication::focusWidget() ? QApplication::focusWidget()
                                           : main.programBoks->window()->focusWidget(),
               main.programBoks);
@@ -99,8 +104,8 @@ TEST_F(Opstart, GroupNoLongerInTheListStillShowsItsElements)
     skrivOptions("Spil");
     Tmainform& main = start();
     EXPECT_EQ(main.programBoks->count(), 2);
-    EXPECT_EQ(program->boksform->valgtGruppe(), -1);
-    EXPECT_TRUE(program->boksform->infoBar->currentMessage().isEmpty());
+    EXPECT_EQ(program->boksform().valgtGruppe(), -1);
+    EXPECT_TRUE(program->boksform().infoBar->currentMessage().isEmpty());
 }
 
 TEST_F(Opstart, ASecondUserSeesNoneOfTheFirstUsersData)

@@ -130,7 +130,7 @@ TEST_F(Egenskabsside, TheLookChangesTheMainWindowAtOnceAndNotInTheMenuView)
     e.designBox->setCurrentText("Jet");
     e.designBoxChange(e.designBox->currentIndex());
     EXPECT_EQ(main.opts.designName, "Jet");
-    EXPECT_TRUE(program->boksform->isVisible());
+    EXPECT_TRUE(program->boksform().isVisible());
 
     e.placeringsValg->button(Placering::Venstre)->click();
     EXPECT_EQ(main.toolBarArea(main.toolBar), Qt::RightToolBarArea);
@@ -145,7 +145,7 @@ TEST_F(Egenskabsside, TheLookChangesTheMainWindowAtOnceAndNotInTheMenuView)
     EXPECT_TRUE(e.designBox->isEnabled());
     EXPECT_TRUE(e.trayCheck->isEnabled());
     e.hide();
-    program->boksform->hide();
+    program->boksform().hide();
 }
 
 TEST_F(Egenskabsside, RegisteringCopiesAnExistingShortcutAtTheFirstTickAndRemovesItAgain)
