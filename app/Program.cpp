@@ -39,7 +39,7 @@ void Program::start()
 QList<QWidget*> Program::vinduer()
 {
     return {
-        mainform.get(), &boksform(), egenskabsform.get(), &infoform(),       &urlform(),
+        mainform.get(), &boksform(),    egenskabsform.get(), &infoform(),       &urlform(),
         &omForm(),      &waForm(),      &progressform(),     &fileExistsForm(), &kopieringsform(),
         &billedform(),  &openfilform(), &filinfoform(),      &infform(),        &spform()};
 }
