@@ -30,6 +30,12 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("mainform"));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     DataMapper::kopierDatasaet(DataMapper::installeretDatasaet(), m_mapper.base);
+    grupper.DirFiler = m_mapper.DirFiler;
+    lavReopenDir();
+    // The design before the widgets, which then need no second polish.
+    HentOptions();
+    grupper.gruppeliste = Linjefil::hent(m_mapper.gruppefilnavn);
+    grupper.lagerliste = Linjefil::hent(m_mapper.lagerfilnavn);
 
     m_ikonvalg = std::make_unique<Ikonvalg>(platform, m_mapper.ikonDir);
     programBoks = new QListWidget(this);
@@ -48,12 +54,6 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     visninger->addWidget(lavPanel());
     visninger->addWidget(lavTopPanel());
     setCentralWidget(visninger);
-
-    grupper.DirFiler = m_mapper.DirFiler;
-    lavReopenDir();
-    HentOptions();
-    grupper.gruppeliste = Linjefil::hent(m_mapper.gruppefilnavn);
-    grupper.lagerliste = Linjefil::hent(m_mapper.lagerfilnavn);
 
     lavAktioner();
     lavPopupMenu();
