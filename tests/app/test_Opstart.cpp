@@ -68,6 +68,21 @@ TEST_F(Opstart, AStartMakesOnlyTheWindowsTheFirstShowingNeedsAndTheRestComeWhenA
                            "Kopiering/Flytning/Sletning"}));
 }
 
+// The help viewer's web engine is a library of its own, loaded when the viewer is first shown.
+TEST_F(Opstart, AStartAndCloseWithoutTheViewerLoadNoWebEngine)
+{
+    const auto indlaest = [] {
+        QFile kort(QStringLiteral("/proc/self/maps"));
+        return kort.open(QIODevice::ReadOnly) &&
+               kort.readAll().contains(QByteArrayLiteral("libQt6WebEngineCore"));
+    };
+    if (indlaest())
+        GTEST_SKIP() << "an earlier test in this process opened the help viewer";
+    Tmainform& main = startMed({"A"}, "A");
+    main.close();
+    EXPECT_FALSE(indlaest());
+}
+
 TEST_F(Opstart, ActiveGroupWithoutElementFileOpensIndfoerElement)
 {
     skrivOptions("Spil");

@@ -4,7 +4,9 @@
 set -u
 bin=$(readlink -f "$1")
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$bin"
+  # Without -noreset the server resets whenever its last client leaves, and
+  # refuses a program that connects meanwhile.
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$bin"
 fi
 
 passed=0 failed=0
@@ -51,6 +53,12 @@ two_groups() { # home: groups Alfa (the program itself) and Beta, Alfa active; p
   printf 'Aqua Light Slate\r\nAlfa\r\n' >"$u/options.txt"
   echo "$u"
 }
+mapped() { # pattern: a library the running program has loaded
+  grep -qE "$1" "/proc/$pid/maps"
+}
+unmapped() { # pattern: the running program has loaded no such library
+  [ -r "/proc/$pid/maps" ] && ! mapped "$1"
+}
 crlf_lines() { # file: number of CR LF-ended lines, and every line ends so
   local f=$1
   [ -f "$f" ] && [ "$(tail -c 2 "$f" | od -An -c | tr -d ' ')" = '\r\n' ] || { echo -1; return; }
@@ -93,6 +101,8 @@ u=$(two_groups "$work/h2")
 start "$work/h2"
 main=$(window '^Alfa$')
 check "the active group is shown" test -n "$main"
+heavy='libQt6WebEngine|tavlum_browser|xcbglintegrations|libGLX_mesa|swrast_dri|libLLVM'
+check "a start loads neither the web engine nor OpenGL" unmapped "$heavy"
 [ -n "$main" ] && keys "$main" ctrl+n
 check "Ctrl+N switches to the next group" test -n "$(window '^Beta$')"
 [ -n "$main" ] && keys "$main" ctrl+q
@@ -132,6 +142,16 @@ check "the strip is as wide as the screen" grep -q 'Geometry:1280x48' <<<"$geo"
 [ -n "$strip" ] && keys "$strip" ctrl+q
 check "Ctrl+Q ends the program" wait_exit
 check "line 19 says the menu view was on" test "$(sed -n 19p "$u/options.txt" | tr -d '\r')" = 1
+
+# 5. Ctrl+I opens the help viewer, whose browser comes with it.
+u=$(two_groups "$work/h5")
+start "$work/h5"
+main=$(window '^Alfa$')
+[ -n "$main" ] && keys "$main" ctrl+i
+check "Ctrl+I opens the help viewer" test -n "$(window '^Tavlum information$')"
+check "the web engine is loaded with the viewer" mapped 'libQt6WebEngineCore'
+[ -n "$main" ] && keys "$main" ctrl+q
+check "Ctrl+Q ends the program" wait_exit
 
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
