@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "BoksBeskeder.h"
+#include "Egenskabsfil.h"
 #include "Fil_info.h"
 #include "OmProgrammet.h"
 #include "Spm_FileExists.h"
@@ -25,7 +26,6 @@ Program::Program(Platform& platform, Beskeder* beskeder)
 {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tavlum.svg")));
     mainform = std::make_unique<Tmainform>(platform);
-    egenskabsform = std::make_unique<Tegenskabsform>(*mainform);
     mainform->setVinduer(*this);
 }
 
@@ -38,10 +38,9 @@ void Program::start()
 
 QList<QWidget*> Program::vinduer()
 {
-    return {
-        mainform.get(), &boksform(),    egenskabsform.get(), &infoform(),       &urlform(),
-        &omForm(),      &waForm(),      &progressform(),     &fileExistsForm(), &kopieringsform(),
-        &billedform(),  &openfilform(), &filinfoform(),      &infform(),        &spform()};
+    return {mainform.get(), &boksform(),    &egenskabsform(), &infoform(),       &urlform(),
+            &omForm(),      &waForm(),      &progressform(),  &fileExistsForm(), &kopieringsform(),
+            &billedform(),  &openfilform(), &filinfoform(),   &infform(),        &spform()};
 }
 
 Gruppevindue& Program::boks()
@@ -63,7 +62,32 @@ Tboksform& Program::boksform()
 
 Egenskabsvindue& Program::egenskaber()
 {
-    return *egenskabsform;
+    return egenskabsform();
+}
+
+Egenskabsvindue* Program::lavetEgenskaber()
+{
+    return m_egenskabsform.get();
+}
+
+Tegenskabsform& Program::egenskabsform()
+{
+    if (!m_egenskabsform)
+        m_egenskabsform = std::make_unique<Tegenskabsform>(*mainform);
+    return *m_egenskabsform;
+}
+
+bool Program::trayValgt()
+{
+    return m_egenskabsform ? m_egenskabsform->trayValgt()
+                           : Egenskabsfil::hent(Egenskabsfil::filnavn(mainform->mapper().Dir)).tray;
+}
+
+bool Program::minimerValgt()
+{
+    return m_egenskabsform
+               ? m_egenskabsform->minimerValgt()
+               : Egenskabsfil::hent(Egenskabsfil::filnavn(mainform->mapper().Dir)).minimer;
 }
 
 Hjaelpevindue& Program::info()

@@ -25,12 +25,11 @@ class Tinfform;
 class Tspform;
 
 // The fifteen windows, each made once. The main window comes first, as every
-// later window reads its folders, groups and saved places while it is made;
-// the properties window follows at once, as the main window's first showing
-// reads it. The others are made when first needed, in the order of their table
-// among the ones made together (the help viewer with its URL box; the file box
-// after its four operation and picture windows, then its information window;
-// the message box before the question box).
+// later window reads its folders, groups and saved places while it is made.
+// The others are made when first needed, in the order of their table among the
+// ones made together (the help viewer with its URL box; the file box after its
+// four operation and picture windows, then its information window; the message
+// box before the question box).
 class Program : public Vinduer
 {
 public:
@@ -47,6 +46,9 @@ public:
     Gruppevindue& boks() override;
     Gruppevindue* lavetBoks() override;
     Egenskabsvindue& egenskaber() override;
+    Egenskabsvindue* lavetEgenskaber() override;
+    bool trayValgt() override;
+    bool minimerValgt() override;
     Hjaelpevindue& info() override;
     TomForm& om() override;
     QWidget& applets() override;
@@ -54,6 +56,7 @@ public:
     Beskeder& beskeder() override;
 
     Tboksform& boksform();
+    Tegenskabsform& egenskabsform();
     Tinfoform& infoform();
     Turlform& urlform();
     TomForm& omForm();
@@ -68,7 +71,6 @@ public:
     Tspform& spform();
 
     std::unique_ptr<Tmainform> mainform;
-    std::unique_ptr<Tegenskabsform> egenskabsform;
 
 private:
     void lavHjaelp();
@@ -78,6 +80,7 @@ private:
     Platform& m_platform;
     Beskeder* m_skriptede;
     std::unique_ptr<Tboksform> m_boksform;
+    std::unique_ptr<Tegenskabsform> m_egenskabsform;
     std::unique_ptr<Tinfoform> m_infoform;
     std::unique_ptr<Turlform> m_urlform;
     std::unique_ptr<TomForm> m_omForm;

@@ -72,10 +72,9 @@ public:
     virtual void visMappe(const QString& mappe) = 0;
 };
 
-// The other fourteen windows, as the main window reaches them. The properties
-// window is made with the main window; each of the others is made the first
-// time it is asked for, after the windows it builds on, so that a start makes
-// only what the first window needs.
+// The other fourteen windows, as the main window reaches them. Each is made the
+// first time it is asked for, after the windows it builds on, so that a start
+// makes only what the first window needs.
 class Vinduer
 {
 public:
@@ -85,6 +84,11 @@ public:
     // the groups and the active group as the main window has them then.
     virtual Gruppevindue* lavetBoks() = 0;
     virtual Egenskabsvindue& egenskaber() = 0;
+    virtual Egenskabsvindue* lavetEgenskaber() = 0;
+    // "Minimer til system bakken" and "Minimer ved opstart", as the properties
+    // window has them or will have them when it is made.
+    virtual bool trayValgt() = 0;
+    virtual bool minimerValgt() = 0;
     virtual Hjaelpevindue& info() = 0;
     virtual TomForm& om() = 0;
     virtual QWidget& applets() = 0;

@@ -92,13 +92,15 @@ void Tmainform::GemOptions()
         opts.pWidth = width();
         opts.pHeight = height();
     }
-    if (QWidget* boks = lavetBoks() ? lavetBoks()->vindue() : nullptr) {
+    if (Gruppevindue* g = lavetBoks()) {
+        const QWidget* boks = g->vindue();
         opts.boksHeight = boks->height();
         opts.boksTop = boks->pos().y();
         opts.boksLeft = boks->pos().x();
         opts.boksWidth = boks->width();
     }
-    if (QWidget* egenskaber = m_vinduer ? m_vinduer->egenskaber().vindue() : nullptr) {
+    if (Egenskabsvindue* e = m_vinduer ? m_vinduer->lavetEgenskaber() : nullptr) {
+        const QWidget* egenskaber = e->vindue();
         opts.egenskaberHeight = egenskaber->height();
         opts.egenskaberTop = egenskaber->pos().y();
         opts.egenskaberLeft = egenskaber->pos().x();
@@ -175,9 +177,9 @@ void Tmainform::FormShow()
     setProgramForm(opts.menuVis);
     setImageList();
     ReopenDir.HentReopenFiler();
-    if (m_vinduer->egenskaber().trayValgt())
+    if (m_vinduer->trayValgt())
         lavTrayIcon();
-    if (m_vinduer->egenskaber().minimerValgt())
+    if (m_vinduer->minimerValgt())
         QTimer::singleShot(0, this, &QWidget::showMinimized);
     // The first activation runs once the window is up and the loop turns.
     QTimer::singleShot(0, this, &Tmainform::FormActivate);

@@ -1,5 +1,9 @@
 #include "Egenskabsfil.h"
 
+#include "Linjefil.h"
+
+#include <QFileInfo>
+
 namespace {
 
 bool tjek(const QStringList& linjer, int i, bool& vaerdi)
@@ -22,6 +26,16 @@ Egenskabsfil Egenskabsfil::fraLinjer(const QStringList& linjer, bool findes)
         return e;
     e.tavlumFilename = linjer.at(2);
     return e;
+}
+
+Egenskabsfil Egenskabsfil::hent(const QString& filnavn)
+{
+    return fraLinjer(Linjefil::hent(filnavn), QFileInfo::exists(filnavn));
+}
+
+QString Egenskabsfil::filnavn(const QString& brugermappe)
+{
+    return brugermappe + QStringLiteral("/egenskaber.txt");
 }
 
 QStringList Egenskabsfil::tilLinjer() const

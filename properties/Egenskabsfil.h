@@ -14,5 +14,8 @@ struct Egenskabsfil
     // is missing or not a number: what was read stays, and the shortcut is
     // then unknown.
     static Egenskabsfil fraLinjer(const QStringList& linjer, bool findes);
+    static Egenskabsfil hent(const QString& filnavn);
+    // The file in the user's folder.
+    static QString filnavn(const QString& brugermappe);
     QStringList tilLinjer() const;
 };

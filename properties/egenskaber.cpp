@@ -5,7 +5,6 @@
 #include "Design.h"
 #include "Egenskabsfil.h"
 #include "Knapper.h"
-#include "Linjefil.h"
 #include "Placering.h"
 #include "Platform.h"
 #include "main.h"
@@ -76,7 +75,7 @@ Tegenskabsform::Tegenskabsform(Tmainform& hub, QWidget* parent)
     connect(&tavlumTimer, &QTimer::timeout, this, &Tegenskabsform::tavlumTimerTimer);
 
     programFil = QCoreApplication::applicationFilePath();
-    optFilnavn = hub.mapper().Dir + QStringLiteral("/egenskaber.txt");
+    optFilnavn = Egenskabsfil::filnavn(hub.mapper().Dir);
     HentOpt();
     gemButton->setEnabled(false);
     move(hub.opts.egenskaberLeft, hub.opts.egenskaberTop);
@@ -195,8 +194,7 @@ bool Tegenskabsform::minimerValgt() const
 
 void Tegenskabsform::HentOpt()
 {
-    const Egenskabsfil e =
-        Egenskabsfil::fraLinjer(Linjefil::hent(optFilnavn), QFileInfo::exists(optFilnavn));
+    const Egenskabsfil e = Egenskabsfil::hent(optFilnavn);
     trayCheck->setChecked(e.tray);
     minimerCheck->setChecked(e.minimer);
     tavlumFilename = e.tavlumFilename;

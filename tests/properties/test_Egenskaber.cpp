@@ -72,7 +72,7 @@ class Egenskabsside : public Programtest
 {
 protected:
     Egenskabsside() { platform.startup = mappe.sti("autostart").toStdString(); }
-    Tegenskabsform& egenskaber() { return *program->egenskabsform; }
+    Tegenskabsform& egenskaber() { return program->egenskabsform(); }
     QString genvej() { return bruger("Tavlum.desktop"); }
     QString iStartup() { return mappe.sti("autostart/Tavlum.desktop"); }
     void tik(int gange)
