@@ -17,7 +17,6 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -26,7 +25,6 @@
 #include <fcntl.h>
 #include <fstream>
 #include <memory>
-#include <optional>
 #include <signal.h>
 #include <spawn.h>
 #include <string>
