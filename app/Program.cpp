@@ -20,10 +20,13 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
 
 Program::Program(Platform& platform, Beskeder* beskeder)
     : m_platform(platform), m_skriptede(beskeder)
 {
+    // No picture or icon file is decoded into more than this, whatever its header claims.
+    QImageReader::setAllocationLimit(128);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tavlum.svg")));
     mainform = std::make_unique<Tmainform>(platform);
     mainform->setVinduer(*this);
@@ -56,7 +59,7 @@ Gruppevindue* Program::lavetBoks()
 Tboksform& Program::boksform()
 {
     if (!m_boksform)
-        m_boksform = std::make_unique<Tboksform>(*mainform);
+        mainform->lavVindue([this] { m_boksform = std::make_unique<Tboksform>(*mainform); });
     return *m_boksform;
 }
 
@@ -73,21 +76,24 @@ Egenskabsvindue* Program::lavetEgenskaber()
 Tegenskabsform& Program::egenskabsform()
 {
     if (!m_egenskabsform)
-        m_egenskabsform = std::make_unique<Tegenskabsform>(*mainform);
+        mainform->lavVindue(
+            [this] { m_egenskabsform = std::make_unique<Tegenskabsform>(*mainform); });
     return *m_egenskabsform;
+}
+
+Egenskabsfil Program::startvalg() const
+{
+    return Egenskabsfil::hent(mainform->filvagt(), Egenskabsfil::filnavn(mainform->mapper().Dir));
 }
 
 bool Program::trayValgt()
 {
-    return m_egenskabsform ? m_egenskabsform->trayValgt()
-                           : Egenskabsfil::hent(Egenskabsfil::filnavn(mainform->mapper().Dir)).tray;
+    return m_egenskabsform ? m_egenskabsform->trayValgt() : startvalg().tray;
 }
 
 bool Program::minimerValgt()
 {
-    return m_egenskabsform
-               ? m_egenskabsform->minimerValgt()
-               : Egenskabsfil::hent(Egenskabsfil::filnavn(mainform->mapper().Dir)).minimer;
+    return m_egenskabsform ? m_egenskabsform->minimerValgt() : startvalg().minimer;
 }
 
 Hjaelpevindue& Program::info()
@@ -122,9 +128,11 @@ void Program::lavHjaelp()
 {
     if (m_infoform)
         return;
-    m_infoform = std::make_unique<Tinfoform>(*mainform, m_platform);
-    m_urlform = std::make_unique<Turlform>(*mainform, m_infoform->historik);
-    m_infoform->urlboks = m_urlform.get();
+    mainform->lavVindue([this] {
+        m_infoform = std::make_unique<Tinfoform>(*mainform, m_platform);
+        m_urlform = std::make_unique<Turlform>(*mainform, m_infoform->historik);
+        m_infoform->urlboks = m_urlform.get();
+    });
 }
 
 Tinfoform& Program::infoform()
@@ -157,14 +165,16 @@ void Program::lavFilboks()
 {
     if (m_openfilform)
         return;
-    m_progressform = std::make_unique<Tprogressform>(mainform.get());
-    m_fileExistsForm = std::make_unique<TfileExistsForm>(mainform.get());
-    m_kopieringsform = std::make_unique<Tkopieringsform>(mainform.get());
-    m_billedform = std::make_unique<Tbilledform>();
-    m_openfilform = std::make_unique<Topenfilform>(*mainform, m_platform, *m_billedform);
-    m_openfilform->setOperationsvinduer(*m_kopieringsform, *m_progressform, *m_fileExistsForm);
-    m_filinfoform = std::make_unique<Tfilinfoform>(mainform->beskeder(), mainform.get());
-    m_openfilform->setFilinfoform(*m_filinfoform);
+    mainform->lavVindue([this] {
+        m_progressform = std::make_unique<Tprogressform>(mainform.get());
+        m_fileExistsForm = std::make_unique<TfileExistsForm>(mainform.get());
+        m_kopieringsform = std::make_unique<Tkopieringsform>(mainform.get());
+        m_billedform = std::make_unique<Tbilledform>();
+        m_openfilform = std::make_unique<Topenfilform>(*mainform, m_platform, *m_billedform);
+        m_openfilform->setOperationsvinduer(*m_kopieringsform, *m_progressform, *m_fileExistsForm);
+        m_filinfoform = std::make_unique<Tfilinfoform>(mainform->beskeder(), mainform.get());
+        m_openfilform->setFilinfoform(*m_filinfoform);
+    });
 }
 
 Tprogressform& Program::progressform()

@@ -9,6 +9,7 @@ class QWidget;
 
 class Platform;
 class Tmainform;
+struct Egenskabsfil;
 class Tboksform;
 class Tegenskabsform;
 class Tinfoform;
@@ -73,6 +74,8 @@ public:
     std::unique_ptr<Tmainform> mainform;
 
 private:
+    // The properties window's start choices, read from its file while it is not made.
+    Egenskabsfil startvalg() const;
     void lavHjaelp();
     void lavFilboks();
     void lavBeskedbokse();

@@ -2,12 +2,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <limits>
 
 namespace Linjefil {
 
@@ -59,7 +61,8 @@ Kodning kodningAfStart(QByteArrayView start)
     return Kodning::Ansi;
 }
 
-QStringList splitLinjer(const QString& tekst)
+// The lines of a text; nothing when a line is longer than `hoejst`.
+std::optional<QStringList> splitLinjer(const QString& tekst, qsizetype hoejst)
 {
     QStringList linjer;
     qsizetype start = 0;
@@ -68,14 +71,56 @@ QStringList splitLinjer(const QString& tekst)
         const QChar c = tekst.at(i);
         if (c != u'\r' && c != u'\n')
             continue;
+        if (i - start > hoejst)
+            return std::nullopt;
         linjer.append(tekst.mid(start, i - start));
         if (c == u'\r' && i + 1 < n && tekst.at(i + 1) == u'\n')
             ++i;
         start = i + 1;
     }
+    if (n - start > hoejst)
+        return std::nullopt;
     if (start < n)
         linjer.append(tekst.mid(start));
     return linjer;
+}
+
+// UTF-16 text as Unicode: a half of a surrogate pair alone (which the decoder
+// lets through) could be written in no other encoding, so it is read as U+FFFD.
+QString hel(QString tekst)
+{
+    const qsizetype n = tekst.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = tekst.at(i);
+        if (c.isHighSurrogate() && i + 1 < n && tekst.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            tekst[i] = QChar::ReplacementCharacter;
+    }
+    return tekst;
+}
+
+// The text after the mark. A mark that the text itself begins with is its own
+// character (U+FEFF), not a second mark to drop.
+QString dekod(QByteArrayView bytes, Kodning k)
+{
+    constexpr auto egen = QStringDecoder::Flag::ConvertInitialBom;
+    switch (k) {
+    case Kodning::Ansi:
+        return fraAnsi(bytes);
+    case Kodning::Utf8Bom:
+        return QStringDecoder(QStringDecoder::Utf8, egen)(bytes.sliced(3));
+    case Kodning::Utf16LE:
+        return hel(QStringDecoder(QStringDecoder::Utf16LE, egen)(bytes.sliced(2)));
+    case Kodning::Utf16BE:
+        return hel(QStringDecoder(QStringDecoder::Utf16BE, egen)(bytes.sliced(2)));
+    }
+    return {};
+}
+
+bool erMaerke(QByteArrayView start)
+{
+    return kodningAfStart(start) != Kodning::Ansi;
 }
 
 QString gemFejl(const QString& filnavn, const QString& aarsag)
@@ -91,22 +136,15 @@ QStringList afkod(const QByteArray& bytes, Kodning* kodning)
     const Kodning k = kodningAfStart(bytes);
     if (kodning)
         *kodning = k;
-    QString tekst;
-    switch (k) {
-    case Kodning::Ansi:
-        tekst = fraAnsi(bytes);
-        break;
-    case Kodning::Utf8Bom:
-        tekst = QString::fromUtf8(QByteArrayView(bytes).sliced(3));
-        break;
-    case Kodning::Utf16LE:
-        tekst = QStringDecoder(QStringDecoder::Utf16LE)(QByteArrayView(bytes).sliced(2));
-        break;
-    case Kodning::Utf16BE:
-        tekst = QStringDecoder(QStringDecoder::Utf16BE)(QByteArrayView(bytes).sliced(2));
-        break;
-    }
-    return splitLinjer(tekst);
+    return *splitLinjer(dekod(bytes, k), std::numeric_limits<qsizetype>::max());
+}
+
+std::optional<QStringList> tolk(const QByteArray& bytes)
+{
+    const QString tekst = dekod(bytes, kodningAfStart(bytes));
+    if (tekst.contains(QChar(u'\0')))
+        return std::nullopt;
+    return splitLinjer(tekst, hoejstLinje);
 }
 
 QByteArray indkod(const QStringList& linjer, Kodning kodning)
@@ -119,7 +157,8 @@ QByteArray indkod(const QStringList& linjer, Kodning kodning)
     QByteArray ud;
     switch (kodning) {
     case Kodning::Ansi:
-        if (tilAnsi(tekst, ud))
+        // "ÿþ" or "ï»¿" first in Windows-1252 would read back as a mark.
+        if (tilAnsi(tekst, ud) && !erMaerke(ud))
             return ud;
         [[fallthrough]];
     case Kodning::Utf8Bom:
@@ -140,12 +179,40 @@ Kodning kodningAf(const QString& filnavn)
     return kodningAfStart(fil.read(3));
 }
 
-QStringList hent(const QString& filnavn)
+Laesning laes(const QString& filnavn, qint64 hoejst)
 {
-    QFile fil(filnavn);
-    if (!fil.open(QIODevice::ReadOnly))
+    const QFileInfo info(filnavn);
+    if (!info.exists())
         return {};
-    return afkod(fil.readAll());
+    // A pipe or a device in a data file's place would never end or never answer.
+    QFile fil(filnavn);
+    if (!info.isFile() || info.size() > hoejst || !fil.open(QIODevice::ReadOnly))
+        return {Laesning::Ulaeselig, {}};
+    constexpr qint64 stykke = 1024 * 1024;
+    QByteArray bytes;
+    bool ansiEllerUtf8 = true;
+    while (true) {
+        const QByteArray del = fil.read(std::min(stykke, hoejst + 1 - bytes.size()));
+        if (del.isEmpty())
+            break;
+        if (bytes.isEmpty())
+            ansiEllerUtf8 = !del.startsWith("\xFF\xFE") && !del.startsWith("\xFE\xFF");
+        // A NUL byte outside UTF-16 is a binary file: no need to read the rest.
+        if (bytes.size() + del.size() > hoejst || (ansiEllerUtf8 && del.contains('\0')))
+            return {Laesning::Ulaeselig, {}};
+        bytes += del;
+    }
+    if (fil.error() != QFileDevice::NoError)
+        return {Laesning::Ulaeselig, {}};
+    std::optional<QStringList> linjer = tolk(bytes);
+    if (!linjer)
+        return {Laesning::Ulaeselig, {}};
+    return {Laesning::Laest, std::move(*linjer)};
+}
+
+QStringList hent(const QString& filnavn, qint64 hoejst)
+{
+    return laes(filnavn, hoejst).linjer;
 }
 
 QString gem(const QString& filnavn, const QStringList& linjer)

@@ -15,7 +15,7 @@ TomForm::TomForm(QWidget* parent)
     Memo1->setAccessibleName(QStringLiteral("Versions information"));
     const int bits = static_cast<int>(sizeof(void*)) * 8;
     Memo1->setPlainText(
-        QStringLiteral("Tavlum %1\nTavlum version 4.2\n%2 bit")
+        QStringLiteral("Tavlum %1\nTavlum version " TAVLUM_VERSION "\n%2 bit")
             .arg(QString::number(QDate::currentDate().year()), QString::number(bits)));
     Memo1->setFixedHeight(Memo1->fontMetrics().lineSpacing() * 4 + 12);
 

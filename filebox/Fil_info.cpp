@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -280,8 +279,8 @@ void Tfilinfoform::vis()
 
 void Tfilinfoform::aAnvendExecute()
 {
-    if (QFileInfo::exists(Filnavn) &&
-        !TFilMappeInfo::skrivAttributter(Filnavn, cbReadOnly->isChecked(), cbHidden->isChecked()))
+    if (logik && logik->findesNoget(Filnavn) &&
+        !logik->skrivAttributter(Filnavn, cbReadOnly->isChecked(), cbHidden->isChecked()))
         m_beskeder.besked(QStringLiteral("Der opstod en fejl."));
     aAnvend->setEnabled(false);
     if (updateStrukturer)

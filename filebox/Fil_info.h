@@ -11,6 +11,7 @@ class QProgressBar;
 class QPushButton;
 class Beskeder;
 class QTabWidget;
+class TFilMappeInfo;
 
 // "Fil egenskaber", "Mappe egenskaber", "Drev egenskaber": one tab a kind,
 // filled by the file box's logic. The user cannot switch tabs.
@@ -32,6 +33,8 @@ public:
 
     // Lists the file box's folder again after attributes were applied.
     std::function<void()> updateStrukturer;
+    // The file box's logic, which reads and writes the attributes.
+    TFilMappeInfo* logik = nullptr;
 
     int SideNummer = 0;
     QString Filnavn;

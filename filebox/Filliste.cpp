@@ -3,86 +3,6 @@
 #include <QCoreApplication>
 #include <QDrag>
 #include <QHeaderView>
-#include <QMimeData>
-#include <QUrl>
-
-const QString Filmodel::egenType = QStringLiteral("application/x-tavlum-filboks");
-
-int Filmodel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : static_cast<int>(m_noder.size());
-}
-
-QVariant Filmodel::data(const QModelIndex& index, int role) const
-{
-    if (!index.isValid() || index.row() >= rowCount())
-        return {};
-    const Filnode& n = m_noder[static_cast<std::size_t>(index.row())];
-    switch (role) {
-    case Qt::DisplayRole:
-    case Qt::EditRole:
-        return n.tekst;
-    case Qt::DecorationRole:
-        return m_billeder.value(n.billede);
-    case Qt::ToolTipRole:
-        return n.data.filnavn.isEmpty() ? n.data.mappe : n.data.filnavn;
-    default:
-        return {};
-    }
-}
-
-Qt::ItemFlags Filmodel::flags(const QModelIndex& index) const
-{
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable |
-                                 Qt::ItemIsDragEnabled | Qt::ItemNeverHasChildren
-                           : Qt::NoItemFlags;
-}
-
-bool Filmodel::setData(const QModelIndex& index, const QVariant& value, int role)
-{
-    if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount())
-        return false;
-    emit tekstRedigeret(index.row(), value.toString());
-    return true;
-}
-
-void Filmodel::setTekst(int i, const QString& tekst)
-{
-    node(i).tekst = tekst;
-    emit dataChanged(index(i), index(i), {Qt::DisplayRole, Qt::EditRole});
-}
-
-QStringList Filmodel::mimeTypes() const
-{
-    return {QStringLiteral("text/uri-list"), egenType};
-}
-
-QMimeData* Filmodel::mimeData(const QModelIndexList& indexes) const
-{
-    auto* data = new QMimeData;
-    QList<QUrl> urls;
-    for (const QModelIndex& i : indexes) {
-        const StrukturRec& r = m_noder.at(static_cast<std::size_t>(i.row())).data;
-        urls << QUrl::fromLocalFile(r.filnavn.isEmpty() ? r.mappe : r.filnavn);
-    }
-    data->setUrls(urls);
-    data->setData(egenType, QByteArray::number(QCoreApplication::applicationPid()));
-    return data;
-}
-
-void Filmodel::fyld(std::vector<Filnode> noder)
-{
-    beginResetModel();
-    m_noder = std::move(noder);
-    endResetModel();
-}
-
-void Filmodel::setBilleder(const QList<QIcon>& billeder)
-{
-    m_billeder = billeder;
-    if (!m_noder.empty())
-        emit dataChanged(index(0), index(rowCount() - 1), {Qt::DecorationRole});
-}
 
 Filliste::Filliste(QWidget* parent) : QTreeView(parent), m_model(new Filmodel(this))
 {
@@ -143,6 +63,14 @@ void Filliste::redigerTekst(int i)
     const QModelIndex index = m_model->index(i);
     scrollTo(index);
     edit(index);
+}
+
+void Filliste::setBilleder(const QList<QIcon>& billeder)
+{
+    QList<QVariant> ud;
+    for (const QIcon& b : billeder)
+        ud << b;
+    m_model->setBilleder(ud);
 }
 
 void Filliste::startDrag(Qt::DropActions supportedActions)

@@ -7,9 +7,11 @@
 #include "Hint.h"
 #include "Linjefil.h"
 #include "Platform.h"
-#include "Stifaner.h"
+#include "Skaermplads.h"
 #include "Spm_Kopiering.h"
+#include "Stifaner.h"
 #include "functions/Handlinger.h"
+#include "functions/Stinavn.h"
 #include "main.h"
 
 #include <QAction>
@@ -23,6 +25,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -50,6 +54,8 @@ Topenfilform::Topenfilform(Tmainform& hub, Platform& platform, Tbilledform& bill
     openbox->setFont(listeskrift);
     openbox->setContextMenuPolicy(Qt::CustomContextMenu);
     openbox->installEventFilter(this);
+    // The keys move in the list from the moment the window is shown.
+    openbox->setFocus();
 
     funk = new THandlinger(platform, hub.beskeder(), this);
     funk->Brugernavn = hub.mapper().brugernavn;
@@ -91,11 +97,10 @@ Topenfilform::Topenfilform(Tmainform& hub, Platform& platform, Tbilledform& bill
     lag->addLayout(midte, 1);
     lag->addWidget(Info);
 
-    connect(openbox->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        funk->AktiveStruktur = 2;
-        funk->infoStruktur2();
-        beregnTilladelser();
-    });
+    connect(openbox->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &Topenfilform::openboxClick);
+    // A click on the node the listing selected changes no selection, but makes it the user's.
+    connect(openbox, &QAbstractItemView::clicked, this, &Topenfilform::openboxClick);
     lavHandlinger();
     connect(openbox, &QAbstractItemView::doubleClicked, this, &Topenfilform::openboxDblClick);
     connect(openbox, &QWidget::customContextMenuRequested, this, &Topenfilform::openboxMouseDown);
@@ -116,36 +121,40 @@ Topenfilform::~Topenfilform() = default;
 void Topenfilform::HentOptions()
 {
     funk->Grundmappe = TMapper::rodmappe();
-    resize(standardBredde, standardHoejde);
-    move(standardSted, standardSted);
-    if (!QFileInfo::exists(optFilnavn))
-        return;
-    // Each value in turn, until one is missing or no whole number.
-    funk->Grundmappe.clear();
-    const QStringList linjer = Linjefil::hent(optFilnavn);
-    const auto bredde = Linjefil::tal(linjer, 0);
-    if (!bredde)
-        return;
-    resize(*bredde, height());
-    const auto hoejde = Linjefil::tal(linjer, 1);
-    if (!hoejde)
-        return;
-    resize(width(), *hoejde);
-    const auto venstre = Linjefil::tal(linjer, 2);
-    if (!venstre)
-        return;
-    move(*venstre, y());
-    const auto top = Linjefil::tal(linjer, 3);
-    if (!top)
-        return;
-    move(x(), *top);
-    funk->Grundmappe = linjer.value(4);
+    QRect sted(standardSted, standardSted, standardBredde, standardHoejde);
+    const QStringList linjer = m_hub.hentListe(optFilnavn, Linjefil::Graense::indstillinger);
+    // A file that cannot be read counts as missing.
+    if (QFileInfo::exists(optFilnavn) && !m_hub.filvagt().ulaeselig(optFilnavn)) {
+        // Each value in turn, until one is missing, no whole number or no sane place.
+        const std::optional<int> v[] = {
+            Skaermplads::stoerrelse(linjer, 0), Skaermplads::stoerrelse(linjer, 1),
+            Skaermplads::koordinat(linjer, 2), Skaermplads::koordinat(linjer, 3)};
+        const int n = static_cast<int>(std::find(std::begin(v), std::end(v), std::nullopt) - v);
+        if (n > 0)
+            sted.setWidth(*v[0]);
+        if (n > 1)
+            sted.setHeight(*v[1]);
+        if (n > 2)
+            sted.moveLeft(*v[2]);
+        if (n > 3)
+            sted.moveTop(*v[3]);
+        funk->Grundmappe = n == 4 ? linjer.value(4) : QString();
+    }
+    sted = Skaermplads::tilpas(sted, minimumSize());
+    resize(sted.size());
+    move(sted.topLeft());
+    m_hub.filvagt().grundlag(optFilnavn, optionLinjer());
+}
+
+QStringList Topenfilform::optionLinjer() const
+{
+    return {QString::number(width()), QString::number(height()), QString::number(x()),
+            QString::number(y()), funk->Grundmappe};
 }
 
 void Topenfilform::GemOptions() const
 {
-    m_hub.gemListe(optFilnavn, {QString::number(width()), QString::number(height()),
-                                QString::number(x()), QString::number(y()), funk->Grundmappe});
+    m_hub.gemListe(optFilnavn, optionLinjer());
 }
 
 void Topenfilform::showEvent(QShowEvent* event)
@@ -188,7 +197,7 @@ void Topenfilform::mappenChange(const QString&, const QString&, const QString& g
     funk->AktiveStruktur = 2;
     redrawStiboxen();
     // A batch file run from here starts in the folder shown.
-    m_platform.setCurrentFolder(grundDir.toStdString());
+    m_platform.setCurrentFolder(Stinavn::bytes(grundDir));
     opdaterAktioner();
 }
 
@@ -199,7 +208,7 @@ void Topenfilform::redrawStiboxen()
     while (stiboxen->count() > 0)
         stiboxen->removeTab(stiboxen->count() - 1);
     for (const QString& del : std::as_const(stiArray))
-        stiboxen->addTab(del);
+        stiboxen->addTab(Stinavn::vist(del));
     stiboxen->setCurrentIndex(static_cast<int>(stiArray.size()) - 1);
 }
 
@@ -210,33 +219,51 @@ void Topenfilform::stiboxenChange(int tab)
     redrawStiboxen();
 }
 
-QString Topenfilform::statustekst(int kind, int count)
+QString Topenfilform::statustekst(int kind, int count, int fejlede)
 {
-    static const char* const forstavelser[] = {"Der blev kopieret ", "Der blev klippet ",
-                                               "Der blev indsat ",   "Der blev flyttet ",
-                                               "Der blev slettet ",  "Der blev omdøbt "};
+    struct Ord
+    {
+        const char* gjort;
+        const char* ikke;
+    };
+    static const Ord ord[] = {{"kopieret", "kopieres"}, {"klippet", "klippes"},
+                              {"indsat", "indsættes"},  {"flyttet", "flyttes"},
+                              {"slettet", "slettes"},   {"omdøbt", "omdøbes"}};
     if (kind < 0 || kind > 5)
         return {};
-    const QString antal = count == 1 ? QStringLiteral("1 element.")
-                                     : QString::number(count) + QStringLiteral(" elementer.");
-    return QString::fromUtf8(forstavelser[kind]) + antal;
+    const auto elementer = [](int n) {
+        return n == 1 ? QStringLiteral("1 element")
+                      : QString::number(n) + QStringLiteral(" elementer");
+    };
+    const QString gjort = QString::fromUtf8(ord[kind].gjort);
+    QString tekst = count >= 0
+                        ? QStringLiteral("Der blev ") + gjort + u' ' + elementer(count) + u'.'
+                        : QStringLiteral("Ingen elementer blev ") + gjort + u'.';
+    if (fejlede > 0)
+        tekst += u' ' + elementer(fejlede) + QStringLiteral(" kunne ikke ") +
+                 QString::fromUtf8(ord[kind].ikke) + u'.';
+    return tekst;
 }
 
-void Topenfilform::HandlingsInfo(int kind, int count)
+void Topenfilform::HandlingsInfo(int kind, int count, int fejlede)
 {
-    Info->showMessage(statustekst(kind, count));
+    // Nothing done, nothing to tell: the text of an earlier operation goes.
+    if (count == 0 && fejlede == 0)
+        Info->clearMessage();
+    else
+        Info->showMessage(statustekst(kind, count, fejlede));
 }
 
 void Topenfilform::OpenFil(const QString& fil, bool edit)
 {
-    const QFileInfo info(fil);
+    const std::string navn = Stinavn::bytes(THandlinger::getLastDirectory(fil));
     const QString ext = THandlinger::extension(fil).toLower();
     int svar;
     if (!edit && (ext == QLatin1String(".bat") || ext == QLatin1String(".sh")))
-        svar = m_platform.shellExecute("open", "cmd", ("/K " + info.fileName()).toStdString(), "");
+        svar = m_platform.shellExecute("open", "cmd", "/K " + navn, "");
     else
-        svar = m_platform.shellExecute(edit ? "edit" : "open", info.fileName().toStdString(), "",
-                                       info.path().toStdString());
+        svar = m_platform.shellExecute(edit ? "edit" : "open", navn, "",
+                                       Stinavn::bytes(THandlinger::mappeOver(fil)));
     if (svar <= 32)
         m_hub.ErrorInfo(static_cast<unsigned>(svar));
 }

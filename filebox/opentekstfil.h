@@ -43,16 +43,20 @@ public:
                       const QString& aFilnavn);
     // Lists the current folder again, after its entries were changed elsewhere.
     void updateStrukturer();
-    // "Der blev slettet 3 elementer." in the status bar; kinds 0 to 5 as statustekst.
-    void HandlingsInfo(int kind, int count);
-    // 0 copied, 1 cut, 2 pasted, 3 moved, 4 deleted, 5 renamed.
-    static QString statustekst(int kind, int count);
+    // "Der blev slettet 3 elementer." in the status bar, and how many could not
+    // be; kinds 0 to 5 as statustekst. Nothing done clears the status bar.
+    void HandlingsInfo(int kind, int count, int fejlede = 0);
+    // 0 copied, 1 cut, 2 pasted, 3 moved, 4 deleted, 5 renamed; a count of -1
+    // says that none was, for the errors counted.
+    static QString statustekst(int kind, int count, int fejlede = 0);
     // Opens a file with its program, or in edit mode with the editor; ".bat" and
     // ".sh" scripts run in a console that stays open.
     void OpenFil(const QString& fil, bool edit);
     void redrawStiboxen();
     void stiboxenChange(int tab);
     void GemOptions() const;
+    // The five lines of the option file, from the window as it is now.
+    QStringList optionLinjer() const;
     // The properties window that "Vis egenskaber" and "Drevinformation" fill.
     void setFilinfoform(Tfilinfoform& form);
 
@@ -92,6 +96,7 @@ public:
     QMenu* PUdrevene = nullptr;
     QMenu* PUkendte = nullptr;
     QMenu* MReopendir = nullptr;
+    QMenu* smFavoritter = nullptr;
     QAction* mDir = nullptr;
     QAction* mInsertInSenesteMapper = nullptr;
 
@@ -116,15 +121,22 @@ public:
     QAction* aEleEgenskaber = nullptr;
     QAction* aDrevinfo = nullptr;
     QAction* aOpenAktuelleMappe = nullptr;
+    QAction* aMappeOp = nullptr;
+    QAction* aTilbage = nullptr;
+    QAction* aFrem = nullptr;
 
     // The buttons and menus of the toolbars act on these.
     void insertButtonClick();
     void aVisBilledeExecute();
+    // The selection changed, or a node was clicked: the folder in focus and the file follow it.
+    void openboxClick();
     void openboxDblClick();
     void MReopendirClick();
     void mInsertInSenesteMapperClick();
     // The special folders by their captions in the folder menu ("Delte mapper/Musik" for shared).
     void visSpecialmappe(const QString& punkt);
+    // Fills "Favoritter" with the user's favourite places, or says there are none.
+    void smFavoritterPopup();
     // Sets which actions can run now.
     void opdaterAktioner();
     // The copy and change permissions of the selection, then the actions.
@@ -153,10 +165,14 @@ private:
     // Whether the drop comes from this file box's own list.
     bool egetTraek(const QMimeData& data) const;
     bool traekFilter(QObject* watched, QEvent* event);
+    // Left and Right on the path tabs show the folder of the tab they move to.
+    bool stifaneTast(QEvent* event);
     // The enabled action of this window that a key press or its override asks for.
     QAction* egenGenvej(QEvent* event) const;
     bool egenTast(QEvent* event);
     bool sammeDrev() const;
+    // The status of a paste, a drop or a drag: moved or pasted, and what failed.
+    void indsatInfo(int antal);
     void lavInfoAktioner();
     // A play list page of the selection, asking first when the file's kind is not the list's.
     void HTMLliste(int kind);

@@ -6,6 +6,7 @@
 #include "Spm_Kopiering.h"
 #include "Stifaner.h"
 #include "functions/Handlinger.h"
+#include "functions/Stinavn.h"
 #include "main.h"
 #include "opentekstfil.h"
 #include "progress.h"
@@ -14,7 +15,6 @@
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QTabBar>
 #include <QUrl>
@@ -43,9 +43,7 @@ void Topenfilform::lavHandlinger()
         opdaterAktioner();
     });
     connect(aPaste, &QAction::triggered, this, [this] {
-        const int antal = funk->PasteElementer(klipAfterCopy);
-        if (antal >= 0)
-            HandlingsInfo(klipAfterCopy ? 3 : 2, antal);
+        indsatInfo(funk->PasteElementer(klipAfterCopy));
         beregnTilladelser();
     });
     const auto slet = [this](bool tilPapirkurven) {
@@ -53,8 +51,7 @@ void Topenfilform::lavHandlinger()
         if (antal > 0)
             redrawStiboxen();
         beregnTilladelser();
-        if (antal >= 0)
-            HandlingsInfo(4, antal);
+        HandlingsInfo(4, antal, funk->antalFejlede());
     };
     connect(aDelete, &QAction::triggered, this, [slet] { slet(true); });
     connect(aDeletePermanent, &QAction::triggered, this, [slet] { slet(false); });
@@ -69,11 +66,11 @@ void Topenfilform::lavHandlinger()
     connect(aMarkerInvers, &QAction::triggered, this, [marker] { marker(3); });
     connect(aEmptyRB, &QAction::triggered, this, [this] {
         funk->EmptyRecycleBin(
-            true, QString::fromStdString(m_platform.driveOf(funk->Grundmappe.toStdString()).root));
+            true, Stinavn::tekst(m_platform.driveOf(Stinavn::bytes(funk->Grundmappe)).root));
     });
 
     connect(openbox, &Filliste::redigeringBegynder, this,
-            [this](int i) { OldNodeTekst = openbox->noder().node(i).tekst; });
+            [this](int i) { OldNodeTekst = openbox->noder().tekst(i); });
     connect(&openbox->noder(), &Filmodel::tekstRedigeret, this, &Topenfilform::openboxEdited);
     // Cancelled or confirmed, the edit that followed a new folder is over.
     connect(openbox->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
@@ -103,12 +100,10 @@ void Topenfilform::beregnTilladelser()
 void Topenfilform::openboxEdited(int i, const QString& tekst)
 {
     funk->AktiveStruktur = 2;
+    // The node takes its new name from the rename itself.
     const QString vist = funk->RenameNode(i, OldNodeTekst, tekst, nyMappeErOprettet);
     nyMappeErOprettet = false;
-    if (i < openbox->antal())
-        openbox->noder().setTekst(i, vist);
-    if (vist != OldNodeTekst)
-        HandlingsInfo(5, 1);
+    HandlingsInfo(5, vist != OldNodeTekst ? 1 : 0);
 }
 
 bool Topenfilform::egetTraek(const QMimeData& data) const
@@ -124,7 +119,7 @@ bool Topenfilform::traekFilter(QObject* watched, QEvent* event)
     case QEvent::DragMove: {
         auto* e = static_cast<QDropEvent*>(event);
         const bool eget = egetTraek(*e->mimeData());
-        if (funk->optaget() || (eget && !QFileInfo(sourceDir).isDir()) ||
+        if (funk->optaget() || (eget && !funk->erMappe(sourceDir)) ||
             (!eget && !e->mimeData()->hasUrls())) {
             e->ignore();
         } else {
@@ -153,17 +148,15 @@ bool Topenfilform::traekFilter(QObject* watched, QEvent* event)
 bool Topenfilform::sammeDrev() const
 {
     // On one drive a drag moves, to another it copies.
-    return m_platform.driveOf(sourceDir.toStdString()).root ==
-           m_platform.driveOf(destDir.toStdString()).root;
+    return m_platform.driveOf(Stinavn::bytes(sourceDir)).root ==
+           m_platform.driveOf(Stinavn::bytes(destDir)).root;
 }
 
 void Topenfilform::dropPaaListen(const QPoint& sted)
 {
     destDir = funk->getFocusFilDirectory(sted.x(), sted.y());
     klipAfterCopy = sammeDrev();
-    const int antal = funk->PasteElementer(klipAfterCopy);
-    if (antal != -1)
-        HandlingsInfo(klipAfterCopy ? 3 : 2, antal);
+    indsatInfo(funk->PasteElementer(klipAfterCopy));
     beregnTilladelser();
 }
 
@@ -176,11 +169,9 @@ void Topenfilform::dropPaaFane(int tab)
     klipAfterCopy = sammeDrev();
     funk->makeStruktur2(destDir, false, true);
     const int antal = funk->PasteElementer(klipAfterCopy);
-    if (antal != -1) {
-        HandlingsInfo(klipAfterCopy ? 3 : 2, antal);
-        if (antal <= 0)
-            funk->makeStruktur2(funk->OldGrundmappe, false, true);
-    }
+    indsatInfo(antal);
+    if (antal == 0)
+        funk->makeStruktur2(funk->OldGrundmappe, false, true);
     beregnTilladelser();
 }
 
@@ -189,13 +180,19 @@ void Topenfilform::dropFraSkrivebordet(const QMimeData& data)
     funk->InitRegister();
     int antal = 0;
     for (const QUrl& url : data.urls())
-        if (url.isLocalFile() && funk->RegisterElements(url.toLocalFile()))
+        if (url.isLocalFile() && funk->RegisterElements(Stinavn::fraUrl(url)))
             ++antal;
     if (antal == 0)
         return;
     funk->AktiveStruktur = 2;
-    funk->PasteElementer(false);
+    indsatInfo(funk->PasteElementer(false));
     beregnTilladelser();
+}
+
+void Topenfilform::indsatInfo(int antal)
+{
+    // A cut pasted beside itself became a copy: the text says what was done.
+    HandlingsInfo(funk->deleteAfterCopy ? 3 : 2, antal, antal == 0 ? 0 : funk->antalFejlede());
 }
 
 void Topenfilform::dragEnterEvent(QDragEnterEvent* event)

@@ -33,6 +33,7 @@ void Topenfilform::setFilinfoform(Tfilinfoform& form)
 {
     funk->Infovindue = &form;
     form.updateStrukturer = [this] { updateStrukturer(); };
+    form.logik = funk;
     form.setBilleder(Design::erMoerk(m_hub.opts.designName));
 }
 

@@ -3,16 +3,18 @@
 #include "Filboksbilleder.h"
 #include "Filliste.h"
 #include "functions/Handlinger.h"
+#include "functions/Stinavn.h"
 #include "main.h"
 #include "opentekstfil.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QMenu>
+#include <QMouseEvent>
+#include <algorithm>
+#include <functional>
 
 QAction* Topenfilform::egenGenvej(QEvent* event) const
 {
@@ -52,9 +54,10 @@ bool Topenfilform::eventFilter(QObject* watched, QEvent* event)
         return true;
     if ((watched == openbox->viewport() || watched == stiboxen) && traekFilter(watched, event))
         return true;
+    if (watched == stiboxen && stifaneTast(event))
+        return true;
     if (watched == stiboxen && event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-        aMarkerIngen->isEnabled())
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && aMarkerIngen->isEnabled())
         aMarkerIngen->trigger();
     // Enter in a name being edited ends the edit and comes here too: it must not open the entry.
     if (watched == openbox && event->type() == QEvent::KeyPress && !openbox->redigerer()) {
@@ -65,6 +68,30 @@ bool Topenfilform::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool Topenfilform::stifaneTast(QEvent* event)
+{
+    // The tab bar would move its highlight by itself and leave the folder shown behind.
+    if (event->type() == QEvent::Wheel)
+        return true;
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int tast = static_cast<QKeyEvent*>(event)->key();
+    if (tast != Qt::Key_Left && tast != Qt::Key_Right)
+        return false;
+    const bool frem = (tast == Qt::Key_Right) != (stiboxen->layoutDirection() == Qt::RightToLeft);
+    const int tab = stiboxen->currentIndex() + (frem ? 1 : -1);
+    if (tab >= 0 && tab < stiboxen->count())
+        stiboxenChange(tab);
+    return true;
+}
+
+void Topenfilform::openboxClick()
+{
+    funk->AktiveStruktur = 2;
+    funk->infoStruktur2();
+    beregnTilladelser();
 }
 
 void Topenfilform::openboxDblClick()
@@ -88,7 +115,7 @@ void Topenfilform::openboxMouseDown(const QPoint& sted)
 
 void Topenfilform::insertButtonClick()
 {
-    if (QFileInfo(funk->Filnavn).isFile())
+    if (funk->erFil(funk->Filnavn))
         m_hub.insertItem(funk->Filnavn, QString(), true);
     else
         m_hub.beskeder().besked(QStringLiteral(
@@ -123,60 +150,70 @@ void Topenfilform::mInsertInSenesteMapperClick()
 
 void Topenfilform::visSpecialmappe(const QString& punkt)
 {
+    using Opslag = TMapper::Opslag;
     struct Maal
     {
-        TMapper::Opslag opslag;
+        QString punkt;
+        std::function<Opslag()> opslag;
         bool record;
         bool reload;
     };
-    const auto skal = [](TMapper::Opslag o, bool record, bool reload) {
-        return Maal{std::move(o), record, reload};
-    };
-    const auto fast = [](const QString& mappe, bool record, bool reload) {
-        return Maal{{mappe, {}}, record, reload};
-    };
+    const THandlinger& f = *funk;
     const QString& bruger = funk->Brugernavn;
-    Maal m;
-    if (punkt == QLatin1String("OneDrive")) {
-        const QString mappe =
-            QString::fromStdString(m_platform.specialFolder(Platform::SpecialFolder::OneDrive));
-        m = skal({mappe, mappe.isEmpty() ? QStringLiteral("Mappen blev ikke fundet.") : QString()},
-                 true, true);
-    } else if (punkt == QLatin1String("Skrivebord")) {
-        m = skal(funk->GetMyDesktop(), false, true);
-    } else if (punkt == QLatin1String("Dokumenter")) {
-        m = skal(funk->GetMyDocuments(), true, true);
-    } else if (punkt == QLatin1String("Billeder")) {
-        m = skal(funk->GetMyPictures(), false, true);
-    } else if (punkt == QLatin1String("Musik")) {
-        m = skal(funk->GetMyMusic(), false, true);
-    } else if (punkt == QLatin1String("Videoer")) {
-        m = skal(funk->GetMyVideo(), false, true);
-    } else if (punkt == QLatin1String("Favoritter")) {
-        m = skal(funk->GetMyFavorit(), true, false);
-    } else if (punkt == QLatin1String("Kontakter")) {
-        m = fast(funk->GetMyKontakter(bruger), true, false);
-    } else if (punkt == QLatin1String("Overførsler")) {
-        m = fast(funk->GetMyDownLoad(bruger), true, false);
-    } else if (punkt == QLatin1String("Startmenu")) {
-        m = skal(funk->GetStartMenuPrograms(), true, false);
-    } else if (punkt == QLatin1String("AppData")) {
-        m = skal(funk->GetMyApp(), true, false);
-    } else if (punkt == QLatin1String("Delte mapper/Dokumenter")) {
-        m = skal(funk->GetCommonDocuments(), false, true);
-    } else if (punkt == QLatin1String("Delte mapper/Billeder")) {
-        m = skal(funk->GetCommonPictures(), false, true);
-    } else if (punkt == QLatin1String("Delte mapper/Musik")) {
-        m = skal(funk->GetCommonMusic(), false, true);
-    } else if (punkt == QLatin1String("Delte mapper/Videoer")) {
-        m = skal(funk->GetCommonVideo(), false, true);
-    } else {
+    const auto fast = [](const QString& mappe) { return Opslag{mappe, {}}; };
+    const Maal tabel[] = {
+        {QStringLiteral("OneDrive"),
+         [&] {
+             const QString mappe =
+                 Stinavn::tekst(m_platform.specialFolder(Platform::SpecialFolder::OneDrive));
+             return mappe.isEmpty() ? Opslag{{}, QStringLiteral("Mappen blev ikke fundet.")}
+                                    : fast(mappe);
+         },
+         true, true},
+        {QStringLiteral("Skrivebord"), [&] { return f.GetMyDesktop(); }, false, true},
+        {QStringLiteral("Dokumenter"), [&] { return f.GetMyDocuments(); }, true, true},
+        {QStringLiteral("Billeder"), [&] { return f.GetMyPictures(); }, false, true},
+        {QStringLiteral("Musik"), [&] { return f.GetMyMusic(); }, false, true},
+        {QStringLiteral("Videoer"), [&] { return f.GetMyVideo(); }, false, true},
+        {QStringLiteral("Kontakter"), [&] { return fast(f.GetMyKontakter(bruger)); }, true, false},
+        {QStringLiteral("Overførsler"), [&] { return fast(f.GetMyDownLoad(bruger)); }, true, false},
+        {QStringLiteral("Startmenu"), [&] { return f.GetStartMenuPrograms(); }, true, false},
+        {QStringLiteral("AppData"), [&] { return f.GetMyApp(); }, true, false},
+        {QStringLiteral("Delte mapper/Dokumenter"), [&] { return f.GetCommonDocuments(); }, false,
+         true},
+        {QStringLiteral("Delte mapper/Billeder"), [&] { return f.GetCommonPictures(); }, false,
+         true},
+        {QStringLiteral("Delte mapper/Musik"), [&] { return f.GetCommonMusic(); }, false, true},
+        {QStringLiteral("Delte mapper/Videoer"), [&] { return f.GetCommonVideo(); }, false, true},
+    };
+    const auto m = std::find_if(std::begin(tabel), std::end(tabel),
+                                [&](const Maal& t) { return t.punkt == punkt; });
+    if (m == std::end(tabel))
         return;
-    }
-    if (!m.opslag.fejl.isEmpty()) {
-        m_hub.beskeder().besked(m.opslag.fejl);
+    const Opslag o = m->opslag();
+    if (!o.fejl.isEmpty()) {
+        m_hub.beskeder().besked(o.fejl);
         return;
     }
     funk->AktiveStruktur = 2;
-    funk->makeStruktur2(m.opslag.mappe, m.record, m.reload);
+    funk->makeStruktur2(o.mappe, m->record, m->reload);
+}
+
+void Topenfilform::smFavoritterPopup()
+{
+    smFavoritter->clear();
+    const QList<TMapper::Sted> steder = funk->GetMyFavoritter();
+    if (steder.isEmpty())
+        smFavoritter->addAction(QStringLiteral("Ingen favoritter"))->setEnabled(false);
+    for (const TMapper::Sted& s : steder) {
+        QString tekst = Stinavn::vist(s.caption);
+        QAction* punkt = smFavoritter->addAction(m_mapperBilleder.value(0),
+                                                 tekst.replace(u'&', QStringLiteral("&&")));
+        punkt->setToolTip(Stinavn::vist(s.mappe));
+        const QString mappe = s.mappe;
+        connect(punkt, &QAction::triggered, this, [this, mappe] {
+            funk->AktiveStruktur = 2;
+            funk->makeStruktur2(mappe, true, false);
+        });
+    }
 }

@@ -4,6 +4,7 @@
 #include "Filliste.h"
 #include "Spm_Kopiering.h"
 #include "functions/Handlinger.h"
+#include "functions/Stinavn.h"
 #include "main.h"
 #include "opentekstfil.h"
 
@@ -83,14 +84,31 @@ void Topenfilform::lavAktioner()
         aktion("aHTMLbilledliste", QStringLiteral("Html billedliste"),
                QStringLiteral("Skaber en hjemmeside med valgte billeder til afspilning"),
                QStringLiteral("billedliste"));
-    aEleEgenskaber =
-        aktion("aEleEgenskaber", QStringLiteral("Vis egenskaber"),
-               QStringLiteral("Vis valgte elements egenskaber"), QStringLiteral("egenskaber"));
+    aEleEgenskaber = aktion("aEleEgenskaber", QStringLiteral("Vis egenskaber"),
+                            QStringLiteral("Vis valgte elements egenskaber: Alt+Enter"),
+                            QStringLiteral("egenskaber"), Q(Qt::ALT | Qt::Key_Return));
     aDrevinfo = aktion("aDrevinfo", QStringLiteral("Drevinformation"),
                        QStringLiteral("Vis drevinformation"), QStringLiteral("drevinfo"));
     aOpenAktuelleMappe = aktion("aOpenAktuelleMappe", QStringLiteral("Åben i Stifinder"),
                                 QStringLiteral("Åben aktuelle mappe i Windows Stifinder"),
                                 QStringLiteral("stifinder"));
+
+    // The keys of the desktop's file managers for moving between folders.
+    aMappeOp = aktion("aMappeOp", QStringLiteral("Mappen ovenover"),
+                      QStringLiteral("Vis mappen ovenover: Backspace"), QStringLiteral("forrige"));
+    aMappeOp->setShortcuts({Q(Qt::Key_Backspace), Q(Qt::ALT | Qt::Key_Up)});
+    aTilbage = aktion("aTilbage", QStringLiteral("Tilbage"),
+                      QStringLiteral("Gå til foregående mappe: Alt+Venstre"),
+                      QStringLiteral("forrige"), Q(Qt::ALT | Qt::Key_Left));
+    aFrem = aktion("aFrem", QStringLiteral("Frem"), QStringLiteral("Gå til næste mappe: Alt+Højre"),
+                   QStringLiteral("naeste"), Q(Qt::ALT | Qt::Key_Right));
+    connect(aMappeOp, &QAction::triggered, this, [this] {
+        funk->AktiveStruktur = 2;
+        funk->makeStruktur2(TGrundMetoder::mappeOver(funk->Grundmappe), true, true);
+        opdaterAktioner();
+    });
+    connect(aTilbage, &QAction::triggered, this, [this] { ButtonPrevMappe->click(); });
+    connect(aFrem, &QAction::triggered, this, [this] { ButtonNextMappe->click(); });
 
     connect(aRename, &QAction::triggered, this, [this] {
         funk->AktiveStruktur = 2;
@@ -99,10 +117,10 @@ void Topenfilform::lavAktioner()
     connect(Agofile, &QAction::triggered, this, [this] { OpenFil(funk->Filnavn, false); });
     connect(aRediger, &QAction::triggered, this, [this] { OpenFil(funk->Filnavn, true); });
     connect(aRedigerDokument, &QAction::triggered, this,
-            [this] { m_platform.shellExecute("open", funk->Filnavn.toStdString(), "", ""); });
+            [this] { m_platform.shellExecute("open", Stinavn::bytes(funk->Filnavn), "", ""); });
     connect(aVisBillede, &QAction::triggered, this, &Topenfilform::aVisBilledeExecute);
     connect(aOpenAktuelleMappe, &QAction::triggered, this,
-            [this] { m_platform.shellExecute("open", funk->Grundmappe.toStdString(), "", ""); });
+            [this] { m_platform.shellExecute("open", Stinavn::bytes(funk->Grundmappe), "", ""); });
     lavInfoAktioner();
 }
 
@@ -123,6 +141,10 @@ void Topenfilform::opdaterAktioner()
     aMarkerAlt->setEnabled(valgte != openbox->antal());
     aMarkerIngen->setEnabled(valgte > 0);
     aMarkerInvers->setEnabled(openbox->antal() > 0);
+    aMappeOp->setEnabled(!funk->Grundmappe.isEmpty() &&
+                         TGrundMetoder::mappeOver(funk->Grundmappe) != funk->Grundmappe);
+    aTilbage->setEnabled(funk->kanGaaTilbage());
+    aFrem->setEnabled(funk->kanGaaFrem());
     ButtonFirstMappe->setEnabled(funk->kanGaaTilbage());
     ButtonPrevMappe->setEnabled(funk->kanGaaTilbage());
     ButtonNextMappe->setEnabled(funk->kanGaaFrem());
@@ -196,8 +218,14 @@ QWidget* Topenfilform::lavToolBar2()
     for (QToolButton* k : {ButtonFirstMappe, ButtonPrevMappe, ButtonNextMappe, ButtonLastMappe})
         ToolBar2->addWidget(k);
 
-    connect(opdaterKnap, &QToolButton::clicked, this,
-            [this] { funk->makeStruktur2(funk->Grundmappe, false, true); });
+    connect(opdaterKnap, &QToolButton::clicked, this, [this] {
+        // A folder deleted meanwhile is said to be gone, and the nearest one above it is shown.
+        if (funk->erMappe(funk->Grundmappe))
+            funk->makeStruktur2(funk->Grundmappe, false, true);
+        else
+            funk->reloadStrukturer();
+        opdaterAktioner();
+    });
     const auto historik = [this](QToolButton* k, std::function<void(TMakeStrukturer&)> gaa) {
         connect(k, &QToolButton::clicked, this, [this, gaa] {
             gaa(*funk);
@@ -276,7 +304,8 @@ void Topenfilform::lavMenuer()
     mInsertInSenesteMapper->setStatusTip(QStringLiteral("Indsæt aktuelle mappe i Seneste mapper"));
     connect(mInsertInSenesteMapper, &QAction::triggered, this,
             &Topenfilform::mInsertInSenesteMapperClick);
-    // Each item names its folder by its caption, the shared ones under "Delte mapper/".
+    // Each item names its folder by its caption, the shared ones under "Delte mapper/";
+    // "Favoritter" holds the user's favourite places.
     const QStringList grupper[] = {
         {QStringLiteral("OneDrive"), QStringLiteral("Skrivebord")},
         {QStringLiteral("Dokumenter"), QStringLiteral("Billeder"), QStringLiteral("Musik"),
@@ -285,8 +314,15 @@ void Topenfilform::lavMenuer()
         {QStringLiteral("Startmenu"), QStringLiteral("AppData")}};
     for (const QStringList& gruppe : grupper) {
         PUkendte->addSeparator();
-        for (const QString& punkt : gruppe)
-            PUkendte->addAction(punkt, this, [this, punkt] { visSpecialmappe(punkt); });
+        for (const QString& punkt : gruppe) {
+            if (punkt == QStringLiteral("Favoritter")) {
+                smFavoritter = PUkendte->addMenu(punkt);
+                smFavoritter->setObjectName(QStringLiteral("smFavoritter"));
+                connect(smFavoritter, &QMenu::aboutToShow, this, &Topenfilform::smFavoritterPopup);
+            } else {
+                PUkendte->addAction(punkt, this, [this, punkt] { visSpecialmappe(punkt); });
+            }
+        }
     }
     PUkendte->addSeparator();
     QMenu* delte = PUkendte->addMenu(QStringLiteral("Delte mapper"));
@@ -317,7 +353,7 @@ void Topenfilform::setBilleder(bool moerk)
                                                             {ButtonLastMappe, "sidste"}};
     for (const auto& [k, navn] : knapper)
         k->setIcon(Filboksbilleder::knap(QLatin1String(navn), moerk));
-    openbox->noder().setBilleder(Filboksbilleder::ImageFilliste(moerk));
+    openbox->setBilleder(Filboksbilleder::ImageFilliste(moerk));
     m_drevBilleder = Filboksbilleder::AImageDirliste(moerk);
     m_mapperBilleder = Filboksbilleder::ImageListMapper(moerk);
     const QList<QAction*> punkter = PUkendte->actions();

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 Tbilledform::Tbilledform(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
 {
@@ -38,13 +40,43 @@ Tbilledform::Tbilledform(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Win
 bool Tbilledform::hentBillede(const QString& filnavn)
 {
     QImageReader laeser(filnavn);
-    laeser.setAutoTransform(true);
-    QImage billede = laeser.read();
-    if (billede.isNull())
+    std::optional<Laest> laest = laes(laeser);
+    if (!laest)
         return false;
-    m_billede = std::move(billede);
+    m_stoerrelse = laest->stoerrelse;
+    m_billede = std::move(laest->billede);
     Image->update();
     return true;
+}
+
+std::optional<Tbilledform::Laest> Tbilledform::laes(QImageReader& laeser)
+{
+    laeser.setAutoTransform(true);
+    QSize stoerrelse = laeser.size();
+    // Four bytes a pixel, as the pictures are shown. Reading scaled down keeps
+    // the memory small but still decodes every pixel, which takes seconds
+    // beyond the largest photos.
+    const qint64 graense = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    const qint64 pixels =
+        stoerrelse.isValid() ? qint64(stoerrelse.width()) * stoerrelse.height() : 0;
+    if (graense > 0 && pixels * 4 > graense) {
+        if (!laeser.supportsOption(QImageIOHandler::ScaledSize) || pixels > hoejstPixels)
+            return std::nullopt;
+        // An eighth of the room: a decoder may read a little larger before it scales.
+        const double f = std::min({std::sqrt(double(graense) / 8 / double(pixels)),
+                                   double(hoejstVist.width()) / stoerrelse.width(),
+                                   double(hoejstVist.height()) / stoerrelse.height()});
+        laeser.setScaledSize(QSize(std::max(1, int(stoerrelse.width() * f)),
+                                   std::max(1, int(stoerrelse.height() * f))));
+    }
+    QImage billede = laeser.read();
+    if (billede.isNull())
+        return std::nullopt;
+    if (laeser.transformation() & QImageIOHandler::TransformationRotate90)
+        stoerrelse.transpose();
+    if (!stoerrelse.isValid())
+        stoerrelse = billede.size();
+    return Laest{std::move(billede), stoerrelse};
 }
 
 void Tbilledform::setPanel(int i, const QString& tekst)

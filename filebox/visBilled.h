@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QImage>
+#include <QImageReader>
 #include <QWidget>
+#include <optional>
 
 class QLabel;
 class QStatusBar;
@@ -14,8 +16,23 @@ public:
     explicit Tbilledform(QWidget* parent = nullptr);
 
     // False when the file is no picture the loader reads; the picture shown stays.
+    // One too large for memory is read scaled down where its format allows
+    // that, else not at all: its header alone is never trusted with memory.
     bool hentBillede(const QString& filnavn);
-    QSize billedstoerrelse() const { return m_billede.size(); }
+    // The picture's own size, also when it is shown scaled down.
+    QSize billedstoerrelse() const { return m_stoerrelse; }
+    // A picture read as the window shows it: nothing when the reader cannot
+    // read it, or it is too large (see hentBillede).
+    struct Laest
+    {
+        QImage billede;
+        QSize stoerrelse; // its own, before any scaling
+    };
+    static std::optional<Laest> laes(QImageReader& laeser);
+    // The most pixels each way a picture too large for memory is read scaled down to.
+    static constexpr QSize hoejstVist{4096, 4096};
+    // The most pixels a picture may have at all: more than any camera takes.
+    static constexpr qint64 hoejstPixels = 128 * 1000 * 1000;
     // Panels: 0 "Bredde", 1 width, 2 "Højde", 3 height, 4 "Navn", 5 the file name.
     void setPanel(int i, const QString& tekst);
     QString panel(int i) const;
@@ -29,5 +46,6 @@ protected:
 
 private:
     QImage m_billede;
+    QSize m_stoerrelse;
     QList<QLabel*> m_paneler;
 };

@@ -1,9 +1,12 @@
 #include "boks.h"
 
+#include "Afkrydsning.h"
 #include "Boksdele.h"
 #include "Design.h"
+#include "Elementmodel.h"
 #include "Hint.h"
 #include "Knapper.h"
+#include "Skaermplads.h"
 #include "main.h"
 
 #include <QFileInfo>
@@ -20,7 +23,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {
@@ -107,14 +110,14 @@ Tboksform::Tboksform(Tmainform& hub, QWidget* parent)
 
     Hint::installer(this, [this](const QString& hint) { HintInfo(hint); });
     const Options& o = hub.opts;
-    move(o.boksLeft, o.boksTop);
-    resize(std::max(o.boksWidth, minimumWidth()), std::max(o.boksHeight, minimumHeight()));
+    const QRect sted =
+        Skaermplads::tilpas(QRect(o.boksLeft, o.boksTop, o.boksWidth, o.boksHeight), minimumSize());
+    move(sted.topLeft());
+    resize(sted.size());
 
     fyld(gruppeBoks, hub.grupper.gruppeliste);
     fyld(Box, hub.grupper.gruppeliste);
-    rydElementer(hub.grupper.gruppenavn);
-    for (int i = 0; i < hub.programBoks->count(); ++i)
-        tilfoejElement(hub.programBoks->item(i)->text(), hub.programBoks->item(i)->icon());
+    visGruppenavn(hub.grupper.gruppenavn);
     fyld(lagerBox, hub.grupper.lagerliste);
     opdaterLager();
     // Made after the start, the window shows the active group as switching to
@@ -219,11 +222,14 @@ QWidget* Tboksform::lavIndfoerside()
 QWidget* Tboksform::lavRedigerside()
 {
     auto* side = new QWidget;
-    programBoks = new QTreeWidget;
+    programBoks = new QTreeView;
     programBoks->setObjectName(QStringLiteral("programBoks"));
     programBoks->setAccessibleName(QStringLiteral("Elementer"));
-    programBoks->setHeaderLabels({QStringLiteral("Elementer")});
+    afkrydsning = new Afkrydsning(m_hub.elementer, this);
+    programBoks->setModel(afkrydsning);
     programBoks->setRootIsDecorated(false);
+    // Rows of one height are laid out without asking each for its size.
+    programBoks->setUniformRowHeights(true);
     programBoks->setEditTriggers(QAbstractItemView::NoEditTriggers);
     programBoks->header()->setSectionResizeMode(QHeaderView::Stretch);
     fjernKnap = knap(QStringLiteral("fjernKnap"), QStringLiteral("Fjern valgte"),
@@ -320,6 +326,7 @@ void Tboksform::SkiftGruppe(int Index)
         return;
     }
     m_hub.LoadProgramBoks(true);
+    m_hub.visUlaeselige();
     visAntal();
 }
 
@@ -368,19 +375,11 @@ void Tboksform::visSide(int side)
     activateWindow();
 }
 
-void Tboksform::rydElementer(const QString& gruppenavn)
+void Tboksform::visGruppenavn(const QString& gruppenavn)
 {
-    programBoks->clear();
     gruppeEdit->setText(gruppenavn);
     valgtGruppeEdit->setText(gruppenavn);
     gNameEdit->setText(gruppenavn);
-}
-
-void Tboksform::tilfoejElement(const QString& tekst, const QIcon& ikon)
-{
-    auto* item = new QTreeWidgetItem(programBoks, {tekst});
-    item->setIcon(0, ikon);
-    item->setCheckState(0, Qt::Unchecked);
 }
 
 void Tboksform::visElementSti(const QString& sti)

@@ -13,7 +13,8 @@ class QSpinBox;
 class QStatusBar;
 class QTabWidget;
 class QToolButton;
-class QTreeWidget;
+class QTreeView;
+class Afkrydsning;
 class Tmainform;
 
 // "Administrer grupper og elementer": works directly on the main window's groups.
@@ -28,8 +29,7 @@ public:
     void MoveProgram(int Fra, int Til) override;
     int valgtGruppe() const override;
     void visSide(int side) override;
-    void rydElementer(const QString& gruppenavn) override;
-    void tilfoejElement(const QString& tekst, const QIcon& ikon) override;
+    void visGruppenavn(const QString& gruppenavn) override;
     void visElementSti(const QString& sti) override;
     void visIkon(const QIcon& ikon) override;
     void elementSlettet() override;
@@ -82,7 +82,8 @@ public:
     QLineEdit* gruppeEdit = nullptr;
     QToolButton* sbInfo2 = nullptr;
 
-    QTreeWidget* programBoks = nullptr;
+    QTreeView* programBoks = nullptr;
+    Afkrydsning* afkrydsning = nullptr; // programBoks's elements with their check boxes
     QPushButton* fjernKnap = nullptr;
     QLineEdit* nytekstEdit = nullptr;
     QPushButton* nytekstKnap = nullptr;
@@ -135,6 +136,9 @@ private:
     void markerGruppe(int Index);
     // The number of elements of the active group, in the status bar.
     void visAntal();
+    // The place of the selected element; -1 when none is selected.
+    int valgtElement() const;
+    QString elementtekst(int raekke) const;
 
     Tmainform& m_hub;
     int m_side = 0;

@@ -1,13 +1,14 @@
 // The pages "Indfør element" and "Fjern eller rediger element".
 #include "boks.h"
 
+#include "Afkrydsning.h"
 #include "Beskeder.h"
 #include "main.h"
 
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -29,7 +30,7 @@ void Tboksform::filnavnKnapClick()
 void Tboksform::visValgtFil(const QString& fil)
 {
     FilnavnEdit->setText(fil);
-    m_hub.PutInIkonliste(fil, true, false);
+    m_hub.PutInIkonliste(fil, true);
     tekstEdit->setText(QFileInfo(fil).completeBaseName());
 }
 
@@ -66,30 +67,28 @@ void Tboksform::fjernKnapClick()
         b.besked(mangler);
         return;
     }
-    if (programBoks->topLevelItemCount() == 0) {
+    if (afkrydsning->rowCount() == 0) {
         b.besked(QStringLiteral("Der er ikke indført nogen elementer i gruppen:\r") + g.gruppenavn);
         return;
     }
-    int valgte = 0, fjernede = 0;
-    for (int i = 0; i < programBoks->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* item = programBoks->topLevelItem(i);
-        if (item->checkState(0) != Qt::Checked)
-            continue;
-        ++valgte;
-        programBoks->setCurrentItem(item);
-        nytekstEdit->setText(item->text(0));
-        if (b.spoerg(QStringLiteral("Element: ") + item->text(0) +
+    const QList<int> valgte = afkrydsning->afkrydsede();
+    int fjernede = 0;
+    for (int i : valgte) {
+        const QString tekst = elementtekst(i);
+        programBoks->setCurrentIndex(afkrydsning->index(i, 0));
+        nytekstEdit->setText(tekst);
+        if (b.spoerg(QStringLiteral("Element: ") + tekst +
                      QStringLiteral("\rSkal dette element slettes?"))) {
             g.fjern(i - fjernede);
             ++fjernede;
         } else {
-            item->setCheckState(0, Qt::Unchecked);
+            afkrydsning->afkryds(i, false);
         }
     }
     if (fjernede > 0) {
         m_hub.gemAktivGruppe();
         m_hub.LoadProgramBoks(true);
-    } else if (valgte == 0) {
+    } else if (valgte.isEmpty()) {
         b.besked(QStringLiteral("Der er ikke valgt elementer til sletning."));
         return;
     }
@@ -110,14 +109,11 @@ void Tboksform::nytekstKnapClick()
         b.besked(QStringLiteral("Der mangler en tekst!"));
         return;
     }
-    if (programBoks->topLevelItemCount() == 0) {
+    if (afkrydsning->rowCount() == 0) {
         nytekstEdit->clear();
         return;
     }
-    QList<int> valgte;
-    for (int i = 0; i < programBoks->topLevelItemCount(); ++i)
-        if (programBoks->topLevelItem(i)->checkState(0) == Qt::Checked)
-            valgte.append(i);
+    const QList<int> valgte = afkrydsning->afkrydsede();
     if (valgte.isEmpty()) {
         b.besked(QStringLiteral("Der er ikke valgt program, der skal have en ny tekst!"));
         return;
@@ -141,7 +137,7 @@ void Tboksform::indexKnapClick()
     const int Fra = fraEdit->text().toInt();
     bool tal = false;
     const int Til = cifre.toInt(&tal);
-    const int antal = programBoks->topLevelItemCount();
+    const int antal = afkrydsning->rowCount();
     if (tal && Fra == Til) {
         b.besked(QStringLiteral("Fra og til har samme placering!"));
         return;
@@ -158,25 +154,34 @@ void Tboksform::indexKnapClick()
     MoveProgram(Fra - 1, Til - 1);
 }
 
+int Tboksform::valgtElement() const
+{
+    const QModelIndex valgt = programBoks->currentIndex();
+    return valgt.isValid() && programBoks->selectionModel()->isSelected(valgt) ? valgt.row() : -1;
+}
+
+QString Tboksform::elementtekst(int raekke) const
+{
+    return afkrydsning->index(raekke, 0).data().toString();
+}
+
 void Tboksform::programBoksClick()
 {
-    QTreeWidgetItem* item = programBoks->currentItem();
-    if (item && !item->isSelected())
-        item = nullptr;
-    fraEdit->setText(QString::number(item ? programBoks->indexOfTopLevelItem(item) + 1 : 0));
-    if (item)
-        nytekstEdit->setText(item->text(0));
+    const int valgt = valgtElement();
+    fraEdit->setText(QString::number(valgt + 1));
+    if (valgt >= 0)
+        nytekstEdit->setText(elementtekst(valgt));
 }
 
 void Tboksform::programBoksMouseDown(const QPoint& sted)
 {
     // The item pressed on is the one the view selects.
-    QTreeWidgetItem* item = programBoks->itemAt(sted);
-    if (!item)
+    const QModelIndex element = programBoks->indexAt(sted);
+    if (!element.isValid())
         return;
     programBoks->setCursor(Qt::DragMoveCursor);
     MusNede = true;
-    fraI = programBoks->indexOfTopLevelItem(item);
+    fraI = element.row();
     fraEdit->setText(QString::number(fraI + 1));
 }
 
@@ -184,8 +189,7 @@ void Tboksform::programBoksMouseUp(const QPoint& sted)
 {
     if (MusNede && fraI >= 0) {
         MusNede = false;
-        QTreeWidgetItem* item = programBoks->itemAt(sted);
-        tilI = item ? programBoks->indexOfTopLevelItem(item) : -1;
+        tilI = programBoks->indexAt(sted).row();
         if (tilI >= 0) {
             MoveProgram(fraI, tilI);
             tilEdit->setText(QString::number(tilI + 1));

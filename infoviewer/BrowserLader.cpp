@@ -6,9 +6,9 @@
 
 std::unique_ptr<Browser> Browser::lav(QWidget* parent, bool udenSandkasse, QString* fejl)
 {
-    // Beside the program as it is installed: bin/ and lib/tavlum/.
-    static QLibrary bibliotek(QDir(QCoreApplication::applicationDirPath())
-                                  .filePath(QStringLiteral("../lib/tavlum/tavlum_browser")));
+    // Beside the program's folder, as the build names it.
+    static QLibrary bibliotek(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(TAVLUM_BROWSER_STI)));
     const auto lav = reinterpret_cast<LavBrowser>(bibliotek.resolve("tavlumLavBrowser"));
     if (!lav) {
         if (fejl)

@@ -1,5 +1,6 @@
 #include "Struktur.h"
 
+#include "Filvagt.h"
 #include "Linjefil.h"
 #include "Platform.h"
 
@@ -81,17 +82,28 @@ bool TStruktur::HentStruktur()
     clear();
     if (!QFileInfo(Strukturfile).isFile())
         return false;
+    QStringList ulaeselige;
+    const auto laes = [&](const QString& fil) {
+        Linjefil::Laesning l = Linjefil::laes(fil, Linjefil::Graense::lister);
+        if (l.udfald == Linjefil::Laesning::Ulaeselig)
+            ulaeselige << QDir::toNativeSeparators(fil);
+        return std::move(l.linjer);
+    };
     // sti[d] is the last topic read at depth d.
+    const QStringList navne = laes(Strukturfile);
+    const bool laest = ulaeselige.isEmpty();
     QList<QTreeWidgetItem*> sti;
-    for (const QString& linje : Linjefil::hent(Strukturfile)) {
+    for (const QString& linje : navne) {
         qsizetype d = 0;
         while (d < linje.size() && (linje.at(d) == QLatin1Char('\t') || linje.at(d) == u' '))
             ++d;
-        const QString tekst = linje.mid(d);
+        // Room for the levels when the topic is written back.
+        const QString tekst = linje.mid(d, Linjefil::hoejstLinje - hoejstNiveau);
         if (tekst.isEmpty())
             continue;
-        // A line deeper than one below the line before is taken as one below it.
-        d = std::min(d, sti.size());
+        // A line deeper than one below the line before is taken as one below it,
+        // and none goes deeper than a help tree can be shown.
+        d = std::min({d, sti.size(), hoejstNiveau});
         sti.resize(d);
         auto* emne = d == 0 ? new QTreeWidgetItem(this) : new QTreeWidgetItem(sti.last());
         emne->setText(0, tekst);
@@ -106,7 +118,7 @@ bool TStruktur::HentStruktur()
             if (const QString fejl = Linjefil::gem(Datafile, nye); !fejl.isEmpty())
                 m_fejl(fejl);
         }
-        const QStringList linjer = Linjefil::hent(Datafile);
+        const QStringList linjer = alle.isEmpty() ? QStringList() : laes(Datafile);
         for (int i = 0; i < alle.size(); ++i) {
             const QString linje = linjer.value(i);
             // A missing or kindless line: a plain page named as the topic.
@@ -116,8 +128,10 @@ bool TStruktur::HentStruktur()
                 saetData(alle[i], alle[i]->text(0), 0);
         }
     }
+    if (!ulaeselige.isEmpty())
+        m_fejl(Filvagt::besked(ulaeselige));
     Modified = false;
-    return true;
+    return laest;
 }
 
 bool TStruktur::GemStruktur()

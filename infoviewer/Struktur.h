@@ -39,6 +39,9 @@ public:
     // One picture per kind; a kind without one shows the first.
     QList<QIcon> billeder;
 
+    // The deepest level a topic is read at; deeper lines are its siblings.
+    static constexpr qsizetype hoejstNiveau = 32;
+    // False when the tree file is missing or cannot be read (that is told through `fejl`).
     bool HentStruktur();
     bool GemStruktur();
     void NyNode(const QString& Tekst, const QString& Data, int Index, bool sorter, bool gem);

@@ -169,7 +169,7 @@ Tinfoform::Tinfoform(Tmainform& hub, Platform& platform, QWidget* parent)
         QDir(hub.mapper().Dir).filePath(QStringLiteral("information.txt")));
     setFixedWidth(760);
     setMinimumHeight(500);
-    Vindueplads::anvend(this, optFilnavn, QRect(0, 0, 760, 500));
+    Vindueplads::anvend(this, hub.filvagt(), optFilnavn, QRect(0, 0, 760, 500));
     setBilleder();
     opdaterAktioner();
 }
@@ -342,7 +342,7 @@ void Tinfoform::showEvent(QShowEvent* event)
 
 void Tinfoform::closeEvent(QCloseEvent* event)
 {
-    if (const QString fejl = Vindueplads::gem(optFilnavn, this); !fejl.isEmpty())
+    if (const QString fejl = Vindueplads::gem(m_hub.filvagt(), optFilnavn, this); !fejl.isEmpty())
         m_hub.beskeder().besked(fejl);
     event->accept();
 }

@@ -1,5 +1,6 @@
 #include "Grupper.h"
 
+#include "Filvagt.h"
 #include "Linjefil.h"
 
 #include <QFileInfo>
@@ -63,13 +64,15 @@ bool Grupper::hentAktiv()
 {
     if (!QFileInfo(filnavn).isFile())
         return false;
-    programliste = Linjefil::hent(filnavn);
-    tekstliste = Linjefil::hent(tekstnavn);
+    programliste = Filvagt::hent(vagt, filnavn, Linjefil::Graense::grupper);
+    tekstliste = Filvagt::hent(vagt, tekstnavn, Linjefil::Graense::grupper);
     // Both lists are read by place, so a hand-edited pair of different lengths
     // is evened out in memory only; the files stay as they are until a change.
     while (tekstliste.size() < programliste.size())
         tekstliste.append(standardTekst(programliste.at(tekstliste.size())));
     tekstliste.resize(programliste.size());
+    if (vagt)
+        vagt->grundlag(tekstnavn, tekstliste);
     return true;
 }
 
@@ -109,9 +112,9 @@ QString Grupper::gemAktiv()
 {
     filnavn = makeFilnavn();
     tekstnavn = makeTekstnavn();
-    QString fejl = Linjefil::gem(filnavn, programliste);
+    QString fejl = Filvagt::gem(vagt, filnavn, programliste);
     if (fejl.isEmpty())
-        fejl = Linjefil::gem(tekstnavn, tekstliste);
+        fejl = Filvagt::gem(vagt, tekstnavn, tekstliste);
     return fejl;
 }
 

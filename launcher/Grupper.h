@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class Filvagt;
+
 // The program groups, the storage groups and the active group with its
 // elements: an element is a file name and a text at the same place of
 // `programliste` and `tekstliste`.
@@ -10,6 +12,9 @@ class Grupper
 {
 public:
     QString DirFiler; // the user's "Filer" folder, with trailing separator
+    // Keeps a group file that could not be read from being written over; none for a list used
+    // alone.
+    Filvagt* vagt = nullptr;
 
     QStringList gruppeliste;
     QStringList lagerliste;
@@ -44,7 +49,7 @@ public:
     // Reads the active group's two files into the lists, if its element file
     // exists (returns whether it did). Elements without a text get
     // standardTekst; texts beyond the last element are left out. The files
-    // are not touched.
+    // are not touched; one that cannot be read counts as empty.
     bool hentAktiv();
 
     // Empties the active group: no name, no files, no elements.

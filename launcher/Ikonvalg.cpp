@@ -7,8 +7,11 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QIconEngine>
 #include <QImageReader>
+#include <QPainter>
 #include <QPixmap>
+#include <QStandardPaths>
 #include <QStyle>
 
 namespace {
@@ -40,7 +43,70 @@ QIcon fraBytes(const std::vector<std::uint8_t>& data)
     return ikon;
 }
 
+// Any icon drawn disabled: the picture of an element whose file is gone.
+class Graat : public QIconEngine
+{
+public:
+    explicit Graat(QIcon ikon) : m_ikon(std::move(ikon)) {}
+    void paint(QPainter* maler, const QRect& rect, QIcon::Mode, QIcon::State state) override
+    {
+        m_ikon.paint(maler, rect, Qt::AlignCenter, QIcon::Disabled, state);
+    }
+    // Asked for in device pixels: the picture is not scaled once more.
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State state) override
+    {
+        return m_ikon.pixmap(size, 1.0, QIcon::Disabled, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State state) override
+    {
+        return m_ikon.actualSize(size, QIcon::Disabled, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State state) override
+    {
+        return m_ikon.availableSizes(QIcon::Disabled, state);
+    }
+    QIconEngine* clone() const override { return new Graat(m_ikon); }
+    QString iconName() override { return m_ikon.name(); }
+    QString key() const override { return QStringLiteral("Graat"); }
+
+private:
+    QIcon m_ikon;
+};
+
+// The desktop's icon theme. A bare X server or the test platform names none,
+// or only "hicolor", which holds no pictures of file types: then Breeze.
+void vaelgTema()
+{
+    QStringList stier = QIcon::themeSearchPaths();
+    for (const QString& d :
+         QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("icons"),
+                                   QStandardPaths::LocateDirectory))
+        if (!stier.contains(d) && !stier.contains(QDir::cleanPath(d)))
+            stier << d;
+    QIcon::setThemeSearchPaths(stier);
+    const QString navn = QIcon::themeName();
+    if (!navn.isEmpty() && navn != QLatin1String("hicolor"))
+        return;
+    for (const QString& d : std::as_const(stier))
+        if (QFileInfo::exists(d + QStringLiteral("/breeze/index.theme"))) {
+            QIcon::setThemeName(QStringLiteral("breeze"));
+            return;
+        }
+}
+
 } // namespace
+
+Ikonvalg::Ikonvalg(const Platform& platform, const QString& ikonDir)
+    : m_platform(platform), m_ikonDir(ikonDir)
+{
+    static const bool tema = (vaelgTema(), true);
+    Q_UNUSED(tema);
+}
+
+QIcon Ikonvalg::graa(const QIcon& ikon)
+{
+    return QIcon(new Graat(ikon));
+}
 
 QIcon Ikonvalg::ikonAf(const Platform::FileIcon& fundet)
 {
@@ -83,23 +149,61 @@ QIcon Ikonvalg::ukendt() const
     return fraFil(makeIconFilnavn(QStringLiteral("ukendt")));
 }
 
+QIcon Ikonvalg::tema(const QString& navn) const
+{
+    if (navn.isEmpty())
+        return {};
+    auto it = m_tema.find(navn);
+    if (it == m_tema.end())
+        it = m_tema.insert(navn, QIcon::fromTheme(navn));
+    return *it;
+}
+
+QIcon Ikonvalg::typeIkon(const QFileInfo& info, bool findes) const
+{
+    // A vanished file has only its name to tell its type by.
+    const QMimeType type =
+        findes ? m_typer.mimeTypeForFile(info)
+               : m_typer.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+    if (QIcon ikon = tema(type.iconName()); !ikon.isNull())
+        return ikon;
+    return tema(type.genericIconName());
+}
+
+QIcon Ikonvalg::valgt(const QFileInfo& info, bool findes) const
+{
+    const QString ext = Grupper::udvidelse(info.filePath());
+    if (const QFileInfo egen(makeIconFilnavn(ext.mid(1))); egen.isFile())
+        return indlaes(egen);
+    if (film.contains(ext))
+        return fraFil(makeIconFilnavn(QStringLiteral("film")));
+    if (musik.contains(ext))
+        return fraFil(makeIconFilnavn(QStringLiteral("musik")));
+    if (billeder.contains(ext))
+        return fraFil(makeIconFilnavn(QStringLiteral("billeder")));
+    if (findes) {
+        const Platform::FileIcon fundet = m_platform.firstIcon(info.filePath().toStdString());
+        if (fundet.kind == Platform::FileIcon::None && info.isExecutable()) {
+            if (QIcon program = tema(QStringLiteral("application-x-executable")); !program.isNull())
+                return program;
+        } else if (fundet.kind == Platform::FileIcon::ThemeName) {
+            if (QIcon eget = tema(QString::fromStdString(fundet.name)); !eget.isNull())
+                return eget;
+        } else if (QIcon eget = ikonAf(fundet); !eget.isNull()) {
+            return eget;
+        }
+    }
+    return typeIkon(info, findes);
+}
+
 Ikonvalg::Resultat Ikonvalg::lav(const QString& FNavn) const
 {
     const QFileInfo info(FNavn);
-    if (!info.isFile())
-        return {};
-    const QString ext = Grupper::udvidelse(FNavn);
-    if (const QFileInfo egen(makeIconFilnavn(ext.mid(1))); egen.isFile())
-        return {Udfald::Ikon, indlaes(egen)};
-    if (film.contains(ext))
-        return {Udfald::Ikon, fraFil(makeIconFilnavn(QStringLiteral("film")))};
-    if (musik.contains(ext))
-        return {Udfald::Ikon, fraFil(makeIconFilnavn(QStringLiteral("musik")))};
-    if (billeder.contains(ext))
-        return {Udfald::Ikon, fraFil(makeIconFilnavn(QStringLiteral("billeder")))};
-
-    const Platform::FileIcon fundet = m_platform.firstIcon(FNavn.toStdString());
-    if (fundet.kind == Platform::FileIcon::NotAProgram)
-        return {Udfald::IkkeKoerbar, {}};
-    return {Udfald::Ikon, ikonAf(fundet)};
+    const bool findes = info.isFile();
+    const QIcon ikon = valgt(info, findes);
+    if (!findes)
+        return {Udfald::Mangler, graa(ikon.isNull() ? ukendt() : ikon)};
+    if (ikon.isNull())
+        return {Udfald::Ukendt, ukendt()};
+    return {Udfald::Ikon, ikon};
 }

@@ -1,5 +1,6 @@
 #include "MenuFiler.h"
 
+#include "Filvagt.h"
 #include "Linjefil.h"
 
 #include <QAction>
@@ -123,14 +124,19 @@ QString TReopenFiler::GetCaption(int Index) const
     return Index >= 0 && Index < Ropen.size() ? Ropen.at(Index).Caption : QString();
 }
 
+QStringList TReopenFiler::linjer() const
+{
+    QStringList ud{QString::number(Filantal), QString::number(Antal())};
+    for (const TReopenRec& r : Ropen)
+        ud << r.Caption << r.Filnavn;
+    return ud;
+}
+
 QString TReopenFiler::GemReopenFiler() const
 {
     if (Itemfile.isEmpty())
         return {};
-    QStringList linjer{QString::number(Filantal), QString::number(Antal())};
-    for (const TReopenRec& r : Ropen)
-        linjer << r.Caption << r.Filnavn;
-    return Linjefil::gem(Itemfile, linjer);
+    return Filvagt::gem(vagt, Itemfile, linjer());
 }
 
 void TReopenFiler::HentReopenFiler()
@@ -138,12 +144,17 @@ void TReopenFiler::HentReopenFiler()
     DeleteAllItems();
     if (Itemfile.isEmpty() || !QFileInfo::exists(Itemfile))
         return;
-    const QStringList linjer = Linjefil::hent(Itemfile);
+    const QStringList linjer = Filvagt::hent(vagt, Itemfile, Linjefil::Graense::lister);
     if (linjer.size() < 2) {
         Filantal = 10;
+        // An unreadable file stays as it is until the list changes.
+        if (vagt)
+            vagt->grundlag(Itemfile, this->linjer());
         return;
     }
-    Filantal = std::max(0, Linjefil::heltal(linjer, 0, 10));
+    Filantal = Linjefil::heltal(linjer, 0, 10);
+    if (Filantal < 0 || Filantal > hoejstFilantal)
+        Filantal = 10;
     // Never more entries than announced, than kept, or than the file holds.
     const int iFilen = static_cast<int>(std::max<qsizetype>(0, (linjer.size() - 2) / 2));
     const int antal =

@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+class Filvagt;
 class QAction;
 class QMenu;
 
@@ -23,6 +24,10 @@ public:
     };
 
     QString Itemfile;
+    // Keeps an item file that could not be read from being written over; none when used alone.
+    Filvagt* vagt = nullptr;
+    // The most entries a file may ask to keep: a menu longer than this is damage.
+    static constexpr int hoejstFilantal = 100;
     int Filantal = 10;
     TItemtype Itemtype = itFil;
     // The menu whose sub-items show the list, from place MenuStartNr on; the
@@ -54,7 +59,10 @@ public:
 
     // Writes the list to Itemfile; an empty string or a Danish message.
     [[nodiscard]] QString GemReopenFiler() const;
-    // Reads the list from Itemfile; a damaged file gives what can be read of it.
+    // The lines GemReopenFiler writes.
+    QStringList linjer() const;
+    // Reads the list from Itemfile; a damaged file gives what can be read of
+    // it, and counts outside 0 to hoejstFilantal give the defaults.
     void HentReopenFiler();
     void DeleteItemFile();
     // Rebuilds the entry items under MainItem; a picture index of 0 or more

@@ -2,9 +2,13 @@
 // screen with one drop-down button per group.
 #include "main.h"
 
+#include "Elementmodel.h"
+#include "Skaermplads.h"
+
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QListWidget>
+#include <QListView>
+#include <QLocale>
 #include <QMenu>
 #include <QScreen>
 #include <QScrollArea>
@@ -20,6 +24,9 @@ constexpr int stripHoejde = 48;
 constexpr int knapPanelBredde = 333;
 constexpr int gruppeknapBredde = 100;
 constexpr int gruppeknapPlads = 110;
+// A menu adds its items one by one at a cost that grows with the menu, and
+// no one scrolls through more than this; the rest are in the panel.
+constexpr int hoejstIMenu = 1000;
 
 QRect skaermflade()
 {
@@ -79,9 +86,16 @@ QWidget* Tmainform::lavTopPanel()
     ButBox->setWidgetResizable(true);
     dropDown = new QMenu(this);
     dropDown->setObjectName(QStringLiteral("dropDown"));
+    dropDown->setToolTipsVisible(true);
     // The menu is shared; the group is the button last pressed or focused.
     connect(dropDown, &QMenu::aboutToShow, this, [this] { buttonClick(m_dropTag); });
     connect(dropDown, &QMenu::triggered, this, &Tmainform::menuClick);
+    // A vanished file says so in its tooltip, looked at when the pointer rests there;
+    // the menu shows no tooltip that only repeats the text.
+    connect(dropDown, &QMenu::hovered, this, [this](QAction* punkt) {
+        if (const int i = punkt->data().toInt(); i >= 0)
+            punkt->setToolTip(elementer->index(i).data(Qt::ToolTipRole).toString());
+    });
 
     auto* lag = new QHBoxLayout(topPanel);
     lag->setContentsMargins(0, 0, 0, 0);
@@ -112,14 +126,9 @@ void Tmainform::setProgramForm(bool value)
         toolBar->setVisible(opts.toolbarVisible);
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        // The panel's saved place, kept where the user can reach it on this screen.
-        QRect sted(opts.pLeft, opts.pTop, opts.pWidth, opts.pHeight);
-        const QRect flade = skaermflade();
-        if (!flade.contains(sted))
-            sted.moveTo(std::clamp(sted.left(), flade.left(),
-                                   std::max(flade.left(), flade.right() - sted.width())),
-                        std::clamp(sted.top(), flade.top(),
-                                   std::max(flade.top(), flade.bottom() - sted.height())));
+        // The panel's saved place, kept where the user can reach it on the screens.
+        const QRect sted =
+            Skaermplads::tilpas(QRect(opts.pLeft, opts.pTop, opts.pWidth, opts.pHeight), {});
         resize(sted.size());
         move(sted.topLeft());
     }
@@ -166,8 +175,17 @@ void Tmainform::buttonClick(int tag)
 {
     dropDown->clear();
     m_vinduer->boks().SkiftGruppe(tag);
-    for (qsizetype i = 0; i < grupper.tekstliste.size(); ++i) {
-        QAction* punkt = dropDown->addAction(miniikonliste.value(i), grupper.tekstliste.at(i));
-        punkt->setData(static_cast<int>(i));
+    const int antal = elementer->rowCount();
+    for (int i = 0; i < std::min(antal, hoejstIMenu); ++i) {
+        QAction* punkt =
+            dropDown->addAction(elementer->udskudtIkon(i), elementer->index(i).data().toString());
+        punkt->setData(i);
+    }
+    if (antal > hoejstIMenu) {
+        dropDown->addSeparator();
+        QAction* alle = dropDown->addAction(QStringLiteral("Vis alle %1 elementer i panelet")
+                                                .arg(QLocale(QLocale::Danish).toString(antal)));
+        alle->setData(-1);
+        connect(alle, &QAction::triggered, this, [this] { setProgramForm(false); });
     }
 }

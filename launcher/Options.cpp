@@ -1,10 +1,13 @@
 #include "Options.h"
 
 #include "Linjefil.h"
+#include "Skaermplads.h"
 
 namespace {
 
 using Linjefil::tal;
+using Skaermplads::koordinat;
+using Skaermplads::stoerrelse;
 
 QString tekst(const QStringList& linjer, int i, const QString& standard)
 {
@@ -18,21 +21,23 @@ Options Options::fraLinjer(const QStringList& linjer, const QString& standardIni
     Options o;
     o.designName = tekst(linjer, 0, o.designName);
     o.gruppenavn = linjer.value(1);
-    o.pWidth = Linjefil::heltal(linjer, 2, o.pWidth);
-    o.pHeight = Linjefil::heltal(linjer, 3, o.pHeight);
-    o.pLeft = Linjefil::heltal(linjer, 4, o.pLeft);
-    o.pTop = Linjefil::heltal(linjer, 5, o.pTop);
-    o.boksHeight = Linjefil::heltal(linjer, 6, o.boksHeight);
-    o.boksTop = Linjefil::heltal(linjer, 7, o.boksTop);
-    o.boksLeft = Linjefil::heltal(linjer, 8, o.boksLeft);
-    o.boksWidth = Linjefil::heltal(linjer, 9, o.boksWidth);
-    o.egenskaberHeight = tal(linjer, 10);
-    o.egenskaberTop = Linjefil::heltal(linjer, 11, o.egenskaberTop);
-    o.egenskaberLeft = Linjefil::heltal(linjer, 12, o.egenskaberLeft);
-    o.egenskaberWidth = tal(linjer, 13);
+    o.pWidth = stoerrelse(linjer, 2).value_or(o.pWidth);
+    o.pHeight = stoerrelse(linjer, 3).value_or(o.pHeight);
+    o.pLeft = koordinat(linjer, 4).value_or(o.pLeft);
+    o.pTop = koordinat(linjer, 5).value_or(o.pTop);
+    o.boksHeight = stoerrelse(linjer, 6).value_or(o.boksHeight);
+    o.boksTop = koordinat(linjer, 7).value_or(o.boksTop);
+    o.boksLeft = koordinat(linjer, 8).value_or(o.boksLeft);
+    o.boksWidth = stoerrelse(linjer, 9).value_or(o.boksWidth);
+    o.egenskaberHeight = stoerrelse(linjer, 10);
+    o.egenskaberTop = koordinat(linjer, 11).value_or(o.egenskaberTop);
+    o.egenskaberLeft = koordinat(linjer, 12).value_or(o.egenskaberLeft);
+    o.egenskaberWidth = stoerrelse(linjer, 13);
     if (const auto v = tal(linjer, 14))
         o.visning = *v == 0 ? Rapport : *v == 1 ? StoreIkoner : Liste;
-    o.fontSize = Linjefil::heltal(linjer, 15, o.fontSize);
+    // A point size no panel can draw would make glyphs of many megabytes.
+    if (const auto f = tal(linjer, 15); f && *f >= mindsteFont && *f <= stoersteFont)
+        o.fontSize = *f;
     if (const auto p = tal(linjer, 16))
         o.toolbarPlace = *p == 0 ? Top : *p == 1 ? Venstre : *p == 2 ? Hoejre : Bund;
     o.toolbarVisible = Linjefil::heltal(linjer, 17, 1) != 0;

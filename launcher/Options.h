@@ -11,6 +11,9 @@ struct Options
     enum Placering { Top = 0, Venstre = 1, Hoejre = 2, Bund = 3 };
 
     static constexpr int antalLinjer = 20;
+    // The font sizes read from the file; any other falls back to the default.
+    static constexpr int mindsteFont = 4;
+    static constexpr int stoersteFont = 72;
 
     QString designName = QStringLiteral("Aqua Light Slate");
     QString gruppenavn;
@@ -33,8 +36,9 @@ struct Options
     bool menuVis = false;
     QString initDir;
 
-    // The settings a file's lines give; a missing or unreadable line keeps the
-    // default of its value, so a short or damaged file still starts the program.
+    // The settings a file's lines give; a missing or unreadable line, or a place,
+    // size or font size beyond any screen, keeps the default of its value, so
+    // a short or damaged file still starts the program.
     static Options fraLinjer(const QStringList& linjer, const QString& standardInitDir);
     QStringList tilLinjer() const;
 };

@@ -5,6 +5,7 @@
 #include "Ballonhint.h"
 #include "Beskeder.h"
 #include "Design.h"
+#include "Elementmodel.h"
 #include "Platform.h"
 
 #include <QAction>
@@ -13,63 +14,17 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QListWidget>
+#include <QListView>
 #include <QMimeData>
 #include <QStandardItemModel>
-#include <QStyledItemDelegate>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-// The large icons' cells: the view lays every element out in a cell of the
-// grid at once, without measuring its text, and each element is drawn at the
-// size its text needs within its cell, so a panel of a thousand elements shows
-// without first measuring a thousand texts.
-class Celle : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        if (const QSize celle = gitter(); celle.isValid())
-            return celle;
-        return QStyledItemDelegate::sizeHint(option, index);
-    }
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override
-    {
-        const QSize celle = gitter();
-        if (!celle.isValid()) {
-            QStyledItemDelegate::paint(painter, option, index);
-            return;
-        }
-        // Centred at the top of the cell, as the view places an element it has measured.
-        const QSize egen = QStyledItemDelegate::sizeHint(option, index).boundedTo(celle);
-        QStyleOptionViewItem o = option;
-        o.rect = QRect(option.rect.x() + (celle.width() - egen.width()) / 2, option.rect.y(),
-                       egen.width(), egen.height());
-        QStyledItemDelegate::paint(painter, o, index);
-    }
-
-private:
-    QSize gitter() const
-    {
-        const auto* v = static_cast<const QListView*>(parent());
-        return v->viewMode() == QListView::IconMode ? v->gridSize() : QSize();
-    }
-};
-
-} // namespace
-
 QWidget* Tmainform::lavPanel()
 {
-    programBoks->setItemDelegate(new Celle(programBoks));
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("panel"));
     // A one-column heading for the report view, as a list view has none.
@@ -257,6 +212,9 @@ void Tmainform::lavTrayIcon()
 void Tmainform::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
+    // Files that came or went while the user was elsewhere.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        elementer->tjekFiler();
     // Only a tray icon that the desktop shows can bring the window back.
     if (event->type() == QEvent::WindowStateChange && isMinimized() && TrayIcon &&
         TrayIcon->isVisible() && QSystemTrayIcon::isSystemTrayAvailable())

@@ -22,14 +22,48 @@ void Starter::executeProg(const QString& text)
         const int svar =
             m_platform.shellExecute("open", "cmd", ("/K " + fil.fileName()).toStdString(), {});
         if (svar <= 32)
-            ErrorInfo(static_cast<unsigned>(svar));
+            m_beskeder.besked(startfejl(static_cast<unsigned>(svar), text));
         return;
     }
-    const int svar = m_platform.shellExecute("open", text.toStdString(), {}, {});
+    const int svar = aabn(text);
     if (svar > 32)
         m_platform.setCurrentFolder(mappe);
-    else
-        ErrorInfo(static_cast<unsigned>(svar));
+    else if (svar != Platform::UntrustedEntry)
+        m_beskeder.besked(startfejl(static_cast<unsigned>(svar), text));
+}
+
+int Starter::aabn(const QString& fil)
+{
+    const int svar = m_platform.shellExecute("open", fil.toStdString(), {}, {});
+    if (svar != Platform::UntrustedEntry)
+        return svar;
+    // A line too long to read, or with breaks of its own, is shown in part.
+    QString linje = QString::fromStdString(m_platform.programLine(fil.toStdString())).simplified();
+    if (linje.size() > 300)
+        linje = linje.left(300) + QStringLiteral("…");
+    if (!m_beskeder.spoerg(QStringLiteral("Skrivebordsfilen\r%1\rer ikke markeret som kørbar og "
+                                          "ligger ikke i en programmappe. Den starter "
+                                          "programlinjen:\r%2\rSkal den startes alligevel?")
+                               .arg(fil, linje)))
+        return svar;
+    return m_platform.shellExecute("openConfirmed", fil.toStdString(), {}, {});
+}
+
+QString Starter::startfejl(unsigned Nr, const QString& fil) const
+{
+    QString tekst = fejltekst(Nr);
+    if (Nr == Platform::NoTerminal) {
+        QStringList navne;
+        for (const std::string& t : m_platform.terminals())
+            navne << QString::fromStdString(t);
+        const QString sidste = navne.isEmpty() ? QString() : navne.takeLast();
+        tekst +=
+            QStringLiteral("\rDer blev ledt efter ") +
+            (navne.isEmpty() ? sidste
+                             : navne.join(QStringLiteral(", ")) + QStringLiteral(" og ") + sidste) +
+            u'.';
+    }
+    return tekst + u'\r' + fil;
 }
 
 void Starter::runApplets(const QString& appletsDir, const QString& aFilename)
@@ -39,9 +73,15 @@ void Starter::runApplets(const QString& appletsDir, const QString& aFilename)
         ErrorInfo(2);
         return;
     }
-    const int svar = m_platform.shellExecute("open", fuld.toStdString(), {}, {});
-    if (svar <= 32)
-        ErrorInfo(static_cast<unsigned>(svar));
+    m_platform.runScript(fuld.toStdString(), [this, vagt = std::weak_ptr<int>(m_vagt)](
+                                                 const Platform::ScriptResult& r) {
+        if (vagt.expired())
+            return;
+        if (r.shellResult <= 32)
+            ErrorInfo(static_cast<unsigned>(r.shellResult));
+        else if (r.exitStatus == ingenSide)
+            m_beskeder.besked(QString::fromStdString(r.output).trimmed());
+    });
 }
 
 void Starter::ErrorInfo(unsigned Nr)
@@ -81,6 +121,18 @@ QString Starter::fejltekst(unsigned Nr)
         return QStringLiteral("Der er ikke associeret noget program med givne filefternavn.");
     case 32:
         return QStringLiteral("Det specificerede \"dynamic-link library (DLL)\" blev ikke fundet.");
+    case Platform::NoProgramLine:
+        return QStringLiteral("Skrivebordsfilen har ingen programlinje (Exec), der kan køres.");
+    case Platform::NoTerminal:
+        return QStringLiteral("Filen skal køres i et terminalprogram, men der er ikke "
+                              "installeret noget.");
+    case Platform::ProgramNotFound:
+        return QStringLiteral("Programmet, som filen skal åbnes med, er ikke installeret.");
+    case Platform::NotStartable:
+        return QStringLiteral("Programmet kunne ikke startes.");
+    case Platform::UntrustedEntry:
+        return QStringLiteral("Skrivebordsfilen er ikke markeret som kørbar og ligger ikke i en "
+                              "programmappe, så den startes ikke.");
     default:
         return QStringLiteral("Meningsløs operation eller ukendt fejl.");
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 class Beskeder;
 class Platform;
@@ -14,14 +15,26 @@ public:
 
     // A ".bat" (or ".sh") script runs in a console that stays open, from its
     // own folder; every other file goes to the shell's "open". A successful
-    // launch makes the file's folder the current folder.
+    // launch makes the file's folder the current folder. A desktop entry the
+    // system does not trust runs only when the user says yes to its program line.
     void executeProg(const QString& text);
     void runApplets(const QString& appletsDir, const QString& aFilename);
     void ErrorInfo(unsigned Nr);
 
     static QString fejltekst(unsigned Nr);
+    // Why launching `fil` failed: the table's text, then the file.
+    QString startfejl(unsigned Nr, const QString& fil) const;
+
+    // An applet script ends with this status when the desktop has no settings
+    // page for its subject, and prints the text that tells the user so.
+    static constexpr int ingenSide = 3;
 
 private:
+    // The shell's answer to a launch, with the user's consent where it asks for it.
+    int aabn(const QString& fil);
+
     Platform& m_platform;
     Beskeder& m_beskeder;
+    // An applet script ends after a turn of the loop; by then this may be gone.
+    std::shared_ptr<int> m_vagt = std::make_shared<int>();
 };

@@ -22,9 +22,9 @@ public:
     virtual int valgtGruppe() const = 0;
     // Shows the window on the given page, or on the page it was last on for -1.
     virtual void visSide(int side) = 0;
-    // Empties the element list and writes the active group's name into its fields.
-    virtual void rydElementer(const QString& gruppenavn) = 0;
-    virtual void tilfoejElement(const QString& tekst, const QIcon& ikon) = 0;
+    // Writes the active group's name into its fields; its element list shows
+    // the main window's elements.
+    virtual void visGruppenavn(const QString& gruppenavn) = 0;
     // Shows an element's full file name in the status bar while the window is shown.
     virtual void visElementSti(const QString& sti) = 0;
     // Shows a chosen file's icon on the page that puts elements in.

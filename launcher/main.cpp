@@ -3,6 +3,8 @@
 #include "Beskeder.h"
 #include "Billeder.h"
 #include "Design.h"
+#include "Elementmodel.h"
+#include "Elementtegner.h"
 #include "Ikonvalg.h"
 #include "Linjefil.h"
 #include "OmProgrammet.h"
@@ -13,7 +15,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QScreen>
 #include <QStackedWidget>
@@ -31,14 +33,20 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     DataMapper::kopierDatasaet(DataMapper::installeretDatasaet(), m_mapper.base);
     grupper.DirFiler = m_mapper.DirFiler;
+    grupper.vagt = &m_filvagt;
     lavReopenDir();
     // The design before the widgets, which then need no second polish.
     HentOptions();
-    grupper.gruppeliste = Linjefil::hent(m_mapper.gruppefilnavn);
-    grupper.lagerliste = Linjefil::hent(m_mapper.lagerfilnavn);
+    grupper.gruppeliste = hentListe(m_mapper.gruppefilnavn, Linjefil::Graense::lister);
+    grupper.lagerliste = hentListe(m_mapper.lagerfilnavn, Linjefil::Graense::lister);
 
     m_ikonvalg = std::make_unique<Ikonvalg>(platform, m_mapper.ikonDir);
-    programBoks = new QListWidget(this);
+    elementer = new Elementmodel(*m_ikonvalg, this);
+    programBoks = new QListView(this);
+    programBoks->setModel(elementer);
+    programBoks->setItemDelegate(new Elementtegner(programBoks));
+    // Items of one size are laid out without asking each for its size.
+    programBoks->setUniformItemSizes(true);
     programBoks->setObjectName(QStringLiteral("programBoks"));
     programBoks->setAccessibleName(QStringLiteral("Elementer"));
     programBoks->setFrameShape(QFrame::NoFrame);
@@ -48,7 +56,8 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     programBoks->setEditTriggers(QAbstractItemView::NoEditTriggers);
     programBoks->setContextMenuPolicy(Qt::PreventContextMenu);
     programBoks->installEventFilter(this);
-    connect(programBoks, &QListWidget::itemSelectionChanged, this, &Tmainform::opdaterAktioner);
+    connect(programBoks->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &Tmainform::opdaterAktioner);
     programBoks->viewport()->installEventFilter(this);
     visninger = new QStackedWidget(this);
     visninger->addWidget(lavPanel());
@@ -75,7 +84,8 @@ void Tmainform::setVinduer(Vinduer& vinduer)
 void Tmainform::HentOptions()
 {
     const QString standardInitDir = QString::fromStdString(m_platform.programsFolder());
-    opts = Options::fraLinjer(Linjefil::hent(m_mapper.optFilnavn), standardInitDir);
+    opts = Options::fraLinjer(hentListe(m_mapper.optFilnavn, Linjefil::Graense::indstillinger),
+                              standardInitDir);
     // A design the program does not know leaves the one in force.
     if (Design::anvend(opts.designName))
         opts.designName = Design::kendtNavn(opts.designName);
@@ -85,6 +95,11 @@ void Tmainform::HentOptions()
 }
 
 void Tmainform::GemOptions()
+{
+    gemListe(m_mapper.optFilnavn, optionLinjer());
+}
+
+QStringList Tmainform::optionLinjer()
 {
     if (!opts.menuVis) {
         opts.pLeft = pos().x();
@@ -107,7 +122,7 @@ void Tmainform::GemOptions()
         opts.egenskaberWidth = egenskaber->width();
     }
     opts.gruppenavn = grupper.gruppenavn;
-    gemListe(m_mapper.optFilnavn, opts.tilLinjer());
+    return opts.tilLinjer();
 }
 
 void Tmainform::setImageList()
@@ -135,9 +150,32 @@ void Tmainform::setImageList()
             knap->setIcon(ImageList.at(sted));
 }
 
+QStringList Tmainform::hentListe(const QString& filnavn, qint64 hoejst)
+{
+    return m_filvagt.hent(filnavn, hoejst);
+}
+
+void Tmainform::lavVindue(const std::function<void()>& lav)
+{
+    // optionLinjer takes the windows' places, so only an unreadable file asks for them.
+    const bool uroert = m_filvagt.ulaeselig(m_mapper.optFilnavn) &&
+                        m_filvagt.uaendret(m_mapper.optFilnavn, optionLinjer());
+    lav();
+    if (uroert)
+        m_filvagt.grundlag(m_mapper.optFilnavn, optionLinjer());
+    if (!m_opstart)
+        visUlaeselige();
+}
+
+void Tmainform::visUlaeselige()
+{
+    if (const QStringList filer = m_filvagt.nyeUlaeselige(); !filer.isEmpty())
+        beskeder().besked(Filvagt::besked(filer));
+}
+
 bool Tmainform::gemListe(const QString& filnavn, const QStringList& linjer)
 {
-    const QString fejl = Linjefil::gem(filnavn, linjer);
+    const QString fejl = m_filvagt.gem(filnavn, linjer);
     if (!fejl.isEmpty())
         m_beskeder.besked(fejl);
     return fejl.isEmpty();
@@ -190,7 +228,13 @@ void Tmainform::FormActivate()
     if (!m_opstart)
         return;
     m_opstart = false;
+    // The windows made at the start have read their files and taken their
+    // places: what an unreadable options file would be written as now is the
+    // fallback, not a change.
+    if (m_filvagt.ulaeselig(m_mapper.optFilnavn))
+        m_filvagt.grundlag(m_mapper.optFilnavn, optionLinjer());
     if (grupper.gruppenavn.isEmpty()) {
+        visUlaeselige();
         grupper.filnavn.clear();
         opts.menuVis = false;
         m_vinduer->boks().visSide(-1);
@@ -208,7 +252,9 @@ void Tmainform::FormActivate()
             boks->SkiftGruppe(index);
         else
             LoadProgramBoks(false);
+        visUlaeselige();
     } else {
+        visUlaeselige();
         m_vinduer->boks().visSide(1);
         beskeder().besked(QStringLiteral("Der er ikke indført elementer i gruppen ") +
                           grupper.gruppenavn + QStringLiteral("!"));

@@ -2,6 +2,7 @@
 
 #include "Beskeder.h"
 #include "DataMapper.h"
+#include "Filvagt.h"
 #include "Grupper.h"
 #include "MenuFiler.h"
 #include "Options.h"
@@ -10,6 +11,7 @@
 #include <QIcon>
 #include <QList>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class Ballonhint;
@@ -23,7 +25,8 @@ class QSystemTrayIcon;
 class QToolBar;
 class QToolButton;
 class QAbstractButton;
-class QListWidget;
+class QListView;
+class Elementmodel;
 class QMenu;
 class Starter;
 class Ikonvalg;
@@ -57,7 +60,6 @@ public:
     QString makeFilnavn() const { return grupper.makeFilnavn(); }
     QString makeTekstnavn() const { return grupper.makeTekstnavn(); }
     void LoadProgramBoks(bool beggeBokse);
-    void InsertInProgramBokse(const QString& Tekst, bool beggeBokse);
     void insertItem(const QString& fName, QString Tekst, bool beggeBokse);
     void deleteItem();
     void AfremExecute();
@@ -78,6 +80,16 @@ public:
     void runApplets(const QString& aFilename);
     void ErrorInfo(unsigned Nr);
 
+    // Reads a list of at most `hoejst` bytes; a file that cannot be read is an
+    // empty list, named in the next visUlaeselige and not written over until
+    // what it holds changes (filvagt).
+    QStringList hentListe(const QString& filnavn, qint64 hoejst);
+    Filvagt& filvagt() { return m_filvagt; }
+    // The files found unreadable since the last time, in one message.
+    void visUlaeselige();
+    // Makes a window after the start: the files it could not read are told
+    // now, and the place it takes is no change to an unreadable options file.
+    void lavVindue(const std::function<void()>& lav);
     // Saves a list, telling the user in Danish when the file could not be written.
     bool gemListe(const QString& filnavn, const QStringList& linjer);
     // Saves the active group's two files the same way.
@@ -87,6 +99,8 @@ public:
 
     void HentOptions();
     void GemOptions();
+    // The lines GemOptions writes, from the windows' places now.
+    QStringList optionLinjer();
     void setProgramForm(bool value);
     void aMenuVisExecute();
 
@@ -113,7 +127,11 @@ public:
     static QString getCap(const QString& name);
     void buttonClick(int tag);
 
-    QListWidget* programBoks = nullptr;
+    QListView* programBoks = nullptr;
+    // The active group's elements, as the panel, the menu view and the group window show them.
+    Elementmodel* elementer = nullptr;
+    // The place of the selected element; -1 when none is selected.
+    int valgtElement() const;
     QHeaderView* kolonne = nullptr; // the report view's column heading
     QToolBar* toolBar = nullptr;
     QToolButton* filboksButton = nullptr;
@@ -125,10 +143,9 @@ public:
     QScrollArea* ButBox = nullptr;
     QMenu* dropDown = nullptr;
     QMenu* PopupMenu = nullptr;
-    // The element icons, 32 by 32 in the panel and 16 by 16 in the menu view's menus.
-    QList<QIcon> ikonliste;
-    QList<QIcon> miniikonliste;
-    void PutInIkonliste(const QString& FNavn, bool inImage, bool indsertInList);
+    // Shows a file's icon in the group window's picture. The user who has just
+    // picked the file (`valgt`) is told when it gives no icon at all.
+    void PutInIkonliste(const QString& FNavn, bool valgt);
     QString makeIconFilnavn(const QString& str) const;
     int clickIndex = -1;
     bool MusNede = false;
@@ -187,6 +204,7 @@ private:
 
     Platform& m_platform;
     DataMapper m_mapper;
+    Filvagt m_filvagt;
     std::unique_ptr<Ikonvalg> m_ikonvalg;
     Vinduer* m_vinduer = nullptr;
     class Viderestilling : public Beskeder

@@ -7,6 +7,7 @@
 void Tmainform::lavReopenDir()
 {
     ReopenDir.Itemfile = m_mapper.reopenFilnavn;
+    ReopenDir.vagt = &m_filvagt;
     ReopenDir.Itemtype = TReopenFiler::itBibliotek;
     ReopenDir.Filantal = 10;
     ReopenDir.ImageStartNr = 34;

@@ -2,42 +2,24 @@
 #include "main.h"
 
 #include "Beskeder.h"
+#include "Elementmodel.h"
 #include "Ikonvalg.h"
 #include "OmProgrammet.h"
 
 #include <QAction>
 #include <QFileInfo>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QStyle>
 
 void Tmainform::LoadProgramBoks(bool beggeBokse)
 {
     setOverskrift(grupper.gruppenavn);
-    programBoks->setUpdatesEnabled(false);
-    programBoks->clear();
-    ikonliste.clear();
-    miniikonliste.clear();
-    Gruppevindue* boks = beggeBokse ? lavetBoks() : nullptr;
-    if (boks)
-        boks->rydElementer(grupper.gruppenavn);
-    for (qsizetype i = 0; i < grupper.programliste.size(); ++i) {
-        PutInIkonliste(grupper.programliste.at(i), false, true);
-        InsertInProgramBokse(grupper.tekstliste.at(i), boks != nullptr);
-    }
-    programBoks->setUpdatesEnabled(true);
-    opdaterAktioner();
-}
-
-void Tmainform::InsertInProgramBokse(const QString& Tekst, bool beggeBokse)
-{
-    const QIcon ikon = ikonliste.isEmpty() ? QIcon() : ikonliste.last();
-    // Whole before it is put in, so that the view hears of it once.
-    auto* item = new QListWidgetItem(ikon, Tekst);
-    item->setToolTip(Tekst);
-    programBoks->addItem(item);
+    // The group window's list shows the same elements; only its fields are its own.
+    elementer->nulstil(grupper.programliste, grupper.tekstliste);
     if (Gruppevindue* boks = beggeBokse ? lavetBoks() : nullptr)
-        boks->tilfoejElement(Tekst, ikon);
+        boks->visGruppenavn(grupper.gruppenavn);
+    opdaterAktioner();
 }
 
 QString Tmainform::makeIconFilnavn(const QString& str) const
@@ -45,23 +27,13 @@ QString Tmainform::makeIconFilnavn(const QString& str) const
     return m_ikonvalg->makeIconFilnavn(str);
 }
 
-void Tmainform::PutInIkonliste(const QString& FNavn, bool inImage, bool indsertInList)
+void Tmainform::PutInIkonliste(const QString& FNavn, bool valgt)
 {
     const Ikonvalg::Resultat r = m_ikonvalg->lav(FNavn);
-    if (r.udfald == Ikonvalg::Udfald::Ingen)
-        return;
-    if (r.udfald == Ikonvalg::Udfald::IkkeKoerbar) {
+    if (valgt && r.udfald == Ikonvalg::Udfald::Ukendt)
         beskeder().besked(QStringLiteral("Det er ikke en kørbar fil!"));
-        return;
-    }
-    // A program without an icon of its own gets the "ukendt" icon.
-    const QIcon ikon = r.ikon.isNull() ? m_ikonvalg->ukendt() : r.ikon;
-    if (indsertInList) {
-        ikonliste.append(ikon);
-        miniikonliste.append(ikon);
-    }
-    if (Gruppevindue* boks = inImage ? lavetBoks() : nullptr)
-        boks->visIkon(ikon);
+    if (Gruppevindue* boks = lavetBoks())
+        boks->visIkon(r.ikon);
 }
 
 void Tmainform::insertItem(const QString& fName, QString Tekst, bool beggeBokse)
@@ -78,10 +50,16 @@ void Tmainform::insertItem(const QString& fName, QString Tekst, bool beggeBokse)
     }
     if (Tekst.isEmpty())
         Tekst = Grupper::standardTekst(fName);
-    PutInIkonliste(fName, true, true);
-    InsertInProgramBokse(Tekst, beggeBokse);
+    PutInIkonliste(fName, false);
+    elementer->tilfoej(fName, Tekst);
     grupper.tilfoej(fName, Tekst);
     gemAktivGruppe();
+}
+
+int Tmainform::valgtElement() const
+{
+    const QModelIndex valgt = programBoks->currentIndex();
+    return valgt.isValid() && programBoks->selectionModel()->isSelected(valgt) ? valgt.row() : -1;
 }
 
 void Tmainform::deleteItem()
@@ -90,15 +68,15 @@ void Tmainform::deleteItem()
         beskeder().besked(QStringLiteral("Der mangler et gruppenavn!"));
         return;
     }
-    QListWidgetItem* valgt = programBoks->currentItem();
-    if (!valgt || !valgt->isSelected()) {
+    const int valgt = valgtElement();
+    if (valgt < 0) {
         beskeder().besked(QStringLiteral("Der er ikke valgt et element at slette!"));
         return;
     }
-    if (!beskeder().spoerg(QStringLiteral("Skal programmet ") + valgt->text() +
-                           QStringLiteral(" slettes?")))
+    if (!beskeder().spoerg(QStringLiteral("Skal programmet ") +
+                           elementer->index(valgt).data().toString() + QStringLiteral(" slettes?")))
         return;
-    grupper.fjern(programBoks->row(valgt));
+    grupper.fjern(valgt);
     gemAktivGruppe();
     LoadProgramBoks(true);
     if (Gruppevindue* boks = lavetBoks())
@@ -122,7 +100,7 @@ void Tmainform::opdaterAktioner()
     const bool flere = grupper.gruppeliste.size() > 1;
     Afrem->setEnabled(flere);
     Atilbage->setEnabled(flere);
-    aGo->setEnabled(!programBoks->selectedItems().isEmpty());
+    aGo->setEnabled(valgtElement() >= 0);
     const bool gruppe = !grupper.gruppenavn.isEmpty();
     for (QAction* a : {aMenuVis, aStifinder, insertFromStifinder})
         a->setEnabled(gruppe);

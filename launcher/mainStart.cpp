@@ -5,7 +5,7 @@
 
 #include <QAction>
 #include <QKeyEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
@@ -51,8 +51,8 @@ bool Tmainform::eventFilter(QObject* watched, QEvent* event)
             // The view makes the first item current without selecting it when it
             // gets the focus; Home on it must still select it, so Enter starts it.
             QTimer::singleShot(0, this, [this] {
-                if (QListWidgetItem* item = programBoks->currentItem())
-                    item->setSelected(true);
+                if (const QModelIndex i = programBoks->currentIndex(); i.isValid())
+                    programBoks->selectionModel()->select(i, QItemSelectionModel::Select);
             });
         }
         break;
@@ -106,8 +106,7 @@ void Tmainform::programBoksClick()
 {
     if (gemVentendeLager())
         return;
-    const QListWidgetItem* valgt = programBoks->currentItem();
-    clickIndex = valgt && valgt->isSelected() ? programBoks->row(valgt) : -1;
+    clickIndex = valgtElement();
     if (clickIndex >= 0 && clickIndex < grupper.programliste.size())
         if (Gruppevindue* boks = lavetBoks())
             boks->visElementSti(grupper.programliste.at(clickIndex));
@@ -120,12 +119,8 @@ void Tmainform::programBoksDblClick()
 {
     if (gemVentendeLager())
         return;
-    const QListWidgetItem* valgt = programBoks->currentItem();
-    if (valgt && valgt->isSelected()) {
-        const int i = programBoks->row(valgt);
-        if (i < grupper.programliste.size())
-            m_starter->executeProg(grupper.programliste.at(i));
-    }
+    if (const int i = valgtElement(); i >= 0 && i < grupper.programliste.size())
+        m_starter->executeProg(grupper.programliste.at(i));
     // Nothing stays selected, so F9 does nothing until the user selects again.
     programBoks->clearSelection();
     opdaterAktioner();

@@ -1,6 +1,7 @@
 #include "PeIkon.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace PeIkon {
@@ -13,7 +14,7 @@ constexpr std::uint32_t rtGroupIcon = 14;
 class Laeser
 {
 public:
-    explicit Laeser(const std::vector<std::uint8_t>& b) : m_b(b) {}
+    explicit Laeser(std::span<const std::uint8_t> b) : m_b(b) {}
 
     std::optional<std::uint32_t> tal(std::size_t sted, int bytes) const
     {
@@ -30,10 +31,13 @@ public:
     {
         return sted <= m_b.size() && m_b.size() - sted >= antal;
     }
-    const std::vector<std::uint8_t>& bytes() const { return m_b; }
+    std::span<const std::uint8_t> del(std::size_t sted, std::size_t antal) const
+    {
+        return m_b.subspan(sted, antal);
+    }
 
 private:
-    const std::vector<std::uint8_t>& m_b;
+    std::span<const std::uint8_t> m_b;
 };
 
 struct Sektion
@@ -113,8 +117,9 @@ std::optional<std::uint32_t> post(const Laeser& l, std::size_t mappe,
     return std::nullopt;
 }
 
-// The bytes of a resource: type, then the id (or the first name), then the first language.
-std::optional<std::vector<std::uint8_t>>
+// The bytes of a resource, within the file: type, then the id (or the first
+// name), then the first language.
+std::optional<std::span<const std::uint8_t>>
 ressource(const Laeser& l, const Pe& pe, std::uint32_t type, std::optional<std::uint32_t> id)
 {
     std::optional<std::uint32_t> sted = post(l, pe.ressourcer, type);
@@ -132,9 +137,33 @@ ressource(const Laeser& l, const Pe& pe, std::uint32_t type, std::optional<std::
     const auto start = pe.offset(*rva);
     if (!start || !l.har(*start, *stoerrelse))
         return std::nullopt;
-    const auto& b = l.bytes();
-    return std::vector<std::uint8_t>(b.begin() + std::ptrdiff_t(*start),
-                                     b.begin() + std::ptrdiff_t(*start + *stoerrelse));
+    return l.del(*start, *stoerrelse);
+}
+
+// The most bytes an image of a group entry's width and height (0 for 256) can
+// take: 32-bit pixels with their mask and the largest palette, which also holds
+// the same pixels as a PNG stored without compression.
+std::size_t hoejstBillede(std::uint32_t bredde, std::uint32_t hoejde)
+{
+    const std::size_t w = bredde ? bredde : 256, h = hoejde ? hoejde : 256;
+    return 40 + 256 * 4 + w * h * 4 + (w + 31) / 32 * 4 * h + 4096;
+}
+
+// Whether the pixels an image itself claims (a PNG's header, or a bitmap's,
+// whose height counts its mask too) are no more than an icon image has.
+bool ikonstoerrelse(std::span<const std::uint8_t> billede)
+{
+    const Laeser b(billede);
+    constexpr std::uint8_t png[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (billede.size() >= 8 && std::equal(png, png + 8, billede.begin())) {
+        const auto bredde = b.tal(16, 4), hoejde = b.tal(20, 4); // big-endian
+        const auto stor = [](std::uint32_t v) {
+            return (v >> 24 | (v >> 8 & 0xFF00) | (v << 8 & 0xFF0000) | v << 24) > 256;
+        };
+        return bredde && hoejde && !stor(*bredde) && !stor(*hoejde);
+    }
+    const auto bredde = b.u32(4), hoejde = b.u32(8);
+    return bredde && hoejde && *bredde <= 256 && *hoejde <= 512;
 }
 
 void skriv(std::vector<std::uint8_t>& ud, std::uint32_t v, int bytes)
@@ -145,12 +174,12 @@ void skriv(std::vector<std::uint8_t>& ud, std::uint32_t v, int bytes)
 
 } // namespace
 
-bool erPe(const std::vector<std::uint8_t>& fil)
+bool erPe(std::span<const std::uint8_t> fil)
 {
     return laesPe(Laeser(fil)).has_value();
 }
 
-std::vector<std::uint8_t> foersteIkon(const std::vector<std::uint8_t>& fil)
+std::vector<std::uint8_t> foersteIkon(std::span<const std::uint8_t> fil)
 {
     const Laeser l(fil);
     const auto pe = laesPe(l);
@@ -161,34 +190,41 @@ std::vector<std::uint8_t> foersteIkon(const std::vector<std::uint8_t>& fil)
         return {};
     const Laeser g(*gruppe);
     const auto antal = g.u16(4);
-    if (!antal || *antal == 0)
+    if (!antal || *antal == 0 || *antal > hoejstBilleder)
         return {};
 
-    std::vector<std::vector<std::uint8_t>> billeder;
+    std::vector<std::span<const std::uint8_t>> billeder;
     std::vector<std::size_t> poster;
+    std::size_t ialt = 6;
     for (std::uint32_t i = 0; i < *antal; ++i) {
         const std::size_t e = 6 + std::size_t(i) * 14;
-        const auto id = g.u16(e + 12);
-        if (!id)
+        const auto bredde = g.tal(e, 1), hoejde = g.tal(e + 1, 1), id = g.u16(e + 12);
+        if (!bredde || !hoejde || !id)
             return {};
-        auto billede = ressource(l, *pe, rtIcon, *id);
+        const auto billede = ressource(l, *pe, rtIcon, *id);
         if (!billede)
             continue;
+        // An image larger than its own width and height allow is no image of a real icon.
+        ialt += 16 + billede->size();
+        if (billede->size() > hoejstBillede(*bredde, *hoejde) || ialt > hoejstIkon ||
+            !ikonstoerrelse(*billede))
+            return {};
         poster.push_back(e);
-        billeder.push_back(std::move(*billede));
+        billeder.push_back(*billede);
     }
     if (billeder.empty())
         return {};
 
     // An ".ico" file: its header, one 16-byte entry per image, then the images.
     std::vector<std::uint8_t> ud;
+    ud.reserve(ialt);
     skriv(ud, 0, 2);
     skriv(ud, 1, 2);
     skriv(ud, static_cast<std::uint32_t>(billeder.size()), 2);
     std::uint32_t sted = 6 + 16 * static_cast<std::uint32_t>(billeder.size());
     for (std::size_t i = 0; i < billeder.size(); ++i) {
-        ud.insert(ud.end(), gruppe->begin() + std::ptrdiff_t(poster[i]),
-                  gruppe->begin() + std::ptrdiff_t(poster[i] + 8));
+        const auto indgang = gruppe->subspan(poster[i], 8);
+        ud.insert(ud.end(), indgang.begin(), indgang.end());
         skriv(ud, static_cast<std::uint32_t>(billeder[i].size()), 4);
         skriv(ud, sted, 4);
         sted += static_cast<std::uint32_t>(billeder[i].size());

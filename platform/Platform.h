@@ -8,7 +8,8 @@
 
 // Every operating-system service the program uses, in standard types only, so
 // that the logic above builds against any backend and tests can install a fake.
-// Paths are UTF-8 in the platform's own form.
+// Paths are the platform's own form: UTF-8 on Windows, and on POSIX systems the
+// file system's bytes, which need not be UTF-8 (Navnetekst shows them as text).
 class Platform
 {
 public:
@@ -30,6 +31,37 @@ public:
     // 3 missing folder, 5 no permission, 31 no associated program).
     virtual int shellExecute(const std::string& verb, const std::string& file,
                              const std::string& parameters, const std::string& folder) = 0;
+
+    // Failures of a launch that the Windows shell has no number for, in the range
+    // of its error numbers that it never returns.
+    enum LaunchError : int {
+        NoProgramLine = 20,   // a desktop entry without a program line it can run
+        NoTerminal = 21,      // a script, and none of `terminals()` is installed
+        ProgramNotFound = 22, // the program a desktop entry names is not installed
+        NotStartable = 23,    // the system would not start the program
+        // A desktop entry that is neither executable nor in the system's or the
+        // user's folders of programs: "open" does not run it, as such a file may
+        // have come from anywhere. The verb "openConfirmed" runs it, once the
+        // user has read its `programLine` and said yes.
+        UntrustedEntry = 24,
+    };
+    // The terminal programs a script is run in, in the order they are looked for.
+    virtual std::vector<std::string> terminals() const = 0;
+    // The program line of a file that names one (a desktop entry's Exec), as written.
+    virtual std::string programLine(const std::string& file) const = 0;
+
+    // Runs one of the data set's small scripts (the applets') without waiting and
+    // reports once it has ended: the shell's result as `shellExecute` gives it,
+    // the script's exit status, and what it printed (UTF-8), where the system
+    // tells them (exit status 0 and nothing printed where it does not).
+    struct ScriptResult
+    {
+        int shellResult = 0;
+        int exitStatus = 0;
+        std::string output;
+    };
+    virtual void runScript(const std::string& file,
+                           std::function<void(const ScriptResult&)> done) = 0;
 
     // The first icon stored in a file, as the shell finds it.
     struct FileIcon
@@ -102,6 +134,29 @@ public:
     // letter case only is allowed where names ignore case.
     virtual bool renameEntry(const std::string& from, const std::string& to) = 0;
 
+    // What a path names with links followed, and whether the owner may write to it.
+    struct FileStatus
+    {
+        bool exists = false;
+        bool folder = false;
+        // One pair names one file or folder, whatever path leads to it.
+        std::uint64_t device = 0;
+        std::uint64_t inode = 0;
+        std::int64_t size = 0;
+        // Milliseconds since 1970 UTC; -1 where the file system keeps no such time.
+        std::int64_t created = -1;
+        std::int64_t modified = -1;
+        std::int64_t accessed = -1;
+        bool readOnly = false;
+        bool sameAs(const FileStatus& o) const
+        {
+            return exists && o.exists && device == o.device && inode == o.inode;
+        }
+    };
+    virtual FileStatus statusOf(const std::string& path) const = 0;
+    // Takes away, or gives back, the owner's permission to write; the rest stays.
+    virtual bool setReadOnly(const std::string& path, bool readOnly) = 0;
+
     // Whether the text is a well-formed web address with a scheme.
     virtual bool isValidUrl(const std::string& url) const = 0;
 
@@ -149,6 +204,17 @@ public:
         CommonVideos
     };
     virtual std::string specialFolder(SpecialFolder which) const = 0;
+
+    // The places the user keeps as favourites, by their captions: on Linux the
+    // file managers' bookmarks. Where the system keeps a folder of favourites
+    // instead (`SpecialFolder::Favorites`), none.
+    struct Place
+    {
+        std::string caption;
+        std::string path;
+        bool operator==(const Place&) const = default;
+    };
+    virtual std::vector<Place> favoritePlaces() const = 0;
 
     // The drive types Windows knows.
     enum class DriveType { Unknown, Removable, Fixed, CdRom, RamDisk, Remote };

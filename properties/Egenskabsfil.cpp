@@ -1,5 +1,6 @@
 #include "Egenskabsfil.h"
 
+#include "Filvagt.h"
 #include "Linjefil.h"
 
 #include <QFileInfo>
@@ -28,9 +29,14 @@ Egenskabsfil Egenskabsfil::fraLinjer(const QStringList& linjer, bool findes)
     return e;
 }
 
-Egenskabsfil Egenskabsfil::hent(const QString& filnavn)
+Egenskabsfil Egenskabsfil::hent(Filvagt& vagt, const QString& filnavn)
 {
-    return fraLinjer(Linjefil::hent(filnavn), QFileInfo::exists(filnavn));
+    const QStringList linjer = vagt.hent(filnavn, Linjefil::Graense::indstillinger);
+    // A file that cannot be read counts as missing, and stays as it is until saved otherwise.
+    const Egenskabsfil e =
+        fraLinjer(linjer, QFileInfo::exists(filnavn) && !vagt.ulaeselig(filnavn));
+    vagt.grundlag(filnavn, e.tilLinjer());
+    return e;
 }
 
 QString Egenskabsfil::filnavn(const QString& brugermappe)

@@ -7,6 +7,7 @@
 #include "Knapper.h"
 #include "Placering.h"
 #include "Platform.h"
+#include "Skaermplads.h"
 #include "main.h"
 
 #include <QButtonGroup>
@@ -78,7 +79,9 @@ Tegenskabsform::Tegenskabsform(Tmainform& hub, QWidget* parent)
     optFilnavn = Egenskabsfil::filnavn(hub.mapper().Dir);
     HentOpt();
     gemButton->setEnabled(false);
-    move(hub.opts.egenskaberLeft, hub.opts.egenskaberTop);
+    move(Skaermplads::tilpas(QRect(QPoint(hub.opts.egenskaberLeft, hub.opts.egenskaberTop), size()),
+                             size())
+             .topLeft());
     redskabslinjeBox->setChecked(hub.opts.toolbarVisible);
     viewStyleValg->button(hub.opts.visning)->setChecked(true);
     if (const int f = static_cast<int>(QList<int>{8, 10, 12}.indexOf(hub.opts.fontSize)); f >= 0)
@@ -194,7 +197,7 @@ bool Tegenskabsform::minimerValgt() const
 
 void Tegenskabsform::HentOpt()
 {
-    const Egenskabsfil e = Egenskabsfil::hent(optFilnavn);
+    const Egenskabsfil e = Egenskabsfil::hent(m_hub.filvagt(), optFilnavn);
     trayCheck->setChecked(e.tray);
     minimerCheck->setChecked(e.minimer);
     tavlumFilename = e.tavlumFilename;

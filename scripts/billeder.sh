@@ -12,34 +12,51 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
 
-work=$(mktemp -d)
+# A neutral demonstration home: Dokumenter, Billeder and Musik with a few
+# sample files, which the groups' elements are, and no folder of this machine.
+work=${TMPDIR:-/tmp}/kontor
+[ -e "$work" ] && { echo "$work is in the way; remove it first" >&2; exit 1; }
+mkdir -p "$work"
+log=$(mktemp)
 pid=
-cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"; }
+cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work" "$log"; }
 trap cleanup EXIT
 
-# A user with four groups of ordinary files, the first one active.
 user=$(id -un)
 u=$work/Tavlum/Brugere/$user
-mkdir -p "$u/Filer" "$work/Filer"
+mkdir -p "$u/Filer" "$work/Dokumenter/Breve" "$work/Billeder/Ferie" "$work/Musik" "$work/Spil"
+for f in Dokumenter/Brev.odt Dokumenter/Budget.ods Dokumenter/Noter.txt Dokumenter/Rapport.pdf \
+  Dokumenter/Opskrifter.html Dokumenter/Nyheder.url Dokumenter/Breve/Til\ banken.odt \
+  Billeder/Have.jpg Billeder/Familie.png Billeder/Ferie/Strand.jpg Musik/Sommer.mp3 \
+  Musik/Vinter.mp3 Musik/Spilleliste.html Spil/Kabale.sh Spil/Skak.sh Sikkerhedskopi.sh; do
+  : >"$work/$f"
+done
 lines() { printf '%s\r\n' "$@"; }
-group() { # name, then element texts; each element is a file of the text's name
+group() { # name, then elements relative to the home; each shows its file name without extension
   local name=$1; shift
-  local files=() t
-  for t in "$@"; do files+=("$work/Filer/$t"); : >"$work/Filer/$t"; done
+  local files=() texts=() f t
+  for f in "$@"; do
+    files+=("$work/$f")
+    t=${f##*/}
+    texts+=("${t%.*}")
+  done
   lines "${files[@]}" >"$u/Filer/$name.txt"
-  lines "${@%.*}" >"$u/Filer/${name}tekst.txt"
+  lines "${texts[@]}" >"$u/Filer/${name}tekst.txt"
 }
-group Kontor Brev.odt Budget.ods Noter.txt Rapport.pdf Opskrifter.html Sikkerhedskopi.sh
-group Spil Kabale.sh Skak.sh
-group Musik Spilleliste.html
-group Internet Nyheder.url
+group Kontor Dokumenter/Brev.odt Dokumenter/Budget.ods Dokumenter/Noter.txt \
+  Dokumenter/Rapport.pdf Dokumenter/Opskrifter.html Sikkerhedskopi.sh
+group Spil Spil/Kabale.sh Spil/Skak.sh
+group Musik Musik/Spilleliste.html
+group Internet Dokumenter/Nyheder.url
 lines Kontor Spil Musik Internet >"$u/programgrupper.txt"
+# The file box opens on the documents.
+lines 400 508 40 80 "$work/Dokumenter" >"$u/opentekstfil.txt"
 options() { # menu view 0 or 1, then the design
   lines "${2:-Windows10 Clear Day}" Kontor 420 300 40 40 400 40 480 560 338 200 400 557 1 8 2 1 "$1" \
-    "$work/Filer" >"$u/options.txt"
+    "$work/Dokumenter" >"$u/options.txt"
 }
 start() {
-  HOME=$work QT_QPA_PLATFORM=xcb "$bin" >>"$work/log" 2>&1 &
+  HOME=$work QT_QPA_PLATFORM=xcb "$bin" >>"$log" 2>&1 &
   pid=$!
 }
 stop() {
@@ -128,7 +145,6 @@ shot "$applets" window_applets
 away "$applets"
 click "$strip" 160 24
 filboks=$(window '^Filboksen$')
-xdotool windowmove "$filboks" 40 80
 shot "$filboks" filboksen
 stop "$strip"
 

@@ -1,33 +1,46 @@
 #include "Vindueplads.h"
 
+#include "Filvagt.h"
 #include "Linjefil.h"
+#include "Skaermplads.h"
 
 #include <QWidget>
 
 namespace Vindueplads {
 
-QRect hent(const QString& filnavn, const QRect& standard)
+namespace {
+
+QStringList linjer(const QWidget* vindue)
 {
-    const QStringList linjer = Linjefil::hent(filnavn);
-    const int top = Linjefil::heltal(linjer, 0, standard.top());
-    const int left = Linjefil::heltal(linjer, 1, standard.left());
-    const int width = Linjefil::heltal(linjer, 2, standard.width());
-    const int height = Linjefil::heltal(linjer, 3, standard.height());
-    return QRect(left, top, width, height);
+    return {QString::number(vindue->pos().y()), QString::number(vindue->pos().x()),
+            QString::number(vindue->width()), QString::number(vindue->height())};
 }
 
-void anvend(QWidget* vindue, const QString& filnavn, const QRect& standard)
+} // namespace
+
+QRect hent(Filvagt& vagt, const QString& filnavn, const QRect& standard)
 {
-    const QRect sted = hent(filnavn, standard);
+    const QStringList l = vagt.hent(filnavn, Linjefil::Graense::indstillinger);
+    return QRect(Skaermplads::koordinat(l, 1).value_or(standard.left()),
+                 Skaermplads::koordinat(l, 0).value_or(standard.top()),
+                 Skaermplads::stoerrelse(l, 2).value_or(standard.width()),
+                 Skaermplads::stoerrelse(l, 3).value_or(standard.height()));
+}
+
+void anvend(QWidget* vindue, Filvagt& vagt, const QString& filnavn, const QRect& standard)
+{
+    QRect sted = hent(vagt, filnavn, standard);
+    sted.setSize(sted.size().boundedTo(vindue->maximumSize()));
+    sted = Skaermplads::tilpas(sted, vindue->minimumSize());
     vindue->move(sted.topLeft());
-    vindue->resize(sted.size().expandedTo(vindue->minimumSize()));
+    vindue->resize(sted.size());
+    // Where an unreadable file put the window is no change of the user's.
+    vagt.grundlag(filnavn, linjer(vindue));
 }
 
-QString gem(const QString& filnavn, const QWidget* vindue)
+QString gem(Filvagt& vagt, const QString& filnavn, const QWidget* vindue)
 {
-    return Linjefil::gem(filnavn,
-                         {QString::number(vindue->pos().y()), QString::number(vindue->pos().x()),
-                          QString::number(vindue->width()), QString::number(vindue->height())});
+    return vagt.gem(filnavn, linjer(vindue));
 }
 
 } // namespace Vindueplads

@@ -92,7 +92,7 @@ Turlform::Turlform(Tmainform& hub, Urlhistorik& historik, QWidget* parent)
     QRect midt(0, 0, 300, 200);
     if (const QScreen* skaerm = QGuiApplication::primaryScreen())
         midt.moveCenter(skaerm->availableGeometry().center());
-    Vindueplads::anvend(this, m_optfilnavn, midt);
+    Vindueplads::anvend(this, hub.filvagt(), m_optfilnavn, midt);
     visListe();
 }
 
@@ -113,6 +113,8 @@ void Turlform::ArensDobbeltExecute()
 void Turlform::AsletAlleExecute()
 {
     m_historik.ryd();
+    // The count of removed repeats belonged to the list that is gone.
+    infoBar->clearMessage();
 }
 
 void Turlform::urlListeDblClick()
@@ -123,7 +125,7 @@ void Turlform::urlListeDblClick()
 
 void Turlform::closeEvent(QCloseEvent* event)
 {
-    if (const QString fejl = Vindueplads::gem(m_optfilnavn, this); !fejl.isEmpty())
+    if (const QString fejl = Vindueplads::gem(m_hub.filvagt(), m_optfilnavn, this); !fejl.isEmpty())
         m_hub.beskeder().besked(fejl);
     event->accept();
 }

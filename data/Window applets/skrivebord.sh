@@ -1,21 +1,15 @@
 # Sourced by the applet scripts: opens the settings page that the running
 # desktop (GNOME, KDE or Xfce) has for a subject, or tells the user in Danish
-# that it has none.
+# that it has none. The settings program is started on its own, so the script
+# ends at once and prints nothing.
 # aabn SUBJECT GNOME KDE XFCE: each desktop's commands, the first one found
 # wins; alternatives are separated by "|", and an empty text means none.
 
+# Tavlum shows the text in its own message box: the script prints it in UTF-8
+# and ends with exit status 3.
 fortael() {
-  if command -v zenity >/dev/null 2>&1; then
-    zenity --info --title="Window applets" --text="$1"
-  elif command -v kdialog >/dev/null 2>&1; then
-    kdialog --title "Window applets" --msgbox "$1"
-  elif command -v xmessage >/dev/null 2>&1; then
-    xmessage -center "$1"
-  elif command -v notify-send >/dev/null 2>&1; then
-    notify-send "Window applets" "$1"
-  else
-    echo "$1" >&2
-  fi
+  printf '%s\n' "$1"
+  exit 3
 }
 
 findes() {
@@ -42,7 +36,8 @@ aabn() {
     IFS=$gammel
     if findes "${kommando%% *}"; then
       # shellcheck disable=SC2086 # the command and its words
-      exec $kommando
+      $kommando </dev/null >/dev/null 2>&1 &
+      exit 0
     fi
     IFS='|'
   done

@@ -2,6 +2,7 @@
 
 #include "Filliste.h"
 #include "functions/Handlinger.h"
+#include "functions/Stinavn.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,21 +12,33 @@
 namespace {
 
 // A browser reads "%" as an escape, "#" and "?" as the end of the path, and a
-// backslash as a separator; in a name they are the name's own characters.
+// backslash as a separator, and drops line breaks and tabs from an address;
+// in a name they are the name's own characters.
 QString adresse(const QString& sti)
 {
-    QString ud = sti;
-    ud.replace(u'%', QStringLiteral("%25"));
-    ud.replace(u'#', QStringLiteral("%23"));
-    ud.replace(u'?', QStringLiteral("%3F"));
-    if (QDir::separator() != u'\\')
-        ud.replace(u'\\', QStringLiteral("%5C"));
+    QString ud;
+    ud.reserve(sti.size());
+    for (const QChar c : sti) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == 0x7F || u == u'%' || u == u'#' || u == u'?' ||
+            (u == u'\\' && QDir::separator() != u'\\'))
+            ud += QLatin1Char('%') + QString::number(u, 16).rightJustified(2, u'0').toUpper();
+        else
+            ud += c;
+    }
     return ud;
+}
+
+// A file's address relative to the page: "./" first, so that a name such as
+// "Intro:Del2.mp4" or "C:x.mp4" is never read as an address with a scheme.
+QString relativ(const QString& navn)
+{
+    return QStringLiteral("./") + adresse(navn);
 }
 
 struct Erstatning
 {
-    char tegn;
+    char16_t tegn;
     const char* med;
 };
 
@@ -38,7 +51,7 @@ template <std::size_t N> QString erstat(const QString& tekst, const Erstatning (
     for (const QChar c : tekst) {
         const Erstatning* e =
             std::find_if(std::begin(tabel), std::end(tabel),
-                         [c](const Erstatning& x) { return c == QLatin1Char(x.tegn); });
+                         [c](const Erstatning& x) { return c.unicode() == x.tegn; });
         if (e == std::end(tabel))
             ud += c;
         else
@@ -47,10 +60,15 @@ template <std::size_t N> QString erstat(const QString& tekst, const Erstatning (
     return ud;
 }
 
-const Erstatning htmlTegn[] = {
-    {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "&quot;"}, {'\'', "&#39;"}};
-const Erstatning scriptTegn[] = {{'\\', "\\\\"}, {'"', "\\\""},  {'\'', "\\'"},
-                                 {'<', "\\x3C"}, {'>', "\\x3E"}, {'&', "\\x26"}};
+// Line breaks are kept as characters, so that every line of the page stays one line.
+const Erstatning htmlTegn[] = {{u'&', "&amp;"},  {u'<', "&lt;"},         {u'>', "&gt;"},
+                               {u'"', "&quot;"}, {u'\'', "&#39;"},       {u'\n', "&#10;"},
+                               {u'\r', "&#13;"}, {u'\u2028', "&#8232;"}, {u'\u2029', "&#8233;"}};
+// A line break, or U+2028 and U+2029, which older scripts also take as one, ends a string.
+const Erstatning scriptTegn[] = {{u'\\', "\\\\"},       {u'"', "\\\""},  {u'\'', "\\'"},
+                                 {u'<', "\\x3C"},       {u'>', "\\x3E"}, {u'&', "\\x26"},
+                                 {u'\n', "\\n"},        {u'\r', "\\r"},  {u'\u2028', "\\u2028"},
+                                 {u'\u2029', "\\u2029"}};
 
 QString html(const QString& tekst)
 {
@@ -80,7 +98,7 @@ QStringList script(const QStringList& poster)
                    QStringLiteral("var eleSrc;"), QStringLiteral("switch(melodiNo){")};
     for (qsizetype i = 0; i < poster.size(); ++i)
         ud << QStringLiteral("case %1:").arg(i)
-           << QStringLiteral("eleSrc=\"") + javascript(adresse(poster.at(i))) +
+           << QStringLiteral("eleSrc=\"") + javascript(relativ(poster.at(i))) +
                   QStringLiteral("\";")
            << QStringLiteral("break;");
     ud << QStringLiteral("}") << QStringLiteral("var ele=document.getElementById(\"afspiller\");")
@@ -169,7 +187,7 @@ QStringList stoerrelser()
 
 QString kilde(const QString& post)
 {
-    return html(adresse(post));
+    return html(relativ(post));
 }
 
 } // namespace
@@ -256,6 +274,9 @@ bool skriv(const QString& sti, const QStringList& linjer)
 
 bool THandlinger::SkrivTekstfil(const QString& aFilename, int aFiltype)
 {
+    // The page is written by Qt's own file calls, which reach only a folder whose name is text.
+    if (!Stinavn::erTekst(Grundmappe))
+        return false;
     QStringList tekster;
     if (Struktur2) {
         QList<int> raekker;
@@ -263,7 +284,7 @@ bool THandlinger::SkrivTekstfil(const QString& aFilename, int aFiltype)
             raekker << i.row();
         std::sort(raekker.begin(), raekker.end());
         for (const int r : raekker)
-            tekster << Struktur2->noder().node(r).tekst;
+            tekster << Struktur2->noder().navn(r);
     }
     const QStringList poster = Afspilningsliste::poster(tekster);
     if (poster.isEmpty())
@@ -273,11 +294,10 @@ bool THandlinger::SkrivTekstfil(const QString& aFilename, int aFiltype)
                                  Afspilningsliste::linjer(aFiltype, Grundmappe, poster)))
         return false;
     makeStruktur2(Grundmappe, false, true);
-    const QString navn = QFileInfo(sti).fileName();
-    const std::vector<Filnode>& noder = Struktur2->noder().noder();
-    for (std::size_t i = 0; i < noder.size(); ++i)
-        if (noder[i].tekst.compare(navn, Qt::CaseInsensitive) == 0) {
-            Struktur2->vaelg(static_cast<int>(i));
+    const QString navn = getLastDirectory(sti);
+    for (int i = 0; i < Struktur2->antal(); ++i)
+        if (Struktur2->noder().navn(i).compare(navn, Qt::CaseInsensitive) == 0) {
+            Struktur2->vaelg(i);
             break;
         }
     Filnavn = QDir::toNativeSeparators(sti);

@@ -4,6 +4,7 @@
 #include "Fil_info.h"
 #include "Filliste.h"
 #include "Ikonvalg.h"
+#include "functions/Stinavn.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -54,27 +55,33 @@ const Filslag* slagAf(const QString& ext)
     return nullptr;
 }
 
-QString tidspunkt(const QDateTime& tid)
+QString tidspunkt(std::int64_t ms)
 {
     // Not every file system keeps a creation time.
-    return tid.isValid() ? QLocale().toString(tid, QLocale::ShortFormat) : QStringLiteral("Ukendt");
+    return ms >= 0 ? QLocale().toString(QDateTime::fromMSecsSinceEpoch(ms), QLocale::ShortFormat)
+                   : QStringLiteral("Ukendt");
 }
 
 // The lines of a ".hidden" file, as bytes, with the line that names `navn` found.
+// A list larger than any folder's is not read, and so never written over.
 struct Skjulteliste
 {
     QList<QByteArray> linjer;
     bool harNavn = false;
+    bool forStor = false;
 };
+
+constexpr qint64 hoejstSkjulte = 1024 * 1024;
 
 Skjulteliste laesSkjulte(const QString& sti, const QByteArray& navn)
 {
     Skjulteliste ud;
     QFile fil(sti);
-    if (!fil.open(QIODevice::ReadOnly))
+    if (!QFileInfo(sti).isFile() || !fil.open(QIODevice::ReadOnly))
         return ud;
-    const QByteArray indhold = fil.readAll();
-    if (indhold.isEmpty())
+    const QByteArray indhold = fil.read(hoejstSkjulte + 1);
+    ud.forStor = indhold.size() > hoejstSkjulte;
+    if (indhold.isEmpty() || ud.forStor)
         return ud;
     ud.linjer = indhold.split('\n');
     if (indhold.endsWith('\n'))
@@ -92,6 +99,8 @@ bool skrivSkjulte(const QString& mappe, const QByteArray& navn, bool skjult)
         return false;
     const QString sti = QDir(mappe).filePath(QStringLiteral(".hidden"));
     Skjulteliste liste = laesSkjulte(sti, navn);
+    if (liste.forStor)
+        return false;
     if (liste.harNavn == skjult)
         return true;
     if (skjult)
@@ -150,13 +159,13 @@ QString TFilMappeInfo::getDrevTypeString(const QString& drev) const
 
 QString TFilMappeInfo::getFileSystem(const QString& drev) const
 {
-    const std::string navn = platform.driveOf(drev.toStdString()).fileSystem;
+    const std::string navn = platform.driveOf(Stinavn::bytes(drev)).fileSystem;
     return navn.empty() ? QStringLiteral("Ukendt") : QString::fromStdString(navn);
 }
 
 QString TFilMappeInfo::getSizeInfo(const QString& path) const
 {
-    const qint64 str = platform.readableSize(path.toStdString());
+    const qint64 str = platform.readableSize(Stinavn::bytes(path));
     return str < 0 ? QString() : getSizeString(str);
 }
 
@@ -174,7 +183,7 @@ QString TFilMappeInfo::insertIkon(const QString& path)
             QFileInfo(fil).isFile())
             ikon = QIcon(fil);
     } else
-        ikon = Ikonvalg::ikonAf(platform.firstIcon(path.toStdString()));
+        ikon = Ikonvalg::ikonAf(platform.firstIcon(Stinavn::bytes(path)));
     if (ikon.isNull())
         ikon = valg.ukendt();
     if (Infovindue)
@@ -182,34 +191,39 @@ QString TFilMappeInfo::insertIkon(const QString& path)
     return key;
 }
 
-std::optional<TFilMappeInfo::Attributter> TFilMappeInfo::laesAttributter(const QString& fil)
+std::optional<TFilMappeInfo::Attributter> TFilMappeInfo::laesAttributter(const QString& fil) const
 {
-    const QFileInfo info(fil);
-    if (!info.exists())
+    const Platform::FileStatus status = platform.statusOf(Stinavn::bytes(fil));
+    if (!status.exists)
         return std::nullopt;
+    const QString navn = getLastDirectory(fil);
+    const QString mappe = mappeOver(fil);
     Attributter a;
-    a.skrivebeskyttet = !(info.permissions() & QFileDevice::WriteOwner);
-    a.altidSkjult = info.fileName().startsWith(u'.');
-    a.skjult = a.altidSkjult || laesSkjulte(QDir(info.path()).filePath(QStringLiteral(".hidden")),
-                                            QFile::encodeName(info.fileName()))
-                                    .harNavn;
+    a.skrivebeskyttet = status.readOnly;
+    a.altidSkjult = navn.startsWith(u'.');
+    // The list is read by Qt's own calls, which reach only a folder whose name is text.
+    a.skjult = a.altidSkjult || (Stinavn::erTekst(mappe) &&
+                                 laesSkjulte(QDir(mappe).filePath(QStringLiteral(".hidden")),
+                                             QByteArray::fromStdString(Stinavn::bytes(navn)))
+                                     .harNavn);
     return a;
 }
 
 bool TFilMappeInfo::skrivAttributter(const QString& fil, bool skrivebeskyttet, bool skjult)
 {
-    const QFileInfo info(fil);
-    if (!info.exists())
+    const std::string sti = Stinavn::bytes(fil);
+    const Platform::FileStatus status = platform.statusOf(sti);
+    if (!status.exists)
         return false;
-    // Qt writes the owner's bit for either flag, and reports the user's as the running user has it.
-    constexpr QFileDevice::Permissions skriv = QFileDevice::WriteOwner | QFileDevice::WriteUser;
-    const QFileDevice::Permissions nu = info.permissions();
-    const QFileDevice::Permissions ny = skrivebeskyttet ? nu & ~skriv : nu | skriv;
-    if (ny != nu && !QFile::setPermissions(fil, ny))
+    if (status.readOnly != skrivebeskyttet && !platform.setReadOnly(sti, skrivebeskyttet))
         return false;
-    if (info.fileName().startsWith(u'.'))
+    const QString navn = getLastDirectory(fil);
+    if (navn.startsWith(u'.'))
         return skjult;
-    return skrivSkjulte(info.path(), QFile::encodeName(info.fileName()), skjult);
+    const QString mappe = mappeOver(fil);
+    if (!Stinavn::erTekst(mappe))
+        return !skjult;
+    return skrivSkjulte(mappe, QByteArray::fromStdString(Stinavn::bytes(navn)), skjult);
 }
 
 void TFilMappeInfo::showFileInfo(const QString& aFilename)
@@ -223,21 +237,22 @@ void TFilMappeInfo::showFileInfo(const QString& aFilename)
         beskeder.besked(QStringLiteral("Der opstod en fejl.\rFilen er muligvist i brug."));
         return;
     }
-    const QString ext = insertIkon(aFilename);
-    const QFileInfo info(aFilename);
+    const QString ext = Stinavn::vist(insertIkon(aFilename));
+    const Platform::FileStatus status = platform.statusOf(Stinavn::bytes(aFilename));
     f.setWindowTitle(QStringLiteral("Fil egenskaber"));
     f.visSide(0);
     f.Filnavn = aFilename;
-    f.EditFilnavn->setText(info.fileName());
-    f.EditPath->setText(QDir::toNativeSeparators(info.path()) + QDir::separator());
+    f.EditFilnavn->setText(Stinavn::vist(getLastDirectory(aFilename)));
+    f.EditPath->setText(Stinavn::vist(QDir::toNativeSeparators(mappeOver(aFilename))) +
+                        QDir::separator());
     // Many Linux files have no extension, and "-fil (.)" says nothing.
     f.LabelFiltype->setText(ext.isEmpty() ? QStringLiteral("Fil uden filtype")
                                           : filslagstekst(ext) + ext.toUpper() +
                                                 QStringLiteral("-fil (.") + ext + u')');
     f.LabelSize->setText(stoerrelse);
-    f.LabelOprettet->setText(tidspunkt(info.birthTime()));
-    f.LabelForandret->setText(tidspunkt(info.lastModified()));
-    f.LabelAabnet->setText(tidspunkt(info.lastRead()));
+    f.LabelOprettet->setText(tidspunkt(status.created));
+    f.LabelForandret->setText(tidspunkt(status.modified));
+    f.LabelAabnet->setText(tidspunkt(status.accessed));
     f.cbReadOnly->setChecked(attr->skrivebeskyttet);
     f.cbHidden->setChecked(attr->skjult);
     f.cbHidden->setEnabled(!attr->altidSkjult);
@@ -260,9 +275,8 @@ void TFilMappeInfo::showMappeInfo()
         beskeder.besked(QStringLiteral("Der er ikke valgt en mappe."));
         return;
     }
-    const Filnode& node = trae->noder().node(valgt);
-    const QString mappe = node.data.mappe;
-    if (!QFileInfo(mappe).isDir()) {
+    const QString mappe = trae->noder().rec(valgt).mappe;
+    if (!erMappe(mappe)) {
         beskeder.besked(QStringLiteral("Mappen blev ikke fundet."));
         return;
     }
@@ -270,17 +284,17 @@ void TFilMappeInfo::showMappeInfo()
     Tfilinfoform& f = *Infovindue;
     f.setWindowTitle(QStringLiteral("Mappe egenskaber"));
     f.visSide(2);
-    f.EditMappenavn->setText(node.tekst);
-    f.LabelPlacering->setText(QDir::toNativeSeparators(QFileInfo(mappe).path()));
+    f.EditMappenavn->setText(trae->noder().tekst(valgt));
+    f.LabelPlacering->setText(Stinavn::vist(QDir::toNativeSeparators(mappeOver(mappe))));
     visMappeTal(0, 0, 0);
-    f.LabeloprettelsesDato->setText(tidspunkt(QFileInfo(mappe).birthTime()));
+    f.LabeloprettelsesDato->setText(tidspunkt(platform.statusOf(Stinavn::bytes(mappe)).created));
     f.vis();
 
     // Every entry below, hidden ones too, by the platform's own walk that keeps
     // the names' bytes; links are counted as entries, not followed.
     qint64 filer = 0, mapper = 0, bytes = 0;
     const char skille = QDir::separator().toLatin1();
-    std::vector<std::string> stak{QDir::toNativeSeparators(mappe).toStdString()};
+    std::vector<std::string> stak{Stinavn::bytes(QDir::toNativeSeparators(mappe))};
     QElapsedTimer ur;
     ur.start();
     while (!stak.empty()) {
@@ -313,20 +327,21 @@ void TFilMappeInfo::showDriveInfo(const QString& aDriveTekst)
 {
     ++m_visning;
     Tfilinfoform& f = *Infovindue;
-    const std::string sti = aDriveTekst.toStdString();
+    const std::string sti = Stinavn::bytes(aDriveTekst);
     const Platform::DriveSpace plads = platform.driveSpace(sti);
     // An unusable drive answers with negative sizes.
     const qint64 kapacitet = std::max<qint64>(plads.size, 0);
     const qint64 ledig = std::clamp<qint64>(plads.free, 0, kapacitet);
     const qint64 brugt = kapacitet - ledig;
-    QString kortform = QString::fromStdString(platform.driveOf(sti).root);
+    QString kortform = Stinavn::tekst(platform.driveOf(sti).root);
     if (kortform.isEmpty())
         kortform = aDriveTekst;
     while (kortform.size() > 1 && kortform.endsWith(QDir::separator()))
         kortform.chop(1);
     f.setWindowTitle(QStringLiteral("Drev egenskaber"));
     f.visSide(1);
-    f.EditDisknavn->setText(getVolumeLabel(aDriveTekst) + QStringLiteral(" (") + kortform + u')');
+    f.EditDisknavn->setText(getVolumeLabel(aDriveTekst) + QStringLiteral(" (") +
+                            Stinavn::vist(kortform) + u')');
     f.LabelType->setText(getDrevTypeString(aDriveTekst));
     f.LabelFilsystem->setText(getFileSystem(aDriveTekst));
     f.LabelAnvendtSpace->setText(getSizeString(brugt));

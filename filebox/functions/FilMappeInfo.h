@@ -42,9 +42,9 @@ public:
         bool skjult = false;
         bool altidSkjult = false;
     };
-    static std::optional<Attributter> laesAttributter(const QString& fil);
+    std::optional<Attributter> laesAttributter(const QString& fil) const;
     // Sets both, leaving everything else as it was; false when either failed.
-    static bool skrivAttributter(const QString& fil, bool skrivebeskyttet, bool skjult);
+    bool skrivAttributter(const QString& fil, bool skrivebeskyttet, bool skjult);
 
     Tfilinfoform* Infovindue = nullptr;
     QString ikonDir; // the main window's icon folder

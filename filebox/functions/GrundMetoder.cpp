@@ -1,9 +1,9 @@
 #include "functions/GrundMetoder.h"
 
 #include "Filliste.h"
+#include "functions/Stinavn.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
 
@@ -21,7 +21,7 @@ bool blandt(const QString& ext, std::initializer_list<const char*> liste)
 int TGrundMetoder::getDrevType(const QString& path) const
 {
     using T = Platform::DriveType;
-    const Platform::Drive drev = platform.driveOf(path.toStdString());
+    const Platform::Drive drev = platform.driveOf(Stinavn::bytes(path));
     if (drev.root.empty())
         return 0;
     switch (drev.type) {
@@ -43,15 +43,18 @@ int TGrundMetoder::getDrevType(const QString& path) const
 
 QString TGrundMetoder::getVolumeLabel(const QString& drev) const
 {
-    return QString::fromStdString(platform.driveOf(drev.toStdString()).label);
+    return Stinavn::vist(Stinavn::tekst(platform.driveOf(Stinavn::bytes(drev)).label));
 }
 
 QString TGrundMetoder::enhedstekst(qint64 size, int hoejesteTrin)
 {
     static const char* const enheder[] = {" bytes", " KB", " MB", " GB", " TB"};
     const qsizetype cifre = QString::number(size).size();
-    const int trin = std::min(
-        hoejesteTrin, cifre >= 13 ? 4 : cifre >= 10 ? 3 : cifre >= 7 ? 2 : cifre >= 4 ? 1 : 0);
+    const int trin = std::min(hoejesteTrin, cifre >= 13   ? 4
+                                            : cifre >= 10 ? 3
+                                            : cifre >= 7  ? 2
+                                            : cifre >= 4  ? 1
+                                                          : 0);
     double vaerdi = static_cast<double>(size);
     for (int i = 0; i < trin; ++i)
         vaerdi /= 1024;
@@ -79,25 +82,39 @@ Filliste* TGrundMetoder::aktivStruktur() const
     return AktiveStruktur == 2 ? Struktur2 : nullptr;
 }
 
-StrukturRec* TGrundMetoder::valgtData() const
+std::optional<StrukturRec> TGrundMetoder::valgtData() const
 {
     Filliste* trae = aktivStruktur();
     const int i = trae ? trae->valgt() : -1;
-    return i < 0 ? nullptr : &trae->noder().node(i).data;
+    if (i < 0)
+        return std::nullopt;
+    return trae->noder().rec(i);
 }
 
 bool TGrundMetoder::IsSelectedDirectory() const
 {
-    const StrukturRec* data = valgtData();
+    const std::optional<StrukturRec> data = valgtData();
     return data && data->ID % 2 == 0;
+}
+
+QString TGrundMetoder::mappeOver(const QString& sti)
+{
+    QString s = sti;
+    while (s.size() > 1 && (s.endsWith(u'/') || s.endsWith(QDir::separator())))
+        s.chop(1);
+    const qsizetype skel = std::max(s.lastIndexOf(u'/'), s.lastIndexOf(QDir::separator()));
+    if (skel < 0)
+        return s;
+    // "/home" lies in "/", "C:\Data" in "C:\".
+    return s.left(skel == 0 || (skel == 2 && s.at(1) == u':') ? skel + 1 : skel);
 }
 
 QString TGrundMetoder::getSourcemappe() const
 {
-    const StrukturRec* data = valgtData();
+    const std::optional<StrukturRec> data = valgtData();
     if (!data)
         return {};
-    QString mappe = data->ID % 2 == 0 ? QFileInfo(data->mappe).path() : data->mappe;
+    QString mappe = data->ID % 2 == 0 ? mappeOver(data->mappe) : data->mappe;
     while (mappe.size() > 1 && mappe.endsWith(QDir::separator()))
         mappe.chop(1);
     return mappe;
@@ -105,15 +122,17 @@ QString TGrundMetoder::getSourcemappe() const
 
 void TGrundMetoder::setSelectedDataMappe(const QString& aDirectory)
 {
-    if (StrukturRec* data = valgtData())
-        data->mappe = aDirectory;
+    Filliste* trae = aktivStruktur();
+    if (const int i = trae ? trae->valgt() : -1; i >= 0)
+        trae->noder().omdoeb(i, getLastDirectory(aDirectory));
 }
 
 void TGrundMetoder::setSelectedDataFilnavn(const QString& aFilename)
 {
-    if (StrukturRec* data = valgtData()) {
-        data->filnavn = aFilename;
-        if (aktivStruktur() == Struktur2)
+    Filliste* trae = aktivStruktur();
+    if (const int i = trae ? trae->valgt() : -1; i >= 0) {
+        trae->noder().omdoeb(i, getLastDirectory(aFilename));
+        if (trae == Struktur2)
             Filnavn = aFilename;
     }
 }
@@ -123,31 +142,49 @@ QString TGrundMetoder::getFocusFilDirectory(int X, int Y)
     const int i = Struktur2 ? Struktur2->nodeVed(QPoint(X, Y)) : -1;
     if (i < 0)
         return Grundmappe;
-    const QString mappe = Struktur2->noder().node(i).data.mappe;
-    if (!QFileInfo(mappe).isDir())
+    const QString mappe = Struktur2->noder().rec(i).mappe;
+    if (!erMappe(mappe))
         return Grundmappe;
     Struktur2->vaelg(i);
     Bibmappe = mappe;
     return mappe;
 }
 
-QString TGrundMetoder::getNewDirectoryName(const QString& aDirectory, const QString& aSuffix)
+bool TGrundMetoder::erMappe(const QString& sti) const
+{
+    return !sti.isEmpty() && platform.statusOf(Stinavn::bytes(sti)).folder;
+}
+
+bool TGrundMetoder::erFil(const QString& sti) const
+{
+    if (sti.isEmpty())
+        return false;
+    const Platform::FileStatus s = platform.statusOf(Stinavn::bytes(sti));
+    return s.exists && !s.folder;
+}
+
+bool TGrundMetoder::findesNoget(const QString& sti) const
+{
+    return platform.entryOf(Stinavn::bytes(sti)).kind != Platform::TreeEntry::Missing;
+}
+
+QString TGrundMetoder::getNewDirectoryName(const QString& aDirectory, const QString& aSuffix) const
 {
     QString navn = aDirectory;
-    for (int n = 1; QFileInfo(navn).isDir(); ++n)
+    for (int n = 1; findesNoget(navn); ++n)
         navn = aDirectory + aSuffix + QStringLiteral(" (%1)").arg(n);
     return navn;
 }
 
-QString TGrundMetoder::getNewFilename(const QString& aFilename, const QString& aSuffix)
+QString TGrundMetoder::getNewFilename(const QString& aFilename, const QString& aSuffix) const
 {
-    const QFileInfo info(aFilename);
+    const QString mappe = mappeOver(aFilename);
     const QString ext = extension(aFilename);
-    const QString stamme = info.fileName().chopped(ext.size());
+    const QString stamme = getLastDirectory(aFilename).chopped(ext.size());
+    const QString praefiks = mappe.endsWith(QDir::separator()) ? mappe : mappe + QDir::separator();
     QString navn = aFilename;
-    for (int n = 1; QFileInfo(navn).isFile(); ++n)
-        navn = info.path() + QDir::separator() + stamme + aSuffix + QStringLiteral(" (%1)").arg(n) +
-               ext;
+    for (int n = 1; findesNoget(navn); ++n)
+        navn = praefiks + stamme + aSuffix + QStringLiteral(" (%1)").arg(n) + ext;
     return navn;
 }
 

@@ -2,9 +2,10 @@
 
 #include "functions/VarProp.h"
 
-#include <QPoint>
+#include "functions/Filmodel.h"
 
-struct StrukturRec;
+#include <QPoint>
+#include <optional>
 
 // Stateless helpers of the file box, and reads and writes of the selected node.
 class TGrundMetoder : public TVarProp
@@ -32,8 +33,17 @@ public:
     // The folder of the node at the point, which gets selected; Grundmappe when none.
     QString getFocusFilDirectory(int X, int Y);
     // The wanted name, or the first of "name<suffix> (1)", "(2)", ... that is free.
-    static QString getNewDirectoryName(const QString& aDirectory, const QString& aSuffix);
-    static QString getNewFilename(const QString& aFilename, const QString& aSuffix);
+    QString getNewDirectoryName(const QString& aDirectory, const QString& aSuffix) const;
+    QString getNewFilename(const QString& aFilename, const QString& aSuffix) const;
+
+    // A folder, or a link to one, is there.
+    bool erMappe(const QString& sti) const;
+    // A file, or a link to one, is there.
+    bool erFil(const QString& sti) const;
+    // Anything at all is there, a broken link too.
+    bool findesNoget(const QString& sti) const;
+    // The folder that holds a path, by its text; a root is its own.
+    static QString mappeOver(const QString& sti);
 
     // By extension with its dot, case ignored.
     static bool erDetEnBilledfil(const QString& ext);
@@ -46,5 +56,5 @@ public:
 protected:
     // The tree the selection operations act on, and its selected node's record.
     Filliste* aktivStruktur() const;
-    StrukturRec* valgtData() const;
+    std::optional<StrukturRec> valgtData() const;
 };

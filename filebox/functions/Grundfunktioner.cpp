@@ -4,17 +4,17 @@
 #include "Filliste.h"
 #include "visBilled.h"
 
-#include <QFileInfo>
+#include "functions/Stinavn.h"
 
 void TGrundfunktioner::infoStruktur2()
 {
-    const StrukturRec* data = valgtData();
+    const std::optional<StrukturRec> data = valgtData();
     if (!data) {
         Bibmappe = Grundmappe;
         Filnavn.clear();
     } else if (IsSelectedDirectory()) {
         Filnavn.clear();
-        Bibmappe = data->mappe;
+        Bibmappe = m_autovalg ? Grundmappe : data->mappe;
     } else {
         Bibmappe = Grundmappe;
         Filnavn = data->filnavn;
@@ -24,23 +24,21 @@ void TGrundfunktioner::infoStruktur2()
 
 QString TGrundfunktioner::udfoldFilDirectory()
 {
-    const StrukturRec* data = valgtData();
+    const std::optional<StrukturRec> data = valgtData();
     if (!data)
         return {};
     if (data->ID != 0 && data->ID != 5) {
-        if (!QFileInfo(data->filnavn).isFile())
+        if (!erFil(data->filnavn))
             return {};
         Filnavn = data->filnavn;
         fyrDirectoryChange();
         return Grundmappe;
     }
-    if (!QFileInfo(data->mappe).isDir()) {
+    if (!erMappe(data->mappe)) {
         reloadStrukturer();
         return Dirmappe;
     }
-    // Copied first: the rebuild replaces the node that holds it.
-    const QString mappe = data->mappe;
-    makeStruktur2(mappe, true, true);
+    makeStruktur2(data->mappe, true, true);
     return Grundmappe;
 }
 
@@ -52,9 +50,8 @@ void TGrundfunktioner::editSelected()
         beskeder.besked(QStringLiteral("Der er ikke valgt element,\rder skal omdøbes."));
         return;
     }
-    const Filnode& node = trae->noder().node(i);
-    if (node.data.ID > 1) {
-        beskeder.besked(node.tekst + QStringLiteral("\rmå ikke omdøbes"));
+    if (trae->noder().ID(i) > 1) {
+        beskeder.besked(trae->noder().tekst(i) + QStringLiteral("\rmå ikke omdøbes"));
         return;
     }
     trae->redigerTekst(i);
@@ -67,7 +64,7 @@ bool TGrundfunktioner::LoadPicture(const QString& fName)
     const QSize str = Billedvindue->billedstoerrelse();
     Billedvindue->setPanel(1, QString::number(str.width()));
     Billedvindue->setPanel(3, QString::number(str.height()));
-    Billedvindue->setPanel(5, QFileInfo(Filnavn).fileName());
+    Billedvindue->setPanel(5, Stinavn::vist(getLastDirectory(Filnavn)));
     Billedvindue->show();
     Billedvindue->raise();
     return true;

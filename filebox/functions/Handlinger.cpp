@@ -3,35 +3,30 @@
 
 #include "Beskeder.h"
 #include "Filliste.h"
+#include "functions/Stinavn.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace {
 
 using Entry = Platform::TreeEntry;
 
-// Names ignore case where the file system does.
-constexpr Qt::CaseSensitivity navneregel =
-#ifdef Q_OS_WIN
-    Qt::CaseInsensitive;
-#else
-    Qt::CaseSensitive;
-#endif
-
-bool samme(const QString& a, const QString& b)
-{
-    return QDir::cleanPath(a).compare(QDir::cleanPath(b), navneregel) == 0;
-}
+using Stinavn::bytes;
+using Stinavn::tekst;
 
 } // namespace
+
+QString THandlinger::Kopi::sti() const
+{
+    return tekst(under(bytes(kilde), bytes(navn)));
+}
 
 bool THandlinger::canCopy() const
 {
     if (!Struktur2 || Struktur2->antalValgte() == 0)
         return false;
     const QModelIndex aktuel = Struktur2->currentIndex();
-    return aktuel.isValid() && Struktur2->noder().node(aktuel.row()).data.ID < 5;
+    return aktuel.isValid() && Struktur2->noder().ID(aktuel.row()) < 5;
 }
 
 bool THandlinger::canDoIt() const
@@ -54,12 +49,12 @@ int THandlinger::CopyElementer()
         if (!valg->isRowSelected(i, {}))
             continue;
         ++antal;
-        const Filnode& node = Struktur2->noder().node(i);
-        if (!node.data.filnavn.isEmpty()) {
-            FCopyListe2 << node.tekst;
+        const StrukturRec r = Struktur2->noder().rec(i);
+        if (!r.filnavn.isEmpty()) {
+            FCopyListe2 << Struktur2->noder().navn(i);
             FCopyKilder << Grundmappe;
         } else {
-            FCopyListe1 << node.data.mappe;
+            FCopyListe1 << r.mappe;
         }
     }
     return antal;
@@ -74,12 +69,12 @@ void THandlinger::InitRegister()
 
 bool THandlinger::RegisterElements(const QString& aElement)
 {
-    const Entry e = platform.entryOf(aElement.toStdString());
-    const QString mappe = DirKontrol(QFileInfo(aElement).path());
+    const Entry e = platform.entryOf(bytes(aElement));
+    const QString mappe = DirKontrol(mappeOver(aElement));
     if (e.kind == Entry::Folder) {
         FCopyListe1 << aElement;
     } else if (e.kind == Entry::File || e.kind == Entry::Link) {
-        FCopyListe2 << QFileInfo(aElement).fileName();
+        FCopyListe2 << getLastDirectory(aElement);
         // Each file is taken from its own folder, however many folders the drop came from.
         FCopyKilder << mappe;
     } else {
@@ -92,18 +87,39 @@ bool THandlinger::RegisterElements(const QString& aElement)
 
 QString THandlinger::DirKontrol(const QString& path)
 {
-    if (path.size() > 1 && (path.endsWith(u'\\') || path.endsWith(u'/')) &&
-        !QDir(path).isRoot())
+    if (path.size() > 1 && (path.endsWith(u'\\') || path.endsWith(u'/')) && !QDir(path).isRoot())
         return path.chopped(1);
     return path;
 }
 
+bool THandlinger::sammeMappe(const QString& a, const QString& b) const
+{
+    const Platform::FileStatus sa = platform.statusOf(bytes(a));
+    const Platform::FileStatus sb = platform.statusOf(bytes(b));
+    if (sa.exists && sb.exists)
+        return sa.sameAs(sb);
+    return QDir::cleanPath(a) == QDir::cleanPath(b);
+}
+
 bool THandlinger::udenforKilden(const QString& destination) const
 {
-    const QString maal = QDir::cleanPath(destination) + u'/';
+    // By the folders' identities, not their paths: a link may lead into a
+    // registered folder, and ".." after a link is the link's real parent.
+    std::vector<Platform::FileStatus> kilder;
     for (const QString& mappe : FCopyListe1)
-        if (maal.startsWith(QDir::cleanPath(mappe) + u'/', navneregel))
-            return false;
+        kilder.push_back(platform.statusOf(bytes(mappe)));
+    std::string sti = bytes(destination);
+    Platform::FileStatus forrige;
+    for (int trin = 0; trin < 4096; ++trin) {
+        const Platform::FileStatus her = platform.statusOf(sti);
+        if (!her.exists || her.sameAs(forrige))
+            return true;
+        for (const Platform::FileStatus& k : kilder)
+            if (her.sameAs(k))
+                return false;
+        forrige = her;
+        sti = under(sti, "..");
+    }
     return true;
 }
 
@@ -114,7 +130,7 @@ void THandlinger::fortaelFejl(const QString& overskrift)
     constexpr qsizetype hoejst = 15;
     QString tekst = overskrift;
     for (qsizetype i = 0; i < std::min(hoejst, m_fejlede.size()); ++i)
-        tekst += u'\r' + m_fejlede.at(i);
+        tekst += u'\r' + Stinavn::vist(m_fejlede.at(i));
     if (m_fejlede.size() > hoejst)
         tekst += QStringLiteral("\rog %1 flere.").arg(m_fejlede.size() - hoejst);
     beskeder.besked(tekst);
@@ -123,20 +139,21 @@ void THandlinger::fortaelFejl(const QString& overskrift)
 int THandlinger::PasteElementer(bool sletAfterCopy)
 {
     const Optaget optaget(m_optaget);
-    QString fallback = QFileInfo(Grundmappe).path();
+    m_fejlede.clear();
+    QString fallback = mappeOver(Grundmappe);
     if (fallback.size() == 3 && fallback.at(1) == u':')
         fallback.chop(1);
     QString destination;
     if (Struktur2 && Struktur2->antalValgte() > 0)
         destination = Bibmappe;
-    else if (QFileInfo(Grundmappe).isDir())
+    else if (erMappe(Grundmappe))
         destination = Grundmappe;
     else {
         beskeder.besked(QStringLiteral("Der er ikke valgt destignation."));
         return 0;
     }
     deleteAfterCopy = sletAfterCopy;
-    if (samme(destination, SourceDirectory)) {
+    if (sammeMappe(destination, SourceDirectory)) {
         beskeder.besked(QStringLiteral("Kildemappe og destignationsmappe er samme mappe."));
         return 0;
     }
@@ -147,7 +164,7 @@ int THandlinger::PasteElementer(bool sletAfterCopy)
         return 0;
     }
     bool nytNavn = false;
-    if (samme(destination, SourceMappe)) {
+    if (sammeMappe(destination, SourceMappe)) {
         deleteAfterCopy = false;
         if (!beskeder.spoerg(QStringLiteral(
                 "Kildemappe er undermappe til destignationsmappen.\rSkal der oprettes en kopi?")))
@@ -179,32 +196,27 @@ int THandlinger::PasteElementer(bool sletAfterCopy)
     } catch (const Laesefejl&) {
         endInfo();
         slutKopiering();
-        beskeder.besked(QStringLiteral("Der er opstået en fejl.\rElementer er muligvist slettede."));
+        beskeder.besked(
+            QStringLiteral("Der er opstået en fejl.\rElementer er muligvist slettede."));
         return 0;
     }
 
-    m_fejlede.clear();
     m_lavet.clear();
     int indsat = 0;
     for (const QString& mappe : std::as_const(FCopyListe1)) {
-        if (platform.entryOf(mappe.toStdString()).kind != Entry::Folder) {
+        if (platform.entryOf(bytes(mappe)).kind != Entry::Folder) {
             m_fejlede << mappe;
             continue;
         }
-        QString maal = QString::fromStdString(
-            under(destination.toStdString(), getSlutDir(mappe).toStdString()));
-        const bool findes = platform.entryOf(maal.toStdString()).kind != Entry::Missing;
+        QString maal = tekst(under(bytes(destination), bytes(getSlutDir(mappe))));
+        const bool findes = findesNoget(maal);
         if (nytNavn && findes) {
             maal = getNewDirectoryName(maal, {});
         } else if (findes && !beskeder.spoerg(QStringLiteral(
                                  "Mappen eksisterer.\rSkal alle elementer overskrives?"))) {
             continue;
         }
-        if (!platform.makeFolder(maal.toStdString())) {
-            m_fejlede << maal;
-            continue;
-        }
-        const bool hel = kopierMappeEx(mappe.toStdString(), maal.toStdString());
+        const bool hel = kopierMappeEx(bytes(mappe), bytes(maal));
         // The source goes only when every one of its entries reached the copy.
         if (hel && deleteAfterCopy && !sletMappe(mappe, true))
             m_fejlede << mappe;
@@ -217,7 +229,7 @@ int THandlinger::PasteElementer(bool sletAfterCopy)
     slutKopiering();
     if (!FCopyListe1.isEmpty()) {
         udfoldStruktur1(destination, false);
-        if (!QFileInfo(Grundmappe).isDir())
+        if (!erMappe(Grundmappe))
             Grundmappe = fallback;
     }
     makeStruktur2(Grundmappe, false, true);
@@ -233,45 +245,43 @@ void THandlinger::makeLister(const QString& destDir, const QList<Kopi>& names)
 {
     fList.clear();
     eList.clear();
-    const std::string dest = destDir.toStdString();
+    const std::string dest = bytes(destDir);
     for (const Kopi& k : names)
-        (platform.entryOf(under(dest, k.navn.toStdString())).kind == Entry::File ? eList : fList)
+        (platform.entryOf(under(dest, bytes(k.navn))).kind == Entry::File ? eList : fList)
             .append(k);
 }
 
 int THandlinger::kopierFiler(const QString& destDir, bool toPapirkurv, const QList<Kopi>& names)
 {
     makeLister(destDir, names);
-    const std::string dest = destDir.toStdString();
+    const std::string dest = bytes(destDir);
     QList<Kopi> kopieret;
     const auto kopier = [&](const Kopi& k, const QString& maal) {
-        const QString kilde = k.sti();
-        if (kopierFilEx(kilde.toStdString(), maal.toStdString()))
+        const std::string kilde = bytes(k.sti());
+        if (kopierFilEx(kilde, bytes(maal)))
             kopieret.append(k);
         // As counted: an empty file is one byte.
-        const qint64 size = platform.entryOf(kilde.toStdString()).size;
+        const qint64 size = platform.entryOf(kilde).size;
         Progressvindue->setAlleProcent(progressInfo(std::max<qint64>(size, 1)));
     };
-    const auto maalFor = [&](const Kopi& k) {
-        return QString::fromStdString(under(dest, k.navn.toStdString()));
-    };
+    const auto maalFor = [&](const Kopi& k) { return tekst(under(dest, bytes(k.navn))); };
     for (const Kopi& k : std::as_const(fList))
         kopier(k, maalFor(k));
     if (eList.size() == 1) {
-        if (beskeder.spoerg(QStringLiteral("Skal filen\r") + eList.front().navn +
+        if (beskeder.spoerg(QStringLiteral("Skal filen\r") + Stinavn::vist(eList.front().navn) +
                             QStringLiteral("\roverskrived?")))
             kopier(eList.front(), maalFor(eList.front()));
     } else if (eList.size() > 1) {
         QStringList navne;
         for (const Kopi& k : std::as_const(eList))
-            navne << k.navn;
+            navne << Stinavn::vist(k.navn);
         const std::optional<FilFindes::Valg> valg =
             Findesvindue ? Findesvindue->vaelg(navne) : std::nullopt;
         for (const Kopi& k : std::as_const(eList)) {
             if (valg == FilFindes::OverskrivAlle)
                 kopier(k, maalFor(k));
             else if (valg == FilFindes::SpoergHverGang &&
-                     beskeder.spoerg(QStringLiteral("Skal filen\r") + k.navn +
+                     beskeder.spoerg(QStringLiteral("Skal filen\r") + Stinavn::vist(k.navn) +
                                      QStringLiteral("\roverskrives?")))
                 kopier(k, maalFor(k));
             else if (valg == FilFindes::OpretKopier)
@@ -294,35 +304,40 @@ int THandlinger::kopierFiler(const QString& destDir, bool toPapirkurv, const QLi
 
 bool THandlinger::kopierFilEx(const std::string& source, const std::string& target)
 {
-    std::string maal = target;
+    QString maal = tekst(target);
     // Two files of one name dropped from two folders: the second must not
     // replace the first's copy.
-    if (m_lavet.contains(QString::fromStdString(maal)))
-        maal = getNewFilename(QString::fromStdString(maal), QStringLiteral(" Kopi")).toStdString();
-    const bool ok = platform.copyFile(source, maal, [this](std::int64_t done, std::int64_t total) {
-        CopyCallback(done, total);
-    });
+    if (m_lavet.contains(maal))
+        maal = getNewFilename(maal, QStringLiteral(" Kopi"));
+    const bool ok =
+        platform.copyFile(source, bytes(maal), [this](std::int64_t done, std::int64_t total) {
+            CopyCallback(done, total);
+        });
     if (ok)
-        m_lavet.insert(QString::fromStdString(maal));
+        m_lavet.insert(maal);
     else
-        m_fejlede << QString::fromStdString(source);
+        m_fejlede << tekst(source);
     return ok;
 }
 
 bool THandlinger::kopierMappeEx(const std::string& source, const std::string& target)
 {
+    // The entries are read before the copy is made: a copy that lands inside
+    // its source must not find itself there.
+    const std::vector<Entry> entries = platform.readFolder(source);
+    if (!platform.makeFolder(target)) {
+        m_fejlede << tekst(target);
+        return false;
+    }
     bool hel = true;
-    for (const Entry& e : platform.readFolder(source)) {
+    for (const Entry& e : entries) {
         const std::string kilde = under(source, e.name);
         const std::string maal = under(target, e.name);
         if (e.kind != Entry::Folder) {
             hel = kopierFilEx(kilde, maal) && hel;
             Progressvindue->setAlleProcent(progressInfo(e.size));
-        } else if (platform.makeFolder(maal)) {
-            hel = kopierMappeEx(kilde, maal) && hel;
         } else {
-            m_fejlede << QString::fromStdString(maal);
-            hel = false;
+            hel = kopierMappeEx(kilde, maal) && hel;
         }
     }
     return hel;

@@ -20,10 +20,12 @@ public:
     // Registers one path dropped from the desktop; false when nothing is there.
     bool RegisterElements(const QString& aElement);
     // Copies, or moves, the register into the folder in focus: 0 nothing done,
-    // -1 an error (told already), else the number of elements pasted.
+    // -1 nothing pasted for errors (told already), else the number of elements pasted.
     int PasteElementer(bool sletAfterCopy);
-    // 0 nothing done, -1 an error (told already), else the entries deleted.
+    // 0 nothing done, -1 nothing deleted for errors (told already), else the entries deleted.
     int DeleteElementer(bool tilPapirkurven);
+    // How many elements the last paste or delete could not take, as it told the user.
+    int antalFejlede() const { return static_cast<int>(m_fejlede.size()); }
     bool sletFil(const QString& aFilename, bool toPapirkurv);
     // Makes "Ny mappe" (or the first free "Ny mappe (n)") and starts naming it.
     bool NyMappe(const QString& aDirectory);
@@ -64,12 +66,10 @@ private:
     {
         QString kilde; // the folder the file is taken from
         QString navn;
-        QString sti() const
-        {
-            return QString::fromStdString(under(kilde.toStdString(), navn.toStdString()));
-        }
+        QString sti() const;
     };
     bool kopierFilEx(const std::string& source, const std::string& target);
+    // Reads the source's entries, makes the target and copies them into it.
     bool kopierMappeEx(const std::string& source, const std::string& target);
     // Splits the files into those new at the destination (fList) and those there already (eList).
     void makeLister(const QString& destDir, const QList<Kopi>& names);
@@ -77,6 +77,9 @@ private:
     int kopierFiler(const QString& destDir, bool toPapirkurv, const QList<Kopi>& names);
     bool sletMappe(const QString& path, bool toPapirkurv);
     static QString DirKontrol(const QString& path);
+    // Whether two paths lead to one folder.
+    bool sammeMappe(const QString& a, const QString& b) const;
+    // Whether the destination lies outside every registered folder.
     bool udenforKilden(const QString& destination) const;
     // Names what failed, once, after the operation.
     void fortaelFejl(const QString& overskrift);

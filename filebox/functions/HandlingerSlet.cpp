@@ -3,14 +3,15 @@
 
 #include "Beskeder.h"
 #include "Filliste.h"
+#include "functions/Stinavn.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QItemSelectionModel>
 
 namespace {
 
 using Entry = Platform::TreeEntry;
+using Stinavn::bytes;
 
 // Whether a typed name names an entry of the folder itself, not one elsewhere.
 bool gyldigtNavn(const QString& navn)
@@ -33,6 +34,7 @@ int THandlinger::DeleteElementer(bool tilPapirkurven)
 {
     FDeleteListe1.clear();
     FDeleteListe2.clear();
+    m_fejlede.clear();
     const QString gammelGrundmappe = Grundmappe;
     if (!Struktur2 || Struktur2->antalValgte() == 0) {
         beskeder.besked(QStringLiteral("Der er ikke valgt elementer til sletning."));
@@ -43,7 +45,7 @@ int THandlinger::DeleteElementer(bool tilPapirkurven)
     for (int i = 0; i < Struktur2->antal(); ++i) {
         if (!valg->isRowSelected(i, {}))
             continue;
-        const StrukturRec& data = Struktur2->noder().node(i).data;
+        const StrukturRec data = Struktur2->noder().rec(i);
         if (data.ID % 2 == 1)
             FDeleteListe2 << data.filnavn;
         else
@@ -78,7 +80,6 @@ int THandlinger::DeleteElementer(bool tilPapirkurven)
         return 0;
     }
 
-    m_fejlede.clear();
     for (qsizetype i = 0; i < FDeleteListe1.size(); ++i) {
         if (!sletMappe(FDeleteListe1.at(i), tilPapirkurven))
             m_fejlede << FDeleteListe1.at(i);
@@ -92,8 +93,8 @@ int THandlinger::DeleteElementer(bool tilPapirkurven)
     endInfo();
     slutKopiering();
 
-    if (!QFileInfo(Grundmappe).isDir())
-        Grundmappe = DirKontrol(QFileInfo(Grundmappe).path());
+    if (!erMappe(Grundmappe))
+        Grundmappe = DirKontrol(mappeOver(Grundmappe));
     if (FDeleteListe1.isEmpty()) {
         if (!FDeleteListe2.isEmpty())
             makeStruktur2(Grundmappe, false, true);
@@ -103,13 +104,15 @@ int THandlinger::DeleteElementer(bool tilPapirkurven)
             makeStruktur2(Grundmappe, false, true);
     }
     fortaelFejl(QStringLiteral("Disse elementer kunne ikke slettes:"));
-    return static_cast<int>(FDeleteListe1.size() + FDeleteListe2.size());
+    const auto slettet =
+        static_cast<int>(FDeleteListe1.size() + FDeleteListe2.size() - m_fejlede.size());
+    return slettet == 0 ? -1 : slettet;
 }
 
 bool THandlinger::sletMappe(const QString& path, bool toPapirkurv)
 {
     startSletning();
-    const std::string sti = path.toStdString();
+    const std::string sti = bytes(path);
     const bool ok = toPapirkurv ? platform.moveToTrash(sti) : platform.deletePermanently(sti);
     slutSletning();
     return ok;
@@ -117,7 +120,7 @@ bool THandlinger::sletMappe(const QString& path, bool toPapirkurv)
 
 bool THandlinger::sletFil(const QString& aFilename, bool toPapirkurv)
 {
-    const std::string sti = aFilename.toStdString();
+    const std::string sti = bytes(aFilename);
     if (platform.entryOf(sti).kind == Entry::Missing)
         return false;
     return toPapirkurv ? platform.moveToTrash(sti) : platform.deletePermanently(sti);
@@ -125,11 +128,11 @@ bool THandlinger::sletFil(const QString& aFilename, bool toPapirkurv)
 
 bool THandlinger::NyMappe(const QString& aDirectory)
 {
-    const QString sti = getNewDirectoryName(
-        QString::fromStdString(under(aDirectory.toStdString(), "Ny mappe")), {});
-    if (platform.entryOf(sti.toStdString()).kind != Entry::Missing ||
-        !platform.makeFolder(sti.toStdString())) {
-        beskeder.besked(QStringLiteral("Der kunne ikke oprettes en ny mappe.\rDer opstod en fejl."));
+    const QString sti =
+        getNewDirectoryName(Stinavn::tekst(under(bytes(aDirectory), "Ny mappe")), {});
+    if (findesNoget(sti) || !platform.makeFolder(bytes(sti))) {
+        beskeder.besked(
+            QStringLiteral("Der kunne ikke oprettes en ny mappe.\rDer opstod en fejl."));
         return false;
     }
     udfoldStruktur1(aDirectory, false);
@@ -137,7 +140,7 @@ bool THandlinger::NyMappe(const QString& aDirectory)
     makeStruktur2(aDirectory, false, true);
     const QString navn = getLastDirectory(sti);
     for (int i = 0; i < Struktur2->antal(); ++i) {
-        if (Struktur2->noder().node(i).tekst.compare(navn, Qt::CaseInsensitive) == 0) {
+        if (Struktur2->noder().navn(i).compare(navn, Qt::CaseInsensitive) == 0) {
             Struktur2->vaelg(i);
             Struktur2->redigerTekst(i);
             return true;
@@ -146,8 +149,8 @@ bool THandlinger::NyMappe(const QString& aDirectory)
     return false;
 }
 
-QString THandlinger::RenameNode(int aNode, const QString& oldNodeName,
-                                const QString& newNodeName, bool nyMappe)
+QString THandlinger::RenameNode(int aNode, const QString& oldNodeName, const QString& newNodeName,
+                                bool nyMappe)
 {
     if (!nyMappe && newNodeName == oldNodeName)
         return oldNodeName;
@@ -161,28 +164,32 @@ QString THandlinger::RenameNode(int aNode, const QString& oldNodeName,
         return oldNodeName;
     // The edited node is the one whose record follows the new name.
     Struktur2->vaelg(aNode);
-    const std::string mappe = DirKontrol(Grundmappe).toStdString();
-    const QString gammel = QString::fromStdString(under(mappe, oldNodeName.toStdString()));
-    QString ny = QString::fromStdString(under(mappe, newNodeName.toStdString()));
-    if (platform.entryOf(gammel.toStdString()).kind == Entry::Folder) {
+    // The entry is found by its own bytes, not by the text shown for it, and
+    // the new name goes into the folder's bytes.
+    const Filmodel& noder = Struktur2->noder();
+    const QString gammeltNavn = noder.navn(aNode);
+    const StrukturRec rec = noder.rec(aNode);
+    const std::string gammel = bytes(rec.ID % 2 == 0 ? rec.mappe : rec.filnavn);
+    QString ny = Stinavn::tekst(under(bytes(DirKontrol(Grundmappe)), bytes(newNodeName)));
+    if (rec.ID % 2 == 0) {
         // A change of letter case only keeps the name; another gets the first free one.
-        if (newNodeName.compare(oldNodeName, Qt::CaseInsensitive) != 0)
+        if (newNodeName.compare(gammeltNavn, Qt::CaseInsensitive) != 0)
             ny = getNewDirectoryName(ny, {});
-        if (!platform.renameEntry(gammel.toStdString(), ny.toStdString()))
+        if (!platform.renameEntry(gammel, bytes(ny)))
             return oldNodeName;
         setSelectedDataMappe(ny);
         infoStruktur2();
-        return getLastDirectory(ny);
+        return Stinavn::vist(getLastDirectory(ny));
     }
     // "svar" for "brev.txt" is "svar.txt".
     if (extension(newNodeName).isEmpty())
-        ny += extension(oldNodeName);
-    if (getLastDirectory(ny).compare(oldNodeName, Qt::CaseInsensitive) != 0)
+        ny += extension(gammeltNavn);
+    if (getLastDirectory(ny).compare(gammeltNavn, Qt::CaseInsensitive) != 0)
         ny = getNewFilename(ny, {});
-    if (!platform.renameEntry(gammel.toStdString(), ny.toStdString()))
+    if (!platform.renameEntry(gammel, bytes(ny)))
         return oldNodeName;
     setSelectedDataFilnavn(ny);
-    return getLastDirectory(ny);
+    return Stinavn::vist(getLastDirectory(ny));
 }
 
 void THandlinger::SelectMapperFiler(int actionNumber)
@@ -216,6 +223,6 @@ void THandlinger::EmptyRecycleBin(bool Confirm, const QString& aDrive)
     if (Confirm && !platform.asksBeforeEmptyingTrash() &&
         !beskeder.spoerg(QStringLiteral("Skal papirkurven tømmes?\rAlt i den slettes permanent.")))
         return;
-    if (!platform.emptyTrash(aDrive.toStdString(), Confirm) && !platform.asksBeforeEmptyingTrash())
+    if (!platform.emptyTrash(bytes(aDrive), Confirm) && !platform.asksBeforeEmptyingTrash())
         beskeder.besked(QStringLiteral("Papirkurven kunne ikke tømmes helt."));
 }

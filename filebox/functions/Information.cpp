@@ -1,5 +1,7 @@
 #include "functions/Information.h"
 
+#include "functions/Stinavn.h"
+
 #include <QDir>
 #include <QLocale>
 
@@ -13,7 +15,7 @@ std::string TInformation::under(const std::string& mappe, const std::string& nav
 
 void TInformation::getDirInfo(const QString& dir)
 {
-    taelMappe(dir.toStdString());
+    taelMappe(Stinavn::bytes(dir));
 }
 
 void TInformation::taelMappe(const std::string& mappe)
@@ -35,9 +37,10 @@ void TInformation::taelMappe(const std::string& mappe)
 
 qint64 TInformation::getFilensSize(const QString& path) const
 {
-    const std::int64_t size = platform.readableSize(path.toStdString());
+    const std::string sti = Stinavn::bytes(path);
+    const std::int64_t size = platform.readableSize(sti);
     if (size < 0)
-        throw Laesefejl(path.toStdString());
+        throw Laesefejl(sti);
     return size == 0 ? 1 : size;
 }
 
@@ -65,15 +68,20 @@ void TInformation::udskrivInfo(bool kopiering)
     Progressvindue->opdater();
 }
 
+int TInformation::samletProcent(qint64 bytes) const
+{
+    if (totalSize <= 0)
+        return 100;
+    // A file that grew while it was copied must not carry the bar past its end.
+    return std::clamp(
+        static_cast<int>(static_cast<double>(bytes) * 100.0 / static_cast<double>(totalSize)), 0,
+        100);
+}
+
 int TInformation::progressInfo(qint64 delta)
 {
     posSize += delta;
-    int procent = 100;
-    if (totalSize > 0)
-        procent = static_cast<int>(static_cast<double>(posSize) * 100.0 /
-                                   static_cast<double>(totalSize));
-    // A file that grew while it was copied must not carry the bar past its end.
-    procent = std::clamp(procent, 0, 100);
+    const int procent = samletProcent(posSize);
     Progressvindue->setProcent(QString::number(procent) + u'%');
     --antalFiler;
     Progressvindue->setResterende(QLocale().toString(antalFiler));

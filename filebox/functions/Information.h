@@ -28,6 +28,8 @@ public:
     void udskrivInfo(bool kopiering);
     // One element finished: its bytes are done; returns the overall percentage.
     int progressInfo(qint64 delta);
+    // The overall percentage with these bytes of the total done.
+    int samletProcent(qint64 bytes) const;
     // The summary's size text, without an exact count.
     static QString sizeText(qint64 size);
 

@@ -2,61 +2,58 @@
 
 #include "Beskeder.h"
 #include "Filliste.h"
+#include "functions/Stinavn.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFileInfo>
-#include <QHash>
 #include <QMenu>
 
 namespace {
-
-const QString mappeID = QStringLiteral("0");
-const QString filID = QStringLiteral("1");
 
 // Up to this many entries a folder is ordered whole about as fast as its
 // first rows are shown.
 constexpr std::size_t storMappe = 2000;
 
-} // namespace
-
-std::vector<Filnode> TMakeStrukturer::noderAf(const Mappeindhold& indhold, std::size_t antal) const
+// The nodes of the first `antal` entries in the order they have.
+std::vector<Filnode> noderAf(const Mappeindhold& indhold, std::size_t antal)
 {
-    QString praefiks = Grundmappe;
-    if (!praefiks.endsWith(QDir::separator()))
-        praefiks += QDir::separator();
     std::vector<Filnode> noder;
     noder.reserve(std::min(antal, indhold.antal()));
-    for (const std::string& p : indhold.mapper()) {
-        if (noder.size() == antal)
-            return noder;
-        const QString navn = QString::fromStdString(p);
-        noder.push_back({navn, 1, {praefiks + navn, QString(), 0}});
-    }
-    for (const std::string& p : indhold.filer()) {
-        if (noder.size() == antal)
-            return noder;
-        const QString navn = QString::fromStdString(p);
-        const QString sti = praefiks + navn;
-        noder.push_back({navn, billedindeks(sti), {Grundmappe, sti, 1}});
-    }
+    for (const auto& [navne, id] : {std::pair{&indhold.mapper(), 0}, {&indhold.filer(), 1}})
+        for (auto n = navne->begin(); n != navne->end() && noder.size() < antal; ++n)
+            noder.push_back({*n, id});
     return noder;
 }
 
+std::vector<Filnode> noderAf(Mappeindhold& indhold)
+{
+    std::vector<Filnode> noder;
+    noder.reserve(indhold.antal());
+    for (std::string& n : indhold.tagMapper())
+        noder.push_back({std::move(n), 0});
+    for (std::string& n : indhold.tagFiler())
+        noder.push_back({std::move(n), 1});
+    return noder;
+}
+
+} // namespace
+
 void TMakeStrukturer::visNoder(std::vector<Filnode> noder)
 {
-    Struktur2->noder().fyld(std::move(noder));
+    Struktur2->noder().fyld(Grundmappe, std::move(noder));
     if (antalGrundfiler > 0) {
+        m_autovalg = true;
         Struktur2->vaelg(0);
+        m_autovalg = false;
         Struktur2->scrollToTop();
-        if (const QString& fil = Struktur2->noder().node(0).data.filnavn; !fil.isEmpty())
+        if (const QString fil = Struktur2->noder().rec(0).filnavn; !fil.isEmpty())
             Filnavn = fil;
     }
 }
 
 void TMakeStrukturer::makeStruktur2(const QString& aDirectory, bool insertMSL, bool reload)
 {
-    if (!QFileInfo(aDirectory).isDir())
+    if (!erMappe(aDirectory))
         return;
     if (!reload && aDirectory.compare(Grundmappe, Qt::CaseInsensitive) == 0)
         return;
@@ -69,7 +66,7 @@ void TMakeStrukturer::makeStruktur2(const QString& aDirectory, bool insertMSL, b
         mappeIndex = static_cast<int>(mappeSL.size()) - 1;
     }
 
-    Mappeindhold indhold(platform.listFolder(Grundmappe.toStdString()));
+    Mappeindhold indhold(platform.listFolder(Stinavn::bytes(Grundmappe)));
     antalGrundmapper = static_cast<int>(indhold.mapper().size());
     antalGrundfiler = static_cast<int>(indhold.filer().size());
     // A large folder shows its first screenful before the rest is ordered.
@@ -80,25 +77,27 @@ void TMakeStrukturer::makeStruktur2(const QString& aDirectory, bool insertMSL, b
         Struktur2->repaint();
     }
     indhold.ordnAlle();
-    std::vector<Filnode> noder = noderAf(indhold, indhold.antal());
-    SL.clear();
-    SLfil.clear();
-    SL.reserve(4 * antalGrundmapper);
-    SLfil.reserve(4 * antalGrundfiler);
-    for (const Filnode& n : noder) {
-        if (n.data.ID == 0)
-            SL << n.tekst << n.data.mappe << n.data.filnavn << mappeID;
-        else
-            SLfil << n.tekst << n.data.mappe << n.data.filnavn << filID;
-    }
     if (Struktur2)
-        visNoder(std::move(noder));
+        visNoder(noderAf(indhold));
     fyrDirectoryChange();
+}
+
+QStringList TMakeStrukturer::skanlinjer(int ID) const
+{
+    QStringList ud;
+    const Filmodel* noder = Struktur2 ? &Struktur2->noder() : nullptr;
+    for (int i = 0; noder && i < noder->antal(); ++i) {
+        if (noder->ID(i) != ID)
+            continue;
+        const StrukturRec r = noder->rec(i);
+        ud << noder->navn(i) << r.mappe << r.filnavn << QString::number(ID);
+    }
+    return ud;
 }
 
 bool TMakeStrukturer::findes(int index) const
 {
-    return QFileInfo(mappeSL.at(index)).isDir();
+    return erMappe(mappeSL.at(index));
 }
 
 void TMakeStrukturer::mappeFirst()
@@ -192,13 +191,13 @@ QList<TMakeStrukturer::Drevpunkt> TMakeStrukturer::drevpunkter() const
 {
     QList<Drevpunkt> punkter;
     for (const Platform::Drive& d : platform.drives()) {
-        const QString rod = QString::fromStdString(d.root);
-        if (!QFileInfo(rod).isDir())
+        const QString rod = Stinavn::tekst(d.root);
+        if (!erMappe(rod))
             continue;
         QString kortform = rod;
         while (kortform.size() > 1 && kortform.endsWith(QDir::separator()))
             kortform.chop(1);
-        const QString label = QString::fromStdString(d.label);
+        const QString label = Stinavn::vist(Stinavn::tekst(d.label));
         switch (getDrevType(rod)) {
         case 1:
             punkter.append({label + QStringLiteral(" (") + kortform + u')', 2, kortform});
@@ -240,28 +239,9 @@ void TMakeStrukturer::reloadStrukturer()
     beskeder.besked(
         QStringLiteral("Mappen eller drevet eksisterer ikke.\rStrukturene vil blive genindlæst."));
     QString mappe = Grundmappe;
-    while (!mappe.isEmpty() && !QFileInfo(mappe).isDir() && !QDir(mappe).isRoot())
-        mappe = QFileInfo(mappe).path();
-    if (!QFileInfo(mappe).isDir())
+    while (!mappe.isEmpty() && !erMappe(mappe) && !QDir(mappe).isRoot())
+        mappe = mappeOver(mappe);
+    if (!erMappe(mappe))
         mappe = rodmappe();
     makeStruktur2(mappe, false, true);
-}
-
-int TMakeStrukturer::billedindeks(const QString& filnavn)
-{
-    static const QHash<QString, int> tabel = [] {
-        // Each extension once, so the first row of the table that names it is the one used.
-        const std::pair<const char*, int> raekker[] = {
-            {".rtf", 20}, {".docx", 20}, {".vbs", 21}, {".wsf", 21}, {".js", 22},  {".html", 23},
-            {".asp", 23}, {".inc", 23},  {".asa", 23}, {".css", 24}, {".bat", 25}, {".ps1", 26},
-            {".txt", 6},  {".xml", 6},   {".xsd", 6},  {".jpg", 3},  {".png", 3},  {".bmp", 3},
-            {".ico", 3},  {".gif", 3},   {".mp3", 4},  {".m4a", 10}, {".mp4", 5},  {".m4v", 8},
-            {".avi", 9},  {".mpg", 12},  {".wav", 13}, {".exe", 7},  {".lnk", 11}, {".iss", 14},
-            {".pas", 18}};
-        QHash<QString, int> t;
-        for (const auto& [endelse, billede] : raekker)
-            t.insert(QLatin1String(endelse), billede);
-        return t;
-    }();
-    return tabel.value(extension(filnavn).toLower(), 2);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "functions/Filmodel.h"
 #include "functions/GrundMetoder.h"
 #include "functions/Mappeindhold.h"
 
@@ -8,7 +9,6 @@
 
 class QAction;
 class QMenu;
-struct Filnode;
 
 // Fills the file list with one folder's contents, keeps the folder history
 // and builds the drive menu. Every change of folder ends in makeStruktur2.
@@ -45,18 +45,24 @@ public:
     // Tells the user the folder has vanished and lists the nearest one that is left.
     void reloadStrukturer();
 
-    // The picture of a file list entry by the extension of its path.
-    static int billedindeks(const QString& filnavn);
-
     int antalGrundmapper = 0;
     int antalGrundfiler = 0;
     QStringList mappeSL;
     int mappeIndex = 0;
 
+    // The last directory scan as the list holds it, 4 lines an entry: name,
+    // folder, file path, kind; made when asked for.
+    QStringList SL() const { return skanlinjer(0); }
+    QStringList SLfil() const { return skanlinjer(1); }
+
+protected:
+    // True while a listing selects its first node: that choice is the list's,
+    // not the user's, so it does not make the node the target of a paste.
+    bool m_autovalg = false;
+
 private:
-    // The nodes of the first `antal` entries in the order they have.
-    std::vector<Filnode> noderAf(const Mappeindhold& indhold, std::size_t antal) const;
     void visNoder(std::vector<Filnode> noder);
+    QStringList skanlinjer(int ID) const;
     // Whether history entry `index` is still a folder; navigation deletes those that are not.
     bool findes(int index) const;
 };

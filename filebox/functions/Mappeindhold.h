@@ -19,6 +19,9 @@ public:
     std::size_t antal() const { return m_mapper.size() + m_filer.size(); }
     const std::vector<std::string>& mapper() const { return m_mapper; }
     const std::vector<std::string>& filer() const { return m_filer; }
+    // Hands the names over, leaving none.
+    std::vector<std::string> tagMapper() { return std::move(m_mapper); }
+    std::vector<std::string> tagFiler() { return std::move(m_filer); }
 
     // Orders the first `antal` entries, folders before files, and leaves the
     // rest in no order: in a folder of many thousand entries that is done long

@@ -1,5 +1,7 @@
 #include "functions/Mapper.h"
 
+#include "functions/Stinavn.h"
+
 #include <QDir>
 
 using S = Platform::SpecialFolder;
@@ -16,7 +18,7 @@ QString TMapper::rodmappe()
 
 TMapper::Opslag TMapper::skalmappe(S hvilken, const QString& fejl) const
 {
-    const QString mappe = QString::fromStdString(platform.specialFolder(hvilken));
+    const QString mappe = Stinavn::tekst(platform.specialFolder(hvilken));
     return mappe.isEmpty() ? Opslag{{}, fejl} : Opslag{mappe, {}};
 }
 
@@ -48,6 +50,17 @@ TMapper::Opslag TMapper::GetMyVideo() const
 TMapper::Opslag TMapper::GetMyFavorit() const
 {
     return skalmappe(S::Favorites, QStringLiteral("Kunne ikke finde favoritmappen."));
+}
+
+QList<TMapper::Sted> TMapper::GetMyFavoritter() const
+{
+    QList<Sted> steder;
+    if (const Opslag mappe = GetMyFavorit(); mappe.fejl.isEmpty())
+        steder.append({QStringLiteral("Favoritter"), mappe.mappe});
+    for (const Platform::Place& p : platform.favoritePlaces())
+        if (platform.statusOf(p.path).folder)
+            steder.append({Stinavn::tekst(p.caption), Stinavn::tekst(p.path)});
+    return steder;
 }
 
 TMapper::Opslag TMapper::GetMyApp() const
@@ -88,7 +101,7 @@ QString TMapper::brugermappe(const QString& TheUsername, S hvilken) const
 {
     // Only the running user's own folders are known; anyone else's lead to the root.
     const QString mappe = TheUsername == QString::fromStdString(platform.userName())
-                              ? QString::fromStdString(platform.specialFolder(hvilken))
+                              ? Stinavn::tekst(platform.specialFolder(hvilken))
                               : QString();
     return mappe.isEmpty() ? rodmappe() : mappe;
 }

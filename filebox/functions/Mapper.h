@@ -2,6 +2,7 @@
 
 #include "Platform.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -28,6 +29,16 @@ public:
     Opslag GetMyPictures() const;
     Opslag GetMyVideo() const;
     Opslag GetMyFavorit() const;
+    // A place to go, by its caption.
+    struct Sted
+    {
+        QString caption;
+        QString mappe;
+        bool operator==(const Sted&) const = default;
+    };
+    // The user's favourite places that are there: the favourites folder where
+    // the system keeps one, then the file managers' bookmarks.
+    QList<Sted> GetMyFavoritter() const;
     Opslag GetMyApp() const;
     Opslag GetStartMenuPrograms() const;
     Opslag GetCommonDocuments() const;

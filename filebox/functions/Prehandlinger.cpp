@@ -54,11 +54,15 @@ void TPrehandlinger::slutSletning()
 void TPrehandlinger::CopyCallback(qint64 transferred, qint64 total)
 {
     // An empty file has nothing to divide: it is whole at once.
-    const int procent = total > 0 ? static_cast<int>(std::lround(
-                                        static_cast<double>(transferred) * 100.0 /
-                                        static_cast<double>(total)))
-                                  : 100;
+    const int procent = total > 0
+                            ? static_cast<int>(std::lround(static_cast<double>(transferred) *
+                                                           100.0 / static_cast<double>(total)))
+                            : 100;
     if (procent != Progressvindue->filProcent())
         Progressvindue->setFilProcent(procent);
+    // The whole moves with the bytes, also through one big file.
+    const int alle = samletProcent(posSize + transferred);
+    Progressvindue->setAlleProcent(alle);
+    Progressvindue->setProcent(QString::number(alle) + u'%');
     Progressvindue->opdater();
 }

@@ -16,6 +16,6 @@ public:
     void slutKopiering();
     void startSletning();
     void slutSletning();
-    // The single file's bar, after each chunk the platform copied.
+    // The single file's bar and the overall one, after each chunk the platform copied.
     void CopyCallback(qint64 transferred, qint64 total);
 };

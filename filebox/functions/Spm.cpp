@@ -1,15 +1,25 @@
 #include "functions/Spm.h"
 
-#include <QFileInfo>
+#include "functions/Stinavn.h"
 
 namespace {
+
+// The confirmation shows names and paths as the eye reads them.
+QStringList vist(const QStringList& navne)
+{
+    QStringList ud;
+    ud.reserve(navne.size());
+    for (const QString& n : navne)
+        ud << Stinavn::vist(n);
+    return ud;
+}
 
 QStringList slutDirs(const QStringList& mapper)
 {
     QStringList ud;
     ud.reserve(mapper.size());
     for (const QString& m : mapper)
-        ud << TSpm::getSlutDir(m);
+        ud << Stinavn::vist(TSpm::getSlutDir(m));
     return ud;
 }
 
@@ -34,10 +44,10 @@ bool TSpm::skalElementerKopieres(const QString& sourceDir, const QString& destDi
         f.spoergsmaal = QStringLiteral("Skal valgte elementer kopieres?");
         f.billede = 2;
     }
-    f.filer = files;
+    f.filer = vist(files);
     f.mapper = slutDirs(folders);
-    f.kilde = sourceDir;
-    f.destination = destDir;
+    f.kilde = Stinavn::vist(sourceDir);
+    f.destination = Stinavn::vist(destDir);
     return Kopieringsvindue && Kopieringsvindue->bekraeft(f);
 }
 
@@ -49,9 +59,9 @@ bool TSpm::skalElementerSlettes(const QString& sourceDir, const QStringList& fil
     f.spoergsmaal = QStringLiteral("Skal valgte elementer Slettes?");
     f.billede = 4;
     for (const QString& fil : files)
-        f.filer << QFileInfo(fil).fileName();
+        f.filer << Stinavn::vist(getLastDirectory(fil));
     f.mapper = slutDirs(folders);
-    f.kilde = sourceDir;
+    f.kilde = Stinavn::vist(sourceDir);
     f.destination = tilPapirkurven ? QStringLiteral("Papirkurv")
                                    : QStringLiteral("Ingen: Elementerne slettes permanent.");
     return Kopieringsvindue && Kopieringsvindue->bekraeft(f);

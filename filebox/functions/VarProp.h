@@ -24,9 +24,6 @@ public:
     qint64 posSize = 0;
     int antalFiler = 0;
     int antalMapper = 0;
-    // The last directory scan, 4 lines an entry: name, folder, file path, kind.
-    QStringList SL;
-    QStringList SLfil;
     bool deleteAfterCopy = false;
 
     QString Filnavn; // the selected file; empty for a folder or nothing

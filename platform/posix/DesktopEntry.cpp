@@ -3,39 +3,42 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QLocale>
 #include <QMimeDatabase>
 #include <QStandardPaths>
-#include <QTextStream>
+#include <QStringTokenizer>
 
 namespace DesktopEntry {
 
 namespace {
+
+// Far beyond any real entry or cache, and small enough to read whole.
+constexpr qint64 hoejstFil = 4 * 1024 * 1024;
+// The kernel takes no single argument longer than this.
+constexpr qsizetype hoejstLinje = 128 * 1024;
 
 // The key=value lines of one [group] of an ini-style file.
 QList<std::pair<QString, QString>> gruppe(const QString& filnavn, const QString& navn)
 {
     QList<std::pair<QString, QString>> ud;
     QFile fil(filnavn);
-    if (!fil.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!fil.open(QIODevice::ReadOnly))
         return ud;
-    QTextStream in(&fil);
+    const QString indhold = QString::fromUtf8(fil.read(hoejstFil));
     bool inde = false;
-    while (!in.atEnd()) {
-        const QString linje = in.readLine().trimmed();
+    for (QStringView linje : QStringTokenizer(indhold, u'\n')) {
+        linje = linje.trimmed();
         if (linje.startsWith(u'[')) {
-            inde = linje == u'[' + navn + u']';
+            inde = linje == QString(u'[' + navn + u']');
             continue;
         }
         const qsizetype lig = linje.indexOf(u'=');
         if (inde && lig > 0 && !linje.startsWith(u'#'))
-            ud.append({linje.left(lig).trimmed(), linje.mid(lig + 1).trimmed()});
+            ud.append(
+                {linje.left(lig).trimmed().toString(), linje.mid(lig + 1).trimmed().toString()});
     }
     return ud;
-}
-
-QStringList programmapper()
-{
-    return QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
 }
 
 QString standardI(const QString& mime)
@@ -69,23 +72,66 @@ QString standardI(const QString& mime)
     return {};
 }
 
+// The first of the keys the entry has, in the order given.
+QString foerste(const QHash<QString, QString>& noegler, const QStringList& navne)
+{
+    for (const QString& n : navne)
+        if (const auto it = noegler.constFind(n); it != noegler.cend())
+            return *it;
+    return {};
+}
+
 } // namespace
+
+QStringList programmapper()
+{
+    return QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
+}
 
 Entry laes(const QString& filnavn)
 {
+    QHash<QString, QString> noegler;
+    for (const auto& [noegle, vaerdi] : gruppe(filnavn, QStringLiteral("Desktop Entry")))
+        noegler.insert(noegle, vaerdi);
     Entry e;
-    for (const auto& [noegle, vaerdi] : gruppe(filnavn, QStringLiteral("Desktop Entry"))) {
-        if (noegle == QLatin1String("Exec"))
-            e.exec = split(vaerdi);
-        else if (noegle == QLatin1String("Path"))
-            e.path = vaerdi;
-        else if (noegle == QLatin1String("Icon"))
-            e.icon = vaerdi;
-        else if (noegle == QLatin1String("Terminal"))
-            e.terminal = vaerdi == QLatin1String("true");
-    }
-    e.valid = !e.exec.isEmpty();
+    e.location = filnavn;
+    e.execLine = noegler.value(QStringLiteral("Exec"));
+    e.path = udpak(noegler.value(QStringLiteral("Path")));
+    e.icon = udpak(noegler.value(QStringLiteral("Icon")));
+    const QString sprog = QLocale().name();
+    e.name = udpak(foerste(noegler, {QStringLiteral("Name[%1]").arg(sprog),
+                                     QStringLiteral("Name[%1]").arg(sprog.section(u'_', 0, 0)),
+                                     QStringLiteral("Name")}));
+    e.terminal = noegler.value(QStringLiteral("Terminal")) == QLatin1String("true");
+    if (noegler.value(QStringLiteral("Type")) == QLatin1String("Link"))
+        e.url = udpak(noegler.value(QStringLiteral("URL")));
+    if (e.execLine.size() <= hoejstLinje)
+        e.exec = split(udpak(e.execLine));
+    e.valid = !e.exec.isEmpty() && kenderFeltkoder(e.exec);
     return e;
+}
+
+QString udpak(const QString& vaerdi)
+{
+    QString ud;
+    ud.reserve(vaerdi.size());
+    for (qsizetype i = 0; i < vaerdi.size(); ++i) {
+        const QChar c = vaerdi.at(i);
+        if (c != u'\\' || i + 1 == vaerdi.size()) {
+            ud += c;
+            continue;
+        }
+        // \s, \n, \t, \r and \\; any other is left for the quoting rules of a program line.
+        static const QString koder = QStringLiteral("sntr\\"), tegn = QStringLiteral(" \n\t\r\\");
+        const QChar kode = vaerdi.at(++i);
+        if (const qsizetype k = koder.indexOf(kode); k >= 0) {
+            ud += tegn.at(k);
+        } else {
+            ud += c;
+            ud += kode;
+        }
+    }
+    return ud;
 }
 
 QStringList split(const QString& exec)
@@ -96,15 +142,17 @@ QStringList split(const QString& exec)
     for (qsizetype i = 0; i < exec.size(); ++i) {
         const QChar c = exec.at(i);
         if (citat) {
-            if (c == u'"')
+            if (c == u'"') {
                 citat = false;
-            else if (c == u'\\' && i + 1 < exec.size())
+            } else if (c == u'\\' && i + 1 < exec.size() &&
+                       QStringView(u"\"`$\\").contains(exec.at(i + 1))) {
                 arg += exec.at(++i);
-            else
+            } else {
                 arg += c;
+            }
         } else if (c == u'"') {
             citat = iArg = true;
-        } else if (c.isSpace()) {
+        } else if (c == u' ' || c == u'\t' || c == u'\n') {
             if (iArg)
                 ud << arg;
             arg.clear();
@@ -114,31 +162,64 @@ QStringList split(const QString& exec)
             iArg = true;
         }
     }
+    if (citat)
+        return {};
     if (iArg)
         ud << arg;
     return ud;
 }
 
-QStringList medFil(const QStringList& exec, const QString& fil)
+bool kenderFeltkoder(const QStringList& exec)
 {
+    static const QString kendte = QStringLiteral("fFuUdDnNickvm%");
+    for (const QString& arg : exec) {
+        for (qsizetype i = arg.indexOf(u'%'); i >= 0; i = arg.indexOf(u'%', i + 2))
+            if (i + 1 == arg.size() || !kendte.contains(arg.at(i + 1)))
+                return false;
+    }
+    return true;
+}
+
+QStringList medFil(const Entry& entry, const QString& fil)
+{
+    static const QString filkoder = QStringLiteral("fFuU");
     QStringList ud;
     bool sat = false;
-    for (const QString& arg : exec) {
-        if (arg == QLatin1String("%f") || arg == QLatin1String("%F") ||
-            arg == QLatin1String("%u") || arg == QLatin1String("%U")) {
-            if (!fil.isEmpty())
-                ud << fil;
-            sat = true;
+    for (const QString& arg : entry.exec) {
+        // A code standing alone gives whole arguments, or none.
+        if (arg.size() == 2 && arg.at(0) == u'%' && arg.at(1) != u'%') {
+            const QChar kode = arg.at(1);
+            if (filkoder.contains(kode)) {
+                sat = true;
+                if (!fil.isEmpty())
+                    ud << fil;
+            } else if (kode == u'i' && !entry.icon.isEmpty()) {
+                ud << QStringLiteral("--icon") << entry.icon;
+            } else if (kode == u'c' || kode == u'k') {
+                ud << (kode == u'c' ? entry.name : entry.location);
+            }
             continue;
         }
-        if (arg == QLatin1String("%i") || arg == QLatin1String("%c") || arg == QLatin1String("%k"))
-            continue;
-        QString a = arg;
-        a.replace(QLatin1String("%%"), QLatin1String("\x01"));
-        for (const char* kode :
-             {"%f", "%F", "%u", "%U", "%d", "%D", "%n", "%N", "%v", "%m", "%i", "%c", "%k"})
-            a.remove(QLatin1String(kode));
-        a.replace(QLatin1String("\x01"), QLatin1String("%"));
+        QString a;
+        for (qsizetype i = 0; i < arg.size(); ++i) {
+            if (arg.at(i) != u'%' || i + 1 == arg.size()) {
+                a += arg.at(i);
+                continue;
+            }
+            const QChar kode = arg.at(++i);
+            if (kode == u'%') {
+                a += u'%';
+            } else if (filkoder.contains(kode)) {
+                sat = true;
+                a += fil;
+            } else if (kode == u'c') {
+                a += entry.name;
+            } else if (kode == u'k') {
+                a += entry.location;
+            } else if (kode == u'i') {
+                a += entry.icon;
+            }
+        }
         ud << a;
     }
     if (!sat && !fil.isEmpty())

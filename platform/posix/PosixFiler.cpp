@@ -9,7 +9,9 @@
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <vector>
 
@@ -62,28 +64,82 @@ std::vector<Entry> entriesAf(int fd)
     return ud;
 }
 
-// Deletes everything inside an open folder, depth first; the descriptor is kept.
-bool toemMappe(int fd)
+struct Mappeid
 {
-    bool alt = true;
-    const int kopi = dup(fd);
-    if (kopi < 0)
+    dev_t enhed = 0;
+    ino_t inode = 0;
+    bool operator==(const Mappeid&) const = default;
+};
+
+std::optional<Mappeid> idAf(int fd)
+{
+    struct stat st
+    {
+    };
+    return fstat(fd, &st) == 0 ? std::optional(Mappeid{st.st_dev, st.st_ino}) : std::nullopt;
+}
+
+// Deletes everything inside an open folder, depth first; the descriptor is kept.
+// The walk holds one folder open at a time, however deep the tree, and climbs
+// back through ".." only when that is the very folder it came down from.
+bool toemMappe(int top)
+{
+    struct Niveau
+    {
+        std::vector<Entry> poster;
+        std::size_t naeste = 0;
+        Mappeid id;
+    };
+    int fd = dup(top);
+    const auto topId = fd < 0 ? std::nullopt : idAf(fd);
+    if (!topId) {
+        if (fd >= 0)
+            close(fd);
         return false;
-    for (const Entry& e : entriesAf(kopi)) {
-        if (e.kind == Entry::Folder) {
-            const int under = openat(fd, e.name.c_str(),
-                                     O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-            if (under < 0) {
+    }
+    std::vector<Niveau> sti;
+    sti.push_back({entriesAf(dup(fd)), 0, *topId});
+    bool alt = true;
+    while (true) {
+        Niveau& her = sti.back();
+        if (her.naeste < her.poster.size()) {
+            const Entry& e = her.poster[her.naeste++];
+            if (e.kind != Entry::Folder) {
+                alt = unlinkat(fd, e.name.c_str(), 0) == 0 && alt;
+                continue;
+            }
+            const int under =
+                openat(fd, e.name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            const auto id = under < 0 ? std::nullopt : idAf(under);
+            if (!id) {
+                if (under >= 0)
+                    close(under);
                 alt = false;
                 continue;
             }
-            alt = toemMappe(under) && alt;
-            close(under);
-            alt = unlinkat(fd, e.name.c_str(), AT_REMOVEDIR) == 0 && alt;
-        } else {
-            alt = unlinkat(fd, e.name.c_str(), 0) == 0 && alt;
+            close(fd);
+            fd = under;
+            sti.push_back({entriesAf(dup(fd)), 0, *id});
+            continue;
         }
+        sti.pop_back();
+        if (sti.empty())
+            break;
+        // Up again: the parent must still be the folder the walk came from.
+        const int op = openat(fd, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        close(fd);
+        fd = op;
+        if (fd < 0 || idAf(fd) != sti.back().id) {
+            if (fd >= 0)
+                close(fd);
+            return false;
+        }
+        const Niveau& foraelder = sti.back();
+        alt =
+            unlinkat(fd, foraelder.poster[foraelder.naeste - 1].name.c_str(), AT_REMOVEDIR) == 0 &&
+            alt;
     }
+    close(fd);
     return alt;
 }
 
@@ -140,8 +196,8 @@ bool kopierIndhold(int fra, int til, std::int64_t total, const Platform::CopyPro
                 buffer.resize(1u << 20);
             n = read(fra, buffer.data(), buffer.size());
             for (ssize_t skrevet = 0; n > 0 && skrevet < n;) {
-                const ssize_t w = write(til, buffer.data() + skrevet,
-                                        static_cast<std::size_t>(n - skrevet));
+                const ssize_t w =
+                    write(til, buffer.data() + skrevet, static_cast<std::size_t>(n - skrevet));
                 if (w < 0 && errno == EINTR)
                     continue;
                 if (w <= 0)
@@ -324,6 +380,44 @@ bool PosixPlatform::renameEntry(const std::string& from, const std::string& to)
     if (errno == EINVAL || errno == ENOSYS)
         return renameat(fra.fd, fra.leaf.c_str(), til.fd, til.leaf.c_str()) == 0;
     return false;
+}
+
+Platform::FileStatus PosixPlatform::statusOf(const std::string& path) const
+{
+    FileStatus f;
+    const Sted sted(path);
+    struct statx st
+    {
+    };
+    if (!sted.ok() ||
+        statx(sted.fd, sted.leaf.c_str(), 0, STATX_BASIC_STATS | STATX_BTIME, &st) != 0)
+        return f;
+    const auto ms = [](const statx_timestamp& t) {
+        return static_cast<std::int64_t>(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+    };
+    f.exists = true;
+    f.folder = S_ISDIR(st.stx_mode);
+    f.device = makedev(st.stx_dev_major, st.stx_dev_minor);
+    f.inode = st.stx_ino;
+    f.size = S_ISREG(st.stx_mode) ? static_cast<std::int64_t>(st.stx_size) : 0;
+    f.created = st.stx_mask & STATX_BTIME ? ms(st.stx_btime) : -1;
+    f.modified = ms(st.stx_mtime);
+    f.accessed = ms(st.stx_atime);
+    f.readOnly = !(st.stx_mode & S_IWUSR);
+    return f;
+}
+
+bool PosixPlatform::setReadOnly(const std::string& path, bool readOnly)
+{
+    const Sted sted(path);
+    struct stat st
+    {
+    };
+    if (!sted.ok() || fstatat(sted.fd, sted.leaf.c_str(), &st, 0) != 0)
+        return false;
+    const mode_t ny = readOnly ? st.st_mode & ~S_IWUSR : st.st_mode | S_IWUSR;
+    return (ny & 07777) == (st.st_mode & 07777) ||
+           fchmodat(sted.fd, sted.leaf.c_str(), ny & 07777, 0) == 0;
 }
 
 bool PosixPlatform::deletePermanently(const std::string& path)

@@ -2,8 +2,12 @@
 #include "posix/PosixPlatform.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QUrl>
+#include <QXmlStreamReader>
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -19,12 +23,21 @@ using Entry = Platform::FolderEntry;
 std::set<std::string> skjulteNavne(int mappeFd)
 {
     std::set<std::string> navne;
-    const int fd = openat(mappeFd, ".hidden", O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    // Without waiting on a pipe put in the list's place.
+    const int fd = openat(mappeFd, ".hidden", O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat st
+    {
+    };
+    if (fd < 0 || fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (fd >= 0)
+            close(fd);
         return navne;
+    }
+    // A list of more than a megabyte names no folder's entries: what follows is not read.
+    constexpr std::size_t hoejst = 1024 * 1024;
     std::string indhold;
     char buf[4096];
-    for (ssize_t n; (n = read(fd, buf, sizeof buf)) > 0;)
+    for (ssize_t n; indhold.size() < hoejst && (n = read(fd, buf, sizeof buf)) > 0;)
         indhold.append(buf, static_cast<std::size_t>(n));
     close(fd);
     std::size_t start = 0;
@@ -88,7 +101,88 @@ std::string delt(const char* navn)
     return mappeEllerTom(offentlig);
 }
 
+// The path of a local "file://" address as the file system's bytes; empty for any other.
+std::string lokalSti(const QByteArray& adresse)
+{
+    const QByteArray praefiks = "file://";
+    if (!adresse.startsWith(praefiks))
+        return {};
+    QByteArray sti = QByteArray::fromPercentEncoding(adresse.mid(praefiks.size()));
+    while (sti.size() > 1 && sti.endsWith('/'))
+        sti.chop(1);
+    return sti.startsWith('/') ? sti.toStdString() : std::string();
+}
+
+std::string sidsteDel(const std::string& sti)
+{
+    const auto skel = sti.find_last_of('/');
+    return skel == std::string::npos || sti == "/" ? sti : sti.substr(skel + 1);
+}
+
+QByteArray laes(const QString& fil)
+{
+    QFile f(fil);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// GTK's file managers (Nautilus, Thunar, Caja): one "address label" a line.
+void gtkBogmaerker(std::vector<Platform::Place>& ud)
+{
+    const QString konfig = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QByteArray indhold = laes(konfig + QStringLiteral("/gtk-3.0/bookmarks"));
+    if (indhold.isEmpty())
+        indhold = laes(QDir::homePath() + QStringLiteral("/.gtk-bookmarks"));
+    for (const QByteArray& linje : indhold.split('\n')) {
+        const QByteArray l = linje.trimmed();
+        const qsizetype mellemrum = l.indexOf(' ');
+        const std::string sti = lokalSti(mellemrum < 0 ? l : l.left(mellemrum));
+        if (!sti.empty())
+            ud.push_back(
+                {mellemrum < 0 ? sidsteDel(sti) : l.mid(mellemrum + 1).toStdString(), sti});
+    }
+}
+
+// KDE's places (Dolphin): the XBEL bookmarks that are not hidden.
+void kdePladser(std::vector<Platform::Place>& ud)
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    QXmlStreamReader xml(laes(data + QStringLiteral("/user-places.xbel")));
+    Platform::Place plads;
+    bool skjult = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        const QStringView navn = xml.name();
+        if (xml.isStartElement() && navn == u"bookmark") {
+            plads = {std::string(),
+                     lokalSti(xml.attributes().value(QLatin1String("href")).toLatin1())};
+            skjult = false;
+        } else if (xml.isStartElement() && navn == u"title") {
+            plads.caption = xml.readElementText().toStdString();
+        } else if (xml.isStartElement() && navn == u"IsHidden") {
+            skjult = xml.readElementText() == u"true";
+        } else if (xml.isEndElement() && navn == u"bookmark" && !plads.path.empty() && !skjult) {
+            if (plads.caption.empty())
+                plads.caption = sidsteDel(plads.path);
+            ud.push_back(plads);
+        }
+    }
+}
+
 } // namespace
+
+std::vector<Platform::Place> PosixPlatform::favoritePlaces() const
+{
+    std::vector<Place> ud;
+    gtkBogmaerker(ud);
+    kdePladser(ud);
+    // A place both desktops keep is one place.
+    std::vector<Place> hver;
+    for (Place& p : ud)
+        if (std::none_of(hver.begin(), hver.end(),
+                         [&](const Place& h) { return h.path == p.path; }))
+            hver.push_back(std::move(p));
+    return hver;
+}
 
 std::vector<Platform::FolderEntry> PosixPlatform::listFolder(const std::string& folder) const
 {

@@ -10,6 +10,9 @@ public:
     std::string programsFolder() const override;
     int shellExecute(const std::string& verb, const std::string& file,
                      const std::string& parameters, const std::string& folder) override;
+    std::vector<std::string> terminals() const override;
+    std::string programLine(const std::string& file) const override;
+    void runScript(const std::string& file, std::function<void(const ScriptResult&)> done) override;
     FileIcon firstIcon(const std::string& file) const override;
     std::string currentFolder() const override;
     bool setCurrentFolder(const std::string& folder) override;
@@ -26,11 +29,14 @@ public:
     bool copyFile(const std::string& source, const std::string& target,
                   const CopyProgress& progress) override;
     bool renameEntry(const std::string& from, const std::string& to) override;
+    FileStatus statusOf(const std::string& path) const override;
+    bool setReadOnly(const std::string& path, bool readOnly) override;
     bool isValidUrl(const std::string& url) const override;
     bool effectiveUserIsRoot() const override;
     std::string scriptSuffix() const override { return ".sh"; }
     std::vector<FolderEntry> listFolder(const std::string& folder) const override;
     std::string specialFolder(SpecialFolder which) const override;
+    std::vector<Place> favoritePlaces() const override;
     std::vector<Drive> drives() const override;
     Drive driveOf(const std::string& path) const override;
     DriveSpace driveSpace(const std::string& path) const override;

@@ -1,9 +1,11 @@
 // The shell's "open" and "edit" on Linux: programs, desktop entries, files in
 // the default program of their type, and scripts in a terminal that stays open.
+#include "Navnetekst.h"
 #include "PeIkon.h"
 #include "posix/DesktopEntry.h"
 #include "posix/PosixPlatform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +13,12 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,58 +27,119 @@ constexpr int startet = 42;
 constexpr int filMangler = 2;
 constexpr int mappeMangler = 3;
 constexpr int ingenAdgang = 5;
-constexpr int ugyldigProgram = 11;
 constexpr int ingenTilknytning = 31;
+
+// The terminals a script is run in and the arguments that make each run a command.
+struct Terminal
+{
+    const char* navn;
+    const char* udfoer;
+};
+constexpr Terminal kendteTerminaler[] = {
+    {"x-terminal-emulator", "-e"}, {"xterm", "-e"},          {"konsole", "-e"},
+    {"gnome-terminal", "--"},      {"xfce4-terminal", "-x"}, {"lxterminal", "-e"}};
+
+// Paths arrive as the file system's bytes, which need not be UTF-8; as text
+// they keep every byte (Navnetekst), and go back to the same bytes.
+QString tekst(const std::string& bytes)
+{
+    return QString::fromStdU16String(Navnetekst::tilTekst(bytes));
+}
+
+std::string bytes(const QString& tekst)
+{
+    return Navnetekst::tilBytes(tekst.toStdU16String());
+}
+
+// Starts a program apart from this process, its arguments passed as bytes:
+// QProcess would turn a name that is not UTF-8 into another name.
+bool startLoesrevet(const QStringList& kommando, const QString& mappe)
+{
+    std::vector<std::string> args;
+    for (const QString& a : kommando)
+        args.push_back(bytes(a));
+    std::vector<char*> argv;
+    for (std::string& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    const std::string dir = bytes(mappe);
+    // The grandchild tells through the pipe when it could not start the program.
+    int roer[2];
+    if (pipe2(roer, O_CLOEXEC) != 0)
+        return false;
+    const pid_t barn = fork();
+    if (barn == 0) {
+        setsid();
+        if (fork() == 0) {
+            if (dir.empty() || chdir(dir.c_str()) == 0)
+                execv(argv[0], argv.data());
+            const int fejl = errno;
+            [[maybe_unused]] const ssize_t n = write(roer[1], &fejl, sizeof fejl);
+        }
+        _exit(0);
+    }
+    close(roer[1]);
+    int fejl = 0;
+    const bool startet = barn > 0 && waitpid(barn, nullptr, 0) == barn &&
+                         read(roer[0], &fejl, sizeof fejl) != static_cast<ssize_t>(sizeof fejl);
+    close(roer[0]);
+    return startet;
+}
+
+struct stat statusAf(const QString& sti)
+{
+    struct stat st
+    {
+    };
+    if (::stat(bytes(sti).c_str(), &st) != 0)
+        st.st_mode = 0;
+    return st;
+}
 
 int start(const QStringList& kommando, const QString& mappe)
 {
     QString program = kommando.value(0);
     if (!program.contains(u'/'))
         program = QStandardPaths::findExecutable(program);
-    if (program.isEmpty())
-        return ingenTilknytning;
-    return QProcess::startDetached(program, kommando.mid(1), mappe) ? startet : ugyldigProgram;
-}
-
-// The terminal and the arguments that make it run a command line.
-QStringList terminal()
-{
-    struct Terminal
-    {
-        const char* navn;
-        const char* udfoer;
-    };
-    static const Terminal kendte[] = {
-        {"x-terminal-emulator", "-e"}, {"xterm", "-e"},          {"konsole", "-e"},
-        {"gnome-terminal", "--"},      {"xfce4-terminal", "-x"}, {"lxterminal", "-e"}};
-    for (const Terminal& t : kendte) {
-        const QString sti = QStandardPaths::findExecutable(QLatin1String(t.navn));
-        if (!sti.isEmpty())
-            return {sti, QLatin1String(t.udfoer)};
-    }
-    return {};
+    if (program.isEmpty() || !S_ISREG(statusAf(program).st_mode))
+        return Platform::ProgramNotFound;
+    QStringList alt = kommando;
+    alt[0] = program;
+    return startLoesrevet(alt, mappe) ? startet : Platform::NotStartable;
 }
 
 // Runs a command in a terminal whose shell stays open after it.
 int iTerminal(const QStringList& kommando, const QString& mappe)
 {
-    QStringList t = terminal();
-    if (t.isEmpty())
-        return ingenTilknytning;
-    t << QStringLiteral("sh") << QStringLiteral("-c")
-      << QStringLiteral("\"$@\"; exec \"${SHELL:-sh}\"") << QStringLiteral("sh") << kommando;
-    return start(t, mappe);
+    for (const Terminal& t : kendteTerminaler) {
+        const QString sti = QStandardPaths::findExecutable(QLatin1String(t.navn));
+        if (sti.isEmpty())
+            continue;
+        QStringList k{sti,
+                      QLatin1String(t.udfoer),
+                      QStringLiteral("sh"),
+                      QStringLiteral("-c"),
+                      QStringLiteral("\"$@\"; exec \"${SHELL:-sh}\""),
+                      QStringLiteral("sh")};
+        return start(k << kommando, mappe);
+    }
+    return Platform::NoTerminal;
 }
 
-int startDesktop(const QString& entryFil, const QString& fil, const QString& mappe)
+int tjek(const QFileInfo& info)
 {
-    const DesktopEntry::Entry e = DesktopEntry::laes(entryFil);
-    if (!e.valid)
-        return ugyldigProgram;
-    const QStringList kommando = DesktopEntry::medFil(e.exec, fil);
-    const QString startmappe = e.path.isEmpty() ? mappe : e.path;
-    return e.terminal ? iTerminal(kommando, startmappe) : start(kommando, startmappe);
+    const std::string sti = bytes(info.absoluteFilePath());
+    struct stat st
+    {
+    };
+    if (::stat(sti.c_str(), &st) != 0)
+        return S_ISDIR(statusAf(info.absolutePath()).st_mode) ? filMangler : mappeMangler;
+    if (::access(sti.c_str(), R_OK) != 0)
+        return ingenAdgang;
+    return 0;
 }
+
+int startDesktop(const QString& entryFil, const QString& fil, const QString& mappe);
 
 int medStandardprogram(const QString& fil, const QString& mimeType, const QString& mappe)
 {
@@ -78,13 +147,45 @@ int medStandardprogram(const QString& fil, const QString& mimeType, const QStrin
     return id.isEmpty() ? ingenTilknytning : startDesktop(DesktopEntry::find(id), fil, mappe);
 }
 
-int tjek(const QFileInfo& info)
+// What a link entry points at: a local file by its type, anything else by its scheme.
+int aabnAdresse(const QString& url, const QString& mappe)
 {
-    if (!info.exists())
-        return QFileInfo(info.absolutePath()).isDir() ? filMangler : mappeMangler;
-    if (!info.isReadable())
-        return ingenAdgang;
-    return 0;
+    const QUrl adresse(url);
+    if (!adresse.isLocalFile() && !adresse.scheme().isEmpty())
+        return medStandardprogram(url, QStringLiteral("x-scheme-handler/") + adresse.scheme(),
+                                  mappe);
+    const QFileInfo info(adresse.isLocalFile() ? adresse.toLocalFile() : url);
+    if (const int fejl = tjek(info))
+        return fejl;
+    const QString mime = info.isDir() ? QStringLiteral("inode/directory")
+                                      : QMimeDatabase().mimeTypeForFile(info).name();
+    return medStandardprogram(info.absoluteFilePath(), mime, mappe);
+}
+
+int startDesktop(const QString& entryFil, const QString& fil, const QString& mappe)
+{
+    const DesktopEntry::Entry e = DesktopEntry::laes(entryFil);
+    if (!e.valid)
+        return fil.isEmpty() && !e.url.isEmpty() ? aabnAdresse(e.url, mappe)
+                                                 : Platform::NoProgramLine;
+    const QStringList kommando = DesktopEntry::medFil(e, fil);
+    const QString startmappe = e.path.isEmpty() ? mappe : e.path;
+    return e.terminal ? iTerminal(kommando, startmappe) : start(kommando, startmappe);
+}
+
+// The desktops run an entry only when it is executable or installed where
+// programs are: one that came with a download must not run by a double click.
+bool betroet(const QString& entry)
+{
+    if (::access(bytes(entry).c_str(), X_OK) == 0)
+        return true;
+    const QString sti = QFileInfo(entry).canonicalFilePath();
+    for (const QString& d : DesktopEntry::programmapper()) {
+        const QString mappe = QFileInfo(d).canonicalFilePath();
+        if (!mappe.isEmpty() && sti.startsWith(mappe + u'/'))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -92,9 +193,9 @@ int tjek(const QFileInfo& info)
 int PosixPlatform::shellExecute(const std::string& verb, const std::string& file,
                                 const std::string& parameters, const std::string& folder)
 {
-    const QString fil = QString::fromStdString(file);
-    const QString param = QString::fromStdString(parameters);
-    const QString mappe = folder.empty() ? QDir::currentPath() : QString::fromStdString(folder);
+    const QString fil = tekst(file);
+    const QString param = tekst(parameters);
+    const QString mappe = folder.empty() ? tekst(currentFolder()) : tekst(folder);
 
     // A batch script: the whole rest is one name, so spaces cannot split it.
     if (fil == QLatin1String("cmd") && param.startsWith(QLatin1String("/K "))) {
@@ -111,27 +212,87 @@ int PosixPlatform::shellExecute(const std::string& verb, const std::string& file
     const QString fuld = info.absoluteFilePath();
     if (verb == "edit")
         return medStandardprogram(fuld, QStringLiteral("text/plain"), mappe);
-    if (info.isFile() && fuld.endsWith(QLatin1String(".desktop"), Qt::CaseInsensitive))
+    const bool erFil = S_ISREG(statusAf(fuld).st_mode);
+    if (erFil && fuld.endsWith(QLatin1String(".desktop"), Qt::CaseInsensitive)) {
+        if (verb != "openConfirmed" && !betroet(fuld))
+            return UntrustedEntry;
         return startDesktop(fuld, QString(), mappe);
-    if (info.isFile() && info.isExecutable()) {
+    }
+    if (erFil && ::access(bytes(fuld).c_str(), X_OK) == 0) {
         QStringList kommando{fuld};
         kommando << QProcess::splitCommand(param);
         // A program starts in its own folder unless it is given one.
         return start(kommando, folder.empty() ? info.absolutePath() : mappe);
     }
-    const QString mime = info.isDir() ? QStringLiteral("inode/directory")
-                                      : QMimeDatabase().mimeTypeForFile(info).name();
+    // A name that is not text is known by its extension only: Qt cannot open it to look inside.
+    const bool tekstnavn = QString::fromStdString(bytes(fuld)) == fuld;
+    const QString mime =
+        S_ISDIR(statusAf(fuld).st_mode) ? QStringLiteral("inode/directory")
+        : tekstnavn                     ? QMimeDatabase().mimeTypeForFile(info).name()
+                    : QMimeDatabase().mimeTypeForFile(fuld, QMimeDatabase::MatchExtension).name();
     return medStandardprogram(fuld, mime, mappe);
+}
+
+std::vector<std::string> PosixPlatform::terminals() const
+{
+    std::vector<std::string> ud;
+    for (const Terminal& t : kendteTerminaler)
+        ud.emplace_back(t.navn);
+    return ud;
+}
+
+std::string PosixPlatform::programLine(const std::string& file) const
+{
+    const QString fil = QString::fromStdString(file);
+    if (!fil.endsWith(QLatin1String(".desktop"), Qt::CaseInsensitive))
+        return {};
+    return DesktopEntry::laes(fil).execLine.toStdString();
+}
+
+void PosixPlatform::runScript(const std::string& file,
+                              std::function<void(const ScriptResult&)> done)
+{
+    const QFileInfo script(QString::fromStdString(file));
+    if (const int fejl = tjek(script)) {
+        done({fejl, 0, {}});
+        return;
+    }
+    // Owned by the application, so a script still running at the end is stopped.
+    auto* proces = new QProcess(QCoreApplication::instance());
+    proces->setProgram(QStringLiteral("sh"));
+    proces->setArguments({script.absoluteFilePath()});
+    proces->setWorkingDirectory(script.absolutePath());
+    proces->setStandardInputFile(QProcess::nullDevice());
+    proces->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(
+        proces, &QProcess::finished, proces,
+        [proces, done](int status, QProcess::ExitStatus slags) {
+            // A script says a few lines; more is not read.
+            const QByteArray tekst = proces->read(64 * 1024);
+            proces->deleteLater();
+            done({startet, slags == QProcess::NormalExit ? status : -1, tekst.toStdString()});
+        });
+    QObject::connect(proces, &QProcess::errorOccurred, proces,
+                     [proces, done](QProcess::ProcessError fejl) {
+                         if (fejl != QProcess::FailedToStart)
+                             return;
+                         proces->deleteLater();
+                         done({NotStartable, 0, {}});
+                     });
+    proces->start();
 }
 
 std::string PosixPlatform::currentFolder() const
 {
-    return QDir::currentPath().toStdString();
+    char* her = getcwd(nullptr, 0);
+    const std::string ud = her ? her : "";
+    std::free(her);
+    return ud;
 }
 
 bool PosixPlatform::setCurrentFolder(const std::string& folder)
 {
-    return QDir::setCurrent(QString::fromStdString(folder));
+    return !folder.empty() && chdir(folder.c_str()) == 0;
 }
 
 Platform::FileIcon PosixPlatform::firstIcon(const std::string& file) const

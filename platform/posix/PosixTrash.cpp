@@ -110,6 +110,20 @@ std::string mountTrash(const std::string& top)
     return {};
 }
 
+// The name an entry takes in the trash: the file's own, ".N" added on the Nth
+// try, cut at a character so that its info file's name stays within the
+// file system's limit; the original name stays whole in the info file's Path.
+std::string trashName(const std::string& name, int n, std::size_t limit)
+{
+    static const std::string info = ".trashinfo";
+    const std::string suffix = n == 1 ? "" : "." + std::to_string(n);
+    std::size_t room = limit - info.size() - suffix.size();
+    if (name.size() <= room)
+        return name + suffix;
+    while (room > 0 && (static_cast<unsigned char>(name[room]) & 0xC0) == 0x80)
+        --room; // not within a UTF-8 character
+    return name.substr(0, room) + suffix;
+}
 
 std::string homeTrash()
 {
@@ -150,8 +164,10 @@ bool PosixPlatform::moveToTrash(const std::string& file)
     const std::string name = path.substr(path.find_last_of('/') + 1);
     const std::string entry = "[Trash Info]\nPath=" + percentEncoded(original) +
                               "\nDeletionDate=" + localTimeNow() + "\n";
+    const long nameMax = pathconf((trash + "/info").c_str(), _PC_NAME_MAX);
+    const std::size_t limit = nameMax > 32 ? static_cast<std::size_t>(nameMax) : 255;
     for (int n = 1; n < 10000; ++n) {
-        const std::string candidate = n == 1 ? name : name + "." + std::to_string(n);
+        const std::string candidate = trashName(name, n, limit);
         const std::string info = trash + "/info/" + candidate + ".trashinfo";
         const int fd = open(info.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
         if (fd < 0) {

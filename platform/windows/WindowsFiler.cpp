@@ -131,6 +131,44 @@ std::int64_t WindowsPlatform::readableSize(const std::string& file) const
     return ok ? stoerrelse.QuadPart : -1;
 }
 
+Platform::FileStatus WindowsPlatform::statusOf(const std::string& path) const
+{
+    FileStatus f;
+    const std::wstring sti = langSti(path);
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (path.empty() || !GetFileAttributesExW(sti.c_str(), GetFileExInfoStandard, &data))
+        return f;
+    const auto ms = [](const FILETIME& t) -> std::int64_t {
+        const std::uint64_t v =
+            (static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+        // FILETIME counts 100 ns from 1601; none kept reads as zero.
+        return v == 0 ? -1 : static_cast<std::int64_t>((v - 116444736000000000ULL) / 10000);
+    };
+    const Identitet id = identitetAf(sti, true);
+    f.exists = true;
+    f.folder = data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+    f.device = id.volumen;
+    f.inode = (static_cast<std::uint64_t>(id.hoej) << 32) | id.lav;
+    if (!f.folder)
+        f.size = static_cast<std::int64_t>((static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) |
+                                           data.nFileSizeLow);
+    f.created = ms(data.ftCreationTime);
+    f.modified = ms(data.ftLastWriteTime);
+    f.accessed = ms(data.ftLastAccessTime);
+    f.readOnly = data.dwFileAttributes & FILE_ATTRIBUTE_READONLY;
+    return f;
+}
+
+bool WindowsPlatform::setReadOnly(const std::string& path, bool readOnly)
+{
+    const std::wstring sti = langSti(path);
+    const DWORD attr = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(sti.c_str());
+    if (attr == INVALID_FILE_ATTRIBUTES)
+        return false;
+    const DWORD ny = readOnly ? attr | FILE_ATTRIBUTE_READONLY : attr & ~FILE_ATTRIBUTE_READONLY;
+    return ny == attr || SetFileAttributesW(sti.c_str(), ny);
+}
+
 bool WindowsPlatform::makeFolder(const std::string& folder)
 {
     if (folder.empty())

@@ -185,3 +185,9 @@ Platform::DriveSpace WindowsPlatform::driveSpace(const std::string& path) const
         return {};
     return {static_cast<std::int64_t>(hel.QuadPart), static_cast<std::int64_t>(fri.QuadPart)};
 }
+
+std::vector<Platform::Place> WindowsPlatform::favoritePlaces() const
+{
+    // Windows keeps its favourites as a folder (SpecialFolder::Favorites).
+    return {};
+}

@@ -1,3 +1,4 @@
+#include "Afkrydsning.h"
 #include "OmProgrammet.h"
 #include "Programtest.h"
 #include "boks.h"
@@ -6,14 +7,14 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 class Elementside : public Programtest
 {
@@ -22,15 +23,12 @@ protected:
     QStringList tekster() { return laesBruger("Filer/Atekst.txt"); }
     QStringList panel(const Tmainform& main) const
     {
-        QStringList ud;
-        for (int i = 0; i < main.programBoks->count(); ++i)
-            ud << main.programBoks->item(i)->text();
-        return ud;
+        return Programtest::tekster(main.programBoks);
     }
     void afkryds(std::initializer_list<int> steder)
     {
         for (int i : steder)
-            boks().programBoks->topLevelItem(i)->setCheckState(0, Qt::Checked);
+            boks().afkrydsning->afkryds(i, true);
     }
     void flyt(const QString& fra, const QString& til)
     {
@@ -68,7 +66,7 @@ TEST_F(Elementside, InsertingTestsItsFieldsInOrderThenAppendsAndClears)
     EXPECT_EQ(tekster(), QStringList({"A1", "A2", "A3", "Rapport"}));
     EXPECT_EQ(laesBruger("Filer/A.txt").last(), fil);
     EXPECT_EQ(panel(main).last(), "Rapport");
-    EXPECT_EQ(b.programBoks->topLevelItemCount(), 4);
+    EXPECT_EQ(antal(b.programBoks), 4);
     EXPECT_TRUE(b.FilnavnEdit->text().isEmpty());
     EXPECT_TRUE(b.tekstEdit->text().isEmpty());
     EXPECT_TRUE(b.Image->pixmap().isNull());
@@ -88,7 +86,7 @@ TEST_F(Elementside, ChoosingAFileStartsInTheLastFolderAndFillsThePage)
     EXPECT_EQ(b.tekstEdit->text(), "rapport.2024");
     EXPECT_EQ(main.opts.initDir, mappe.sti("valg"));
     EXPECT_FALSE(b.Image->pixmap().isNull());
-    EXPECT_EQ(main.programBoks->count(), 3); // shown, not yet put in
+    EXPECT_EQ(antal(main.programBoks), 3); // shown, not yet put in
 
     main.grupper.gruppenavn.clear();
     b.filnavnKnapClick();
@@ -127,7 +125,7 @@ TEST_F(Elementside, RemovingWithNothingCheckedOrAnsweredNoChangesNothing)
     b.fjernKnapClick();
     afkryds({0});
     b.fjernKnapClick(); // answered no: unchecked, nothing written
-    EXPECT_EQ(b.programBoks->topLevelItem(0)->checkState(0), Qt::Unchecked);
+    EXPECT_FALSE(b.afkrydsning->afkrydset(0));
     EXPECT_EQ(tekster(), QStringList({"A1", "A2", "A3"}));
     skrivBruger("Filer/B.txt", {});
     b.SkiftGruppe(1);
@@ -195,9 +193,7 @@ TEST_F(Elementside, DraggingInTheListMovesTheElementAndAClickOnlyChoosesIt)
     Tboksform& b = boks();
     b.visSide(2);
     QWidget* vp = b.programBoks->viewport();
-    const auto midt = [&](int i) {
-        return b.programBoks->visualItemRect(b.programBoks->topLevelItem(i)).center();
-    };
+    const auto midt = [&](int i) { return sted(b.programBoks, i).center(); };
     QTest::mouseClick(vp, Qt::LeftButton, {}, midt(1));
     QTest::qWait(0);
     EXPECT_EQ(b.fraEdit->text(), "2");

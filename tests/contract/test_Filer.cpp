@@ -264,6 +264,33 @@ TEST_F(Kontrakt, AFolderIsReadWithKindsAndSizesAndFoldersAreMade)
     EXPECT_EQ(laes(i("tre.txt")), "123");
 }
 
+TEST_F(Kontrakt, AStatusTellsKindIdentityTimeAndReadOnlyAndReadOnlyIsSet)
+{
+    const auto foer = std::chrono::system_clock::now() - std::chrono::minutes(1);
+    const std::string fil = skriv("under/fil æ.txt", "12345");
+    const Platform::FileStatus s = platform->statusOf(fil);
+    EXPECT_TRUE(s.exists);
+    EXPECT_FALSE(s.folder);
+    EXPECT_EQ(s.size, 5);
+    EXPECT_FALSE(s.readOnly);
+    EXPECT_GT(
+        s.modified,
+        std::chrono::duration_cast<std::chrono::milliseconds>(foer.time_since_epoch()).count());
+    EXPECT_TRUE(platform->statusOf(i("under")).folder);
+    EXPECT_FALSE(platform->statusOf(i("væk")).exists);
+    // One folder by two paths; a file is not it.
+    const std::string ad = i("under") + skel + "..";
+    EXPECT_TRUE(platform->statusOf(ad).sameAs(platform->statusOf(utf8(mappe))));
+    EXPECT_FALSE(platform->statusOf(fil).sameAs(platform->statusOf(i("under"))));
+
+    ASSERT_TRUE(platform->setReadOnly(fil, true));
+    EXPECT_TRUE(platform->statusOf(fil).readOnly);
+    ASSERT_TRUE(platform->setReadOnly(fil, false));
+    EXPECT_FALSE(platform->statusOf(fil).readOnly);
+    EXPECT_FALSE(platform->setReadOnly(i("væk"), true));
+    EXPECT_EQ(laes(fil), "12345");
+}
+
 TEST_F(Kontrakt, LinksAreListedCopiedAndDeletedAsLinksNeverFollowed)
 {
     skriv("mål/fil.txt", "bevar");

@@ -1,6 +1,7 @@
 // What every backend of the platform interface must answer alike. Built with
 // the standard library only, so that it runs natively and under Wine.
 #include "Kontrakt.h"
+#include "Pefil.h"
 
 #include <algorithm>
 
@@ -89,6 +90,22 @@ TEST_F(Kontrakt, FirstIconOfAnIconFileAndOfAPlainFile)
     if (underWine())
         GTEST_SKIP() << "Wine's ExtractIconW gives 0 for a text file, Windows gives 1";
     EXPECT_EQ(platform->firstIcon(tekst).kind, Platform::FileIcon::NotAProgram);
+}
+
+TEST_F(Kontrakt, AProgramGivesItsIconAndACraftedOneNoHugeIcon)
+{
+    const std::string ico = ikonfil();
+    const Pefil::Bytes pe = Pefil::lav(ico.substr(22), 1, ico.substr(6, 8));
+    const Platform::FileIcon ikon = platform->firstIcon(skriv("spil.exe", {pe.begin(), pe.end()}));
+    ASSERT_EQ(ikon.kind, Platform::FileIcon::IconData);
+    ASSERT_GE(ikon.data.size(), 22u + 40u);
+    EXPECT_EQ(ikon.data[4], 1);
+
+    // Sixteen thousand entries that all name one image far larger than they say.
+    const Pefil::Bytes ond = Pefil::lav(std::string(64 * 1024, '\x7f'), 16384, Pefil::lille);
+    const Platform::FileIcon intet =
+        platform->firstIcon(skriv("ond.exe", {ond.begin(), ond.end()}));
+    EXPECT_TRUE(intet.kind != Platform::FileIcon::IconData || intet.data.size() <= 4 << 20);
 }
 
 TEST_F(Kontrakt, AFolderIsListedWithItsKindsAndHiddenEntriesMarked)

@@ -9,41 +9,8 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$bin"
 fi
 
-passed=0 failed=0
-check() { # description, then a command that must succeed
-  local what=$1; shift
-  if "$@"; then passed=$((passed + 1)); echo "ok: $what"
-  else failed=$((failed + 1)); echo "FAIL: $what"; fi
-}
+. "$(dirname "$(readlink -f "$0")")/Faelles.sh"
 
-work=$(mktemp -d)
-pid=
-cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"; }
-trap cleanup EXIT
-
-start() { # home
-  HOME=$1 QT_QPA_PLATFORM=xcb "$bin" >"$work/log" 2>&1 &
-  pid=$!
-}
-window() { # name pattern: waits for a visible window of the program
-  timeout 20 xdotool search --all --sync --onlyvisible --pid "$pid" --name "$1" 2>/dev/null | head -n 1
-}
-keys() { # window id, then keys: there is no window manager, so give it the focus first
-  local w=$1; shift
-  xdotool windowfocus --sync "$w" 2>/dev/null || xdotool windowfocus "$w"
-  xdotool key "$@"
-}
-closed() { # window id: waits until it is no longer shown
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -qx "$1" || return 0
-    sleep 0.1
-  done
-  return 1
-}
-wait_exit() {
-  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || { wait "$pid"; pid=; return 0; }; sleep 0.1; done
-  return 1
-}
 two_groups() { # home: groups Alfa (the program itself) and Beta, Alfa active; prints the user folder
   local u=$1/Tavlum/Brugere/$user
   mkdir -p "$u/Filer"
@@ -152,6 +119,14 @@ check "Ctrl+I opens the help viewer" test -n "$(window '^Tavlum information$')"
 check "the web engine is loaded with the viewer" mapped 'libQt6WebEngineCore'
 [ -n "$main" ] && keys "$main" ctrl+q
 check "Ctrl+Q ends the program" wait_exit
+
+# 6. The file box through its keys and its accessibility tree, on a session bus
+# of its own with the accessibility bus started, as a screen reader has it.
+here=$(dirname "$(readlink -f "$0")")
+check "the file box end to end (paste target, names that are not UTF-8, special folders)" \
+  dbus-run-session -- bash -c 'dbus-send --session --print-reply --dest=org.a11y.Bus \
+    /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null && /usr/bin/python3 "$0" "$1" "$2"' \
+  "$here/filboks.py" "$bin" "$work"
 
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

@@ -2,6 +2,7 @@
 
 #include "Platform.h"
 
+#include <deque>
 #include <map>
 #include <unistd.h>
 #include <vector>
@@ -25,7 +26,24 @@ public:
                      const std::string& parameters, const std::string& folder) override
     {
         kald.push_back({verb, file, parameters, folder, current});
+        if (!naesteSvar.empty()) {
+            const int svar = naesteSvar.front();
+            naesteSvar.pop_front();
+            return svar;
+        }
         return shellSvar;
+    }
+    std::vector<std::string> terminals() const override { return {"xterm", "konsole"}; }
+    std::string programLine(const std::string& file) const override
+    {
+        const auto it = programlinjer.find(file);
+        return it == programlinjer.end() ? std::string() : it->second;
+    }
+    // Runs at once, with the answer a test set.
+    void runScript(const std::string& file, std::function<void(const ScriptResult&)> done) override
+    {
+        kald.push_back({"script", file, {}, {}, current});
+        done(scriptSvar);
     }
     FileIcon firstIcon(const std::string& file) const override
     {
@@ -87,6 +105,11 @@ public:
     {
         return aegte->renameEntry(from, to);
     }
+    FileStatus statusOf(const std::string& path) const override { return aegte->statusOf(path); }
+    bool setReadOnly(const std::string& path, bool readOnly) override
+    {
+        return aegte->setReadOnly(path, readOnly);
+    }
 
     bool isValidUrl(const std::string& url) const override
     {
@@ -105,6 +128,7 @@ public:
         const auto it = specialmapper.find(which);
         return it == specialmapper.end() ? std::string() : it->second;
     }
+    std::vector<Place> favoritePlaces() const override { return favoritter; }
     std::vector<Drive> drives() const override { return drev; }
     Drive driveOf(const std::string& path) const override
     {
@@ -132,10 +156,14 @@ public:
     // As it really is: the browser's Chromium cannot run as root with its sandbox.
     bool root = geteuid() == 0;
     std::map<SpecialFolder, std::string> specialmapper;
+    std::vector<Place> favoritter;
     std::vector<Drive> drev;
     DriveSpace plads;
     std::map<std::string, FileIcon> ikoner;
     int shellSvar = 42;
+    std::deque<int> naesteSvar; // answers before `shellSvar`, one a call
+    std::map<std::string, std::string> programlinjer;
+    ScriptResult scriptSvar{42, 0, {}};
     std::string current = "/";
     std::string user = "kontor";
     std::string base;

@@ -6,6 +6,7 @@
 #include "Testmappe.h"
 #include "main.h"
 
+#include <QAbstractItemView>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -71,6 +72,29 @@ protected:
         }();
         return *program->mainform;
     }
+
+    // The rows of a list of elements, as a user sees and picks them.
+    static int antal(const QAbstractItemView* liste) { return liste->model()->rowCount(); }
+    static QModelIndex raekke(const QAbstractItemView* liste, int i)
+    {
+        return liste->model()->index(i, 0);
+    }
+    static QString tekst(const QAbstractItemView* liste, int i)
+    {
+        return raekke(liste, i).data().toString();
+    }
+    static QStringList tekster(const QAbstractItemView* liste)
+    {
+        QStringList ud;
+        for (int i = 0; i < antal(liste); ++i)
+            ud << tekst(liste, i);
+        return ud;
+    }
+    static QRect sted(const QAbstractItemView* liste, int i)
+    {
+        return liste->visualRect(raekke(liste, i));
+    }
+    static void vaelg(QAbstractItemView* liste, int i) { liste->setCurrentIndex(raekke(liste, i)); }
 
     Testmappe mappe;
     FakePlatform platform;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FakePlatform.h"
-#include "Operationsfakes.h"
 #include "Filliste.h"
+#include "Operationsfakes.h"
 #include "SkriptedeBeskeder.h"
 #include "Testmappe.h"
 #include "functions/Handlinger.h"
@@ -32,8 +32,8 @@ protected:
     QStringList tekster() const
     {
         QStringList ud;
-        for (const Filnode& n : liste.noder().noder())
-            ud << n.tekst;
+        for (int i = 0; i < liste.antal(); ++i)
+            ud << liste.noder().tekst(i);
         return ud;
     }
     // Selects the nodes of these texts, the first of them current.
@@ -41,7 +41,7 @@ protected:
     {
         liste.vaelg(-1);
         for (int i = 0; i < liste.antal(); ++i) {
-            if (!navne.contains(liste.noder().node(i).tekst))
+            if (!navne.contains(liste.noder().tekst(i)))
                 continue;
             const QModelIndex index = liste.noder().index(i);
             const auto maade = liste.selectionModel()->hasSelection()
@@ -57,7 +57,7 @@ protected:
     QString valgtTekst() const
     {
         const int i = liste.valgt();
-        return i < 0 ? QString() : liste.noder().noder().at(static_cast<std::size_t>(i)).tekst;
+        return i < 0 ? QString() : liste.noder().tekst(i);
     }
 
     Testmappe mappe;

@@ -15,7 +15,7 @@ protected:
         auto* valg = liste.selectionModel();
         valg->clear();
         for (int i = 0; i < liste.antal(); ++i)
-            if (tekster.contains(liste.noder().node(i).tekst))
+            if (tekster.contains(liste.noder().tekst(i)))
                 valg->select(liste.noder().index(i), QItemSelectionModel::Select);
     }
     QByteArray side(const QString& relativ) const { return mappe.laes(relativ); }
@@ -55,7 +55,7 @@ TEST_F(Afspilning, ThreeFilmsGiveThePageLineForLineAndTheNewPageIsSelected)
                           "switch(melodiNo){"};
     for (int i = 0; i < 3; ++i)
         forventet << QStringLiteral("case %1:").arg(i)
-                  << QStringLiteral("eleSrc=\"%1.mp4\";").arg(QChar('a' + i)) << "break;";
+                  << QStringLiteral("eleSrc=\"./%1.mp4\";").arg(QChar('a' + i)) << "break;";
     forventet << "}"
               << "var ele=document.getElementById(\"afspiller\");"
               << "ele.src=eleSrc;"
@@ -98,7 +98,7 @@ TEST_F(Afspilning, ThreeFilmsGiveThePageLineForLineAndTheNewPageIsSelected)
               << ""
               << "<div>"
               << "<video controls id=\"afspiller\" style=\"width: auto;\">"
-              << "<source src=\"a.mp4\">"
+              << "<source src=\"./a.mp4\">"
               << "</video>"
               << "</div>"
               << ""
@@ -157,9 +157,9 @@ TEST_F(Afspilning, FoldersWithoutADotAreLeftOutAndAnyFileWithAnExtensionIsListed
     ASSERT_TRUE(funk.SkrivTekstfil("Film_afspilningsliste.html", 1));
     const QString tekst = linjer("f/Film_afspilningsliste.html").join(u'\n');
     EXPECT_FALSE(tekst.contains("Serier"));
-    EXPECT_TRUE(tekst.contains("case 0:\neleSrc=\"Sæson.2\";"));
-    EXPECT_TRUE(tekst.contains("case 1:\neleSrc=\"a.mp4\";"));
-    EXPECT_TRUE(tekst.contains("case 2:\neleSrc=\"noter.txt\";"));
+    EXPECT_TRUE(tekst.contains("case 0:\neleSrc=\"./Sæson.2\";"));
+    EXPECT_TRUE(tekst.contains("case 1:\neleSrc=\"./a.mp4\";"));
+    EXPECT_TRUE(tekst.contains("case 2:\neleSrc=\"./noter.txt\";"));
     EXPECT_FALSE(tekst.contains("case 3:"));
 }
 
@@ -193,7 +193,7 @@ TEST_F(Afspilning, TheMusicPageHasAPlainBodyAndNoDivisions)
     ASSERT_GT(krop, 0);
     EXPECT_EQ(l.mid(krop, 7),
               QStringList({"<body>", "", "<audio controls id=\"afspiller\" style=\"width: auto;\">",
-                           "<source src=\"en.mp3\">", "</audio><br>", "", "<table>"}));
+                           "<source src=\"./en.mp3\">", "</audio><br>", "", "<table>"}));
     EXPECT_EQ(l.mid(l.size() - 4), QStringList({"</table>", "", "</body>", "</html>"}));
     EXPECT_FALSE(l.join(u'\n').contains("<div"));
 }
@@ -232,7 +232,7 @@ TEST_F(Afspilning, ThePicturePageHasSizeButtonsAShowButtonAndThePictureAfterTheT
     EXPECT_EQ(l.mid(l.size() - 7),
               QStringList({"</table>", "</div>", "",
                            "<img id=\"afspiller\" style=\"margin: 16px 0px 0px 16px;\" "
-                           "src=\"foto.jpg\">",
+                           "src=\"./foto.jpg\">",
                            "", "</body>", "</html>"}));
 }
 
@@ -245,9 +245,9 @@ TEST_F(Afspilning, NamesThatWouldBreakThePageAreEscapedWhereTheyAreWritten)
     vaelg("s", {navn, kode});
     ASSERT_TRUE(funk.SkrivTekstfil("Film_afspilningsliste.html", 1));
     const QStringList l = linjer("s/Film_afspilningsliste.html");
-    EXPECT_TRUE(l.contains("eleSrc=\"a\\\"b\\x3Cc\\x3E\\x26\\'d%5Ce.mp4\";"));
+    EXPECT_TRUE(l.contains("eleSrc=\"./a\\\"b\\x3Cc\\x3E\\x26\\'d%5Ce.mp4\";"));
     EXPECT_TRUE(l.contains(" <td>a&quot;b&lt;c&gt;&amp;&#39;d\\e.mp4</td>"));
-    EXPECT_TRUE(l.contains("eleSrc=\"\\x3Cimg src=x onerror=alert(1)\\x3E.mp4\";"));
+    EXPECT_TRUE(l.contains("eleSrc=\"./\\x3Cimg src=x onerror=alert(1)\\x3E.mp4\";"));
     EXPECT_TRUE(l.contains(" <td>&lt;img src=x onerror=alert(1)&gt;.mp4</td>"));
     EXPECT_FALSE(l.join(u'\n').contains("<img src=x"));
 
@@ -255,8 +255,26 @@ TEST_F(Afspilning, NamesThatWouldBreakThePageAreEscapedWhereTheyAreWritten)
     mappe.skriv("s/50% #1?.mp4", "x");
     vaelg("s", {"50% #1?.mp4"});
     ASSERT_TRUE(funk.SkrivTekstfil("Film_afspilningsliste.html", 1));
-    EXPECT_TRUE(linjer("s/Film_afspilningsliste (1).html")
-                    .contains("eleSrc=\"50%25 %231%3F.mp4\";"));
+    EXPECT_TRUE(
+        linjer("s/Film_afspilningsliste (1).html").contains("eleSrc=\"./50%25 %231%3F.mp4\";"));
+}
+
+TEST(Afspilningsliste, LineBreaksInNamesNeverBreakALineOfThePage)
+{
+    const QStringList navne{"a\nb.mp4", "c\r\nd.mp4", QStringLiteral("e\u2028f\u2029g.mp4"),
+                            "Intro:Del2.mp4"};
+    const QStringList l = Afspilningsliste::linjer(Afspilningsliste::Film, "/m", navne);
+    EXPECT_EQ(l.size(), Afspilningsliste::linjer(Afspilningsliste::Film, "/m",
+                                                 {"1.mp4", "2.mp4", "3.mp4", "4.mp4"})
+                            .size());
+    for (const QString& linje : l)
+        for (const QChar c : {QChar(u'\n'), QChar(u'\r'), QChar(u'\u2028'), QChar(u'\u2029')})
+            EXPECT_FALSE(linje.contains(c)) << linje.toStdString();
+    EXPECT_TRUE(l.contains("eleSrc=\"./a%0Ab.mp4\";"));
+    EXPECT_TRUE(l.contains(" <td>c&#13;&#10;d.mp4</td>"));
+    EXPECT_TRUE(l.contains(QStringLiteral("eleSrc=\"./e\\u2028f\\u2029g.mp4\";")));
+    EXPECT_TRUE(l.contains("eleSrc=\"./Intro:Del2.mp4\";"));
+    EXPECT_TRUE(l.contains("<source src=\"./a%0Ab.mp4\">"));
 }
 
 TEST(Afspilningsliste, TheRootFolderIsTheBaseWithoutADoubledSeparator)

@@ -76,7 +76,8 @@ TEST_F(Afspilningsside, AFilmRowsButtonPlaysItsFileAndMarksItsRow)
                                    ".map(e => e.textContent)")
                                     .toStringList();
     ASSERT_EQ(raekker.size(), 4);
-    EXPECT_EQ(js("document.querySelector('source').getAttribute('src')").toString(), raekker.at(0));
+    EXPECT_EQ(js("document.querySelector('source').getAttribute('src')").toString(),
+              "./" + raekker.at(0));
     EXPECT_EQ(markeret(), "melodi0");
     EXPECT_EQ(js("document.images.length").toInt(), 0);
     EXPECT_EQ(js("document.title").toString(), "Filmliste");
@@ -90,6 +91,25 @@ TEST_F(Afspilningsside, AFilmRowsButtonPlaysItsFileAndMarksItsRow)
     EXPECT_TRUE(raekker.contains(fin));
     EXPECT_TRUE(raekker.contains(kode));
     EXPECT_EQ(js("document.getElementById('afspiller').autoplay").toBool(), true);
+}
+
+TEST_F(Afspilningsside, OddNamesKeepEveryButtonWorkingAndAreNeverReadAsSchemes)
+{
+    const QStringList navne{"Intro:Del2.mp4", "C:x.mp4", "linje\nskift.mp4",
+                            QStringLiteral("afsnit\u2028to\u2029tre.mp4"), "tab\tog\rcr.mp4"};
+    indlaes("film", navne, 1, "Film_afspilningsliste.html");
+    const QStringList raekker = js("Array.from(document.querySelectorAll('td:nth-child(2)'))"
+                                   ".map(e => e.textContent)")
+                                    .toStringList();
+    ASSERT_EQ(raekker.size(), navne.size());
+    for (int i = 0; i < raekker.size(); ++i) {
+        tryk(i);
+        EXPECT_EQ(spiller(), "file://" + mappe.sti("film/" + raekker.at(i)))
+            << raekker.at(i).toStdString();
+        EXPECT_EQ(markeret(), QStringLiteral("melodi%1").arg(i));
+    }
+    for (const QString& navn : navne)
+        EXPECT_TRUE(raekker.contains(navn)) << navn.toStdString();
 }
 
 TEST_F(Afspilningsside, AMusicRowsButtonPlaysItsFile)

@@ -46,7 +46,7 @@ protected:
     void vaelgTekst(const QString& tekst)
     {
         for (int i = 0; i < boks().openbox->antal(); ++i)
-            if (boks().openbox->noder().node(i).tekst == tekst)
+            if (boks().openbox->noder().tekst(i) == tekst)
                 boks().openbox->vaelg(i);
     }
 };
@@ -146,7 +146,7 @@ TEST_F(Egenskaber, TheWindowWidensAndNarrowsWithinItsLimits)
 TEST_F(Egenskaber, ReadOnlyIsTheOwnersWritePermissionAndApplyingIt)
 {
     const QString fil = mappe.skriv("l/brev.txt", "x");
-    ASSERT_TRUE(TFilMappeInfo::skrivAttributter(fil, true, false));
+    ASSERT_TRUE(funk().skrivAttributter(fil, true, false));
     EXPECT_FALSE(QFileInfo(fil).permissions() & QFileDevice::WriteOwner);
     liste(mappe.sti("l"));
     funk().showFileInfo(fil);
@@ -181,9 +181,19 @@ TEST_F(Egenskaber, HiddenIsTheFoldersHiddenListAndTheFileLeavesTheFileBox)
     EXPECT_EQ(mappe.laes("h/.hidden"), "andet.txt\r\nnoget\nbrev.txt\n");
     EXPECT_EQ(boks().openbox->antal(), 0);
 
-    EXPECT_TRUE(TFilMappeInfo::laesAttributter(mappe.sti("h/andet.txt"))->skjult);
-    ASSERT_TRUE(TFilMappeInfo::skrivAttributter(mappe.sti("h/andet.txt"), false, false));
+    EXPECT_TRUE(funk().laesAttributter(mappe.sti("h/andet.txt"))->skjult);
+    ASSERT_TRUE(funk().skrivAttributter(mappe.sti("h/andet.txt"), false, false));
     EXPECT_EQ(mappe.laes("h/.hidden"), "noget\nbrev.txt\n");
+}
+
+TEST_F(Egenskaber, AHiddenListTooLargeForAnyFolderIsNeitherReadNorWrittenOver)
+{
+    mappe.skriv("h/brev.txt", "x");
+    const QByteArray stor = "brev.txt\n" + QByteArray(2 * 1024 * 1024, 'x') + "\n";
+    mappe.skriv("h/.hidden", stor);
+    EXPECT_FALSE(funk().laesAttributter(mappe.sti("h/brev.txt"))->skjult);
+    EXPECT_FALSE(funk().skrivAttributter(mappe.sti("h/brev.txt"), true, false));
+    EXPECT_EQ(mappe.laes("h/.hidden"), stor);
 }
 
 TEST_F(Egenskaber, ANameThatBeginsWithADotIsAlwaysHidden)
@@ -193,7 +203,7 @@ TEST_F(Egenskaber, ANameThatBeginsWithADotIsAlwaysHidden)
     EXPECT_TRUE(vindue().cbHidden->isChecked());
     EXPECT_FALSE(vindue().cbHidden->isEnabled());
     EXPECT_EQ(vindue().LabelFiltype->text(), "PROFIL-fil (.profil)");
-    EXPECT_FALSE(TFilMappeInfo::skrivAttributter(fil, false, false));
+    EXPECT_FALSE(funk().skrivAttributter(fil, false, false));
     EXPECT_FALSE(QFile::exists(mappe.sti(".hidden")));
 }
 
@@ -305,4 +315,25 @@ TEST_F(Egenskaber, TheFileBoxOffersPropertiesForASelectionAndPlayListsForAFile)
     boks().aHTMLbilledliste->trigger();
     EXPECT_EQ(beskeder.spoergsmaal.size(), 3);
     EXPECT_EQ(beskeder.beskeder, QStringList{"Afspilningslisten kunne ikke skrives."});
+}
+
+TEST_F(Egenskaber, AFileWhoseNameIsNotTextIsShownWithItsSizeAndItsAttributesApply)
+{
+    const std::string mappen = mappe.sti("b").toStdString();
+    QDir().mkpath(mappe.sti("b"));
+    const std::string fil = mappen + "/a\xff.txt";
+    ASSERT_TRUE(platform.copyFile(mappe.skriv("kilde.txt", "12345").toStdString(), fil, {}));
+    liste(mappe.sti("b"));
+    boks().openbox->vaelg(0);
+    boks().aEleEgenskaber->trigger();
+    EXPECT_EQ(vindue().windowTitle(), "Fil egenskaber");
+    EXPECT_EQ(vindue().EditFilnavn->text(), "a\uFFFD.txt");
+    EXPECT_EQ(vindue().LabelSize->text(), "5 bytes (5 bytes)");
+    EXPECT_NE(vindue().LabelForandret->text(), "Ukendt");
+    EXPECT_FALSE(vindue().cbReadOnly->isChecked());
+    vindue().cbReadOnly->click();
+    vindue().aAnvend->trigger();
+    EXPECT_TRUE(platform.statusOf(fil).readOnly);
+    EXPECT_TRUE(beskeder.beskeder.isEmpty());
+    platform.deletePermanently(fil);
 }

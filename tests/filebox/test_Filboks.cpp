@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QStatusBar>
 #include <QTabBar>
@@ -180,11 +181,17 @@ TEST_F(Filboks, ActionsWaitForAFileAndShowOnlyPictures)
     EXPECT_EQ(boks().aDelete->shortcuts().size(), 2);
 }
 
-TEST_F(Filboks, StatusTextsCountElements)
+TEST_F(Filboks, StatusTextsCountWhatWasDoneAndWhatFailed)
 {
     EXPECT_EQ(Topenfilform::statustekst(4, 3), "Der blev slettet 3 elementer.");
     EXPECT_EQ(Topenfilform::statustekst(0, 1), "Der blev kopieret 1 element.");
     EXPECT_EQ(Topenfilform::statustekst(5, 0), "Der blev omdøbt 0 elementer.");
+    EXPECT_EQ(Topenfilform::statustekst(2, 2, 1),
+              "Der blev indsat 2 elementer. 1 element kunne ikke indsættes.");
+    EXPECT_EQ(Topenfilform::statustekst(4, -1, 3),
+              "Ingen elementer blev slettet. 3 elementer kunne ikke slettes.");
+    EXPECT_EQ(Topenfilform::statustekst(3, 1, 2),
+              "Der blev flyttet 1 element. 2 elementer kunne ikke flyttes.");
 }
 
 TEST_F(Filboks, RecentFoldersAreInsertedAndChosenFromTheFolderMenu)
@@ -229,4 +236,110 @@ TEST_F(Filboks, SpecialFoldersAreListedOrReportedInDanish)
     EXPECT_EQ(beskeder.beskeder, QStringList({"Mappen blev ikke fundet.",
                                               "Kunne ikke finde musikmappen for alle brugere."}));
     EXPECT_EQ(funk().Grundmappe, doc);
+}
+
+TEST_F(Filboks, EveryItemOfTheFolderMenuListsItsOwnFolder)
+{
+    using S = Platform::SpecialFolder;
+    const std::pair<QString, S> punkter[] = {{"OneDrive", S::OneDrive},
+                                             {"Skrivebord", S::Desktop},
+                                             {"Dokumenter", S::Documents},
+                                             {"Billeder", S::Pictures},
+                                             {"Musik", S::Music},
+                                             {"Videoer", S::Videos},
+                                             {"Kontakter", S::Contacts},
+                                             {"Overførsler", S::Downloads},
+                                             {"Startmenu", S::StartMenuPrograms},
+                                             {"AppData", S::LocalAppData},
+                                             {"Delte mapper/Dokumenter", S::CommonDocuments},
+                                             {"Delte mapper/Billeder", S::CommonPictures},
+                                             {"Delte mapper/Musik", S::CommonMusic},
+                                             {"Delte mapper/Videoer", S::CommonVideos}};
+    for (const auto& [punkt, hvilken] : punkter)
+        platform.specialmapper[hvilken] = mkdir("steder/" + punkt).toStdString();
+    startMed({"A"}, "A");
+    program->mainform->visFilboks();
+    const auto handling = [&](QMenu* menu, const QString& tekst) -> QAction* {
+        for (QAction* a : menu->actions())
+            if (a->text() == tekst)
+                return a;
+        return nullptr;
+    };
+    QMenu* delte = boks().PUkendte->findChild<QMenu*>("delteMapper");
+    for (const auto& [punkt, hvilken] : punkter) {
+        QAction* a = punkt.startsWith("Delte mapper/")
+                         ? handling(delte, punkt.mid(QStringLiteral("Delte mapper/").size()))
+                         : handling(boks().PUkendte, punkt);
+        ASSERT_NE(a, nullptr) << punkt.toStdString();
+        a->trigger();
+        EXPECT_EQ(funk().Grundmappe, mappe.sti("steder/" + punkt)) << punkt.toStdString();
+    }
+    EXPECT_TRUE(beskeder.beskeder.isEmpty());
+}
+
+TEST_F(Filboks, FavouritesAreTheUsersBookmarkedFoldersOrNone)
+{
+    startMed({"A"}, "A");
+    program->mainform->visFilboks();
+    QMenu* favoritter = boks().smFavoritter;
+    ASSERT_NE(favoritter, nullptr);
+    emit favoritter->aboutToShow();
+    ASSERT_EQ(favoritter->actions().size(), 1);
+    EXPECT_EQ(favoritter->actions().at(0)->text(), "Ingen favoritter");
+    EXPECT_FALSE(favoritter->actions().at(0)->isEnabled());
+
+    const QString projekter = mkdir("Projekter & planer");
+    platform.favoritter = {{"Projekter & planer", projekter.toStdString()},
+                           {"Væk", mappe.sti("væk").toStdString()}};
+    emit favoritter->aboutToShow();
+    ASSERT_EQ(favoritter->actions().size(), 1);
+    EXPECT_EQ(favoritter->actions().at(0)->text(), "Projekter && planer");
+    favoritter->actions().at(0)->trigger();
+    EXPECT_EQ(funk().Grundmappe, projekter);
+    EXPECT_EQ(funk().mappeSL.last(), projekter);
+}
+
+TEST_F(Filboks, RefreshingAFolderDeletedMeanwhileSaysSoAndShowsTheNearestAbove)
+{
+    const QString inde = mkdir("ude/mellem/inde");
+    mappe.skriv("ude/fil.txt", "x");
+    skrivBruger("opentekstfil.txt", {"400", "508", "20", "20", inde});
+    startMed({"A"}, "A");
+    program->mainform->visFilboks();
+    QDir(mappe.sti("ude/mellem")).removeRecursively();
+    boks().opdaterKnap->click();
+    EXPECT_EQ(
+        beskeder.beskeder,
+        QStringList{"Mappen eller drevet eksisterer ikke.\rStrukturene vil blive genindlæst."});
+    EXPECT_EQ(funk().Grundmappe, mappe.sti("ude"));
+    EXPECT_EQ(boks().openbox->noder().tekst(0), "fil.txt");
+    EXPECT_EQ(faner().last(), "ude");
+}
+
+TEST_F(Filboks, ThePathTabsKeysAndTheHistoryKeysMoveTheFolderShown)
+{
+    const QString nye = mkdir("Data/Film/Nye");
+    skrivBruger("opentekstfil.txt", {"400", "508", "20", "20", nye});
+    startMed({"A"}, "A");
+    program->mainform->visFilboks();
+    // Left on the tabs shows the folder of the tab it highlights.
+    QTest::keyClick(boks().stiboxen, Qt::Key_Left);
+    EXPECT_EQ(funk().Grundmappe, mappe.sti("Data/Film"));
+    EXPECT_EQ(faner().last(), "Film");
+    EXPECT_EQ(boks().stiboxen->currentIndex(), boks().stiboxen->count() - 1);
+    // Right has no deeper tab left; the folder stays as it is.
+    QTest::keyClick(boks().stiboxen, Qt::Key_Right);
+    EXPECT_EQ(funk().Grundmappe, mappe.sti("Data/Film"));
+
+    tast(Qt::Key_Backspace);
+    EXPECT_EQ(funk().Grundmappe, mappe.sti("Data"));
+    QTest::keyClick(boks().openbox, Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(funk().Grundmappe, QFileInfo(mappe.sti("Data")).path());
+    QTest::keyClick(boks().openbox, Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(funk().Grundmappe, mappe.sti("Data"));
+    QTest::keyClick(boks().openbox, Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(funk().Grundmappe, mappe.sti("Data/Film"));
+    QTest::keyClick(boks().openbox, Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(funk().Grundmappe, mappe.sti("Data"));
+    EXPECT_EQ(faner().last(), "Data");
 }

@@ -35,7 +35,7 @@ protected:
     int node(const QString& tekst)
     {
         for (int i = 0; i < boks().openbox->antal(); ++i)
-            if (boks().openbox->noder().node(i).tekst == tekst)
+            if (boks().openbox->noder().tekst(i) == tekst)
                 return i;
         return -1;
     }
@@ -50,6 +50,12 @@ protected:
         });
     }
     QString status() { return boks().Info->currentMessage(); }
+    // A click on the node of this text, as the user makes it.
+    void klik(const QString& tekst)
+    {
+        const QRect r = boks().openbox->visualRect(boks().openbox->noder().index(node(tekst)));
+        QTest::mouseClick(boks().openbox->viewport(), Qt::LeftButton, {}, r.center());
+    }
 
     QStringList bekraeftet;
 };
@@ -140,4 +146,78 @@ TEST_F(FilboksHandlinger, ItsOwnKeysWinOverTheMainWindowsAndEnterEndsAnEdit)
     EXPECT_TRUE(QFileInfo(mappe.sti("g/Breve")).isDir());
     // The new folder was named, not entered.
     EXPECT_EQ(funk().Grundmappe, mappe.sti("g"));
+}
+
+TEST_F(FilboksHandlinger, APasteAfterEnteringAFolderGoesIntoItUnlessTheUserClicksASubfolder)
+{
+    mappe.skriv("g/brev.txt", "brev");
+    mappe.skriv("g/X/fil.txt", "x");
+    QDir().mkpath(mappe.sti("g/X/S"));
+    aabn("g");
+    boks().openbox->vaelg(node("brev.txt"));
+    boks().aCopy->trigger();
+    boks().openbox->vaelg(node("X"));
+    QTest::keyClick(boks().openbox, Qt::Key_Return);
+    ASSERT_EQ(funk().Grundmappe, mappe.sti("g/X"));
+    // The listing selected S, its first node; that is not the user's choice.
+    ASSERT_EQ(boks().openbox->valgt(), node("S"));
+    svarJa();
+    QTest::keyClick(boks().openbox, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(mappe.laes("g/X/brev.txt"), "brev");
+    EXPECT_FALSE(QFileInfo::exists(mappe.sti("g/X/S/brev.txt")));
+
+    klik("S");
+    svarJa();
+    QTest::keyClick(boks().openbox, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(mappe.laes("g/X/S/brev.txt"), "brev");
+}
+
+TEST_F(FilboksHandlinger, TheStatusBarTellsTheRealOutcomeOfEveryOperation)
+{
+    mappe.skriv("g/a.txt", "a");
+    mappe.skriv("g/b.txt", "b");
+    QDir().mkpath(mappe.sti("maal"));
+    aabn("g");
+    boks().aMarkerAlt->trigger();
+    boks().aCopy->trigger();
+    EXPECT_EQ(status(), "Der blev kopieret 2 elementer.");
+
+    // One copy fails as on a full disk: the one that arrived and the one that did not.
+    platform.kopiFejler = [](const std::string& kilde) { return kilde.ends_with("b.txt"); };
+    boks().visMappe(mappe.sti("maal"));
+    svarJa();
+    boks().aPaste->trigger();
+    EXPECT_EQ(status(), "Der blev indsat 1 element. 1 element kunne ikke indsættes.");
+
+    // A source gone before the paste: the error is told, and no count of nothing follows.
+    QFile::remove(mappe.sti("g/a.txt"));
+    svarJa();
+    boks().aPaste->trigger();
+    EXPECT_EQ(beskeder.beskeder.last(),
+              "Der er opstået en fejl.\rElementer er muligvist slettede.");
+    EXPECT_TRUE(status().isEmpty());
+
+    // Nothing could go to the recycle bin.
+    platform.papirkurvSvar = false;
+    boks().aMarkerAlt->trigger();
+    svarJa();
+    boks().aDelete->trigger();
+    EXPECT_EQ(status(), "Ingen elementer blev slettet. 1 element kunne ikke slettes.");
+}
+
+TEST_F(FilboksHandlinger, ACutPastedBesideItselfIsCalledTheCopyItBecame)
+{
+    mappe.skriv("g/Navn/inde.txt", "inde");
+    mappe.skriv("g/b.txt", "b");
+    aabn("g");
+    klik("Navn");
+    boks().aKlip->trigger();
+    EXPECT_EQ(status(), "Der blev klippet 1 element.");
+    boks().openbox->vaelg(node("b.txt"));
+    beskeder.setNextAnswer(true);
+    svarJa();
+    boks().aPaste->trigger();
+    EXPECT_EQ(bekraeftet, QStringList{"Kopiering af elementer"});
+    EXPECT_EQ(status(), "Der blev indsat 1 element.");
+    EXPECT_EQ(mappe.laes("g/Navn (1)/inde.txt"), "inde");
 }

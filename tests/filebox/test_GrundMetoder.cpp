@@ -39,15 +39,15 @@ TEST(GrundMetoder, KindsGoByTheExtensionWithItsDotIgnoringCase)
 TEST_F(Kaede, FreeNamesCountUpFromOne)
 {
     const QString noter = mappe.skriv("a/noter", "x");
-    EXPECT_EQ(TGrundMetoder::getNewFilename(noter, " Kopi"), mappe.sti("a/noter Kopi (1)"));
+    EXPECT_EQ(funk.getNewFilename(noter, " Kopi"), mappe.sti("a/noter Kopi (1)"));
     const QString brev = mappe.skriv("a/brev.txt", "x");
     mappe.skriv("a/brev Kopi (1).txt", "x");
-    EXPECT_EQ(TGrundMetoder::getNewFilename(brev, " Kopi"), mappe.sti("a/brev Kopi (2).txt"));
-    EXPECT_EQ(TGrundMetoder::getNewFilename(mappe.sti("a/ny.txt"), " Kopi"), mappe.sti("a/ny.txt"));
+    EXPECT_EQ(funk.getNewFilename(brev, " Kopi"), mappe.sti("a/brev Kopi (2).txt"));
+    EXPECT_EQ(funk.getNewFilename(mappe.sti("a/ny.txt"), " Kopi"), mappe.sti("a/ny.txt"));
 
     const QString ny = mkdir("a/Ny mappe");
     mkdir("a/Ny mappe (1)");
-    EXPECT_EQ(TGrundMetoder::getNewDirectoryName(ny, ""), mappe.sti("a/Ny mappe (2)"));
+    EXPECT_EQ(funk.getNewDirectoryName(ny, ""), mappe.sti("a/Ny mappe (2)"));
 }
 
 TEST_F(Kaede, DriveTypesAndLabelsComeFromTheDriveAPathLiesOn)
@@ -80,9 +80,10 @@ TEST_F(Kaede, TheSelectedNodeGivesItsFolderAndTakesNewPaths)
     EXPECT_EQ(funk.getSourcemappe(), mappe.sti("g"));
     funk.setSelectedDataFilnavn(mappe.sti("g/b.txt"));
     EXPECT_EQ(funk.Filnavn, mappe.sti("g/b.txt"));
-    EXPECT_EQ(liste.noder().node(1).data.filnavn, mappe.sti("g/b.txt"));
-    funk.setSelectedDataMappe(mappe.sti("h"));
-    EXPECT_EQ(liste.noder().node(1).data.mappe, mappe.sti("h"));
+    EXPECT_EQ(liste.noder().rec(1).filnavn, mappe.sti("g/b.txt"));
+    liste.vaelg(0);
+    funk.setSelectedDataMappe(mappe.sti("g/Over"));
+    EXPECT_EQ(liste.noder().rec(0).mappe, mappe.sti("g/Over"));
     liste.vaelg(-1);
     EXPECT_FALSE(funk.IsSelectedDirectory());
     EXPECT_TRUE(funk.getSourcemappe().isEmpty());

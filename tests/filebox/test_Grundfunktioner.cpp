@@ -1,7 +1,11 @@
 #include "Kaede.h"
 #include "visBilled.h"
 
+#include <QBuffer>
 #include <QImage>
+#include <QImageReader>
+#include <QtEndian>
+#include <sys/resource.h>
 
 TEST_F(Kaede, ASelectionChangeSetsTheFolderInFocusAndTheFile)
 {
@@ -54,7 +58,7 @@ TEST_F(Kaede, RenamingNeedsASelectedFileOrFolder)
     funk.editSelected();
     mappe.skriv("g/a.txt", "x");
     funk.makeStruktur2(mappe.sti("g"), true, true);
-    liste.noder().node(0).data.ID = 4;
+    liste.noder().setID(0, 4);
     funk.editSelected();
     EXPECT_EQ(beskeder.beskeder, QStringList({"Der er ikke valgt element,\rder skal omdøbes.",
                                               "a.txt\rmå ikke omdøbes"}));
@@ -105,4 +109,68 @@ TEST_F(Kaede, SpecialFoldersSayInDanishWhenTheyCannotBeFound)
     EXPECT_EQ(funk.GetMyDownLoad("andenbruger"), "/");
     EXPECT_EQ(funk.GetMyKontakter(""), "/");
     EXPECT_EQ(funk.GetMyKontakter("kontor"), "/");
+}
+
+namespace {
+
+std::uint32_t crc32(const QByteArray& bytes)
+{
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (const char c : bytes) {
+        crc ^= static_cast<std::uint8_t>(c);
+        for (int i = 0; i < 8; ++i)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray stykke(const char* type, const QByteArray& data)
+{
+    QByteArray ud(4, '\0');
+    qToBigEndian(quint32(data.size()), ud.data());
+    const QByteArray indhold = type + data;
+    QByteArray crc(4, '\0');
+    qToBigEndian(crc32(indhold), crc.data());
+    return ud + indhold + crc;
+}
+
+// A black PNG of one bit a pixel; without `pixels` only its header is there.
+QByteArray png(quint32 bredde, quint32 hoejde, bool pixels)
+{
+    QByteArray hoved(13, '\0');
+    qToBigEndian(bredde, hoved.data());
+    qToBigEndian(hoejde, hoved.data() + 4);
+    hoved[8] = 1; // one bit, grey
+    const QByteArray raekker(pixels ? qsizetype(hoejde) * (1 + (bredde + 7) / 8) : 0, '\0');
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + stykke("IHDR", hoved) +
+           stykke("IDAT", qCompress(raekker).mid(4)) + stykke("IEND", {});
+}
+
+} // namespace
+
+TEST_F(Kaede, APictureTooLargeForMemoryIsReadScaledDownOrNotAtAll)
+{
+    Tbilledform billede;
+    rusage foer{};
+    getrusage(RUSAGE_SELF, &foer);
+    EXPECT_FALSE(billede.hentBillede(mappe.skriv("bombe.png", png(60000, 60000, false))));
+    ASSERT_TRUE(billede.hentBillede(mappe.skriv("lille.png", png(300, 200, true))));
+    EXPECT_EQ(billede.billedstoerrelse(), QSize(300, 200));
+    rusage efter{};
+    getrusage(RUSAGE_SELF, &efter);
+    EXPECT_LT(efter.ru_maxrss - foer.ru_maxrss, 64 * 1024);
+
+    // With room for 1 MiB of pixels, pictures of 3 MiB come scaled, their own size told.
+    const int graense = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(1);
+    QImage(1024, 768, QImage::Format_RGB32).save(mappe.sti("foto.jpg"));
+    QImage(1024, 768, QImage::Format_RGB32).save(mappe.sti("tegning.png"));
+    const bool foto = billede.hentBillede(mappe.sti("foto.jpg"));
+    const bool tegning = billede.hentBillede(mappe.sti("tegning.png"));
+    QImageReader::setAllocationLimit(graense);
+    EXPECT_TRUE(foto);
+    EXPECT_TRUE(tegning);
+    EXPECT_EQ(billede.billedstoerrelse(), QSize(1024, 768));
+    billede.show();
+    EXPECT_LE(billede.size().width(), 800);
 }

@@ -4,11 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QSignalSpy>
+#include <algorithm>
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <unistd.h>
-#include <QSignalSpy>
-#include <algorithm>
 
 namespace {
 
@@ -88,11 +88,13 @@ TEST_F(Handlinger, AFolderThatExistsAnsweredNejIsNeitherCopiedNorMoved)
     kopier("kilde", {"Billeder"});
     vis("maal");
     EXPECT_EQ(funk.PasteElementer(true), 0);
-    EXPECT_EQ(beskeder.spoergsmaal, QStringList{"Mappen eksisterer.\rSkal alle elementer overskrives?"});
+    EXPECT_EQ(beskeder.spoergsmaal,
+              QStringList{"Mappen eksisterer.\rSkal alle elementer overskrives?"});
     EXPECT_EQ(bekraeftelse.vist[0].caption, "Flytning af elementer");
     EXPECT_EQ(bekraeftelse.vist[0].spoergsmaal, "Skal valgte elementer flyttes?");
     EXPECT_EQ(bekraeftelse.vist[0].billede, 7);
-    EXPECT_EQ(indhold(mappe.sti("maal")), (std::map<QString, QByteArray>{{"Billeder/gammel.png", "gammel"}}));
+    EXPECT_EQ(indhold(mappe.sti("maal")),
+              (std::map<QString, QByteArray>{{"Billeder/gammel.png", "gammel"}}));
     EXPECT_EQ(mappe.laes("kilde/Billeder/ny.png"), "ny");
 }
 
@@ -192,9 +194,31 @@ TEST_F(Handlinger, AFolderIsNeverPastedIntoItselfOrItsOwnSubfolder)
     kopier("g", {"A"});
     vis("g/A", {"B"});
     EXPECT_EQ(funk.PasteElementer(false), 0);
-    EXPECT_EQ(beskeder.beskeder,
-              QStringList{"En mappe kan ikke indsættes i sig selv eller i en af sine egne undermapper."});
+    EXPECT_EQ(
+        beskeder.beskeder,
+        QStringList{"En mappe kan ikke indsættes i sig selv eller i en af sine egne undermapper."});
     EXPECT_EQ(indhold(mappe.sti("g")).size(), 1u);
+}
+
+TEST_F(Handlinger, AFolderIsNeverPastedIntoItselfThroughALink)
+{
+    mappe.skriv("k/A/B/fil.txt", "x");
+    ASSERT_EQ(::symlink(mappe.sti("k/A").toUtf8().constData(), mappe.sti("genvej").toUtf8()), 0);
+    ASSERT_EQ(::symlink(mappe.sti("k/A/B").toUtf8().constData(), mappe.sti("dybt").toUtf8()), 0);
+    kopier("k", {"A"});
+    for (const char* maal : {"genvej", "genvej/B", "dybt"}) {
+        funk.makeStruktur2(mappe.sti(maal), false, true);
+        liste.vaelg(-1);
+        EXPECT_EQ(funk.PasteElementer(false), 0) << maal;
+    }
+    EXPECT_EQ(beskeder.beskeder.size(), 3);
+    EXPECT_EQ(indhold(mappe.sti("k")).size(), 1u);
+
+    // A copy of the tree elsewhere is another folder.
+    mkdir("andet");
+    funk.makeStruktur2(mappe.sti("andet"), false, true);
+    EXPECT_EQ(funk.PasteElementer(false), 1);
+    EXPECT_EQ(mappe.laes("andet/A/B/fil.txt"), "x");
 }
 
 TEST_F(Handlinger, DroppedFilesAreTakenFromTheirOwnFoldersAndNeverReplaceEachOther)
@@ -293,7 +317,8 @@ TEST_F(Handlinger, RenamesChangeCaseKeepTheExtensionAndNeverTakeAName)
     EXPECT_EQ(funk.RenameNode(node("a.txt"), "a.txt", "A.txt", false), "A.txt");
     EXPECT_EQ(mappe.laes("g/A.txt"), "a");
     EXPECT_EQ(funk.Filnavn, mappe.sti("g/A.txt"));
-    EXPECT_EQ(funk.RenameNode(node("a.txt"), "A.txt", "b", false), "b (1).txt");
+    // The node took its new name with the rename.
+    EXPECT_EQ(funk.RenameNode(node("A.txt"), "A.txt", "b", false), "b (1).txt");
     EXPECT_EQ(mappe.laes("g/b (1).txt"), "a");
     EXPECT_EQ(mappe.laes("g/b.txt"), "b");
     EXPECT_EQ(funk.RenameNode(node("b.txt"), "b.txt", "c", false), "c.txt");
@@ -370,6 +395,24 @@ TEST_F(Handlinger, SummaryTextsAndPercentages)
     EXPECT_EQ(fremdrift.fil, 33);
 }
 
+TEST_F(Handlinger, TheOverallPercentageMovesWithTheBytesOfOneBigFile)
+{
+    mappe.skriv("kilde/stor.bin", QByteArray(17 << 20, 's'));
+    mappe.skriv("kilde/lille.txt", "x");
+    mkdir("maal");
+    kopier("kilde", {"stor.bin", "lille.txt"});
+    vis("maal");
+    EXPECT_EQ(funk.PasteElementer(false), 2);
+    // Between the start and the end the bar stands between 0 and 100, and never goes back.
+    std::vector<int> undervejs;
+    std::copy_if(fremdrift.alle.begin(), fremdrift.alle.end(), std::back_inserter(undervejs),
+                 [](int p) { return p > 0 && p < 100; });
+    EXPECT_GE(undervejs.size(), 2u);
+    EXPECT_TRUE(std::is_sorted(undervejs.begin(), undervejs.end()));
+    EXPECT_EQ(std::ranges::max(fremdrift.alle), 100);
+    EXPECT_EQ(fremdrift.procent, "100%");
+}
+
 // A tiny file system that runs full halfway through a move: nothing is lost.
 TEST_F(Handlinger, AMoveOntoAFullDiskKeepsEveryByteAtTheSourceOrTheDestination)
 {
@@ -377,7 +420,8 @@ TEST_F(Handlinger, AMoveOntoAFullDiskKeepsEveryByteAtTheSourceOrTheDestination)
     if (mount("tavlumfuld", punkt.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
         GTEST_SKIP() << "cannot mount a small tmpfs here (needs root)";
     for (int i = 1; i <= 3; ++i)
-        mappe.skriv(QStringLiteral("kilde/Mappe/fil%1.bin").arg(i), QByteArray(30000, char('a' + i)));
+        mappe.skriv(QStringLiteral("kilde/Mappe/fil%1.bin").arg(i),
+                    QByteArray(30000, char('a' + i)));
     mappe.skriv("kilde/løs.bin", QByteArray(30000, 'l'));
     const auto foer = indhold(mappe.sti("kilde"));
     platform.papirkurvSletter = true;

@@ -32,15 +32,15 @@ TEST_F(Kaede, FoldersComeFirstAndTheFirstNodeIsSelectedOnlyWhenThereAreFiles)
     EXPECT_TRUE(funk.Filnavn.isEmpty());
     EXPECT_EQ(funk.antalGrundmapper, 1);
     EXPECT_EQ(funk.antalGrundfiler, 1);
-    const StrukturRec& mappeRec = liste.noder().node(0).data;
+    const StrukturRec mappeRec = liste.noder().rec(0);
     EXPECT_EQ(mappeRec.mappe, mappe.sti("begge/Under"));
     EXPECT_TRUE(mappeRec.filnavn.isEmpty());
     EXPECT_EQ(mappeRec.ID, 0);
-    const StrukturRec& filRec = liste.noder().node(1).data;
+    const StrukturRec filRec = liste.noder().rec(1);
     EXPECT_EQ(filRec.mappe, mappe.sti("begge"));
     EXPECT_EQ(filRec.filnavn, mappe.sti("begge/a.txt"));
     EXPECT_EQ(filRec.ID, 1);
-    EXPECT_EQ(funk.SL, QStringList({"Under", mappe.sti("begge/Under"), "", "0"}));
+    EXPECT_EQ(funk.SL(), QStringList({"Under", mappe.sti("begge/Under"), "", "0"}));
 
     mappe.skriv("filer/b.txt", "x");
     mappe.skriv("filer/a.txt", "x");
@@ -148,8 +148,7 @@ class Billedtabel : public ::testing::TestWithParam<Billedtilfaelde>
 
 TEST_P(Billedtabel, TheExtensionChoosesThePicture)
 {
-    EXPECT_EQ(TMakeStrukturer::billedindeks(QStringLiteral("/x/") + GetParam().navn),
-              GetParam().billede);
+    EXPECT_EQ(Filmodel::billedindeks(QStringLiteral("/x/") + GetParam().navn), GetParam().billede);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -108,8 +108,8 @@ public:
     bool eventFilter(QObject*, QEvent* e) override
     {
         if (e->type() == QEvent::Paint && raekker.isEmpty())
-            for (const Filnode& n : m_liste.noder().noder())
-                raekker << n.tekst;
+            for (int i = 0; i < m_liste.antal(); ++i)
+                raekker << m_liste.noder().tekst(i);
         return false;
     }
 

@@ -62,6 +62,12 @@ TEST(Struktur, ReadsBothFilesInStepAndWritesThemBackTheSame)
     EXPECT_EQ(o.mappe.laes("struktur.txt"),
               "Start\r\n\tGrupper\r\n\t\tNye\r\n\tFilboksen\r\nSlut\r\n");
     EXPECT_NE(struktur, o.mappe.laes("struktur.txt")); // the blank became a TAB
+
+    // A first topic whose Windows-1252 bytes would read as a byte-order mark.
+    o.struktur.topLevelItem(0)->setText(0, "ÿþStart");
+    ASSERT_TRUE(o.struktur.GemStruktur());
+    ASSERT_TRUE(o.struktur.HentStruktur());
+    EXPECT_EQ(o.træ().first(), "ÿþStart=1Start");
 }
 
 TEST(Struktur, AMissingDataFileIsWrittenWithKindZeroAndTheTextsAsPages)
@@ -237,4 +243,51 @@ TEST(Struktur, DraggingMovesATopicButNeverTheFirstNorOntoItselfOrItsOwnChildren)
     o.struktur.MusDown(b1.x(), b1.y());
     o.struktur.MusDown(b1.x(), b1.y());
     EXPECT_FALSE(o.struktur.MouseDown);
+}
+
+TEST(Struktur, ADeepBinaryOrDisorderedHelpTreeLoadsBoundedAndTellsWhatItCouldNotRead)
+{
+    // Each line one deeper than the one before, as deep as a tree file may be large.
+    Opstilling dyb;
+    QStringList linjer;
+    for (int i = 0; i < 2500; ++i)
+        linjer << QString(i, '\t') + QString::number(i);
+    dyb.mappe.skrivLinjer("struktur.txt", linjer);
+    ASSERT_TRUE(dyb.struktur.HentStruktur());
+    const QList<QTreeWidgetItem*> alle = dyb.struktur.emner();
+    ASSERT_EQ(alle.size(), 2500);
+    int dybest = 0;
+    for (auto* p = alle.last()->parent(); p; p = p->parent())
+        ++dybest;
+    EXPECT_EQ(dybest, TStruktur::hoejstNiveau);
+    EXPECT_EQ(TStruktur::data(alle.last()), "02499");
+
+    // Lines out of order: a first line that is indented, and data lines shuffled.
+    Opstilling uorden;
+    uorden.mappe.skrivLinjer("struktur.txt", {"\t\tB", "A", "\tC"});
+    uorden.mappe.skrivLinjer("data.txt", {"xx", "", "9Cside", "1ekstra"});
+    ASSERT_TRUE(uorden.struktur.HentStruktur());
+    EXPECT_EQ(uorden.træ(), (QStringList{"B=0B", "A=0A", "\tC=9Cside"}));
+
+    // Binary files are not read, named in one message, and never written over.
+    Opstilling binaer;
+    const QByteArray skrald("\x7F"
+                            "ELF\x02\x01\x00\x00 binary",
+                            16);
+    binaer.mappe.skriv("struktur.txt", skrald);
+    binaer.mappe.skriv("data.txt", skrald);
+    EXPECT_FALSE(binaer.struktur.HentStruktur());
+    EXPECT_EQ(binaer.struktur.topLevelItemCount(), 0);
+    ASSERT_EQ(binaer.beskeder.beskeder.size(), 1);
+    EXPECT_TRUE(binaer.beskeder.beskeder[0].contains("\rstruktur.txt\r"));
+    EXPECT_EQ(binaer.mappe.laes("data.txt"), skrald);
+
+    Opstilling data;
+    data.mappe.skrivLinjer("struktur.txt", {"A"});
+    data.mappe.skriv("data.txt", skrald);
+    EXPECT_TRUE(data.struktur.HentStruktur());
+    EXPECT_EQ(data.træ(), (QStringList{"A=0A"}));
+    ASSERT_EQ(data.beskeder.beskeder.size(), 1);
+    EXPECT_TRUE(data.beskeder.beskeder[0].contains("\rdata.txt\r"));
+    EXPECT_EQ(data.mappe.laes("data.txt"), skrald);
 }

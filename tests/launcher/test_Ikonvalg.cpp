@@ -67,22 +67,90 @@ TEST(Ikonvalg, OtherFilesAskTheShellForTheirOwnIcon)
 {
     Ikonmappe m;
     const QString genvej = m.mappe.skriv("Spil.lnk", "x");
-    EXPECT_EQ(m.valg.lav(genvej).udfald, Ikonvalg::Udfald::IkkeKoerbar);
     m.ikon("lnk", Qt::cyan);
     EXPECT_EQ(Ikonmappe::farve(m.valg.lav(genvej).ikon), QColor(Qt::cyan));
 
     const QString program = m.mappe.skriv("bin/spil", "x");
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     m.platform.ikoner[program.toStdString()] = {Platform::FileIcon::None, {}, {}};
     auto r = m.valg.lav(program);
     EXPECT_EQ(r.udfald, Ikonvalg::Udfald::Ikon);
-    EXPECT_TRUE(r.ikon.isNull());
+    EXPECT_EQ(r.ikon.name(), "application-x-executable");
 
     m.ikon("egen", Qt::magenta);
     m.platform.ikoner[program.toStdString()] = {
         Platform::FileIcon::Picture, m.mappe.sti("Ikoner/egen_ikon.ico").toStdString(), {}};
     EXPECT_EQ(Ikonmappe::farve(m.valg.lav(program).ikon), QColor(Qt::magenta));
+}
 
-    EXPECT_EQ(m.valg.lav(m.mappe.sti("væk.exe")).udfald, Ikonvalg::Udfald::Ingen);
+struct Filtype
+{
+    const char* navn;
+    const char* ikon; // the theme's icon for its type
+};
+
+class Filtyper : public ::testing::TestWithParam<Filtype>
+{
+};
+
+TEST_P(Filtyper, WithoutAnIconFileGetTheDesktopsIconForTheirType)
+{
+    Ikonmappe m;
+    const QString fil = m.mappe.skriv(GetParam().navn, "x");
+    const Ikonvalg::Resultat r = m.valg.lav(fil);
+    EXPECT_EQ(r.udfald, Ikonvalg::Udfald::Ikon);
+    EXPECT_EQ(r.ikon.name(), GetParam().ikon);
+    EXPECT_FALSE(r.ikon.pixmap(32).isNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Medier, Filtyper,
+    ::testing::Values(Filtype{"Fil.mkv", "video-x-matroska"}, Filtype{"Fil.flac", "audio-flac"},
+                      Filtype{"Fil.webm", "video-webm"}, Filtype{"Fil.svg", "image-svg+xml"},
+                      Filtype{"Fil.csv", "text-csv"},
+                      Filtype{"Fil.odp", "application-vnd.oasis.opendocument.presentation"},
+                      Filtype{"Fil.epub", "application-epub+zip"},
+                      // Types whose own icon the theme lacks have their generic one.
+                      Filtype{"Fil.ogg", "audio-x-generic"},
+                      Filtype{"Fil.gradle", "text-x-generic"}),
+    [](const auto& info) { return QFileInfo(info.param.navn).suffix().toStdString(); });
+
+TEST(Ikonvalg, ADesktopEntryShowsItsThemeIconOrElseTheIconOfItsType)
+{
+    Ikonmappe m;
+    const QString entry = m.mappe.skriv("Editor.desktop", "[Desktop Entry]\n");
+    m.platform.ikoner[entry.toStdString()] = {
+        Platform::FileIcon::ThemeName, "accessories-text-editor", {}};
+    EXPECT_EQ(m.valg.lav(entry).ikon.name(), "accessories-text-editor");
+    m.platform.ikoner[entry.toStdString()] = {Platform::FileIcon::ThemeName, "tavlum-intet", {}};
+    EXPECT_EQ(m.valg.lav(entry).ikon.name(), "application-x-desktop");
+}
+
+TEST(Ikonvalg, AVanishedFileShowsTheIconItsNameGivesGreyed)
+{
+    Ikonmappe m;
+    m.ikon("pdf", Qt::red);
+    const Ikonvalg::Resultat r = m.valg.lav(m.mappe.sti("væk.pdf"));
+    EXPECT_EQ(r.udfald, Ikonvalg::Udfald::Mangler);
+    const QColor graa = Ikonmappe::farve(r.ikon);
+    EXPECT_NE(graa, QColor(Qt::red));
+    EXPECT_LT(graa.hslSaturation(), 40);
+    EXPECT_EQ(r.ikon.pixmap(16).size(), QSize(16, 16));
+    EXPECT_EQ(m.valg.lav(m.mappe.sti("væk.flac")).ikon.name(), "audio-flac");
+    EXPECT_EQ(m.valg.lav(m.mappe.sti("væk.exe")).udfald, Ikonvalg::Udfald::Mangler);
+}
+
+TEST(Ikonvalg, WithoutAnIconThemeAFileGetsTheUnknownIcon)
+{
+    Ikonmappe m;
+    m.ikon("ukendt", Qt::darkBlue);
+    const QString tema = QIcon::themeName();
+    QIcon::setThemeName("tavlum-intet");
+    const Ikonvalg::Resultat r =
+        Ikonvalg(m.platform, m.mappe.sti("Ikoner")).lav(m.mappe.skriv("a.flac", "x"));
+    QIcon::setThemeName(tema);
+    EXPECT_EQ(r.udfald, Ikonvalg::Udfald::Ukendt);
+    EXPECT_EQ(Ikonmappe::farve(r.ikon), QColor(Qt::darkBlue));
 }
 
 TEST(Ikonvalg, AChangedIconFileTakesEffectAtTheNextIcon)

@@ -1,3 +1,4 @@
+#include "Filvagt.h"
 #include "MenuFiler.h"
 #include "Testmappe.h"
 #include "main.h"
@@ -134,6 +135,32 @@ TEST(ReopenFiler, DamagedFilesGiveWhatCanBeRead)
     mappe.skrivLinjer("reopen.txt", {"1", "2", "A", "/a", "B", "/b"});
     r.HentReopenFiler();
     EXPECT_EQ(stier(r), QStringList({"/a"}));
+
+    // A limit no menu can show is damage: the default limit, and what the file holds.
+    for (const char* graense : {"2147483647", "101", "-1"}) {
+        mappe.skrivLinjer("reopen.txt", {graense, "2147483647", "A", "/a", "B", "/b"});
+        r.HentReopenFiler();
+        EXPECT_EQ(r.Filantal, 10) << graense;
+        EXPECT_EQ(stier(r), QStringList({"/a", "/b"})) << graense;
+    }
+}
+
+TEST(ReopenFiler, AnUnreadableFileIsAnEmptyListKeptUntilTheListChanges)
+{
+    Testmappe mappe;
+    Filvagt vagt;
+    TReopenFiler r = mapper();
+    r.Itemfile = mappe.skriv("reopen.txt", QByteArray("10\r\n\0\0\r\n", 8));
+    r.vagt = &vagt;
+    r.Filantal = 3;
+    r.HentReopenFiler();
+    EXPECT_EQ(r.Antal(), 0);
+    EXPECT_EQ(r.Filantal, 10);
+    ASSERT_TRUE(r.GemReopenFiler().isEmpty());
+    EXPECT_EQ(mappe.laes("reopen.txt"), QByteArray("10\r\n\0\0\r\n", 8));
+    r.InsertItem("/a", "a");
+    ASSERT_TRUE(r.GemReopenFiler().isEmpty());
+    EXPECT_EQ(mappe.laesLinjer("reopen.txt"), QStringList({"10", "1", "a", "/a"}));
 }
 
 TEST(ReopenFiler, DeletingTheItemFileForgetsIt)

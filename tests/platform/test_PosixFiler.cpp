@@ -1,4 +1,5 @@
 #include "Papirkurve.h"
+#include "Skrivebeskyttet.h"
 #include "Testmappe.h"
 #include "posix/PosixPlatform.h"
 
@@ -7,6 +8,7 @@
 #include <QFileInfo>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -94,11 +96,14 @@ TEST_F(PosixFiler, ALinkIsCopiedAsALinkAndAnExistingTargetIsReplaced)
         platform.copyFile(mappe.skriv("fil.txt", "ny").toStdString(), s("mål/fil.txt"), {}));
     EXPECT_EQ(mappe.laes("mål/fil.txt"), "ny");
     // A target that cannot be written keeps what it had.
-    ASSERT_EQ(chmod(mappe.sti("mål").toLocal8Bit(), 0500), 0);
-    if (geteuid() != 0) {
-        EXPECT_FALSE(platform.copyFile(s("fil.txt"), s("mål/andet.txt"), {}));
+    {
+        const Skrivebeskyttet laast(mappe.sti("mål"));
+        if (laast.ok()) {
+            EXPECT_FALSE(platform.copyFile(s("fil.txt"), s("mål/andet.txt"), {}));
+            EXPECT_FALSE(platform.copyFile(s("fil.txt"), s("mål/link"), {}));
+        }
     }
-    chmod(mappe.sti("mål").toLocal8Bit(), 0700);
+    EXPECT_EQ(QFileInfo(mappe.sti("mål/link")).symLinkTarget(), mappe.sti("mål/et sted"));
     EXPECT_FALSE(platform.copyFile(s("findes ikke"), s("mål/x"), {}));
 }
 
@@ -161,6 +166,40 @@ TEST_F(PosixFiler, PathsLongerThanTheSystemsLimitWork)
     EXPECT_EQ(navne(platform.readFolder(dyb)), "nyt.txt:2:10 ");
     ASSERT_TRUE(platform.deletePermanently(s(QString::fromStdString(del))));
     EXPECT_FALSE(QFileInfo::exists(mappe.sti(QString::fromStdString(del))));
+}
+
+TEST_F(PosixFiler, ATreeDeeperThanTheOpenFilesAllowedIsDeletedForGood)
+{
+    // 600 levels, ten times the open files allowed below, made one level at a time.
+    const int top = open(mappe.sti("").toLocal8Bit(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(top, 0);
+    int fd = dup(top);
+    for (int i = 0; i < 600 && fd >= 0; ++i) {
+        ASSERT_EQ(mkdirat(fd, "d", 0700), 0);
+        if (i % 100 == 0) {
+            ASSERT_EQ(mkdirat(fd, "s", 0700), 0);
+            close(openat(fd, "f", O_WRONLY | O_CREAT, 0600));
+        }
+        const int under = openat(fd, "d", O_RDONLY | O_DIRECTORY);
+        close(fd);
+        fd = under;
+    }
+    ASSERT_GE(fd, 0);
+    close(fd);
+    close(top);
+    mappe.skriv("ved siden af/bliv.txt", "bliv");
+
+    // Far fewer open files allowed than the tree has levels.
+    rlimit foer{};
+    getrlimit(RLIMIT_NOFILE, &foer);
+    rlimit lav = foer;
+    lav.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &lav), 0);
+    const bool slettet = platform.deletePermanently(s("d"));
+    setrlimit(RLIMIT_NOFILE, &foer);
+    EXPECT_TRUE(slettet);
+    EXPECT_FALSE(QFileInfo::exists(mappe.sti("d")));
+    EXPECT_EQ(mappe.laes("ved siden af/bliv.txt"), "bliv");
 }
 
 TEST_F(PosixFiler, EmptyingTheTrashRemovesItsFilesAndEntries)

@@ -2,8 +2,12 @@
 #include "posix/PosixPlatform.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -85,4 +89,61 @@ TEST(PosixMapper, SpecialFoldersAreTheDesktopsOwnWhenTheyExist)
     qputenv("HOME", hjem);
     if (!config.isEmpty())
         qputenv("XDG_CONFIG_HOME", config);
+}
+
+TEST(PosixMapper, AHugeOrPipedHiddenListNeitherStallsNorFillsMemory)
+{
+    Testmappe mappe;
+    for (const char* navn : {"a", "b"})
+        mappe.skriv(QStringLiteral("m/") + navn, "x");
+    // Names past the first megabyte of the list are not read.
+    mappe.skriv("m/.hidden", "a\n" + QByteArray(2 * 1024 * 1024, 'x') + "\nb\n");
+    PosixPlatform p;
+    const auto skjult = [&](const char* mappenavn, const std::string& navn) {
+        for (const Entry& e : p.listFolder(mappe.sti(mappenavn).toStdString()))
+            if (e.name == navn)
+                return e.hidden;
+        return true;
+    };
+    EXPECT_TRUE(skjult("m", "a"));
+    EXPECT_FALSE(skjult("m", "b"));
+    // A pipe where the list should be: read from, it would wait for ever.
+    mappe.skriv("r/a", "x");
+    ASSERT_EQ(mkfifo(mappe.sti("r/.hidden").toLocal8Bit().constData(), 0600), 0);
+    EXPECT_FALSE(skjult("r", "a"));
+}
+
+TEST(PosixMapper, FavouritePlacesAreTheFileManagersLocalBookmarksEachOnce)
+{
+    Testmappe mappe;
+    const QByteArray hjem = qgetenv("HOME");
+    qputenv("HOME", mappe.sti("hjem").toLocal8Bit());
+    // Where Qt has the desktop's settings and data, as the file managers do.
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString rod = mappe.sti("");
+    const auto skriv = [](const QString& fil, const QString& tekst) {
+        QDir().mkpath(QFileInfo(fil).path());
+        QFile f(fil);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(tekst.toUtf8());
+    };
+    skriv(config + "/gtk-3.0/bookmarks", "file://" + rod + "/Projekter%20%C3%A6\nfile://" + rod +
+                                             "/d%F8r D\u00f8r\nsftp://server/hjem Server\n\n");
+    skriv(data + "/user-places.xbel",
+          "<?xml version=\"1.0\"?>\n<xbel>\n <bookmark href=\"file://" + rod +
+              "/Projekter%20%C3%A6\"><title>Igen</title></bookmark>\n <bookmark href=\"file://" +
+              rod +
+              "/Musik\"><title>Min musik</title></bookmark>\n <bookmark "
+              "href=\"trash:/\"><title>Papirkurv</title></bookmark>\n <bookmark href=\"file://" +
+              rod +
+              "/Skjult\"><title>Skjult</title><info><metadata "
+              "owner=\"http://freedesktop.org\"><IsHidden>true</IsHidden></metadata></info>"
+              "</bookmark>\n</xbel>\n");
+    const std::vector<Platform::Place> steder = PosixPlatform().favoritePlaces();
+    qputenv("HOME", hjem);
+    const std::string r = rod.toStdString();
+    EXPECT_EQ(steder, (std::vector<Platform::Place>{{"Projekter æ", r + "/Projekter æ"},
+                                                    {"D\xc3\xb8r", r + "/d\xf8r"},
+                                                    {"Min musik", r + "/Musik"}}));
 }

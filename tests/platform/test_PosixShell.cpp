@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -47,6 +48,18 @@ protected:
         QFile f(d + "/mimeapps.list");
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Append));
         f.write(("[Default Applications]\n" + mime + "=" + id + ";\n").toUtf8());
+    }
+    // An entry outside the folders of programs, executable or not.
+    QString entry(const QString& relativ, const QByteArray& noegler, bool koerbar)
+    {
+        const QString fil = mappe.skriv(relativ, "[Desktop Entry]\nType=Application\n" + noegler);
+        QFile::setPermissions(fil, QFile::ReadOwner | QFile::WriteOwner |
+                                       (koerbar ? QFile::ExeOwner : QFile::Permissions()));
+        return fil;
+    }
+    int aabn(const QString& fil, const char* verb = "open")
+    {
+        return platform.shellExecute(verb, fil.toStdString(), "", "");
     }
     static bool venterPaa(const QString& fil)
     {
@@ -97,24 +110,32 @@ TEST_F(PosixShell, OtherFilesOpenInTheDefaultProgramOfTheirType)
     EXPECT_TRUE(QTest::qWaitFor([&] { return mappe.laes("åbnet") == "indhold"; }, 5000));
 }
 
+TEST_F(PosixShell, AFileWhoseNamesAreNotTextOpensWithEveryByteAndIsAFolderToStartIn)
+{
+    const QString maerke = mappe.sti("åbnet");
+    program("tavlum-test.desktop", "cp %f \"" + maerke + "\"");
+    standard("text/plain", "tavlum-test.desktop");
+    const std::string mappen = mappe.sti("").toStdString() + "/d\xf8r";
+    const std::string fil = mappen + "/noter\xe9.txt";
+    ASSERT_TRUE(platform.makeFolder(mappen));
+    ASSERT_TRUE(platform.copyFile(mappe.skriv("kilde.txt", "indhold").toStdString(), fil, {}));
+    EXPECT_GT(platform.shellExecute("open", "noter\xe9.txt", "", mappen), 32);
+    ASSERT_TRUE(venterPaa(maerke));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return mappe.laes("åbnet") == "indhold"; }, 5000));
+
+    const std::string foer = platform.currentFolder();
+    ASSERT_TRUE(platform.setCurrentFolder(mappen));
+    EXPECT_EQ(platform.currentFolder(), mappen);
+    platform.setCurrentFolder(foer);
+    platform.deletePermanently(mappen);
+}
+
 TEST_F(PosixShell, ADesktopEntryIsLaunchedAsItSays)
 {
     const QString maerke = mappe.sti("startet");
     const QString entry = program("starter.desktop", "touch \"" + maerke + "\" %U");
     EXPECT_GT(platform.shellExecute("open", entry.toStdString(), "", ""), 32);
     EXPECT_TRUE(venterPaa(maerke));
-}
-
-TEST(DesktopEntry, ExecIsSplitByItsQuotingRules)
-{
-    EXPECT_EQ(DesktopEntry::split(R"(vlc --started-from-file %U)"),
-              QStringList({"vlc", "--started-from-file", "%U"}));
-    EXPECT_EQ(DesktopEntry::split(R"("/opt/Mit Program/run" "a \"b\"" x)"),
-              QStringList({"/opt/Mit Program/run", "a \"b\"", "x"}));
-    EXPECT_EQ(DesktopEntry::medFil({"gimp", "%f", "%i", "--x=%c"}, "/b/c d.png"),
-              QStringList({"gimp", "/b/c d.png", "--x="}));
-    EXPECT_EQ(DesktopEntry::medFil({"gedit"}, "/a.txt"), QStringList({"gedit", "/a.txt"}));
-    EXPECT_EQ(DesktopEntry::medFil({"app", "100%%"}, ""), QStringList({"app", "100%"}));
 }
 
 TEST_F(PosixShell, ABatchScriptRunsInATerminalFromTheCurrentFolderAsOneArgument)
@@ -158,4 +179,75 @@ TEST_F(PosixShell, FirstIconOfAFileByItsKind)
               Platform::FileIcon::NotAProgram);
     const auto ico = platform.firstIcon(mappe.skriv("b.ico", "x").toStdString());
     EXPECT_EQ(ico.kind, Platform::FileIcon::Picture);
+}
+
+TEST_F(PosixShell, AnEntryFromElsewhereRunsOnlyWhenExecutableOrConfirmed)
+{
+    const QByteArray exec = "Exec=touch \"" + mappe.sti("%1").toUtf8() + "\"\n";
+    const QString hentet =
+        entry("Hentet/Faktura.pdf.desktop", QByteArray(exec).replace("%1", "ond"), false);
+    EXPECT_EQ(aabn(hentet), Platform::UntrustedEntry);
+    EXPECT_EQ(platform.programLine(hentet.toStdString()),
+              ("touch \"" + mappe.sti("ond") + "\"").toStdString());
+    EXPECT_GT(aabn(hentet, "openConfirmed"), 32);
+    EXPECT_TRUE(venterPaa(mappe.sti("ond")));
+
+    EXPECT_GT(aabn(entry("Hentet/egen.desktop", QByteArray(exec).replace("%1", "egen"), true)), 32);
+    EXPECT_TRUE(venterPaa(mappe.sti("egen")));
+    // The system's programs need no execute bit, a link into their folder neither.
+    const QString system =
+        entry("system/applications/sys.desktop", QByteArray(exec).replace("%1", "sys"), false);
+    EXPECT_GT(aabn(system), 32);
+    EXPECT_TRUE(venterPaa(mappe.sti("sys")));
+    QFile::link(hentet, mappe.sti("system/applications/link.desktop"));
+    EXPECT_EQ(aabn(mappe.sti("system/applications/link.desktop")), Platform::UntrustedEntry);
+}
+
+TEST_F(PosixShell, BrokenEntriesAndMissingProgramsHaveTheirOwnNumbers)
+{
+    EXPECT_EQ(aabn(entry("a.desktop", "Name=Uden\n", true)), Platform::NoProgramLine);
+    EXPECT_EQ(aabn(entry("b.desktop", "Exec=prog \"halv\n", true)), Platform::NoProgramLine);
+    EXPECT_EQ(aabn(entry("c.desktop", "Exec=prog %\n", true)), Platform::NoProgramLine);
+    EXPECT_EQ(aabn(entry("d.desktop", "Exec=tavlum-findes-ikke %f\n", true)),
+              Platform::ProgramNotFound);
+    EXPECT_EQ(platform.programLine(mappe.skriv("x.txt", "Exec=nej").toStdString()), "");
+
+    const QByteArray gammelPath = qgetenv("PATH");
+    qputenv("PATH", mappe.sti("tom").toLocal8Bit());
+    mappe.skriv("spil/spil.sh", "echo hej\n");
+    const int svar =
+        platform.shellExecute("open", "cmd", "/K spil.sh", mappe.sti("spil").toStdString());
+    qputenv("PATH", gammelPath);
+    EXPECT_EQ(svar, Platform::NoTerminal);
+    EXPECT_EQ(platform.terminals().front(), "x-terminal-emulator");
+}
+
+TEST_F(PosixShell, ALinkEntryOpensItsAddressInTheProgramOfItsScheme)
+{
+    const QString maerke = mappe.sti("adresse");
+    program("browser.desktop", "sh -c \"echo \\\"$1\\\" > '" + maerke + "'\" sh %u");
+    standard("x-scheme-handler/https", "browser.desktop");
+    const QString link = entry("side.desktop", "Type=Link\nURL=https://example.org/side\n", true);
+    EXPECT_GT(aabn(link), 32);
+    ASSERT_TRUE(venterPaa(maerke));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return mappe.laes("adresse").trimmed() == "https://example.org/side"; }, 5000));
+}
+
+TEST_F(PosixShell, AScriptsExitStatusAndTextComeBackWhenItEnds)
+{
+    const QString script = mappe.skriv("Window applets/ingen.sh",
+                                       "printf 'Ingen side for \"Lyd\" – æøå\\n'\nexit 3\n");
+    std::optional<Platform::ScriptResult> svar;
+    platform.runScript(script.toStdString(), [&](const Platform::ScriptResult& r) { svar = r; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return svar.has_value(); }, 5000));
+    EXPECT_GT(svar->shellResult, 32);
+    EXPECT_EQ(svar->exitStatus, 3);
+    EXPECT_EQ(QString::fromStdString(svar->output), "Ingen side for \"Lyd\" – æøå\n");
+
+    svar.reset();
+    platform.runScript(mappe.sti("Window applets/væk.sh").toStdString(),
+                       [&](const Platform::ScriptResult& r) { svar = r; });
+    ASSERT_TRUE(svar.has_value());
+    EXPECT_EQ(svar->shellResult, 2);
 }

@@ -56,3 +56,29 @@ TEST_F(PosixTrash, ANameAlreadyInTheTrashGetsANewOne)
     EXPECT_TRUE(info("side.html.2").contains("Path=" + QUrl::toPercentEncoding(b, "/")));
     EXPECT_FALSE(platform.moveToTrash(mappe.sti("findes ikke").toStdString()));
 }
+
+TEST_F(PosixTrash, NamesAsLongAsTheFileSystemAllowsGoToTheTrashUnderAShortenedName)
+{
+    // 255 bytes: the most a name may have, with Danish letters of two bytes each.
+    const QString lang = QString(126, u'æ') + "xyz";
+    ASSERT_EQ(lang.toUtf8().size(), 255);
+    const QString a = mappe.skriv("a/" + lang, "første");
+    const QString b = mappe.skriv("b/" + lang, "anden");
+    ASSERT_TRUE(platform.moveToTrash(a.toStdString()));
+    ASSERT_TRUE(platform.moveToTrash(b.toStdString()));
+    const QStringList filer = QDir(mappe.sti("data/Trash/files")).entryList(QDir::Files);
+    const QStringList infos = QDir(mappe.sti("data/Trash/info")).entryList(QDir::Files);
+    ASSERT_EQ(filer.size(), 2);
+    ASSERT_EQ(infos.size(), 2);
+    for (const QString& navn : infos) {
+        EXPECT_LE(navn.toUtf8().size(), 255);
+        EXPECT_TRUE(navn.startsWith(QString(100, u'æ'))) << "cut at a whole character";
+        const QString indhold = QString::fromUtf8(mappe.laes("data/Trash/info/" + navn));
+        const QString original = indhold.contains(QUrl::toPercentEncoding(a, "/")) ? a : b;
+        EXPECT_TRUE(indhold.contains("Path=" + QUrl::toPercentEncoding(original, "/")));
+        // The file and its entry share the name, and the file is the one the entry names.
+        const QString fil = navn.chopped(QString(".trashinfo").size());
+        EXPECT_TRUE(filer.contains(fil));
+        EXPECT_EQ(mappe.laes("data/Trash/files/" + fil), original == a ? "første" : "anden");
+    }
+}

@@ -1,4 +1,5 @@
 #include "Programtest.h"
+#include "Starter.h"
 #include "WindowApplets.h"
 #include "information.h"
 
@@ -89,8 +90,16 @@ TEST(AppletScripts, EveryButtonHasBothScriptsAndTheLinuxOnesCanRun)
 }
 
 // Runs an applet script with only the given programs on the path, each of
-// which writes its name and arguments to "kaldt".
-static QString koer(const QString& script, const QString& skrivebord, const QStringList& programmer)
+// which writes its name and arguments to "kaldt"; its exit status, what it
+// printed, and what was started.
+struct Koersel
+{
+    int status = -1;
+    QString tekst;
+    QString kaldt;
+};
+
+static Koersel koer(const QString& script, const QString& skrivebord, const QStringList& programmer)
 {
     Testmappe m;
     for (const QString& p : programmer) {
@@ -105,19 +114,49 @@ static QString koer(const QString& script, const QString& skrivebord, const QStr
     env.insert("KALDT", m.sti("kaldt"));
     sh.setProcessEnvironment(env);
     sh.start(QDir(datasaet()).filePath(script), {});
-    sh.waitForFinished(10000);
-    return QString::fromUtf8(m.laes("kaldt")).trimmed();
+    Koersel k;
+    if (!sh.waitForFinished(10000))
+        return k;
+    k.status = sh.exitCode();
+    k.tekst = QString::fromUtf8(sh.readAllStandardOutput());
+    // A settings program runs on after the script, on its own.
+    if (k.status == 0) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return m.laes("kaldt").endsWith('\n'); }, 5000));
+    }
+    k.kaldt = QString::fromUtf8(m.laes("kaldt")).trimmed();
+    return k;
 }
 
-TEST(AppletScripts, OpenTheRunningDesktopsPageOrSayThereIsNone)
+TEST(AppletScripts, StartTheRunningDesktopsPageAndEndAtOnceInSilence)
 {
-    EXPECT_EQ(koer("vis_egenskaber.sh", "GNOME", {"gnome-control-center", "systemsettings"}),
-              "gnome-control-center display");
-    EXPECT_EQ(koer("vis_egenskaber.sh", "KDE", {"gnome-control-center", "systemsettings"}),
-              "systemsettings kcm_kscreen");
-    EXPECT_EQ(koer("enhedshåndtering.sh", "GNOME", {"gnome-control-center"}),
-              "gnome-control-center info-overview");
-    EXPECT_EQ(koer("bruger_konti.sh", "XFCE", {"zenity"}),
-              "zenity --info --title=Window applets --text=Dette skrivebord har ingen "
-              "indstillingsside for \"Brugerkonti\".");
+    const std::tuple<const char*, const char*, QStringList, const char*> tilfaelde[] = {
+        {"vis_egenskaber.sh",
+         "GNOME",
+         {"gnome-control-center", "systemsettings"},
+         "gnome-control-center display"},
+        {"vis_egenskaber.sh",
+         "KDE",
+         {"gnome-control-center", "systemsettings"},
+         "systemsettings kcm_kscreen"},
+        {"enhedshåndtering.sh",
+         "GNOME",
+         {"gnome-control-center"},
+         "gnome-control-center info-overview"}};
+    for (const auto& [script, skrivebord, programmer, ventet] : tilfaelde) {
+        const Koersel k = koer(script, skrivebord, programmer);
+        EXPECT_EQ(k.status, 0) << script;
+        EXPECT_TRUE(k.tekst.isEmpty()) << script;
+        EXPECT_EQ(k.kaldt, ventet) << script;
+    }
+}
+
+TEST(AppletScripts, WithoutAPageTheyPrintTheDanishTextAndEndWithTheDocumentedStatus)
+{
+    // A program that would once have shown the text itself is not asked.
+    const Koersel k = koer("bruger_konti.sh", "XFCE", {"zenity", "xmessage"});
+    EXPECT_EQ(k.status, Starter::ingenSide);
+    EXPECT_EQ(k.tekst, "Dette skrivebord har ingen indstillingsside for \"Brugerkonti\".\n");
+    EXPECT_TRUE(k.kaldt.isEmpty());
+    EXPECT_EQ(koer("fonts.sh", "", {}).tekst,
+              "Dette skrivebord har ingen indstillingsside for \"Skrifttyper\".\n");
 }

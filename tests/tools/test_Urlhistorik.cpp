@@ -135,6 +135,7 @@ TEST_F(Urlboks, ShowsTheVisitedPagesAndActsOnThem)
     EXPECT_EQ(u.urlListe->count(), 0);
     EXPECT_EQ(h.urlIndex(), -1);
     EXPECT_FALSE(u.AsletAlle->isEnabled());
+    EXPECT_TRUE(u.infoBar->currentMessage().isEmpty());
 }
 
 TEST_F(Urlboks, KeepsItsPlaceInItsOwnFile)

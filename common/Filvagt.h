@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+// Keeps the line files that could not be read (too large, binary, broken) as
+// they are: the program goes on as if such a file were missing, tells the user
+// once, and does not write over it until what the program holds for it
+// differs from what it fell back to.
+class Filvagt
+{
+public:
+    // The lines of a file of at most `hoejst` bytes; an unreadable one gives
+    // none and is noted.
+    QStringList hent(const QString& filnavn, qint64 hoejst);
+    bool ulaeselig(const QString& filnavn) const;
+    // What the program would write for an unreadable file right after falling
+    // back (its defaults); saving just that leaves the file alone. Without it,
+    // an empty list counts as unchanged.
+    void grundlag(const QString& filnavn, const QStringList& linjer);
+    // Whether saving `linjer` now would leave an unreadable file alone.
+    bool uaendret(const QString& filnavn, const QStringList& linjer) const;
+    // Replaces the file, unless it is an unreadable one and the lines are
+    // still what the program fell back to. An empty string or a Danish message.
+    [[nodiscard]] QString gem(const QString& filnavn, const QStringList& linjer);
+
+    // The files found unreadable since the last call, each once a run.
+    QStringList nyeUlaeselige();
+    // The one message that names them.
+    static QString besked(const QStringList& filer);
+
+    // The same through a guard that may be absent, as for a list used alone.
+    static QStringList hent(Filvagt* vagt, const QString& filnavn, qint64 hoejst);
+    [[nodiscard]] static QString gem(Filvagt* vagt, const QString& filnavn,
+                                     const QStringList& linjer);
+
+private:
+    QHash<QString, QStringList> m_grundlag;
+    QSet<QString> m_fortalt;
+    QStringList m_nye;
+};

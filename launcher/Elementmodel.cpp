@@ -1,0 +1,188 @@
+#include "Elementmodel.h"
+
+#include "Ikonvalg.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPalette>
+#include <QPointer>
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+// inotify has a limit per user; the folders of most groups are far fewer.
+constexpr int hoejstMapper = 256;
+// The texts measured for the widest; a longer text is nearly always a wider one.
+constexpr qsizetype maalte = 32;
+
+// An element's icon, made when the menu draws it.
+class Udskudt : public QIconEngine
+{
+public:
+    Udskudt(const Elementmodel* model, int raekke) : m_model(model), m_raekke(raekke) {}
+    void paint(QPainter* maler, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        ikon().paint(maler, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return ikon().pixmap(size, 1.0, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+    QIconEngine* clone() const override { return new Udskudt(m_model, m_raekke); }
+    QString key() const override { return QStringLiteral("Udskudt"); }
+
+private:
+    QIcon ikon() const
+    {
+        return m_model && m_raekke < m_model->rowCount() ? m_model->ikon(m_raekke) : QIcon();
+    }
+    QPointer<const Elementmodel> m_model;
+    int m_raekke;
+};
+
+} // namespace
+
+Elementmodel::Elementmodel(const Ikonvalg& ikonvalg, QObject* parent)
+    : QAbstractListModel(parent), m_ikonvalg(ikonvalg)
+{
+    // A copy into a folder changes it many times; it is looked at once after.
+    m_tjek.setSingleShot(true);
+    m_tjek.setInterval(200);
+    connect(&m_tjek, &QTimer::timeout, this, &Elementmodel::tjekFiler);
+    connect(&m_vagt, &QFileSystemWatcher::directoryChanged, &m_tjek, qOverload<>(&QTimer::start));
+}
+
+void Elementmodel::nulstil(const QStringList& filer, const QStringList& tekster)
+{
+    beginResetModel();
+    m_filer = filer;
+    m_tekster = tekster;
+    m_raekker.assign(static_cast<std::size_t>(filer.size()), {});
+    m_bredesteSkrift.clear();
+    if (const QStringList mapper = m_vagt.directories(); !mapper.isEmpty())
+        m_vagt.removePaths(mapper);
+    m_mapper.clear();
+    endResetModel();
+}
+
+void Elementmodel::tilfoej(const QString& fil, const QString& tekst)
+{
+    const int raekke = rowCount();
+    beginInsertRows({}, raekke, raekke);
+    m_filer.append(fil);
+    m_tekster.append(tekst);
+    m_raekker.emplace_back();
+    m_bredesteSkrift.clear();
+    endInsertRows();
+}
+
+int Elementmodel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_filer.size());
+}
+
+const Elementmodel::Raekke& Elementmodel::lav(int raekke) const
+{
+    Raekke& r = m_raekker[static_cast<std::size_t>(raekke)];
+    if (r.lavet)
+        return r;
+    const Ikonvalg::Resultat valgt = m_ikonvalg.lav(m_filer.at(raekke));
+    r = {true, valgt.udfald != Ikonvalg::Udfald::Mangler, valgt.ikon};
+    const QString mappe = QFileInfo(m_filer.at(raekke)).absolutePath();
+    if (m_mapper.size() < hoejstMapper && !m_mapper.contains(mappe)) {
+        m_mapper.insert(mappe);
+        m_vagt.addPath(mappe);
+    }
+    return r;
+}
+
+QIcon Elementmodel::ikon(int raekke) const
+{
+    return lav(raekke).ikon;
+}
+
+bool Elementmodel::findes(int raekke) const
+{
+    return lav(raekke).findes;
+}
+
+QIcon Elementmodel::udskudtIkon(int raekke) const
+{
+    return QIcon(new Udskudt(this, raekke));
+}
+
+QVariant Elementmodel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const int i = index.row();
+    switch (role) {
+    case Qt::DisplayRole:
+        return m_tekster.at(i);
+    case Qt::DecorationRole:
+        return ikon(i);
+    case Qt::ToolTipRole:
+        return findes(i) ? m_tekster.at(i) : QStringLiteral("Filen findes ikke: ") + m_filer.at(i);
+    case Qt::ForegroundRole:
+        if (!findes(i))
+            return QApplication::palette().brush(QPalette::Disabled, QPalette::Text);
+        break;
+    case StiRolle:
+        return m_filer.at(i);
+    default:
+        break;
+    }
+    return {};
+}
+
+QVariant Elementmodel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (section == 0 && orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return QStringLiteral("Elementer");
+    return QAbstractListModel::headerData(section, orientation, role);
+}
+
+QString Elementmodel::bredesteTekst(const QFontMetrics& maal) const
+{
+    const QString skrift =
+        QString::number(maal.height()) + u'/' + QString::number(maal.averageCharWidth());
+    if (m_bredesteSkrift == skrift)
+        return m_bredeste;
+    std::vector<qsizetype> raekker(static_cast<std::size_t>(m_tekster.size()));
+    std::iota(raekker.begin(), raekker.end(), 0);
+    const auto laengere = [this](qsizetype a, qsizetype b) {
+        return m_tekster.at(a).size() > m_tekster.at(b).size();
+    };
+    const auto slut = raekker.begin() + std::min<qsizetype>(maalte, m_tekster.size());
+    std::nth_element(raekker.begin(), slut, raekker.end(), laengere);
+    int bredest = -1;
+    m_bredeste.clear();
+    for (auto it = raekker.begin(); it != slut; ++it)
+        if (const int b = maal.horizontalAdvance(m_tekster.at(*it)); b > bredest) {
+            bredest = b;
+            m_bredeste = m_tekster.at(*it);
+        }
+    m_bredesteSkrift = skrift;
+    return m_bredeste;
+}
+
+void Elementmodel::tjekFiler()
+{
+    int foerste = -1, sidste = -1;
+    for (int i = 0; i < rowCount(); ++i) {
+        Raekke& r = m_raekker[static_cast<std::size_t>(i)];
+        if (!r.lavet || QFileInfo(m_filer.at(i)).isFile() == r.findes)
+            continue;
+        r.lavet = false;
+        if (foerste < 0)
+            foerste = i;
+        sidste = i;
+    }
+    if (foerste >= 0)
+        emit dataChanged(index(foerste), index(sidste));
+}

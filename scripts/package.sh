@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Makes the Debian package build/package/tavlum_<version>_amd64.deb: installs
+# what is missing, builds a release without tests and prints the package's path.
+set -eu
+root=$(dirname "$(dirname "$(readlink -f "$0")")")
+cd "$root"
+bash scripts/deps.sh
+if [ ! -f build/package/CMakeCache.txt ]; then
+  # Debian's build flags with all hardening; no debugging information, as the
+  # package is stripped.
+  export DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP=-g
+  launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+    LDFLAGS=$(dpkg-buildflags --get LDFLAGS) cmake --preset package "${launcher[@]}" >/dev/null
+fi
+# Relative paths let clones in other folders share the compiler cache.
+CCACHE_BASEDIR=$root cmake --build --preset package
+rm -f build/package/tavlum_*.deb
+cpack --preset package >/dev/null
+ls "$root"/build/package/tavlum_*.deb
