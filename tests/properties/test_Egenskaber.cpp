@@ -114,7 +114,8 @@ TEST_F(Egenskabsside, AVanishedShortcutGivesUdfoerAndSavingWritesTheBoxes)
     EXPECT_TRUE(e.gemButton->isEnabled());
     e.gemButton->click();
     EXPECT_FALSE(e.gemButton->isEnabled());
-    EXPECT_EQ(laesBruger("egenskaber.txt"), QStringList({"1", "1", mappe.sti("væk/Tavlum.desktop")}));
+    EXPECT_EQ(laesBruger("egenskaber.txt"),
+              QStringList({"1", "1", mappe.sti("væk/Tavlum.desktop")}));
 }
 
 TEST_F(Egenskabsside, TheLookChangesTheMainWindowAtOnceAndNotInTheMenuView)
@@ -158,7 +159,8 @@ TEST_F(Egenskabsside, RegisteringCopiesAnExistingShortcutAtTheFirstTickAndRemove
     EXPECT_TRUE(beskeder.beskeder.last().startsWith("Det kan tage lidt tid.\r"));
     // The data set's script was handed the program and the shortcut to make.
     ASSERT_EQ(platform.kald.size(), 1u);
-    EXPECT_TRUE(QString::fromStdString(platform.kald[0].file).endsWith("Struktur/createShortcut.sh"));
+    EXPECT_TRUE(
+        QString::fromStdString(platform.kald[0].file).endsWith("Struktur/createShortcut.sh"));
     EXPECT_EQ(QString::fromStdString(platform.kald[0].parameters),
               '"' + e.programFil + "\" \"" + genvej() + '"');
     EXPECT_TRUE(e.tavlumTimer.isActive());
@@ -214,8 +216,7 @@ TEST_F(Egenskabsside, TheIconFolderOpensInTheShell)
     start();
     egenskaber().openKnapClick();
     ASSERT_EQ(platform.kald.size(), 1u);
-    EXPECT_EQ(QString::fromStdString(platform.kald[0].file),
-              program->mainform->mapper().ikonDir);
+    EXPECT_EQ(QString::fromStdString(platform.kald[0].file), program->mainform->mapper().ikonDir);
     QDir(program->mainform->mapper().ikonDir).removeRecursively();
     egenskaber().openKnapClick();
     EXPECT_EQ(beskeder.beskeder.last(), "Mappen blev ikke fundet!");
