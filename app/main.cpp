@@ -8,8 +8,6 @@
 
 int main(int argc, char** argv)
 {
-    // The help viewer's web engine, loaded later, shares the application's GL contexts.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavlum"));
     // The main window ends the program, whatever other windows are open.

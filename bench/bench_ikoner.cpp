@@ -171,7 +171,7 @@ void Kaempe(benchmark::State& state)
 {
     Opstilling& o = opstilling();
     Tmainform& main = *o.program->mainform;
-    Tboksform& boks = *o.program->boksform;
+    Tboksform& boks = o.program->boksform();
     o.program->start();
     QTest::qWaitFor([&] { return !main.opstart(); }, 5000);
     boks.Bog->setCurrentIndex(2);

@@ -42,14 +42,19 @@ void Filvagt::grundlag(const QString& filnavn, const QStringList& linjer)
         *it = linjer;
 }
 
+bool Filvagt::uaendret(const QString& filnavn, const QStringList& linjer) const
+{
+    const auto it = m_grundlag.constFind(noegle(filnavn));
+    return it != m_grundlag.cend() && *it == linjer;
+}
+
 QString Filvagt::gem(const QString& filnavn, const QStringList& linjer)
 {
-    const QString n = noegle(filnavn);
-    if (const auto it = m_grundlag.constFind(n); it != m_grundlag.cend() && *it == linjer)
+    if (uaendret(filnavn, linjer))
         return {};
     QString fejl = Linjefil::gem(filnavn, linjer);
     if (fejl.isEmpty())
-        m_grundlag.remove(n);
+        m_grundlag.remove(noegle(filnavn));
     return fejl;
 }
 

@@ -20,6 +20,8 @@ public:
     // back (its defaults); saving just that leaves the file alone. Without it,
     // an empty list counts as unchanged.
     void grundlag(const QString& filnavn, const QStringList& linjer);
+    // Whether saving `linjer` now would leave an unreadable file alone.
+    bool uaendret(const QString& filnavn, const QStringList& linjer) const;
     // Replaces the file, unless it is an unreadable one and the lines are
     // still what the program fell back to. An empty string or a Danish message.
     [[nodiscard]] QString gem(const QString& filnavn, const QStringList& linjer);

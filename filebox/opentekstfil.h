@@ -36,6 +36,7 @@ public:
                  QWidget* parent = nullptr);
     ~Topenfilform() override;
 
+    QWidget* vindue() override { return this; }
     void visMappe(const QString& mappe) override;
 
     // Bound to the logic's onDirectoryChange.

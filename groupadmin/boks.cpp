@@ -2,12 +2,14 @@
 
 #include "Afkrydsning.h"
 #include "Boksdele.h"
+#include "Design.h"
 #include "Elementmodel.h"
 #include "Hint.h"
 #include "Knapper.h"
 #include "Skaermplads.h"
 #include "main.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -118,11 +120,16 @@ Tboksform::Tboksform(Tmainform& hub, QWidget* parent)
     visGruppenavn(hub.grupper.gruppenavn);
     fyld(lagerBox, hub.grupper.lagerliste);
     opdaterLager();
-    // The group is read after every window is made; its count comes then.
-    infoBar->clearMessage();
     connect(afkrydsning, &QAbstractItemModel::modelReset, this, &Tboksform::visAntal);
     connect(afkrydsning, &QAbstractItemModel::rowsInserted, this, &Tboksform::visAntal);
     connect(afkrydsning, &QAbstractItemModel::rowsRemoved, this, &Tboksform::visAntal);
+    // Made after the start, the window shows the active group as switching to
+    // it at the start does.
+    if (const int aktiv = static_cast<int>(hub.grupper.gruppeliste.indexOf(hub.grupper.gruppenavn));
+        aktiv >= 0 && QFileInfo(hub.grupper.filnavn).isFile())
+        markerGruppe(aktiv);
+    visAntal();
+    setBilleder(Design::erMoerk(hub.opts.designName));
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { m_hub.visOmProgrammet(this); });
@@ -311,14 +318,8 @@ void Tboksform::SkiftGruppe(int Index)
     Grupper& g = m_hub.grupper;
     if (Index < 0 || Index >= gruppeBoks->count())
         return;
-    {
-        const QSignalBlocker blok(gruppeBoks);
-        gruppeBoks->setCurrentRow(Index);
-    }
-    const QString navn = gruppeBoks->item(Index)->text();
-    valgtGruppeEdit->setText(navn);
-    gruppeEdit->setText(navn);
-    g.gruppenavn = navn;
+    markerGruppe(Index);
+    g.gruppenavn = gruppeBoks->item(Index)->text();
     g.filnavn = g.makeFilnavn();
     g.tekstnavn = g.makeTekstnavn();
     if (!g.hentAktiv()) {
@@ -327,6 +328,17 @@ void Tboksform::SkiftGruppe(int Index)
     }
     m_hub.LoadProgramBoks(true);
     m_hub.visUlaeselige();
+}
+
+void Tboksform::markerGruppe(int Index)
+{
+    {
+        const QSignalBlocker blok(gruppeBoks);
+        gruppeBoks->setCurrentRow(Index);
+    }
+    const QString navn = gruppeBoks->item(Index)->text();
+    valgtGruppeEdit->setText(navn);
+    gruppeEdit->setText(navn);
 }
 
 void Tboksform::MoveProgram(int Fra, int Til)

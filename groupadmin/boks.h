@@ -135,6 +135,8 @@ private:
     void BogChange(int side);
     void programBoksMouseDown(const QPoint& sted);
     void programBoksMouseUp(const QPoint& sted);
+    // Selects group `Index` of the list and writes its name in the fields.
+    void markerGruppe(int Index);
     // The place of the selected element; -1 when none is selected.
     int valgtElement() const;
     QString elementtekst(int raekke) const;

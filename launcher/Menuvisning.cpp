@@ -62,7 +62,7 @@ QWidget* Tmainform::lavTopPanel()
         {"Button01", QStringLiteral("Info"), QStringLiteral("Information"),
          [this] { HelpInfo(QStringLiteral("Menuvisning")); }},
         {"Button02", QStringLiteral("Applets"), QStringLiteral("Windows applets"),
-         [this] { m_vinduer.applets->show(); }},
+         [this] { m_vinduer->applets().show(); }},
         {"Button03", QStringLiteral("Filboks"), QStringLiteral("Filboks"),
          [this] { visFilboks(); }},
         {"Button04", QStringLiteral("Visning"), QStringLiteral("Skift visning: Ctrl+M"),
@@ -242,7 +242,7 @@ QString Tmainform::getCap(const QString& name)
 void Tmainform::buttonClick(int tag)
 {
     dropDown->clear();
-    m_vinduer.boks->SkiftGruppe(tag);
+    m_vinduer->boks().SkiftGruppe(tag);
     const int antal = elementer->rowCount();
     for (int i = 0; i < std::min(antal, hoejstIMenu); ++i) {
         QAction* punkt =

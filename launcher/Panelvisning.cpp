@@ -160,8 +160,7 @@ void Tmainform::lavRedskabslinje()
         if (aktion != aMenuVis)
             BalloonHint->overvaag(knap);
     }
-    // The windows are made after this one, so a click looks its window up then.
-    const auto knap = [this](const char* navn, const QString& hint, QWidget* Vinduer::*vindue) {
+    const auto knap = [this](const char* navn, const QString& hint, auto vis) {
         auto* k = new QToolButton(toolBar);
         k->setObjectName(QLatin1String(navn));
         k->setToolTip(hint);
@@ -169,18 +168,14 @@ void Tmainform::lavRedskabslinje()
         k->setAccessibleName(hint);
         k->setFixedSize(24, 24);
         k->setAutoRaise(true);
-        connect(k, &QToolButton::clicked, this, [this, vindue] {
-            QWidget* v = m_vinduer.*vindue;
-            v->show();
-            v->raise();
-            v->activateWindow();
-        });
+        connect(k, &QToolButton::clicked, this, vis);
         toolBar->addWidget(k);
         return k;
     };
-    filboksButton = knap("filboksButton", QStringLiteral("Åben filboksen"), &Vinduer::filboks);
-    appletsButton =
-        knap("appletsButton", QStringLiteral("Åbner boks med window applets"), &Vinduer::applets);
+    filboksButton =
+        knap("filboksButton", QStringLiteral("Åben filboksen"), [this] { visFilboks(); });
+    appletsButton = knap("appletsButton", QStringLiteral("Åbner boks med window applets"),
+                         [this] { visVindue(&m_vinduer->applets()); });
     for (const auto& [navn, aktion] :
          {std::pair{"ToolButton1", aStifinder}, std::pair{"ToolButton2", insertFromStifinder}}) {
         toolBar->addAction(aktion);
@@ -281,8 +276,8 @@ void Tmainform::aStifinderExecute()
     const QString fil = vaelgElementfil();
     if (fil.isEmpty())
         return;
-    m_vinduer.boks->visValgtFil(fil);
-    m_vinduer.boks->visSide(1);
+    m_vinduer->boks().visValgtFil(fil);
+    m_vinduer->boks().visSide(1);
 }
 
 void Tmainform::insertFromStifinderExecute()
@@ -296,7 +291,7 @@ void Tmainform::insertFromStifinderExecute()
 
 void Tmainform::aMenuVisExecute()
 {
-    if (m_vinduer.boks->vindue()->isVisible())
-        m_vinduer.boks->vindue()->close();
+    if (Gruppevindue* boks = lavetBoks(); boks && boks->vindue()->isVisible())
+        boks->vindue()->close();
     setProgramForm(!opts.menuVis);
 }

@@ -73,29 +73,36 @@ class Filboksvindue
 {
 public:
     virtual ~Filboksvindue() = default;
+    virtual QWidget* vindue() = 0;
     // Lists a folder and records it in the folder history; a missing folder changes nothing.
     virtual void visMappe(const QString& mappe) = 0;
     // The light or the dark pictures, as the design is.
     virtual void setBilleder(bool moerk) = 0;
 };
 
-// The other fourteen windows, as the main window reaches them.
-struct Vinduer
+// The other fourteen windows, as the main window reaches them. Each is made the
+// first time it is asked for, after the windows it builds on, so that a start
+// makes only what the first window needs.
+class Vinduer
 {
-    Gruppevindue* boks = nullptr;
-    Egenskabsvindue* egenskaber = nullptr;
-    Hjaelpevindue* info = nullptr;
-    QWidget* url = nullptr;
-    TomForm* om = nullptr;
-    QWidget* applets = nullptr;
-    QWidget* progress = nullptr;
-    QWidget* fileExists = nullptr;
-    QWidget* kopiering = nullptr;
-    QWidget* billede = nullptr;
-    QWidget* filboks = nullptr;
-    Filboksvindue* filboksvindue = nullptr; // the same window as filboks
-    QWidget* filinfo = nullptr;
-    QWidget* infform = nullptr;
-    QWidget* spform = nullptr;
-    Beskeder* beskeder = nullptr;
+public:
+    virtual ~Vinduer() = default;
+    virtual Gruppevindue& boks() = 0;
+    // The group window when it has been made; null before. Made later, it shows
+    // the groups and the active group as the main window has them then.
+    virtual Gruppevindue* lavetBoks() = 0;
+    virtual Egenskabsvindue& egenskaber() = 0;
+    virtual Egenskabsvindue* lavetEgenskaber() = 0;
+    // "Minimer til system bakken" and "Minimer ved opstart", as the properties
+    // window has them or will have them when it is made.
+    virtual bool trayValgt() = 0;
+    virtual bool minimerValgt() = 0;
+    virtual Hjaelpevindue& info() = 0;
+    virtual Hjaelpevindue* lavetInfo() = 0;
+    virtual TomForm& om() = 0;
+    virtual QWidget& applets() = 0;
+    virtual Filboksvindue& filboks() = 0;
+    virtual Filboksvindue* lavetFilboks() = 0;
+    // The message and question boxes, or what stands in for them in a test.
+    virtual Beskeder& beskeder() = 0;
 };

@@ -32,6 +32,13 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("mainform"));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     DataMapper::kopierDatasaet(DataMapper::installeretDatasaet(), m_mapper.base);
+    grupper.DirFiler = m_mapper.DirFiler;
+    grupper.vagt = &m_filvagt;
+    lavReopenDir();
+    // The design before the widgets, which then need no second polish.
+    HentOptions();
+    grupper.gruppeliste = hentListe(m_mapper.gruppefilnavn, Linjefil::Graense::lister);
+    grupper.lagerliste = hentListe(m_mapper.lagerfilnavn, Linjefil::Graense::lister);
 
     m_ikonvalg = std::make_unique<Ikonvalg>(platform, m_mapper.ikonDir);
     elementer = new Elementmodel(*m_ikonvalg, this);
@@ -56,13 +63,6 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     visninger->addWidget(lavTopPanel());
     setCentralWidget(visninger);
 
-    grupper.DirFiler = m_mapper.DirFiler;
-    grupper.vagt = &m_filvagt;
-    lavReopenDir();
-    HentOptions();
-    grupper.gruppeliste = hentListe(m_mapper.gruppefilnavn, Linjefil::Graense::lister);
-    grupper.lagerliste = hentListe(m_mapper.lagerfilnavn, Linjefil::Graense::lister);
-
     lavAktioner();
     lavPopupMenu();
     lavRedskabslinje();
@@ -73,11 +73,11 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
 
 Tmainform::~Tmainform() = default;
 
-void Tmainform::setVinduer(const Vinduer& vinduer)
+void Tmainform::setVinduer(Vinduer& vinduer)
 {
-    m_vinduer = vinduer;
-    m_beskeder.maal = vinduer.beskeder;
-    m_starter = std::make_unique<Starter>(m_platform, *vinduer.beskeder);
+    m_vinduer = &vinduer;
+    m_beskeder.vinduer = &vinduer;
+    m_starter = std::make_unique<Starter>(m_platform, m_beskeder);
 }
 
 void Tmainform::HentOptions()
@@ -106,13 +106,15 @@ QStringList Tmainform::optionLinjer()
         opts.pWidth = width();
         opts.pHeight = height();
     }
-    if (QWidget* boks = m_vinduer.boks ? m_vinduer.boks->vindue() : nullptr) {
+    if (Gruppevindue* g = lavetBoks()) {
+        const QWidget* boks = g->vindue();
         opts.boksHeight = boks->height();
         opts.boksTop = boks->pos().y();
         opts.boksLeft = boks->pos().x();
         opts.boksWidth = boks->width();
     }
-    if (QWidget* egenskaber = m_vinduer.egenskaber ? m_vinduer.egenskaber->vindue() : nullptr) {
+    if (Egenskabsvindue* e = m_vinduer ? m_vinduer->lavetEgenskaber() : nullptr) {
+        const QWidget* egenskaber = e->vindue();
         opts.egenskaberHeight = egenskaber->height();
         opts.egenskaberTop = egenskaber->pos().y();
         opts.egenskaberLeft = egenskaber->pos().x();
@@ -126,11 +128,18 @@ void Tmainform::setImageList()
 {
     const bool moerk = Design::erMoerk(opts.designName);
     ImageList = Billeder::liste(moerk);
-    // A design chosen while the windows are open changes their pictures at once.
-    m_vinduer.boks->setBilleder(moerk);
-    m_vinduer.egenskaber->setBilleder(moerk);
-    m_vinduer.info->setBilleder(moerk);
-    m_vinduer.filboksvindue->setBilleder(moerk);
+    // A design chosen while the windows are open changes their pictures at once;
+    // a window made later takes the design then.
+    if (m_vinduer) {
+        if (Gruppevindue* boks = m_vinduer->lavetBoks())
+            boks->setBilleder(moerk);
+        if (Egenskabsvindue* egenskaber = m_vinduer->lavetEgenskaber())
+            egenskaber->setBilleder(moerk);
+        if (Hjaelpevindue* info = m_vinduer->lavetInfo())
+            info->setBilleder(moerk);
+        if (Filboksvindue* filboks = m_vinduer->lavetFilboks())
+            filboks->setBilleder(moerk);
+    }
     const std::pair<QAction*, int> aktioner[] = {
         {aInfo, 1},    {aProgrammer, 5}, {aEgenskaber, 0},
         {aGrupper, 6}, {aElementer, 7},  {aRedigeElementer, 8},
@@ -153,6 +162,18 @@ void Tmainform::setImageList()
 QStringList Tmainform::hentListe(const QString& filnavn, qint64 hoejst)
 {
     return m_filvagt.hent(filnavn, hoejst);
+}
+
+void Tmainform::lavVindue(const std::function<void()>& lav)
+{
+    // optionLinjer takes the windows' places, so only an unreadable file asks for them.
+    const bool uroert = m_filvagt.ulaeselig(m_mapper.optFilnavn) &&
+                        m_filvagt.uaendret(m_mapper.optFilnavn, optionLinjer());
+    lav();
+    if (uroert)
+        m_filvagt.grundlag(m_mapper.optFilnavn, optionLinjer());
+    if (!m_opstart)
+        visUlaeselige();
 }
 
 void Tmainform::visUlaeselige()
@@ -202,9 +223,9 @@ void Tmainform::FormShow()
     setProgramForm(opts.menuVis);
     setImageList();
     ReopenDir.HentReopenFiler();
-    if (m_vinduer.egenskaber->trayValgt())
+    if (m_vinduer->trayValgt())
         lavTrayIcon();
-    if (m_vinduer.egenskaber->minimerValgt())
+    if (m_vinduer->minimerValgt())
         QTimer::singleShot(0, this, &QWidget::showMinimized);
     // The first activation runs once the window is up and the loop turns.
     QTimer::singleShot(0, this, &Tmainform::FormActivate);
@@ -215,18 +236,19 @@ void Tmainform::FormActivate()
     if (!m_opstart)
         return;
     m_opstart = false;
-    // Every window has read its files and taken its place: what an unreadable
-    // options file would be written as now is the fallback, not a change.
+    // The windows made at the start have read their files and taken their
+    // places: what an unreadable options file would be written as now is the
+    // fallback, not a change.
     if (m_filvagt.ulaeselig(m_mapper.optFilnavn))
         m_filvagt.grundlag(m_mapper.optFilnavn, optionLinjer());
     if (grupper.gruppenavn.isEmpty()) {
         visUlaeselige();
         grupper.filnavn.clear();
         opts.menuVis = false;
-        m_vinduer.boks->visSide(0);
+        m_vinduer->boks().visSide(0);
         beskeder().besked(QStringLiteral("Der er ikke valgt eller indført et gruppenavn!"));
         // The user's first step: typing a group's name.
-        m_vinduer.boks->fokuserGruppenavn();
+        m_vinduer->boks().fokuserGruppenavn();
         return;
     }
     grupper.filnavn = makeFilnavn();
@@ -234,15 +256,16 @@ void Tmainform::FormActivate()
     if (grupper.hentAktiv()) {
         // Switching to a listed group reads and fills everything again, so the
         // panel is built once, and a file without an icon is reported once.
+        // The group window, when it is made later, selects the group itself.
         const int index = static_cast<int>(grupper.gruppeliste.indexOf(grupper.gruppenavn));
-        if (index >= 0)
-            m_vinduer.boks->SkiftGruppe(index);
+        if (Gruppevindue* boks = lavetBoks(); boks && index >= 0)
+            boks->SkiftGruppe(index);
         else
             LoadProgramBoks(false);
         visUlaeselige();
     } else {
         visUlaeselige();
-        m_vinduer.boks->visSide(1);
+        m_vinduer->boks().visSide(1);
         beskeder().besked(QStringLiteral("Der er ikke indført elementer i gruppen ") +
                           grupper.gruppenavn + QStringLiteral("!"));
         opts.initDir = QString::fromStdString(m_platform.programsFolder());
@@ -270,7 +293,7 @@ void Tmainform::FormClose()
 
 void Tmainform::visAdministration()
 {
-    QWidget* w = m_vinduer.boks->vindue();
+    QWidget* w = m_vinduer->boks().vindue();
     if (w->isVisible())
         return;
     w->setAttribute(Qt::WA_ShowWithoutActivating);
@@ -280,13 +303,13 @@ void Tmainform::visAdministration()
 
 void Tmainform::visOmProgrammet(const QWidget* over)
 {
-    m_vinduer.om->visOver(over);
+    m_vinduer->om().visOver(over);
 }
 
 void Tmainform::HelpInfo(const QString& S)
 {
-    Hjaelpevindue* info = m_vinduer.info;
-    if (info->opstart())
-        info->hentStruktur();
-    info->goToInfo(S);
+    Hjaelpevindue& info = m_vinduer->info();
+    if (info.opstart())
+        info.hentStruktur();
+    info.goToInfo(S);
 }

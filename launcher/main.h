@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QList>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class Ballonhint;
@@ -42,10 +43,11 @@ public:
     ~Tmainform() override;
 
     // The other windows, made after this one; set once before the loop runs.
-    void setVinduer(const Vinduer& vinduer);
+    void setVinduer(Vinduer& vinduer);
     // True from creation until the first activation has run.
     bool opstart() const { return m_opstart; }
-    // Windows made before the message boxes may keep this; it reaches the boxes once they exist.
+    // Windows made before the message boxes may keep this; it reaches the boxes,
+    // made by the first message.
     Beskeder& beskeder() const { return m_beskeder; }
     Platform& platform() const { return m_platform; }
 
@@ -67,6 +69,8 @@ public:
     void visAdministration();
     // The file box, shown and raised; its first showing lists its folder.
     void visFilboks();
+    // Shows, raises and activates a window.
+    static void visVindue(QWidget* vindue);
     // A recent folder was chosen: the file box lists it.
     void ReopenDirKlik(QAction* Sender, const QString& Filnavn);
     // The recent-folders caption of a path: its last folder's name; empty when it is no folder.
@@ -83,6 +87,9 @@ public:
     Filvagt& filvagt() { return m_filvagt; }
     // The files found unreadable since the last time, in one message.
     void visUlaeselige();
+    // Makes a window after the start: the files it could not read are told
+    // now, and the place it takes is no change to an unreadable options file.
+    void lavVindue(const std::function<void()>& lav);
     // Saves a list, telling the user in Danish when the file could not be written.
     bool gemListe(const QString& filnavn, const QStringList& linjer);
     // Saves the active group's two files the same way.
@@ -179,6 +186,9 @@ protected:
 private:
     void FormShow();
     void FormActivate();
+    Gruppevindue* lavetBoks() const { return m_vinduer ? m_vinduer->lavetBoks() : nullptr; }
+    // Saves the storage tab's pending changes; true when there were some.
+    bool gemVentendeLager() const;
     void FormCloseQuery();
     void FormClose();
     QWidget* lavTopPanel();
@@ -207,21 +217,24 @@ private:
     DataMapper m_mapper;
     Filvagt m_filvagt;
     std::unique_ptr<Ikonvalg> m_ikonvalg;
-    Vinduer m_vinduer;
+    Vinduer* m_vinduer = nullptr;
     class Viderestilling : public Beskeder
     {
     public:
         void besked(const QString& tekst) override
         {
-            if (maal)
-                maal->besked(tekst);
+            if (vinduer)
+                vinduer->beskeder().besked(tekst);
         }
-        bool spoerg(const QString& tekst) override { return maal && maal->spoerg(tekst); }
+        bool spoerg(const QString& tekst) override
+        {
+            return vinduer && vinduer->beskeder().spoerg(tekst);
+        }
         QString aabenFil(const QString& mappe) override
         {
-            return maal ? maal->aabenFil(mappe) : QString();
+            return vinduer ? vinduer->beskeder().aabenFil(mappe) : QString();
         }
-        Beskeder* maal = nullptr;
+        Vinduer* vinduer = nullptr;
     };
     mutable Viderestilling m_beskeder;
     std::unique_ptr<Starter> m_starter;

@@ -22,7 +22,11 @@ void Tmainform::lavReopenDir()
 
 void Tmainform::visFilboks()
 {
-    QWidget* vindue = m_vinduer.filboks;
+    visVindue(m_vinduer->filboks().vindue());
+}
+
+void Tmainform::visVindue(QWidget* vindue)
+{
     vindue->show();
     vindue->raise();
     vindue->activateWindow();
@@ -30,7 +34,7 @@ void Tmainform::visFilboks()
 
 void Tmainform::ReopenDirKlik(QAction*, const QString& Filnavn)
 {
-    m_vinduer.filboksvindue->visMappe(Filnavn);
+    m_vinduer->filboks().visMappe(Filnavn);
 }
 
 QString Tmainform::GetBibliotek(const QString& FNavn)

@@ -18,8 +18,8 @@ void Tmainform::LoadProgramBoks(bool beggeBokse)
     setOverskrift(grupper.gruppenavn);
     // The group window's list shows the same elements; only its fields are its own.
     elementer->nulstil(grupper.programliste, grupper.tekstliste);
-    if (beggeBokse)
-        m_vinduer.boks->visGruppenavn(grupper.gruppenavn);
+    if (Gruppevindue* boks = beggeBokse ? lavetBoks() : nullptr)
+        boks->visGruppenavn(grupper.gruppenavn);
     tilpasGitter();
     opdaterAktioner();
 }
@@ -34,7 +34,8 @@ void Tmainform::PutInIkonliste(const QString& FNavn, bool valgt)
     const Ikonvalg::Resultat r = m_ikonvalg->lav(FNavn);
     if (valgt && r.udfald == Ikonvalg::Udfald::Ukendt)
         beskeder().besked(QStringLiteral("Det er ikke en kørbar fil!"));
-    m_vinduer.boks->visIkon(r.ikon);
+    if (Gruppevindue* boks = lavetBoks())
+        boks->visIkon(r.ikon);
 }
 
 void Tmainform::insertItem(const QString& fName, QString Tekst, bool beggeBokse)
@@ -42,7 +43,7 @@ void Tmainform::insertItem(const QString& fName, QString Tekst, bool beggeBokse)
     if (grupper.gruppenavn.isEmpty()) {
         beskeder().besked(QStringLiteral("Der mangler et gruppenavn!"));
         if (beggeBokse)
-            m_vinduer.boks->visSide(0);
+            m_vinduer->boks().visSide(0);
         return;
     }
     if (!QFileInfo(fName).isFile()) {
@@ -81,19 +82,20 @@ void Tmainform::deleteItem()
     grupper.fjern(valgt);
     gemAktivGruppe();
     LoadProgramBoks(true);
-    m_vinduer.boks->elementSlettet();
+    if (Gruppevindue* boks = lavetBoks())
+        boks->elementSlettet();
 }
 
 void Tmainform::AfremExecute()
 {
-    m_vinduer.boks->SkiftGruppe(Grupper::naeste(m_vinduer.boks->valgtGruppe(),
-                                                static_cast<int>(grupper.gruppeliste.size())));
+    m_vinduer->boks().SkiftGruppe(Grupper::naeste(m_vinduer->boks().valgtGruppe(),
+                                                  static_cast<int>(grupper.gruppeliste.size())));
 }
 
 void Tmainform::AtilbageExecute()
 {
-    m_vinduer.boks->SkiftGruppe(Grupper::forrige(m_vinduer.boks->valgtGruppe(),
-                                                 static_cast<int>(grupper.gruppeliste.size())));
+    m_vinduer->boks().SkiftGruppe(Grupper::forrige(m_vinduer->boks().valgtGruppe(),
+                                                   static_cast<int>(grupper.gruppeliste.size())));
 }
 
 void Tmainform::opdaterAktioner()
@@ -123,7 +125,7 @@ QAction* Tmainform::aktion(const QString& caption, const QString& hint, const QK
 
 void Tmainform::lavAktioner()
 {
-    const auto side = [this](int nr) { return [this, nr] { m_vinduer.boks->visSide(nr); }; };
+    const auto side = [this](int nr) { return [this, nr] { m_vinduer->boks().visSide(nr); }; };
     aInfo = aktion(QStringLiteral("Information..."), QStringLiteral("ProgramInformation"),
                    QKeySequence(Qt::CTRL | Qt::Key_I));
     connect(aInfo, &QAction::triggered, this, [this] { HelpInfo(QStringLiteral("Tavlum")); });
@@ -136,12 +138,8 @@ void Tmainform::lavAktioner()
     aEgenskaber =
         aktion(QStringLiteral("Egenskaber..."), QStringLiteral("Bestem egenskaber ved programmet"),
                QKeySequence(Qt::CTRL | Qt::Key_E));
-    connect(aEgenskaber, &QAction::triggered, this, [this] {
-        QWidget* v = m_vinduer.egenskaber->vindue();
-        v->show();
-        v->raise();
-        v->activateWindow();
-    });
+    connect(aEgenskaber, &QAction::triggered, this,
+            [this] { visVindue(m_vinduer->egenskaber().vindue()); });
     aGrupper = aktion(QStringLiteral("Grupper..."), {});
     connect(aGrupper, &QAction::triggered, this, side(0));
     aElementer = aktion(QStringLiteral("Nyt element..."), {});
@@ -206,7 +204,7 @@ void Tmainform::lavPopupMenu()
 void Tmainform::visPopupMenu(QPoint sted)
 {
     // Pending storage changes are saved, and the menu opens all the same.
-    m_vinduer.boks->gemVentendeLager();
+    gemVentendeLager();
     opdaterAktioner();
     if (sted.isNull()) {
         // From the keyboard: under the element or the button in focus.

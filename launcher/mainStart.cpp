@@ -31,7 +31,7 @@ bool Tmainform::eventFilter(QObject* watched, QEvent* event)
             visPopupMenu(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
             return true;
         }
-        if (m_vinduer.boks->gemVentendeLager())
+        if (gemVentendeLager())
             return true;
         programBoksMouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
         break;
@@ -68,9 +68,15 @@ bool Tmainform::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+bool Tmainform::gemVentendeLager() const
+{
+    Gruppevindue* boks = lavetBoks();
+    return boks && boks->gemVentendeLager();
+}
+
 void Tmainform::programBoksKeyUp(int tast)
 {
-    if (m_vinduer.boks->gemVentendeLager())
+    if (gemVentendeLager())
         return;
     if (tast == Qt::Key_Delete)
         deleteItem();
@@ -92,7 +98,7 @@ void Tmainform::programBoksMouseUp(const QPoint& sted)
         MusNede = false;
         tilI = programBoks->indexAt(sted).row();
         if (tilI >= 0)
-            m_vinduer.boks->MoveProgram(fraI, tilI);
+            m_vinduer->boks().MoveProgram(fraI, tilI);
         fraI = -1;
         tilI = -1;
     }
@@ -101,11 +107,12 @@ void Tmainform::programBoksMouseUp(const QPoint& sted)
 
 void Tmainform::programBoksClick()
 {
-    if (m_vinduer.boks->gemVentendeLager())
+    if (gemVentendeLager())
         return;
     clickIndex = valgtElement();
     if (clickIndex >= 0 && clickIndex < grupper.programliste.size())
-        m_vinduer.boks->visElementSti(grupper.programliste.at(clickIndex));
+        if (Gruppevindue* boks = lavetBoks())
+            boks->visElementSti(grupper.programliste.at(clickIndex));
     if (ImageList.size() > 10)
         aGo->setIcon(ImageList.at(10));
     opdaterAktioner();
@@ -113,7 +120,7 @@ void Tmainform::programBoksClick()
 
 void Tmainform::programBoksDblClick()
 {
-    if (m_vinduer.boks->gemVentendeLager())
+    if (gemVentendeLager())
         return;
     if (const int i = valgtElement(); i >= 0 && i < grupper.programliste.size())
         m_starter->executeProg(grupper.programliste.at(i));

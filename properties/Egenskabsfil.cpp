@@ -1,5 +1,10 @@
 #include "Egenskabsfil.h"
 
+#include "Filvagt.h"
+#include "Linjefil.h"
+
+#include <QFileInfo>
+
 namespace {
 
 bool tjek(const QStringList& linjer, int i, bool& vaerdi)
@@ -22,6 +27,21 @@ Egenskabsfil Egenskabsfil::fraLinjer(const QStringList& linjer, bool findes)
         return e;
     e.tavlumFilename = linjer.at(2);
     return e;
+}
+
+Egenskabsfil Egenskabsfil::hent(Filvagt& vagt, const QString& filnavn)
+{
+    const QStringList linjer = vagt.hent(filnavn, Linjefil::Graense::indstillinger);
+    // A file that cannot be read counts as missing, and stays as it is until saved otherwise.
+    const Egenskabsfil e =
+        fraLinjer(linjer, QFileInfo::exists(filnavn) && !vagt.ulaeselig(filnavn));
+    vagt.grundlag(filnavn, e.tilLinjer());
+    return e;
+}
+
+QString Egenskabsfil::filnavn(const QString& brugermappe)
+{
+    return brugermappe + QStringLiteral("/egenskaber.txt");
 }
 
 QStringList Egenskabsfil::tilLinjer() const

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class Filvagt;
+
 // "egenskaber.txt": the start settings of the properties window.
 struct Egenskabsfil
 {
@@ -14,5 +16,9 @@ struct Egenskabsfil
     // is missing or not a number: what was read stays, and the shortcut is
     // then unknown.
     static Egenskabsfil fraLinjer(const QStringList& linjer, bool findes);
+    // Read through the guard, which notes a file it cannot read.
+    static Egenskabsfil hent(Filvagt& vagt, const QString& filnavn);
+    // The file in the user's folder.
+    static QString filnavn(const QString& brugermappe);
     QStringList tilLinjer() const;
 };

@@ -5,7 +5,6 @@
 #include "Design.h"
 #include "Egenskabsfil.h"
 #include "Knapper.h"
-#include "Linjefil.h"
 #include "Placering.h"
 #include "Platform.h"
 #include "Skaermplads.h"
@@ -78,7 +77,7 @@ Tegenskabsform::Tegenskabsform(Tmainform& hub, QWidget* parent)
     connect(&tavlumTimer, &QTimer::timeout, this, &Tegenskabsform::tavlumTimerTimer);
 
     programFil = QCoreApplication::applicationFilePath();
-    optFilnavn = hub.mapper().Dir + QStringLiteral("/egenskaber.txt");
+    optFilnavn = Egenskabsfil::filnavn(hub.mapper().Dir);
     HentOpt();
     gemButton->setEnabled(false);
     move(Skaermplads::tilpas(QRect(QPoint(hub.opts.egenskaberLeft, hub.opts.egenskaberTop), size()),
@@ -89,6 +88,7 @@ Tegenskabsform::Tegenskabsform(Tmainform& hub, QWidget* parent)
     if (const int f = static_cast<int>(QList<int>{8, 10, 12}.indexOf(hub.opts.fontSize)); f >= 0)
         fontValg->button(f)->setChecked(true);
     hub.loadDesign(designBox);
+    setBilleder(Design::erMoerk(hub.opts.designName));
 }
 
 QWidget* Tegenskabsform::lavDesignkolonne()
@@ -200,12 +200,7 @@ bool Tegenskabsform::minimerValgt() const
 
 void Tegenskabsform::HentOpt()
 {
-    const QStringList linjer = m_hub.hentListe(optFilnavn, Linjefil::Graense::indstillinger);
-    // A file that cannot be read counts as missing, and stays as it is until saved otherwise.
-    const bool ulaeselig = m_hub.filvagt().ulaeselig(optFilnavn);
-    const Egenskabsfil e =
-        Egenskabsfil::fraLinjer(linjer, QFileInfo::exists(optFilnavn) && !ulaeselig);
-    m_hub.filvagt().grundlag(optFilnavn, e.tilLinjer());
+    const Egenskabsfil e = Egenskabsfil::hent(m_hub.filvagt(), optFilnavn);
     trayCheck->setChecked(e.tray);
     minimerCheck->setChecked(e.minimer);
     tavlumFilename = e.tavlumFilename;

@@ -1,10 +1,12 @@
 // The browser library: QWebEngineView behind the viewer's Browser interface.
 #include "Browser.h"
 
+#include <QQuickWindow>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
+#include <QtWebEngineQuick/qtwebenginequickglobal.h>
 
 namespace {
 
@@ -59,13 +61,31 @@ protected:
     }
 };
 
-} // namespace
-
-extern "C" Q_DECL_EXPORT Browser* tavlumLavBrowser(QWidget* parent, bool udenSandkasse)
+// The web engine is loaded with this library, long after the application was
+// made, and is set up here before its first view.
+void klargoerWebEngine(bool udenSandkasse)
 {
+    static bool klar = false;
+    if (klar)
+        return;
+    klar = true;
     // Chromium refuses to start as root with its sandbox on; it reads this
     // when the first page is made.
     if (udenSandkasse)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // Help pages need no graphics card: drawn in software, the viewer is the
+    // same on every machine, with or without a GPU, and opens again at once.
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    // The engine's start reads the application's shared OpenGL context, which
+    // the program does not make at start (it would load the GL drivers before
+    // the first window); this makes it now.
+    QtWebEngineQuick::initialize();
+}
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT Browser* tavlumLavBrowser(QWidget* parent, bool udenSandkasse)
+{
+    klargoerWebEngine(udenSandkasse);
     return new WebBrowser(parent);
 }

@@ -19,7 +19,7 @@
 class Elementside : public Programtest
 {
 protected:
-    Tboksform& boks() { return *program->boksform; }
+    Tboksform& boks() { return program->boksform(); }
     QStringList tekster() { return laesBruger("Filer/Atekst.txt"); }
     QStringList panel(const Tmainform& main) const
     {
@@ -254,10 +254,10 @@ TEST_F(Elementside, HintsOfEveryWindowGoToTheStatusBarAndF1ShowsTheAboutBox)
     b.visSide(0);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&b));
     QTest::keyClick(b.gEdit, Qt::Key_F1);
-    EXPECT_TRUE(program->omForm->isVisible());
-    program->omForm->hide();
+    EXPECT_TRUE(program->omForm().isVisible());
+    program->omForm().hide();
     b.sbInfo1->click();
-    EXPECT_TRUE(program->infoform->isVisible());
-    program->infoform->hide();
+    EXPECT_TRUE(program->infoform().isVisible());
+    program->infoform().hide();
     b.hide();
 }

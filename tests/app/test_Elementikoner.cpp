@@ -59,10 +59,10 @@ TEST_F(Elementikoner, EveryKindShowsItsOwnIconAndNoRebuildShowsAMessage)
     Tmainform& main = start();
     main.AfremExecute();
     main.AtilbageExecute();
-    program->boksform->nytekstEdit->setText("Ny");
-    program->boksform->afkrydsning->afkryds(0, true);
-    program->boksform->nytekstKnapClick();
-    program->boksform->MoveProgram(0, 1);
+    program->boksform().nytekstEdit->setText("Ny");
+    program->boksform().afkrydsning->afkryds(0, true);
+    program->boksform().nytekstKnapClick();
+    program->boksform().MoveProgram(0, 1);
     EXPECT_TRUE(beskeder.beskeder.isEmpty());
 
     ASSERT_EQ(antal(main.programBoks), filer.size());
@@ -77,7 +77,7 @@ TEST_F(Elementikoner, EveryKindShowsItsOwnIconAndNoRebuildShowsAMessage)
     EXPECT_EQ(ikon(main, 8).name(), "accessories-text-editor");
     // The group window's list shows the same icons.
     EXPECT_EQ(
-        raekke(program->boksform->programBoks, 3).data(Qt::DecorationRole).value<QIcon>().name(),
+        raekke(program->boksform().programBoks, 3).data(Qt::DecorationRole).value<QIcon>().name(),
         ikon(main, 3).name());
 
     // Each item of the menu view's drop-down has its own element's icon.
@@ -95,14 +95,14 @@ TEST_F(Elementikoner, OnlyAPickedFileWithoutAnyIconIsReported)
     Tmainform& main = startMed({"A"}, "A");
     const QString fil = mappe.skriv("valg/Fil.mkv", "x");
     beskeder.filer << fil;
-    program->boksform->filnavnKnapClick();
+    program->boksform().filnavnKnapClick();
     EXPECT_TRUE(beskeder.beskeder.isEmpty());
-    EXPECT_FALSE(program->boksform->Image->pixmap().isNull());
+    EXPECT_FALSE(program->boksform().Image->pixmap().isNull());
 
     const QString tema = QIcon::themeName();
     QIcon::setThemeName("tavlum-intet");
     beskeder.filer << mappe.skriv("valg/Fil.epub", "x");
-    program->boksform->filnavnKnapClick();
+    program->boksform().filnavnKnapClick();
     main.insertItem(mappe.skriv("valg/Andet.epub", "x"), {}, true);
     QIcon::setThemeName(tema);
     EXPECT_EQ(beskeder.beskeder, QStringList({"Det er ikke en kørbar fil!"}));
@@ -123,7 +123,7 @@ TEST_F(Elementikoner, AVanishedFileIsGreyedKeepsItsPlaceAndIsNoticedWhenItComesB
     const QString hint = "Filen findes ikke: " + noter;
     EXPECT_EQ(raekke(main.programBoks, 1).data(Qt::ToolTipRole).toString(), hint);
     EXPECT_EQ(raekke(main.programBoks, 0).data(Qt::ToolTipRole).toString(), "Bog");
-    EXPECT_EQ(raekke(program->boksform->programBoks, 1).data(Qt::ToolTipRole).toString(), hint);
+    EXPECT_EQ(raekke(program->boksform().programBoks, 1).data(Qt::ToolTipRole).toString(), hint);
     // Drawn as the design draws what is disabled: its colour nearly gone.
     const int farve = farvemaetning(billede(ikon(main, 0), 32));
     EXPECT_GT(farve, 150);

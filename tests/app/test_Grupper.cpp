@@ -11,7 +11,7 @@ using GrupperSide = Programtest;
 TEST_F(GrupperSide, ANewGroupIsAddedAtTheEndAndNotMadeActive)
 {
     Tmainform& main = startMed({"Spil"}, "Spil");
-    Tboksform& boks = *program->boksform;
+    Tboksform& boks = program->boksform();
     boks.gEdit->setText("Arbejde");
     QTest::keyClick(boks.gEdit, Qt::Key_Return);
     boks.gEdit->setText("Spil");
@@ -28,7 +28,7 @@ TEST_F(GrupperSide, ANewGroupIsAddedAtTheEndAndNotMadeActive)
 TEST_F(GrupperSide, NamesThatCannotBeFileNamesOrShareAnotherGroupsFilesAreRefused)
 {
     startMed({"Spil"}, "Spil");
-    Tboksform& boks = *program->boksform;
+    Tboksform& boks = program->boksform();
     for (const QString navn : {"a/b", "..", ".", " Spil", "Spil ", "x:y", "Spiltekst", "tab\t"}) {
         boks.gEdit->setText(navn);
         boks.nyGruppeKnapClick();
@@ -44,15 +44,15 @@ TEST_F(GrupperSide, NamesThatCannotBeFileNamesOrShareAnotherGroupsFilesAreRefuse
 TEST_F(GrupperSide, SortingFollowsTheLocaleIgnoringCase)
 {
     startMed({"beta", "Alfa", "Gamma"}, "Alfa");
-    program->boksform->sorterKnapClick();
+    program->boksform().sorterKnapClick();
     EXPECT_EQ(laesBruger("programgrupper.txt"), QStringList({"Alfa", "beta", "Gamma"}));
-    EXPECT_EQ(program->boksform->gruppeBoks->item(1)->text(), "beta");
+    EXPECT_EQ(program->boksform().gruppeBoks->item(1)->text(), "beta");
 }
 
 TEST_F(GrupperSide, DeletingTheActiveGroupRemovesItsFilesAfterTheQuestion)
 {
     Tmainform& main = startMed({"A", "B"}, "A");
-    Tboksform& boks = *program->boksform;
+    Tboksform& boks = program->boksform();
     boks.sletKnapClick();
     EXPECT_EQ(beskeder.spoergsmaal, QStringList({"Skal programgruppen A slettes?"}));
     EXPECT_TRUE(QFileInfo::exists(bruger("Filer/A.txt")));
@@ -69,7 +69,7 @@ TEST_F(GrupperSide, DeletingTheActiveGroupRemovesItsFilesAfterTheQuestion)
 TEST_F(GrupperSide, RenamingMovesTheFilesAndNeverOverwritesAnotherGroup)
 {
     Tmainform& main = startMed({"A", "B"}, "A");
-    Tboksform& boks = *program->boksform;
+    Tboksform& boks = program->boksform();
     const QStringList bFiler = laesBruger("Filer/B.txt");
     boks.valgtGruppeEdit->setText("B");
     boks.redigerKnapClick();

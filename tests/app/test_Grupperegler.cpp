@@ -16,7 +16,7 @@ protected:
     // Moves program group `index` to storage on the storage tab, without saving.
     Tboksform& tilLager(int index)
     {
-        Tboksform& boks = *program->boksform;
+        Tboksform& boks = program->boksform();
         boks.lagerBox->addItem(boks.Box->takeItem(index));
         boks.listerModified = true;
         return boks;
@@ -39,7 +39,7 @@ TEST_F(Grupperegler, DroppedFilesAreAppendedInOrderAndSavedAfterEach)
     EXPECT_EQ(laesBruger("Filer/Spil.txt").mid(3), QStringList({a, b, c, c}));
     EXPECT_EQ(laesBruger("Filer/Spiltekst.txt").mid(3),
               QStringList({"Første fil", "to.tar", "tre", "tre"}));
-    EXPECT_EQ(antal(program->boksform->programBoks), 7);
+    EXPECT_EQ(antal(program->boksform().programBoks), 7);
 }
 
 TEST_F(Grupperegler, AFolderOrAVanishedFileIsNotAnElement)
@@ -56,11 +56,11 @@ TEST_F(Grupperegler, NoActiveGroupRefusesElements)
 {
     Tmainform& main = start();
     beskeder.beskeder.clear();
-    program->boksform->hide();
+    program->boksform().hide();
     main.insertItem(mappe.skriv("x.exe", "x"), "", true);
     EXPECT_EQ(beskeder.beskeder, QStringList({"Der mangler et gruppenavn!"}));
-    EXPECT_TRUE(program->boksform->isVisible());
-    EXPECT_EQ(program->boksform->Bog->currentIndex(), 0);
+    EXPECT_TRUE(program->boksform().isVisible());
+    EXPECT_EQ(program->boksform().Bog->currentIndex(), 0);
     main.deleteItem();
     EXPECT_EQ(beskeder.beskeder.last(), "Der mangler et gruppenavn!");
 }
@@ -76,8 +76,8 @@ TEST_F(Grupperegler, NextAndPreviousWrapRound)
     EXPECT_EQ(main.grupper.gruppenavn, "C");
     main.Atilbage->trigger();
     EXPECT_EQ(main.grupper.gruppenavn, "B");
-    EXPECT_EQ(program->boksform->valgtGruppeEdit->text(), "B");
-    EXPECT_EQ(program->boksform->gNameEdit->text(), "B");
+    EXPECT_EQ(program->boksform().valgtGruppeEdit->text(), "B");
+    EXPECT_EQ(program->boksform().gNameEdit->text(), "B");
 }
 
 TEST_F(Grupperegler, WithNothingSelectedNextGoesFirstAndPreviousLast)
@@ -86,8 +86,8 @@ TEST_F(Grupperegler, WithNothingSelectedNextGoesFirstAndPreviousLast)
     beskeder.beskeder.clear();
     main.Afrem->trigger();
     EXPECT_EQ(main.grupper.gruppenavn, "A");
-    program->boksform->gruppeBoks->clearSelection();
-    program->boksform->gruppeBoks->setCurrentRow(-1);
+    program->boksform().gruppeBoks->clearSelection();
+    program->boksform().gruppeBoks->setCurrentRow(-1);
     main.Atilbage->trigger();
     EXPECT_EQ(main.grupper.gruppenavn, "C");
 }
@@ -114,14 +114,14 @@ TEST_F(Grupperegler, DeletingAsksAndTakesOnlyTheSelectedEntry)
     EXPECT_EQ(antal(main.programBoks), 3);
 
     const QString fil = laesBruger("Filer/Spil.txt").at(1);
-    program->boksform->fraEdit->setText("2");
+    program->boksform().fraEdit->setText("2");
     vaelg(main.programBoks, 1);
     beskeder.setNextAnswer(true);
     QTest::keyClick(main.programBoks, Qt::Key_Delete);
     EXPECT_EQ(panel(main), QStringList({"Spil1", "Spil3"}));
     EXPECT_EQ(laesBruger("Filer/Spiltekst.txt"), QStringList({"Spil1", "Spil3"}));
     EXPECT_TRUE(QFile::exists(fil));
-    EXPECT_EQ(program->boksform->fraEdit->text(), "0");
+    EXPECT_EQ(program->boksform().fraEdit->text(), "0");
 }
 
 TEST_F(Grupperegler, DeletingTheLastElementLeavesBothFilesEmpty)
@@ -142,7 +142,7 @@ TEST_F(Grupperegler, DeletingTheLastElementLeavesBothFilesEmpty)
 TEST_F(Grupperegler, MovingAnElementSavesBothFiles)
 {
     Tmainform& main = startMed({"Spil"}, "Spil");
-    program->boksform->MoveProgram(0, 2);
+    program->boksform().MoveProgram(0, 2);
     EXPECT_EQ(panel(main), QStringList({"Spil2", "Spil3", "Spil1"}));
     EXPECT_EQ(laesBruger("Filer/Spiltekst.txt"), QStringList({"Spil2", "Spil3", "Spil1"}));
     EXPECT_TRUE(laesBruger("Filer/Spil.txt").at(2).endsWith("Spil1.txt"));
@@ -154,12 +154,12 @@ TEST_F(Grupperegler, SwitchingToAGroupWithoutFilesShowsItEmptyWithItsCount)
     skrivGruppe("Spil", {"Kabale"});
     skrivOptions("Spil");
     Tmainform& main = start();
-    program->boksform->SkiftGruppe(1);
+    program->boksform().SkiftGruppe(1);
     EXPECT_EQ(main.grupper.gruppenavn, "Ny");
     EXPECT_EQ(antal(main.programBoks), 0);
-    EXPECT_EQ(program->boksform->infoBar->currentMessage(), "Der er 0 elementer i gruppen.");
-    program->boksform->SkiftGruppe(5);
-    program->boksform->SkiftGruppe(-1);
+    EXPECT_EQ(program->boksform().infoBar->currentMessage(), "Der er 0 elementer i gruppen.");
+    program->boksform().SkiftGruppe(5);
+    program->boksform().SkiftGruppe(-1);
     EXPECT_EQ(main.grupper.gruppenavn, "Ny");
 }
 

@@ -11,7 +11,7 @@
 class Lagerside : public Programtest
 {
 protected:
-    Tboksform& boks() { return *program->boksform; }
+    Tboksform& boks() { return program->boksform(); }
     static QStringList linjer(const QListWidget* l)
     {
         QStringList ud;

@@ -26,16 +26,16 @@ TEST_F(Opstart, FirstStartOfANewUser)
     EXPECT_TRUE(QFileInfo::exists(mappe.sti("Tavlum/Struktur/Tavlum/struktur.txt")));
     EXPECT_EQ(main.opts.designName, "Aqua Light Slate");
     EXPECT_NE(QApplication::palette().color(QPalette::Window), foer);
-    EXPECT_TRUE(program->boksform->isVisible());
+    EXPECT_TRUE(program->boksform().isVisible());
     EXPECT_EQ(beskeder.beskeder, QStringList({"Der er ikke valgt eller indført et gruppenavn!"}));
     EXPECT_FALSE(main.opts.menuVis);
-    EXPECT_EQ(program->boksform->focusWidget(), program->boksform->gEdit);
+    EXPECT_EQ(program->boksform().focusWidget(), program->boksform().gEdit);
 }
 
 TEST_F(Opstart, TheFirstGroupMadeBecomesActiveSoItsFirstElementCanBePutIn)
 {
     Tmainform& main = start();
-    Tboksform& boks = *program->boksform;
+    Tboksform& boks = program->boksform();
     boks.gEdit->setText("Spil");
     QTest::keyClick(boks.gEdit, Qt::Key_Return);
     EXPECT_EQ(main.grupper.gruppenavn, "Spil");
@@ -69,13 +69,52 @@ TEST_F(Opstart, TheFifteenWindowsExistWithTheirCaptions)
                            "Filboksen", "Fil egenskaber", "Information", "Spørgsmål"}));
 }
 
+TEST_F(Opstart, AStartMakesTheMainWindowOnlyAndTheRestComeWhenAskedFor)
+{
+    const auto vinduer = [] {
+        QStringList titler;
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            if (!qobject_cast<const QMenu*>(w) && !w->windowTitle().isEmpty())
+                titler << w->windowTitle();
+        titler.sort();
+        return titler;
+    };
+    startMed({"A", "B"}, "B");
+    EXPECT_EQ(vinduer(), QStringList({"B"}));
+    // Made now, the group window shows the active group as the start left it.
+    Tboksform& boks = program->boksform();
+    EXPECT_EQ(boks.valgtGruppe(), 1);
+    EXPECT_EQ(antal(boks.programBoks), 3);
+    EXPECT_EQ(boks.infoBar->currentMessage(), "Der er 3 elementer i gruppen.");
+    // The file box comes with the windows of its operations and information.
+    program->filboks();
+    EXPECT_EQ(vinduer(), QStringList({"Administrer grupper og elementer", "B", "Billede",
+                                      "Fil egenskaber", "Filboksen", "Hvad skal der gøres",
+                                      "Kopierer", "Kopiering/Flytning/Sletning"}));
+}
+
+// The help viewer's web engine is a library of its own, loaded when the viewer is first shown.
+TEST_F(Opstart, AStartAndCloseWithoutTheViewerLoadNoWebEngine)
+{
+    const auto indlaest = [] {
+        QFile kort(QStringLiteral("/proc/self/maps"));
+        return kort.open(QIODevice::ReadOnly) &&
+               kort.readAll().contains(QByteArrayLiteral("libQt6WebEngineCore"));
+    };
+    if (indlaest())
+        GTEST_SKIP() << "an earlier test in this process opened the help viewer";
+    Tmainform& main = startMed({"A"}, "A");
+    main.close();
+    EXPECT_FALSE(indlaest());
+}
+
 TEST_F(Opstart, ActiveGroupWithoutElementFileOpensIndfoerElement)
 {
     skrivOptions("Spil");
     Tmainform& main = start();
     EXPECT_EQ(beskeder.beskeder, QStringList({"Der er ikke indført elementer i gruppen Spil!"}));
-    EXPECT_TRUE(program->boksform->isVisible());
-    EXPECT_EQ(program->boksform->Bog->currentIndex(), 1);
+    EXPECT_TRUE(program->boksform().isVisible());
+    EXPECT_EQ(program->boksform().Bog->currentIndex(), 1);
     EXPECT_EQ(main.opts.initDir, "/usr/share/applications");
 }
 
@@ -89,10 +128,10 @@ TEST_F(Opstart, ActiveGroupIsLoadedAndSelected)
     ASSERT_EQ(antal(main.programBoks), 3);
     EXPECT_EQ(tekst(main.programBoks, 2), "Minestryger");
     EXPECT_EQ(main.windowTitle(), "Spil");
-    EXPECT_EQ(program->boksform->valgtGruppe(), 1);
-    EXPECT_EQ(antal(program->boksform->programBoks), 3);
-    EXPECT_EQ(program->boksform->infoBar->currentMessage(), "Der er 3 elementer i gruppen.");
-    EXPECT_FALSE(program->boksform->isVisible());
+    EXPECT_EQ(program->boksform().valgtGruppe(), 1);
+    EXPECT_EQ(antal(program->boksform().programBoks), 3);
+    EXPECT_EQ(program->boksform().infoBar->currentMessage(), "Der er 3 elementer i gruppen.");
+    EXPECT_FALSE(program->boksform().isVisible());
     EXPECT_EQ(QApplication::focusWidget() ? QApplication::focusWidget()
                                           : main.programBoks->window()->focusWidget(),
               main.programBoks);
@@ -105,9 +144,9 @@ TEST_F(Opstart, GroupNoLongerInTheListStillShowsItsElements)
     skrivOptions("Spil");
     Tmainform& main = start();
     EXPECT_EQ(antal(main.programBoks), 2);
-    EXPECT_EQ(program->boksform->valgtGruppe(), -1);
+    EXPECT_EQ(program->boksform().valgtGruppe(), -1);
     // The group window's list shows the same two elements, and its bar says so.
-    EXPECT_EQ(program->boksform->infoBar->currentMessage(), "Der er 2 elementer i gruppen.");
+    EXPECT_EQ(program->boksform().infoBar->currentMessage(), "Der er 2 elementer i gruppen.");
 }
 
 TEST_F(Opstart, ASecondUserSeesNoneOfTheFirstUsersData)

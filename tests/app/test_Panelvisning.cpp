@@ -74,9 +74,9 @@ TEST_F(Panelvisning, StartingInTheMenuViewAndBackToLargeIconsWithTheToolbarRight
     Tmainform& main = start();
     EXPECT_TRUE(main.topPanel->isVisible());
     EXPECT_FALSE(main.toolBar->isVisible());
-    program->boksform->show();
+    program->boksform().show();
     main.aMenuVis->trigger();
-    EXPECT_FALSE(program->boksform->isVisible());
+    EXPECT_FALSE(program->boksform().isVisible());
     EXPECT_FALSE(main.opts.menuVis);
     EXPECT_EQ(main.programBoks->viewMode(), QListView::IconMode);
     EXPECT_TRUE(main.toolBar->isVisible());
@@ -141,7 +141,7 @@ TEST_F(Panelvisning, DroppedFilesAreAppendedInTheirOrder)
 TEST_F(Panelvisning, F5FillsThePageForANewElementAndF6OpensTheFolder)
 {
     Tmainform& main = startMed({"Spil"}, "Spil");
-    Tboksform& boks = *program->boksform;
+    Tboksform& boks = program->boksform();
     const QString fil = mappe.skriv("valgt/Kabale.exe", "x");
     beskeder.filer << fil;
     main.aStifinder->trigger();
@@ -312,7 +312,7 @@ TEST_F(Panelvisning, TheMainWindowsKeysWorkOnlyWhileItIsActive)
 {
     Tmainform& main = startMed({"A", "B"}, "A");
     vaelg(main.programBoks, 0);
-    Tboksform& boks = *program->boksform;
+    Tboksform& boks = program->boksform();
     boks.visSide(0);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&boks));
     boks.gruppeBoks->setFocus();

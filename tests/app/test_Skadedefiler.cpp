@@ -22,9 +22,12 @@ QByteArray skrald(int n)
     return b;
 }
 
-const QStringList indstillingsfiler{"options.txt",      "programgrupper.txt", "lagergrupper.txt",
-                                    "egenskaber.txt",   "information.txt",    "urlboks.txt",
-                                    "opentekstfil.txt", "reopen.txt"};
+// The files a start reads, then those of the windows made later: the help
+// viewer with its URL box, and the file box.
+const QStringList startfiler{"options.txt", "programgrupper.txt", "lagergrupper.txt",
+                             "egenskaber.txt", "reopen.txt"};
+const QStringList hjaelpefiler{"information.txt", "urlboks.txt"};
+const QStringList indstillingsfiler = startfiler + hjaelpefiler + QStringList{"opentekstfil.txt"};
 
 } // namespace
 
@@ -32,18 +35,18 @@ class Skadedefiler : public Programtest
 {
 protected:
     // The places of the six windows that keep theirs in a file.
-    QList<QRect> pladser() const
+    QList<QRect> pladser()
     {
-        const Program& p = *program;
-        return {p.mainform->geometry(),    p.boksform->geometry(), p.egenskabsform->geometry(),
-                p.openfilform->geometry(), p.infoform->geometry(), p.urlform->geometry()};
+        Program& p = *program;
+        return {p.mainform->geometry(),     p.boksform().geometry(), p.egenskabsform().geometry(),
+                p.openfilform().geometry(), p.infoform().geometry(), p.urlform().geometry()};
     }
     // Closes every window that writes its file on closing, then the program.
     void luk()
     {
-        program->infoform->close();
-        program->urlform->close();
-        program->openfilform->close();
+        program->infoform().close();
+        program->urlform().close();
+        program->openfilform().close();
         program->mainform->close();
         program.reset();
         beskeder.beskeder.clear();
@@ -91,14 +94,26 @@ TEST_F(Skadedefiler, DamagedFilesAreToldInOneMessageAndKeptUntilWhatTheyHoldChan
         return QString();
     };
 
+    const auto nevner = [](const QString& besked, const QStringList& filer) {
+        for (const QString& fil : indstillingsfiler)
+            EXPECT_EQ(besked.contains("\r" + fil + "\r"), filer.contains(fil)) << fil.toStdString();
+    };
     start();
     ASSERT_EQ(beskeder.beskeder.size(), 2);
     const QString& besked = beskeder.beskeder[0];
     EXPECT_TRUE(besked.startsWith("Tavlum kunne ikke læse disse filer")) << besked.toStdString();
-    for (const QString& fil : indstillingsfiler)
-        EXPECT_TRUE(besked.contains("\r" + fil + "\r")) << fil.toStdString();
+    nevner(besked, startfiler);
     EXPECT_TRUE(besked.contains("i mappen " + QFileInfo(bruger("options.txt")).path()));
     EXPECT_EQ(beskeder.beskeder[1], "Der er ikke valgt eller indført et gruppenavn!");
+    // A window made later tells the files it reads when it is made, once.
+    program->info();
+    ASSERT_EQ(beskeder.beskeder.size(), 3);
+    nevner(beskeder.beskeder[2], hjaelpefiler);
+    program->filboks();
+    ASSERT_EQ(beskeder.beskeder.size(), 4);
+    nevner(beskeder.beskeder[3], {"opentekstfil.txt"});
+    program->egenskaber();
+    EXPECT_EQ(beskeder.beskeder.size(), 4);
     luk();
     EXPECT_EQ(uroert(), QString());
 
@@ -131,13 +146,13 @@ TEST_F(Skadedefiler, ADamagedGroupFileIsAnEmptyGroupUntilAnElementIsPutIn)
     EXPECT_EQ(tekster(main.programBoks), QStringList());
 
     // The other group's texts are damaged: its elements show their file names.
-    program->boksform->SkiftGruppe(1);
+    program->boksform().SkiftGruppe(1);
     EXPECT_EQ(tekster(main.programBoks), QStringList({"b1", "b2"}));
     EXPECT_EQ(beskeder.beskeder.size(), 2);
     EXPECT_TRUE(beskeder.beskeder[1].contains("\rBtekst.txt\r"));
     EXPECT_EQ(mappe.laes("Tavlum/Brugere/kontor/Filer/Btekst.txt"), b);
 
-    program->boksform->SkiftGruppe(0);
+    program->boksform().SkiftGruppe(0);
     EXPECT_EQ(beskeder.beskeder.size(), 2) << "each file is told once a run";
     main.insertItem(mappe.skriv("ny.txt", "x"), "Ny", true);
     EXPECT_EQ(laesBruger("Filer/A.txt"), QStringList({mappe.sti("ny.txt")}));

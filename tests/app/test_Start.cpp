@@ -55,12 +55,12 @@ TEST_F(Start, AClickShowsThePathInTheGroupWindowWhileItIsShown)
     const QRect rect = sted(main.programBoks, 2);
     QTest::mouseClick(main.programBoks->viewport(), Qt::LeftButton, {}, rect.center());
     EXPECT_TRUE(QTest::qWaitFor([&] { return main.clickIndex == 2; }, 2000));
-    EXPECT_EQ(program->boksform->infoBar->currentMessage(), "Der er 3 elementer i gruppen.");
-    program->boksform->show();
+    EXPECT_EQ(program->boksform().infoBar->currentMessage(), "Der er 3 elementer i gruppen.");
+    program->boksform().show();
     QTest::mouseClick(main.programBoks->viewport(), Qt::LeftButton, {}, rect.center());
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
-            return program->boksform->infoBar->currentMessage() == QString::fromStdString(fil(2));
+            return program->boksform().infoBar->currentMessage() == QString::fromStdString(fil(2));
         },
         2000));
     EXPECT_TRUE(platform.kald.empty());
@@ -69,7 +69,7 @@ TEST_F(Start, AClickShowsThePathInTheGroupWindowWhileItIsShown)
 TEST_F(Start, PendingStorageChangesAreSavedByTheFirstDoubleClickOnly)
 {
     Tmainform& main = startMed({"A", "B"}, "A");
-    Tboksform& boks = *program->boksform;
+    Tboksform& boks = program->boksform();
     boks.lagerBox->addItem(boks.Box->takeItem(1));
     vaelg(main.programBoks, 0);
     boks.listerModified = true;

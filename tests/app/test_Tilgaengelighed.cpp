@@ -106,7 +106,7 @@ TEST_F(Tilgaengelighed, EveryControlAUserCanWorkHasAName)
 TEST_F(Tilgaengelighed, AButtonThatOpensAMenuHasItsItemsAsChildren)
 {
     startMed({"Spil", "Musik"}, "Spil");
-    auto* kendte = program->openfilform->findChild<QToolButton*>("ToolButton3");
+    auto* kendte = program->openfilform().findChild<QToolButton*>("ToolButton3");
     QAccessibleInterface* knap = QAccessible::queryAccessibleInterface(kendte);
     EXPECT_EQ(knap->role(), QAccessible::ButtonMenu);
     EXPECT_EQ(knap->text(QAccessible::Name), "Private og delte mapper");
@@ -138,8 +138,8 @@ TEST_F(Tilgaengelighed, AButtonThatOpensAMenuHasItsItemsAsChildren)
 TEST_F(Tilgaengelighed, TheElementRowsTellWhetherTheyAreChecked)
 {
     startMed({"Spil"}, "Spil");
-    QTreeView* liste = program->boksform->programBoks;
-    program->boksform->afkrydsning->afkryds(1, true);
+    QTreeView* liste = program->boksform().programBoks;
+    program->boksform().afkrydsning->afkryds(1, true);
     QAccessibleInterface* i = QAccessible::queryAccessibleInterface(liste);
     // The heading comes first.
     QAccessibleInterface* anden = i->child(2);
@@ -177,7 +177,7 @@ TEST_F(Tilgaengelighed, TabGoesThroughTheControlsInTheOrderTheyAreLaidOut)
               QStringList({"programBoks", "tbInfo", "tbProgrammer", "tbEgenskaber", "tbTilbage",
                            "tbFrem", "tbGo", "tbMenuvisning", "filboksButton", "appletsButton",
                            "ToolButton1", "ToolButton2"}));
-    Tboksform& boks = *program->boksform;
+    Tboksform& boks = program->boksform();
     boks.Bog->setCurrentIndex(0);
     // From the page's tabs above it down through the page.
     EXPECT_EQ(tabraekke(boks.Bog),

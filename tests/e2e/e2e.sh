@@ -4,7 +4,9 @@
 set -u
 bin=$(readlink -f "$1")
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$bin"
+  # Without -noreset the server resets whenever its last client leaves, and
+  # refuses a program that connects meanwhile.
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$bin"
 fi
 
 . "$(dirname "$(readlink -f "$0")")/Faelles.sh"
@@ -17,6 +19,12 @@ two_groups() { # home: groups Alfa (the program itself) and Beta, Alfa active; p
   printf 'Tavlum selv\r\n' >"$u/Filer/Alfatekst.txt"
   printf 'Aqua Light Slate\r\nAlfa\r\n' >"$u/options.txt"
   echo "$u"
+}
+mapped() { # pattern: a library the running program has loaded
+  grep -qE "$1" "/proc/$pid/maps"
+}
+unmapped() { # pattern: the running program has loaded no such library
+  [ -r "/proc/$pid/maps" ] && ! mapped "$1"
 }
 crlf_lines() { # file: number of CR LF-ended lines, and every line ends so
   local f=$1
@@ -61,6 +69,8 @@ u=$(two_groups "$work/h2")
 start "$work/h2"
 main=$(window '^Alfa$')
 check "the active group is shown" test -n "$main"
+heavy='libQt6WebEngine|tavlum_browser|xcbglintegrations|libGLX_mesa|swrast_dri|libLLVM'
+check "a start loads neither the web engine nor OpenGL" unmapped "$heavy"
 [ -n "$main" ] && keys "$main" ctrl+n
 check "Ctrl+N switches to the next group" test -n "$(window '^Beta$')"
 [ -n "$main" ] && keys "$main" ctrl+q
@@ -101,7 +111,17 @@ check "the strip is as wide as the screen" grep -q 'Geometry:1280x48' <<<"$geo"
 check "Ctrl+Q ends the program" wait_exit
 check "line 19 says the menu view was on" test "$(sed -n 19p "$u/options.txt" | tr -d '\r')" = 1
 
-# 5. The file box through its keys and its accessibility tree, on a session bus
+# 5. Ctrl+I opens the help viewer, whose browser comes with it.
+u=$(two_groups "$work/h5")
+start "$work/h5"
+main=$(window '^Alfa$')
+[ -n "$main" ] && keys "$main" ctrl+i
+check "Ctrl+I opens the help viewer" test -n "$(window '^Tavlum information$')"
+check "the web engine is loaded with the viewer" mapped 'libQt6WebEngineCore'
+[ -n "$main" ] && keys "$main" ctrl+q
+check "Ctrl+Q ends the program" wait_exit
+
+# 6. The file box through its keys and its accessibility tree, on a session bus
 # of its own with the accessibility bus started, as a screen reader has it.
 here=$(dirname "$(readlink -f "$0")")
 check "the file box end to end (paste target, names that are not UTF-8, special folders)" \

@@ -30,9 +30,9 @@ protected:
         QDir(ikoner()).removeRecursively();
         QDir().mkpath(ikoner());
     }
-    Topenfilform& boks() { return *program->openfilform; }
+    Topenfilform& boks() { return program->openfilform(); }
     THandlinger& funk() { return *boks().funk; }
-    Tfilinfoform& vindue() { return *program->filinfoform; }
+    Tfilinfoform& vindue() { return program->filinfoform(); }
     QString ikoner() const { return program->mainform->mapper().ikonDir; }
     // An icon file of one colour, as the icon folder holds them.
     void ikonfil(const QString& key, Qt::GlobalColor farve)

@@ -15,7 +15,7 @@
 class Filboks : public Programtest
 {
 protected:
-    Topenfilform& boks() { return *program->openfilform; }
+    Topenfilform& boks() { return program->openfilform(); }
     THandlinger& funk() { return *boks().funk; }
     QStringList faner()
     {

@@ -24,7 +24,7 @@ namespace {
 class FilboksHandlinger : public Programtest
 {
 protected:
-    Topenfilform& boks() { return *program->openfilform; }
+    Topenfilform& boks() { return program->openfilform(); }
     THandlinger& funk() { return *boks().funk; }
     // Shows the file box on a folder of the test's own.
     void aabn(const QString& relativ)
@@ -80,7 +80,7 @@ TEST_F(FilboksHandlinger, ACopyIsPastedIntoAFolderAfterItsConfirmation)
     EXPECT_EQ(bekraeftet, QStringList{"Kopiering af elementer"});
     EXPECT_EQ(mappe.laes("g/Arkiv/brev.txt"), "brev");
     EXPECT_EQ(status(), "Der blev indsat 1 element.");
-    EXPECT_FALSE(program->progressform->isVisible());
+    EXPECT_FALSE(program->progressform().isVisible());
 }
 
 TEST_F(FilboksHandlinger, CtrlZTakesBackACopyAndLeavesTheSource)

@@ -39,7 +39,7 @@ const QStringList informationsemner = {
 class Information : public Programtest
 {
 protected:
-    Tinfoform& viewer() { return *program->infoform; }
+    Tinfoform& viewer() { return program->infoform(); }
     Urlhistorik& h() { return viewer().historik; }
     // Waits until the page is shown and, for a help page, listed.
     bool vist(const QString& side)

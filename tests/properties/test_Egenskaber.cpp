@@ -93,7 +93,7 @@ class Egenskabsside : public Programtest
 {
 protected:
     Egenskabsside() { platform.startup = mappe.sti("autostart").toStdString(); }
-    Tegenskabsform& egenskaber() { return *program->egenskabsform; }
+    Tegenskabsform& egenskaber() { return program->egenskabsform(); }
     QString genvej() { return bruger("Tavlum.desktop"); }
     QString iStartup() { return mappe.sti("autostart/Tavlum.desktop"); }
     void tik(int gange)
@@ -152,7 +152,7 @@ TEST_F(Egenskabsside, TheLookChangesTheMainWindowAtOnceAndNotInTheMenuView)
     e.designBox->setCurrentText("Jet");
     e.designBoxChange(e.designBox->currentIndex());
     EXPECT_EQ(main.opts.designName, "Jet");
-    EXPECT_TRUE(program->boksform->isVisible());
+    EXPECT_TRUE(program->boksform().isVisible());
 
     e.placeringsValg->button(Placering::Venstre)->click();
     EXPECT_EQ(main.toolBarArea(main.toolBar), Qt::RightToolBarArea);
@@ -167,7 +167,7 @@ TEST_F(Egenskabsside, TheLookChangesTheMainWindowAtOnceAndNotInTheMenuView)
     EXPECT_TRUE(e.designBox->isEnabled());
     EXPECT_TRUE(e.trayCheck->isEnabled());
     e.hide();
-    program->boksform->hide();
+    program->boksform().hide();
 }
 
 TEST_F(Egenskabsside, RegisteringCopiesAnExistingShortcutAtTheFirstTickAndRemovesItAgain)

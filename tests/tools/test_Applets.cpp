@@ -24,7 +24,7 @@ class Applets : public Programtest
 TEST_F(Applets, TwentyButtonsInRowsOfSixSevenAndSeven)
 {
     startMed({"A"}, "A");
-    TwaForm& w = *program->waForm;
+    TwaForm& w = program->waForm();
     EXPECT_EQ(w.windowTitle(), "Window applets");
     EXPECT_EQ(w.size(), QSize(809, 313));
     EXPECT_TRUE(w.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -60,7 +60,7 @@ TEST_F(Applets, TwentyButtonsInRowsOfSixSevenAndSeven)
 TEST_F(Applets, AButtonRunsItsScriptFromTheAppletsFolderUnchanged)
 {
     startMed({"A"}, "A");
-    TwaForm& w = *program->waForm;
+    TwaForm& w = program->waForm();
     w.findChild<QPushButton*>("winApp6")->click();
     ASSERT_EQ(platform.kald.size(), 1u);
     EXPECT_EQ(platform.kald[0].file,
@@ -73,8 +73,8 @@ TEST_F(Applets, AButtonRunsItsScriptFromTheAppletsFolderUnchanged)
     EXPECT_EQ(beskeder.beskeder, QStringList{"Den specificerede fil blev ikke fundet."});
 
     w.infoKnap->click();
-    EXPECT_TRUE(program->infoform->isVisible());
-    program->infoform->hide();
+    EXPECT_TRUE(program->infoform().isVisible());
+    program->infoform().hide();
 }
 
 TEST(AppletScripts, EveryButtonHasBothScriptsAndTheLinuxOnesCanRun)

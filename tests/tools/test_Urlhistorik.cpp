@@ -103,8 +103,8 @@ class Urlboks : public Programtest
 TEST_F(Urlboks, ShowsTheVisitedPagesAndActsOnThem)
 {
     startMed({"A"}, "A");
-    Turlform& u = *program->urlform;
-    Urlhistorik& h = program->infoform->historik;
+    Turlform& u = program->urlform();
+    Urlhistorik& h = program->infoform().historik;
     EXPECT_EQ(u.windowTitle(), "Urlboks");
     EXPECT_FALSE(u.ArensDobbelt->isEnabled());
     EXPECT_FALSE(u.AsletAlle->isEnabled());
@@ -142,7 +142,7 @@ TEST_F(Urlboks, KeepsItsPlaceInItsOwnFile)
 {
     skrivBruger("urlboks.txt", {"40", "30", "350", "250"});
     startMed({"A"}, "A");
-    Turlform& u = *program->urlform;
+    Turlform& u = program->urlform();
     EXPECT_EQ(u.pos(), QPoint(30, 40));
     EXPECT_EQ(u.size(), QSize(350, 250));
     u.show();
@@ -155,7 +155,7 @@ TEST_F(Urlboks, KeepsItsPlaceInItsOwnFile)
 TEST_F(Urlboks, WithoutAFileItIsCentredOnTheScreenAtItsSmallestSize)
 {
     startMed({"A"}, "A");
-    const Turlform& u = *program->urlform;
+    const Turlform& u = program->urlform();
     EXPECT_EQ(u.size(), QSize(300, 200));
     EXPECT_EQ(u.geometry().center(),
               QGuiApplication::primaryScreen()->availableGeometry().center());
