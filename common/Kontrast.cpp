@@ -70,9 +70,9 @@ QColor fokus(const QPalette& palet)
                   graense + 0.15);
 }
 
-QColor slukket(const QColor& tekst, const QColor& baggrund)
+QColor slukket(const QColor& forgrund, const QColor& baggrund)
 {
-    const QColor c = mindst(baggrund, tekst, {baggrund}, slukketMaal);
+    const QColor c = mindst(baggrund, forgrund, {baggrund}, slukketMaal);
     const QColor graa = QColor::fromHslF(c.hslHueF(), c.hslSaturationF() * 0.2F, c.lightnessF());
     // Taking the hue away moves the lightness a little; the contrast stays.
     return mindst(baggrund, graa, {baggrund}, slukketMaal);

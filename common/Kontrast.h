@@ -29,6 +29,6 @@ QColor kant(const QPalette& palet);
 QColor fokus(const QPalette& palet);
 // Disabled text: clearly fainter than the text, and grey rather than the
 // design's hue, so that it never looks highlighted.
-QColor slukket(const QColor& tekst, const QColor& baggrund);
+QColor slukket(const QColor& forgrund, const QColor& baggrund);
 
 } // namespace Kontrast

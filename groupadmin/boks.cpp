@@ -319,13 +319,7 @@ void Tboksform::SkiftGruppe(int Index)
     if (Index < 0 || Index >= gruppeBoks->count())
         return;
     markerGruppe(Index);
-    g.gruppenavn = gruppeBoks->item(Index)->text();
-    g.filnavn = g.makeFilnavn();
-    g.tekstnavn = g.makeTekstnavn();
-    if (!g.hentAktiv()) {
-        g.programliste.clear();
-        g.tekstliste.clear();
-    }
+    g.aktiver(gruppeBoks->item(Index)->text());
     m_hub.LoadProgramBoks(true);
     m_hub.visUlaeselige();
 }

@@ -13,20 +13,50 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
+
+// The rows of the selected entries, or of all of them, in order.
+QList<int> raekker(const QListWidget* boks, bool alle)
+{
+    QList<int> steder;
+    for (int i = 0; i < boks->count(); ++i)
+        if (alle || boks->item(i)->isSelected())
+            steder.append(i);
+    return steder;
+}
+
+// Refills a list box keeping the selection and the current entry of the rows
+// that stay; `fjernet` are the rows taken out, ascending.
+void genfyld(QListWidget* boks, const QStringList& linjer, const QList<int>& fjernet)
+{
+    const QList<int> valgt = raekker(boks, false);
+    const int aktuel = boks->currentRow();
+    fyld(boks, linjer);
+    const QSignalBlocker blok(boks);
+    const auto nyRaekke = [&fjernet](int raekke) {
+        if (fjernet.contains(raekke))
+            return -1;
+        return raekke - static_cast<int>(std::count_if(fjernet.cbegin(), fjernet.cend(),
+                                                       [raekke](int f) { return f < raekke; }));
+    };
+    if (const int r = aktuel < 0 ? -1 : nyRaekke(aktuel); r >= 0)
+        boks->selectionModel()->setCurrentIndex(boks->model()->index(r, 0),
+                                                QItemSelectionModel::NoUpdate);
+    for (int i : valgt)
+        if (const int r = nyRaekke(i); r >= 0)
+            boks->item(r)->setSelected(true);
+}
 
 // Moves the selected entries, or all of them, to the end of the other list.
 void flyt(QListWidget* fra, QListWidget* til, bool alle)
 {
-    QList<int> steder;
-    for (int i = 0; i < fra->count(); ++i)
-        if (alle || fra->item(i)->isSelected())
-            steder.append(i);
-    for (int i : steder)
-        til->addItem(fra->item(i)->text());
-    for (auto i = steder.crbegin(); i != steder.crend(); ++i)
-        delete fra->takeItem(*i);
+    QStringList fraLinjer = indhold(fra), tilLinjer = indhold(til);
+    const QList<int> steder = raekker(fra, alle);
+    Grupper::flytGrupper(fraLinjer, tilLinjer, steder);
+    genfyld(fra, fraLinjer, steder);
+    genfyld(til, tilLinjer, {});
 }
 
 int valgte(const QListWidget* boks)
@@ -196,20 +226,13 @@ bool Tboksform::gemVentendeLager()
 void Tboksform::AgemForandringerExecute()
 {
     Grupper& g = m_hub.grupper;
-    const QStringList programgrupper = indhold(Box);
-    if (!g.gruppenavn.isEmpty()) {
-        if (!programgrupper.contains(g.gruppenavn)) {
-            g.rydAktiv();
-            m_hub.LoadProgramBoks(true);
-            m_hub.beskeder().besked(QStringLiteral("Aktuelle gruppe er sat på lager!"));
-        } else {
-            m_hub.beskeder().besked(QStringLiteral("Forandringer gemmes!"));
-        }
-    }
-    g.gruppeliste = programgrupper;
+    const Grupper::Lagerudfald udfald = g.saetLister(indhold(Box), indhold(lagerBox));
+    if (udfald.aktivRyddet)
+        m_hub.LoadProgramBoks(true);
+    if (!udfald.besked.isEmpty())
+        m_hub.beskeder().besked(udfald.besked);
     m_hub.gemListe(m_hub.mapper().gruppefilnavn, g.gruppeliste);
     fyld(gruppeBoks, g.gruppeliste);
-    g.lagerliste = indhold(lagerBox);
     m_hub.gemListe(m_hub.mapper().lagerfilnavn, g.lagerliste);
     listerModified = false;
     opdaterLager();

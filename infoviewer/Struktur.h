@@ -31,8 +31,6 @@ public:
     QString Strukturfile;
     QString Datafile;
     QString Infomappe; // ends with a separator
-    QString Billedmappe;
-    QString Htmlmappe;
     bool DataOn = false;
     bool Modified = false;
     TNodeAttachMode Flytmode = naAdd;

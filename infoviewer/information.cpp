@@ -206,12 +206,10 @@ void Tinfoform::LoadStruktur()
 {
     historik.ryd();
     const QString h = mappe(strukturdir, QFileInfo(strukturnavn).completeBaseName());
-    Struktur->Billedmappe = mappe(h, QStringLiteral("Billeder"));
     Struktur->Strukturfile =
         QDir::toNativeSeparators(QDir(h).filePath(QStringLiteral("struktur.txt")));
     Struktur->Datafile = QDir::toNativeSeparators(QDir(h).filePath(QStringLiteral("data.txt")));
     Struktur->Infomappe = mappe(h, QStringLiteral("tekstfiler"));
-    Struktur->Htmlmappe = mappe(Struktur->Infomappe, QStringLiteral("Design og funktioner"));
     Struktur->HentStruktur();
 }
 

@@ -64,6 +64,39 @@ public:
     // message naming the file that could not be written.
     [[nodiscard]] QString gemAktiv();
 
+    // The rules of the group window. A returned text is the Danish message to
+    // show; empty when the step went through.
+
+    // Why `navn` cannot become a new program group; empty when it can.
+    [[nodiscard]] QString nyGruppeFejl(const QString& navn) const;
+    // Adds `navn` at the end of the program groups unless nyGruppeFejl says no.
+    [[nodiscard]] QString nyGruppe(const QString& navn);
+    // The program groups in the user's alphabetical order, case aside; equal
+    // names keep their order.
+    void sorter();
+    // Deletes the active group's files and its place in the list, and empties it.
+    // Without an active group nothing happens and the text says so.
+    [[nodiscard]] QString sletAktiv();
+    // Renames the active group and its two files (never over an existing file;
+    // a failed file rename is silent). An empty, unchanged or unlisted name does
+    // nothing.
+    [[nodiscard]] QString omdoebAktiv(const QString& nyt);
+    // Makes group `navn` the active one with the elements its files hold (none
+    // when it has no element file).
+    void aktiver(const QString& navn);
+
+    // Moves the entries at `steder` (ascending) of `fra` to the end of `til`.
+    static void flytGrupper(QStringList& fra, QStringList& til, const QList<int>& steder);
+
+    // The storage page's lists saved as the program and storage groups. When
+    // the active group went to storage it is emptied (`aktivRyddet`).
+    struct Lagerudfald
+    {
+        QString besked;
+        bool aktivRyddet = false;
+    };
+    Lagerudfald saetLister(const QStringList& programgrupper, const QStringList& lager);
+
     // The groups stepped to from the selected one (-1: none), wrapping round.
     static int naeste(int valgt, int antal);
     static int forrige(int valgt, int antal);

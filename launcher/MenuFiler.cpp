@@ -87,9 +87,7 @@ void TReopenFiler::MakeMenu(int aImageIndex)
         const TReopenRec& r = Ropen.at(i);
         if (r.Filnavn.isEmpty() && Itemtype != itAndet)
             break;
-        const int billede = aImageIndex >= 0    ? aImageIndex
-                            : OnlyOneImageIndex ? ImageStartNr
-                                                : ImageStartNr + i;
+        const int billede = aImageIndex >= 0 ? aImageIndex : ImageStartNr + i;
         QAction* punkt = nytPunkt(r.Caption, r.Filnavn, billede);
         QObject::connect(punkt, &QAction::triggered, MainItem, [this, punkt] { klik(punkt); });
     }

@@ -36,7 +36,6 @@ public:
     int MenuStartNr = 0;
     // Pictures of the entry items, by index into Billeder.
     int ImageStartNr = 0;
-    bool OnlyOneImageIndex = false;
     QList<QIcon> Billeder;
     // A separator after the entries, and an item that empties the list.
     bool MedMenuStreg = false;

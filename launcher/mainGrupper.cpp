@@ -4,7 +4,6 @@
 #include "Beskeder.h"
 #include "Elementmodel.h"
 #include "Ikonvalg.h"
-#include "OmProgrammet.h"
 
 #include <QAction>
 #include <QFileInfo>

@@ -80,10 +80,10 @@ bool startLoesrevet(const QStringList& kommando, const QString& mappe)
     }
     close(roer[1]);
     int fejl = 0;
-    const bool startet = barn > 0 && waitpid(barn, nullptr, 0) == barn &&
-                         read(roer[0], &fejl, sizeof fejl) != static_cast<ssize_t>(sizeof fejl);
+    const bool lykkedes = barn > 0 && waitpid(barn, nullptr, 0) == barn &&
+                          read(roer[0], &fejl, sizeof fejl) != static_cast<ssize_t>(sizeof fejl);
     close(roer[0]);
-    return startet;
+    return lykkedes;
 }
 
 struct stat statusAf(const QString& sti)

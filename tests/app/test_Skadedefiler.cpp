@@ -1,4 +1,3 @@
-#include "Filvagt.h"
 #include "Programtest.h"
 #include "boks.h"
 #include "egenskaber.h"

@@ -159,7 +159,7 @@ TEST_P(Designkontrast, RenderedControlsShowTheirOutlineAndState)
 }
 
 INSTANTIATE_TEST_SUITE_P(AlleDesigns, Designkontrast, ::testing::ValuesIn(Design::navne()),
-                         [](const ::testing::TestParamInfo<QString>& info) {
-                             QString navn = info.param;
+                         [](const ::testing::TestParamInfo<QString>& p) {
+                             QString navn = p.param;
                              return navn.remove(' ').toStdString();
                          });

@@ -214,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Skade{"langLinje", QByteArray(Linjefil::hoejstLinje + 1, 'x')},
                       Skade{"langSidsteLinje",
                             "a\r\n" + QByteArray(10 * 1024 * 1024, 'x') + "\r\n"}),
-    [](const auto& info) { return std::string(info.param.hvad); });
+    [](const auto& p) { return std::string(p.param.hvad); });
 
 TEST(Linjefil, ReadingKnowsMissingReadAndDamagedFilesApart)
 {

@@ -11,7 +11,7 @@
 class FakePlatform : public Platform
 {
 public:
-    explicit FakePlatform(std::string base) : base(std::move(base)) {}
+    explicit FakePlatform(std::string rod) : base(std::move(rod)) {}
 
     std::string userName() const override { return user; }
     std::string baseFolder() const override { return base; }

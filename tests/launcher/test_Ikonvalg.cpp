@@ -113,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // Types whose own icon the theme lacks have their generic one.
                       Filtype{"Fil.ogg", "audio-x-generic"},
                       Filtype{"Fil.gradle", "text-x-generic"}),
-    [](const auto& info) { return QFileInfo(info.param.navn).suffix().toStdString(); });
+    [](const auto& p) { return QFileInfo(p.param.navn).suffix().toStdString(); });
 
 TEST(Ikonvalg, ADesktopEntryShowsItsThemeIconOrElseTheIconOfItsType)
 {

@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Programmet, som filen skal åbnes med, er ikke installeret."},
         std::pair{int(Platform::NotStartable), "Programmet kunne ikke startes."},
         std::pair{2, "Den specificerede fil blev ikke fundet."}),
-    [](const auto& info) { return std::to_string(info.param.first); });
+    [](const auto& p) { return std::to_string(p.param.first); });
 
 TEST(Starter, AScriptWithoutATerminalNamesTheTerminalsLookedFor)
 {
