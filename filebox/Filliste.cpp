@@ -44,6 +44,19 @@ void Filliste::vaelg(int i)
     selectionModel()->setCurrentIndex(m_model->index(i), QItemSelectionModel::ClearAndSelect);
 }
 
+void Filliste::visKolonner(bool papirkurv)
+{
+    if (papirkurv == !isHeaderHidden())
+        return;
+    setHeaderHidden(!papirkurv);
+    if (!papirkurv)
+        return;
+    // Fixed shares of the width: fitted to the contents, every item's place would be read.
+    const int bredde = std::max(300, viewport()->width());
+    header()->resizeSection(0, bredde * 2 / 5);
+    header()->resizeSection(1, bredde * 2 / 5);
+}
+
 std::size_t Filliste::skaermfuld() const
 {
     // No row is lower than the font.

@@ -177,8 +177,10 @@ TEST_F(Filboks, ActionsWaitForAFileAndShowOnlyPictures)
     vaelg(-1);
     EXPECT_FALSE(boks().Agofile->isEnabled());
     EXPECT_TRUE(boks().aNyMappe->isEnabled());
-    // The Part's thirteen items and separators, and "Fortryd" after the first three.
-    EXPECT_EQ(boks().PUfilbox->actions().size(), 15);
+    // Thirteen items and separators, "Fortryd" after the first three, and
+    // "Gendan", which only the recycle bin shows.
+    EXPECT_EQ(boks().PUfilbox->actions().size(), 16);
+    EXPECT_FALSE(boks().aGendan->isVisible());
     EXPECT_EQ(boks().aDelete->shortcuts().size(), 2);
 }
 
