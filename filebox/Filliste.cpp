@@ -41,7 +41,9 @@ void Filliste::vaelg(int i)
         selectionModel()->clearSelection();
         return;
     }
-    selectionModel()->setCurrentIndex(m_model->index(i), QItemSelectionModel::ClearAndSelect);
+    // Whole rows, as a click chooses them: the recycle bin's rows have three columns.
+    selectionModel()->setCurrentIndex(m_model->index(i), QItemSelectionModel::ClearAndSelect |
+                                                             QItemSelectionModel::Rows);
 }
 
 void Filliste::visKolonner(bool papirkurv)

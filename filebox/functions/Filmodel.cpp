@@ -66,7 +66,7 @@ QVariant Filmodel::papirkurvData(int i, int column, int role) const
             return t.deleted < 0 ? QString()
                                  : QLocale().toString(QDateTime::fromMSecsSinceEpoch(t.deleted),
                                                       QLocale::ShortFormat);
-        return Stinavn::vist(Stinavn::tekst(Mappeindhold::navnAf(t)));
+        return tekst(i);
     case Qt::DecorationRole:
         return column == 0 ? m_billeder.value(data(index(i), BilledeRolle).toInt()) : QVariant();
     case Qt::ToolTipRole:
@@ -195,7 +195,8 @@ Filnode& Filmodel::node(int i)
 
 QString Filmodel::navn(int i) const
 {
-    return Stinavn::tekst(node(i).navn);
+    // An item of the bin by its original name, once its info is read; the bin's own may differ.
+    return Stinavn::tekst(papirkurv() ? Mappeindhold::navnAf(element(i)) : node(i).navn);
 }
 
 QString Filmodel::tekst(int i) const
