@@ -122,7 +122,8 @@ public:
         return items;
     }
     // The same, fast: where a bin keeps an item's original place in a file of
-    // its own, `original` stays empty until `readTrashInfo` reads it.
+    // its own, `original` stays empty until `readTrashInfo` reads it, and an
+    // entry that lost that file is listed too.
     virtual std::vector<TrashItem> trashEntries() const = 0;
     // Fills in an item's original place and deletion date; false when its bin does not say.
     virtual bool readTrashInfo(TrashItem& item) const = 0;

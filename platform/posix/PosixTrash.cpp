@@ -10,6 +10,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <string>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_set>
@@ -233,45 +234,33 @@ bool readInfo(const std::string& text, std::string& path, std::string& date)
     return !path.empty();
 }
 
-// The entries of one trash folder that have an info file; their info files
-// are read later, for those that are shown.
+// The entries of one trash folder. Their info files are read later, for the
+// rows shown; an entry that lost its info file is listed without its place.
 void readTrash(const std::string& trash, std::vector<Platform::TrashItem>& items)
 {
-    static const std::string suffix = ".trashinfo";
-    std::unordered_set<std::string> infos;
-    if (DIR* dir = opendir((trash + "/info").c_str())) {
-        while (const dirent* e = readdir(dir)) {
-            const std::size_t n = std::strlen(e->d_name);
-            if (n > suffix.size() &&
-                suffix.compare(0, suffix.size(), e->d_name + n - suffix.size()) == 0)
-                infos.emplace(e->d_name, n - suffix.size());
-        }
-        closedir(dir);
-    }
     DIR* dir = opendir((trash + "/files").c_str());
     if (!dir)
         return;
     const std::string files = trash + "/files/";
     while (const dirent* e = readdir(dir)) {
-        const std::string name = e->d_name;
-        // A file without its info file could not be put back.
-        if (name == "." || name == ".." || infos.count(name) == 0)
+        const std::string_view name = e->d_name;
+        if (name == "." || name == "..")
             continue;
         bool folder = e->d_type == DT_DIR;
         if (e->d_type == DT_UNKNOWN) {
             struct stat st
             {
             };
-            folder = lstat((files + name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+            folder = lstat((files + e->d_name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
         }
-        items.push_back({files + name, {}, -1, folder});
+        items.push_back({files + e->d_name, {}, -1, folder});
     }
     closedir(dir);
 }
 
-// The info file that belongs to an entry of a trash's "files" folder; empty
-// when the path is no such entry.
-std::string infoOf(const std::string& id)
+// The name of the info file that belongs to an entry of a trash's "files"
+// folder; empty when the path is no such entry.
+std::string infoNameOf(const std::string& id)
 {
     const auto slash = id.find_last_of('/');
     static const std::string files = "/files";
@@ -279,11 +268,18 @@ std::string infoOf(const std::string& id)
         id.compare(slash - files.size(), files.size(), files) != 0)
         return {};
     const std::string trash = id.substr(0, slash - files.size());
-    const std::string info = trash + "/info/" + id.substr(slash + 1) + ".trashinfo";
+    return trash + "/info/" + id.substr(slash + 1) + ".trashinfo";
+}
+
+// The same, where it is there.
+std::string infoOf(const std::string& id)
+{
+    const std::string info = infoNameOf(id);
     struct stat st
     {
     };
-    return lstat(info.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? info : std::string();
+    return !info.empty() && lstat(info.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? info
+                                                                                 : std::string();
 }
 
 } // namespace
@@ -437,8 +433,9 @@ bool PosixPlatform::restoreFromTrash(const TrashItem& item, const std::string& t
 
 bool PosixPlatform::deleteFromTrash(const TrashItem& item)
 {
-    const std::string info = infoOf(item.id);
+    // An entry that lost its info file can still be deleted.
+    const std::string info = infoNameOf(item.id);
     if (info.empty() || !deletePermanently(item.id))
         return false;
-    return unlink(info.c_str()) == 0;
+    return unlink(info.c_str()) == 0 || errno == ENOENT;
 }

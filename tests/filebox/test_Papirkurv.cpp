@@ -40,8 +40,8 @@ protected:
 
 TEST_F(Papirkurv, ListsEachItemWithItsOriginalFolderAndDateFoldersFirst)
 {
-    // Written as another program would: an encoded name, a relative path of no
-    // use here, and a file left without its info file, which names nothing.
+    // Written as another program would, with an encoded name; and a file that
+    // lost its info file, shown without a place so it can still be deleted.
     mappe.skriv("data/Trash/files/brev 1.txt", "b");
     mappe.skriv("data/Trash/info/brev 1.txt.trashinfo",
                 "[Trash Info]\nPath=" + QUrl::toPercentEncoding(mappe.sti("æ/brev 1.txt"), "/") +
@@ -52,7 +52,8 @@ TEST_F(Papirkurv, ListsEachItemWithItsOriginalFolderAndDateFoldersFirst)
 
     visKurv();
     EXPECT_TRUE(funk.papirkurvVises());
-    ASSERT_EQ(tekster(), QStringList({"M", "brev 1.txt"}));
+    ASSERT_EQ(tekster(), QStringList({"M", "brev 1.txt", "løs.txt"}));
+    EXPECT_EQ(felt(2, 1), "");
     EXPECT_EQ(liste.noder().columnCount(), 3);
     EXPECT_EQ(liste.noder().headerData(1, Qt::Horizontal, Qt::DisplayRole), "Oprindelig placering");
     EXPECT_EQ(liste.noder().headerData(2, Qt::Horizontal, Qt::DisplayRole), "Slettet");
@@ -112,6 +113,10 @@ TEST_F(Papirkurv, AnItemWhoseInfoIsUnreadableIsNamedAndStays)
     ASSERT_EQ(beskeder.beskeder.size(), 1);
     EXPECT_TRUE(beskeder.beskeder[0].startsWith("Disse elementer kunne ikke gendannes:\r"));
     EXPECT_TRUE(findes("data/Trash/files/x.txt"));
+
+    EXPECT_EQ(funk.SletFraPapirkurven(), 1);
+    EXPECT_FALSE(findes("data/Trash/files/x.txt"));
+    EXPECT_FALSE(findes("data/Trash/info/x.txt.trashinfo"));
 }
 
 TEST_F(Papirkurv, SletPermanentAsksThenRemovesItemsFromTheBinForGood)
