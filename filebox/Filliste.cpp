@@ -1,8 +1,10 @@
 #include "Filliste.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDrag>
 #include <QHeaderView>
+#include <QLocale>
 
 Filliste::Filliste(QWidget* parent) : QTreeView(parent), m_model(new Filmodel(this))
 {
@@ -53,10 +55,14 @@ void Filliste::visKolonner(bool papirkurv)
     setHeaderHidden(!papirkurv);
     if (!papirkurv)
         return;
-    // Fixed shares of the width: fitted to the contents, every item's place would be read.
-    const int bredde = std::max(300, viewport()->width());
-    header()->resizeSection(0, bredde * 2 / 5);
-    header()->resizeSection(1, bredde * 2 / 5);
+    // The date as wide as the longest the locale writes, the rest shared:
+    // fitted to the contents, every item's place would be read.
+    const QString dato =
+        QLocale().toString(QDateTime(QDate(2026, 12, 28), QTime(23, 58)), QLocale::ShortFormat);
+    const int datobredde = fontMetrics().horizontalAdvance(dato) + 3 * indentation() + 8;
+    const int rest = std::max(200, viewport()->width() - datobredde);
+    header()->resizeSection(0, rest / 2);
+    header()->resizeSection(1, rest - rest / 2);
 }
 
 std::size_t Filliste::skaermfuld() const
