@@ -36,7 +36,7 @@ QList<QIcon> AImageDirliste(bool moerk)
 
 QList<QIcon> ImageListMapper(bool moerk)
 {
-    return liste(QStringLiteral("mapper"), 15, moerk);
+    return liste(QStringLiteral("mapper"), 16, moerk);
 }
 
 QIcon knap(const QString& navn, bool moerk)

@@ -1,8 +1,10 @@
 #include "Filliste.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDrag>
 #include <QHeaderView>
+#include <QLocale>
 
 Filliste::Filliste(QWidget* parent) : QTreeView(parent), m_model(new Filmodel(this))
 {
@@ -41,7 +43,26 @@ void Filliste::vaelg(int i)
         selectionModel()->clearSelection();
         return;
     }
-    selectionModel()->setCurrentIndex(m_model->index(i), QItemSelectionModel::ClearAndSelect);
+    // Whole rows, as a click chooses them: the recycle bin's rows have three columns.
+    selectionModel()->setCurrentIndex(m_model->index(i), QItemSelectionModel::ClearAndSelect |
+                                                             QItemSelectionModel::Rows);
+}
+
+void Filliste::visKolonner(bool papirkurv)
+{
+    if (papirkurv == !isHeaderHidden())
+        return;
+    setHeaderHidden(!papirkurv);
+    if (!papirkurv)
+        return;
+    // The date as wide as the longest the locale writes, the rest shared:
+    // fitted to the contents, every item's place would be read.
+    const QString dato =
+        QLocale().toString(QDateTime(QDate(2026, 12, 28), QTime(23, 58)), QLocale::ShortFormat);
+    const int datobredde = fontMetrics().horizontalAdvance(dato) + 3 * indentation() + 8;
+    const int rest = std::max(200, viewport()->width() - datobredde);
+    header()->resizeSection(0, rest / 2);
+    header()->resizeSection(1, rest - rest / 2);
 }
 
 std::size_t Filliste::skaermfuld() const

@@ -25,6 +25,8 @@ public:
     // Starts editing node i's text in place.
     void redigerTekst(int i);
     bool redigerer() const { return state() == EditingState; }
+    // The recycle bin's columns with their headings, or the one column of a folder.
+    void visKolonner(bool papirkurv);
     // At least as many rows as the list shows at once.
     std::size_t skaermfuld() const;
 

@@ -189,7 +189,14 @@ void Topenfilform::visMappe(const QString& mappe)
 
 void Topenfilform::updateStrukturer()
 {
-    funk->makeStruktur2(funk->Grundmappe, false, true);
+    funk->visIgen();
+}
+
+void Topenfilform::visPapirkurv()
+{
+    funk->AktiveStruktur = 2;
+    funk->visPapirkurv();
+    beregnTilladelser();
 }
 
 void Topenfilform::mappenChange(const QString&, const QString&, const QString& grundDir,
@@ -207,7 +214,10 @@ void Topenfilform::mappenChange(const QString&, const QString&, const QString& g
 
 void Topenfilform::redrawStiboxen()
 {
-    stiArray = Stifaner::dele(funk->Grundmappe);
+    // The bin's items lie in no one folder: its one tab shows it again.
+    const bool kurv = funk->papirkurvVises();
+    openbox->visKolonner(kurv);
+    stiArray = kurv ? QStringList{QStringLiteral("Papirkurv")} : Stifaner::dele(funk->Grundmappe);
     const QSignalBlocker stille(stiboxen);
     while (stiboxen->count() > 0)
         stiboxen->removeTab(stiboxen->count() - 1);
@@ -219,7 +229,10 @@ void Topenfilform::redrawStiboxen()
 void Topenfilform::stiboxenChange(int tab)
 {
     funk->AktiveStruktur = 2;
-    funk->makeStruktur2(Stifaner::mappeTil(stiArray, tab), true, true);
+    if (funk->papirkurvVises())
+        funk->visPapirkurv();
+    else
+        funk->makeStruktur2(Stifaner::mappeTil(stiArray, tab), true, true);
     redrawStiboxen();
 }
 
@@ -230,11 +243,11 @@ QString Topenfilform::statustekst(int kind, int count, int fejlede)
         const char* gjort;
         const char* ikke;
     };
-    static const Ord ord[] = {{"kopieret", "kopieres"}, {"klippet", "klippes"},
-                              {"indsat", "indsættes"},  {"flyttet", "flyttes"},
-                              {"slettet", "slettes"},   {"omdøbt", "omdøbes"},
-                              {"fortrudt", "fortrydes"}};
-    if (kind < 0 || kind > 6)
+    static const Ord ord[] = {{"kopieret", "kopieres"},  {"klippet", "klippes"},
+                              {"indsat", "indsættes"},   {"flyttet", "flyttes"},
+                              {"slettet", "slettes"},    {"omdøbt", "omdøbes"},
+                              {"fortrudt", "fortrydes"}, {"gendannet", "gendannes"}};
+    if (kind < 0 || kind > 7)
         return {};
     const auto elementer = [](int n) {
         return n == 1 ? QStringLiteral("1 element")

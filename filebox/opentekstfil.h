@@ -47,7 +47,8 @@ public:
     // "Der blev slettet 3 elementer." in the status bar, and how many could not
     // be; kinds 0 to 5 as statustekst. Nothing done clears the status bar.
     void HandlingsInfo(int kind, int count, int fejlede = 0);
-    // 0 copied, 1 cut, 2 pasted, 3 moved, 4 deleted, 5 renamed, 6 taken back; a count of -1
+    // 0 copied, 1 cut, 2 pasted, 3 moved, 4 deleted, 5 renamed, 6 taken back, 7 put back
+    // from the recycle bin; a count of -1
     // says that none was, for the errors counted.
     static QString statustekst(int kind, int count, int fejlede = 0);
     // Opens a file with its program, or in edit mode with the editor; ".bat" and
@@ -109,6 +110,7 @@ public:
     QAction* aFortryd = nullptr;
     QAction* aDelete = nullptr;
     QAction* aDeletePermanent = nullptr;
+    QAction* aGendan = nullptr;
     QAction* aRename = nullptr;
     QAction* aNyMappe = nullptr;
     QAction* aMarkerAlt = nullptr;
@@ -139,6 +141,8 @@ public:
     void mInsertInSenesteMapperClick();
     // The special folders by their captions in the folder menu ("Delte mapper/Musik" for shared).
     void visSpecialmappe(const QString& punkt);
+    // "Papirkurv": the recycle bins' items in the list, with their original places.
+    void visPapirkurv();
     // Fills "Favoritter" with the user's favourite places, or says there are none.
     void smFavoritterPopup();
     // Sets which actions can run now.

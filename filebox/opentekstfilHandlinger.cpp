@@ -53,7 +53,8 @@ void Topenfilform::lavHandlinger()
         HandlingsInfo(6, antal, funk->antalFejlede());
     });
     const auto slet = [this](bool tilPapirkurven) {
-        const int antal = funk->DeleteElementer(tilPapirkurven);
+        const int antal = funk->papirkurvVises() ? funk->SletFraPapirkurven()
+                                                 : funk->DeleteElementer(tilPapirkurven);
         if (antal > 0)
             redrawStiboxen();
         beregnTilladelser();
@@ -61,6 +62,11 @@ void Topenfilform::lavHandlinger()
     };
     connect(aDelete, &QAction::triggered, this, [slet] { slet(true); });
     connect(aDeletePermanent, &QAction::triggered, this, [slet] { slet(false); });
+    connect(aGendan, &QAction::triggered, this, [this] {
+        const int antal = funk->Gendan();
+        beregnTilladelser();
+        HandlingsInfo(7, antal, funk->antalFejlede());
+    });
     connect(aNyMappe, &QAction::triggered, this,
             [this] { nyMappeErOprettet = funk->NyMappe(funk->Grundmappe); });
     const auto marker = [this](int valg) {

@@ -101,6 +101,9 @@ void Topenfilform::openboxClick()
 void Topenfilform::openboxDblClick()
 {
     funk->AktiveStruktur = 2;
+    // What lies in the bin is not opened there.
+    if (funk->papirkurvVises())
+        return;
     if (!funk->Filnavn.isEmpty())
         aRedigerDokument->trigger();
     else

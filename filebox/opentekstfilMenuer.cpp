@@ -56,6 +56,9 @@ void Topenfilform::lavAktioner()
     aNyMappe =
         aktion("aNyMappe", QStringLiteral("Ny mappe"), QStringLiteral("Opret ny mappe: Ctrl+M"),
                QStringLiteral("nymappe"), Q(Qt::CTRL | Qt::Key_M));
+    aGendan = aktion("aGendan", QStringLiteral("Gendan"),
+                     QStringLiteral("Læg valgte elementer tilbage, hvor de blev slettet fra"),
+                     QStringLiteral("gendan"));
     aMarkerAlt = aktion("aMarkerAlt", QStringLiteral("Marker alt"),
                         QStringLiteral("Marker alle elementer: Ctrl+A"), QStringLiteral("alle"),
                         Q(Qt::CTRL | Qt::Key_A));
@@ -108,7 +111,11 @@ void Topenfilform::lavAktioner()
                    QStringLiteral("naeste"), Q(Qt::ALT | Qt::Key_Right));
     connect(aMappeOp, &QAction::triggered, this, [this] {
         funk->AktiveStruktur = 2;
-        funk->makeStruktur2(TGrundMetoder::mappeOver(funk->Grundmappe), true, true);
+        // Out of the bin goes back to the folder shown before it.
+        if (funk->papirkurvVises())
+            funk->makeStruktur2(funk->Grundmappe, false, true);
+        else
+            funk->makeStruktur2(TGrundMetoder::mappeOver(funk->Grundmappe), true, true);
         opdaterAktioner();
     });
     connect(aTilbage, &QAction::triggered, this, [this] { ButtonPrevMappe->click(); });
@@ -130,20 +137,27 @@ void Topenfilform::lavAktioner()
 
 void Topenfilform::opdaterAktioner()
 {
-    const bool fil = !funk->Filnavn.isEmpty();
-    aCopy->setEnabled(mayCopy);
-    for (QAction* a : {aKlip, aDelete, aDeletePermanent, aRename})
-        a->setEnabled(mayDoIt);
+    // In the recycle bin an item is put back or deleted for good; nothing is made, named or opened.
+    const bool kurv = funk->papirkurvVises();
+    const bool fil = !funk->Filnavn.isEmpty() && !kurv;
+    const int valgte = openbox->antalValgte();
+    aCopy->setEnabled(mayCopy && !kurv);
+    for (QAction* a : {aKlip, aDelete, aRename})
+        a->setEnabled(mayDoIt && !kurv);
+    aDeletePermanent->setEnabled(kurv ? valgte > 0 : mayDoIt);
+    aGendan->setEnabled(kurv && valgte > 0);
+    aGendan->setVisible(kurv);
     for (QAction* a : {Agofile, aRediger, aRedigerDokument, aVisBillede, aHTMLfilmliste,
                        aHTMLmusikliste, aHTMLbilledliste})
         a->setEnabled(fil);
-    aEleEgenskaber->setEnabled(openbox->antalValgte() > 0);
+    insertButton->setEnabled(!kurv);
+    aNyMappe->setEnabled(!kurv);
+    aEleEgenskaber->setEnabled(valgte > 0 && !kurv);
     aDrevinfo->setEnabled(true);
-    aOpenAktuelleMappe->setEnabled(!funk->Grundmappe.isEmpty());
-    aPaste->setEnabled(!funk->CopyListe1().isEmpty() || !funk->CopyListe2().isEmpty());
+    aOpenAktuelleMappe->setEnabled(!funk->Grundmappe.isEmpty() && !kurv);
+    aPaste->setEnabled((!funk->CopyListe1().isEmpty() || !funk->CopyListe2().isEmpty()) && !kurv);
     aFortryd->setEnabled(!funk->fortrydelser().tom());
     aFortryd->setText(funk->fortrydelser().caption());
-    const int valgte = openbox->antalValgte();
     aMarkerAlt->setEnabled(valgte != openbox->antal());
     aMarkerIngen->setEnabled(valgte > 0);
     aMarkerInvers->setEnabled(openbox->antal() > 0);
@@ -155,7 +169,7 @@ void Topenfilform::opdaterAktioner()
     ButtonPrevMappe->setEnabled(funk->kanGaaTilbage());
     ButtonNextMappe->setEnabled(funk->kanGaaFrem());
     ButtonLastMappe->setEnabled(funk->kanGaaFrem());
-    opdaterKnap->setEnabled(!funk->Grundmappe.isEmpty());
+    opdaterKnap->setEnabled(!funk->Grundmappe.isEmpty() || kurv);
 }
 
 namespace {
@@ -228,8 +242,8 @@ QWidget* Topenfilform::lavToolBar2()
 
     connect(opdaterKnap, &QToolButton::clicked, this, [this] {
         // A folder deleted meanwhile is said to be gone, and the nearest one above it is shown.
-        if (funk->erMappe(funk->Grundmappe))
-            funk->makeStruktur2(funk->Grundmappe, false, true);
+        if (funk->papirkurvVises() || funk->erMappe(funk->Grundmappe))
+            funk->visIgen();
         else
             funk->reloadStrukturer();
         opdaterAktioner();
@@ -285,7 +299,7 @@ void Topenfilform::lavMenuer()
     PUfilbox->addSeparator();
     PUfilbox->addAction(aFortryd);
     PUfilbox->addSeparator();
-    PUfilbox->addActions({aDelete, aRename, aDeletePermanent});
+    PUfilbox->addActions({aGendan, aDelete, aRename, aDeletePermanent});
     PUfilbox->addSeparator();
     PUfilbox->addActions({aMarkerAlt, aMarkerIngen, aMarkerInvers});
     PUfilbox->addSeparator();
@@ -342,6 +356,9 @@ void Topenfilform::lavMenuer()
         delte->addAction(punkt, this, [this, punkt] {
             visSpecialmappe(QStringLiteral("Delte mapper/") + punkt);
         });
+    PUkendte->addSeparator();
+    PUkendte->addAction(QStringLiteral("Papirkurv"), this, &Topenfilform::visPapirkurv)
+        ->setStatusTip(QStringLiteral("Vis elementerne i papirkurven"));
 }
 
 void Topenfilform::setBilleder(bool moerk)

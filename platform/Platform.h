@@ -113,8 +113,20 @@ public:
         bool folder = false;
         bool operator==(const TrashItem&) const = default;
     };
-    // What the recycle bins of every drive hold, in no particular order.
-    virtual std::vector<TrashItem> trashItems() const = 0;
+    // What the recycle bins of every drive hold, in no particular order, each
+    // with its original place and deletion date.
+    std::vector<TrashItem> trashItems() const
+    {
+        std::vector<TrashItem> items = trashEntries();
+        std::erase_if(items, [this](TrashItem& t) { return !readTrashInfo(t); });
+        return items;
+    }
+    // The same, fast: where a bin keeps an item's original place in a file of
+    // its own, `original` stays empty until `readTrashInfo` reads it, and an
+    // entry that lost that file is listed too.
+    virtual std::vector<TrashItem> trashEntries() const = 0;
+    // Fills in an item's original place and deletion date; false when its bin does not say.
+    virtual bool readTrashInfo(TrashItem& item) const = 0;
     // Puts an item back at `target` (its original path or another on its drive);
     // never replaces an entry there and makes no missing folder.
     virtual bool restoreFromTrash(const TrashItem& item, const std::string& target) = 0;

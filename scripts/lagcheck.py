@@ -23,6 +23,7 @@ ALLOWED = {
     "filebox/functions/Grundfunktioner.cpp -> filebox/Filliste.h",
     "filebox/functions/Grundfunktioner.cpp -> filebox/visBilled.h",
     "filebox/functions/Handlinger.cpp -> filebox/Filliste.h",
+    "filebox/functions/HandlingerPapirkurv.cpp -> filebox/Filliste.h",
     "filebox/functions/HandlingerSlet.cpp -> filebox/Filliste.h",
     "filebox/functions/MakeStrukturer.cpp -> filebox/Filliste.h",
     "filebox/functions/FilMappeInfo.cpp -> <QCheckBox>",

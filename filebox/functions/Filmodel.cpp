@@ -1,9 +1,11 @@
 #include "functions/Filmodel.h"
 
 #include "functions/GrundMetoder.h"
+#include "functions/Mappeindhold.h"
 #include "functions/Stinavn.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QHash>
 #include <QLocale>
@@ -17,11 +19,26 @@ int Filmodel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : antal();
 }
 
+int Filmodel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : papirkurv() ? 3 : 1;
+}
+
+QVariant Filmodel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    static const char* const overskrifter[] = {"Navn", "Oprindelig placering", "Slettet"};
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 2)
+        return {};
+    return QString::fromUtf8(overskrifter[section]);
+}
+
 QVariant Filmodel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= antal())
         return {};
     const int i = index.row();
+    if (papirkurv() && role != BilledeRolle)
+        return papirkurvData(i, index.column(), role);
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
@@ -37,8 +54,44 @@ QVariant Filmodel::data(const QModelIndex& index, int role) const
     }
 }
 
+QVariant Filmodel::papirkurvData(int i, int column, int role) const
+{
+    const Platform::TrashItem& t = element(i);
+    const QString original = Stinavn::tekst(t.original);
+    switch (role) {
+    case Qt::DisplayRole:
+        if (column == 1)
+            return Stinavn::vist(TGrundMetoder::mappeOver(original));
+        if (column == 2)
+            return t.deleted < 0 ? QString()
+                                 : QLocale().toString(QDateTime::fromMSecsSinceEpoch(t.deleted),
+                                                      QLocale::ShortFormat);
+        return tekst(i);
+    case Qt::DecorationRole:
+        return column == 0 ? m_billeder.value(data(index(i), BilledeRolle).toInt()) : QVariant();
+    case Qt::ToolTipRole:
+        return t.original.empty() ? QStringLiteral("Den oprindelige placering er ukendt.")
+                                  : Stinavn::vist(original);
+    default:
+        return {};
+    }
+}
+
+const Platform::TrashItem& Filmodel::element(int i) const
+{
+    const std::size_t p = plads(i);
+    if (!m_laest.at(p)) {
+        m_platform->readTrashInfo(m_kurv.at(p));
+        m_laest[p] = true;
+    }
+    return m_kurv.at(p);
+}
+
 Qt::ItemFlags Filmodel::flags(const QModelIndex& index) const
 {
+    // In the bin an item is only chosen: put back or deleted, never renamed or dragged.
+    if (index.isValid() && papirkurv())
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable |
                                  Qt::ItemIsDragEnabled | Qt::ItemNeverHasChildren
                            : Qt::NoItemFlags;
@@ -71,12 +124,29 @@ QMimeData* Filmodel::mimeData(const QModelIndexList& indexes) const
 void Filmodel::fyld(const QString& mappe, std::vector<Filnode> noder)
 {
     beginResetModel();
+    m_platform = nullptr;
+    m_kurv.clear();
+    m_laest.clear();
     if (mappe != m_mappe)
         m_filter.clear();
     m_mappe = mappe;
     m_praefiks = mappe.endsWith(QDir::separator()) ? mappe : mappe + QDir::separator();
     m_noder = std::move(noder);
     vaelgVist();
+    endResetModel();
+}
+
+void Filmodel::fyldPapirkurv(std::vector<Platform::TrashItem> items, const Platform& platform)
+{
+    std::vector<Filnode> noder;
+    noder.reserve(items.size());
+    for (const Platform::TrashItem& t : items)
+        noder.push_back({Mappeindhold::navnAf(t), t.folder ? 0 : 1});
+    fyld(QString(), std::move(noder));
+    beginResetModel();
+    m_platform = &platform;
+    m_kurv = std::move(items);
+    m_laest.assign(m_kurv.size(), false);
     endResetModel();
 }
 
@@ -107,21 +177,26 @@ int Filmodel::antal() const
     return static_cast<int>(m_filter.isEmpty() ? m_noder.size() : m_vist.size());
 }
 
-const Filnode& Filmodel::node(int i) const
+std::size_t Filmodel::plads(int i) const
 {
     const auto n = static_cast<std::size_t>(i);
-    return m_noder.at(m_filter.isEmpty() ? n : m_vist.at(n));
+    return m_filter.isEmpty() ? n : m_vist.at(n);
+}
+
+const Filnode& Filmodel::node(int i) const
+{
+    return m_noder.at(plads(i));
 }
 
 Filnode& Filmodel::node(int i)
 {
-    const auto n = static_cast<std::size_t>(i);
-    return m_noder.at(m_filter.isEmpty() ? n : m_vist.at(n));
+    return m_noder.at(plads(i));
 }
 
 QString Filmodel::navn(int i) const
 {
-    return Stinavn::tekst(node(i).navn);
+    // An item of the bin by its original name, once its info is read; the bin's own may differ.
+    return Stinavn::tekst(papirkurv() ? Mappeindhold::navnAf(element(i)) : node(i).navn);
 }
 
 QString Filmodel::tekst(int i) const
@@ -131,7 +206,8 @@ QString Filmodel::tekst(int i) const
 
 QString Filmodel::sti(int i) const
 {
-    return m_praefiks + navn(i);
+    // An item of the bin lies in the bin of its own drive.
+    return papirkurv() ? Stinavn::tekst(m_kurv.at(plads(i)).id) : m_praefiks + navn(i);
 }
 
 StrukturRec Filmodel::rec(int i) const
@@ -139,7 +215,7 @@ StrukturRec Filmodel::rec(int i) const
     const int id = ID(i);
     if (id % 2 == 0)
         return {sti(i), QString(), id};
-    return {m_mappe, sti(i), id};
+    return {papirkurv() ? TGrundMetoder::mappeOver(sti(i)) : m_mappe, sti(i), id};
 }
 
 void Filmodel::setID(int i, int ID)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Platform.h"
+
 #include <QAbstractListModel>
 #include <QList>
 #include <QVariant>
@@ -34,6 +36,9 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     int rowCount(const QModelIndex& parent = {}) const override;
+    // The recycle bin shows each item's original place and deletion date beside its name.
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     // An edited text is offered, not kept: the rename decides what the node shows.
@@ -45,6 +50,12 @@ public:
 
     // The entries of `mappe`, in the order they are shown.
     void fyld(const QString& mappe, std::vector<Filnode> noder);
+    // The recycle bin's items in the order shown; an item's original place and
+    // date are read from the bin when its row is first asked for.
+    void fyldPapirkurv(std::vector<Platform::TrashItem> items, const Platform& platform);
+    bool papirkurv() const { return m_platform != nullptr; }
+    // The item of row i, its original place read where the bin has it.
+    const Platform::TrashItem& element(int i) const;
     // The entries shown: those the filter lets through.
     int antal() const;
     // Every entry of the folder, shown or not.
@@ -74,6 +85,8 @@ signals:
 private:
     QString sti(int i) const;
     const Filnode& node(int i) const;
+    std::size_t plads(int i) const;
+    QVariant papirkurvData(int i, int column, int role) const;
     Filnode& node(int i);
     void vaelgVist();
 
@@ -83,4 +96,8 @@ private:
     QString m_filter;
     std::vector<std::size_t> m_vist; // the entries the filter shows, by place
     QList<QVariant> m_billeder;
+    // While the recycle bin is shown: its items beside the nodes, and which are read.
+    const Platform* m_platform = nullptr;
+    mutable std::vector<Platform::TrashItem> m_kurv;
+    mutable std::vector<bool> m_laest;
 };

@@ -37,6 +37,12 @@ public:
     // recycle bin; the elements taken back, -1 when none could be (told already).
     int Fortryd();
     const Fortrydelser& fortrydelser() const { return m_fortryd; }
+    // Puts the items chosen in the recycle bin back where they were, asking
+    // before anything there is replaced: the elements put back, -1 when none
+    // could be (told already), 0 when nothing was done.
+    int Gendan();
+    // Deletes the items chosen in the recycle bin for good, after the question; counted alike.
+    int SletFraPapirkurven();
     // 1 all, 2 none, 3 the inverse.
     void SelectMapperFiler(int actionNumber);
     void EmptyRecycleBin(bool Confirm, const QString& aDrive);
@@ -82,6 +88,9 @@ private:
     int kopierFiler(const QString& destDir, bool toPapirkurv, const QList<Kopi>& names);
     bool sletMappe(const QString& path, bool toPapirkurv);
     static QString DirKontrol(const QString& path);
+    std::vector<Platform::TrashItem> valgteIPapirkurven() const;
+    // Makes the folders missing above `sti`; false when its folder is not there then.
+    bool lavMapperTil(const QString& sti);
     // Whether two paths lead to one folder.
     bool sammeMappe(const QString& a, const QString& b) const;
     // Whether the destination lies outside every registered folder.

@@ -216,14 +216,14 @@ void THandlinger::SelectMapperFiler(int actionNumber)
         actionNumber = 2;
     switch (actionNumber) {
     case 1:
-        valg->select(alt, QItemSelectionModel::Select);
+        valg->select(alt, QItemSelectionModel::Select | QItemSelectionModel::Rows);
         break;
     case 2:
         valg->clearSelection();
         Filnavn.clear();
         break;
     case 3:
-        valg->select(alt, QItemSelectionModel::Toggle);
+        valg->select(alt, QItemSelectionModel::Toggle | QItemSelectionModel::Rows);
         break;
     default:
         break;

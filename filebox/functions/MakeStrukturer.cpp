@@ -41,6 +41,11 @@ std::vector<Filnode> noderAf(Mappeindhold& indhold)
 void TMakeStrukturer::visNoder(std::vector<Filnode> noder)
 {
     Struktur2->noder().fyld(Grundmappe, std::move(noder));
+    vaelgFoerste();
+}
+
+void TMakeStrukturer::vaelgFoerste()
+{
     if (antalGrundfiler > 0) {
         m_autovalg = true;
         Struktur2->vaelg(0);
@@ -55,8 +60,9 @@ void TMakeStrukturer::makeStruktur2(const QString& aDirectory, bool insertMSL, b
 {
     if (!erMappe(aDirectory))
         return;
-    if (!reload && aDirectory.compare(Grundmappe, Qt::CaseInsensitive) == 0)
+    if (!reload && !m_papirkurv && aDirectory.compare(Grundmappe, Qt::CaseInsensitive) == 0)
         return;
+    m_papirkurv = false;
     OldGrundmappe = Grundmappe;
     Filnavn.clear();
     Grundmappe = aDirectory;
@@ -80,6 +86,30 @@ void TMakeStrukturer::makeStruktur2(const QString& aDirectory, bool insertMSL, b
     if (Struktur2)
         visNoder(noderAf(indhold));
     fyrDirectoryChange();
+}
+
+void TMakeStrukturer::visPapirkurv()
+{
+    m_papirkurv = true;
+    Filnavn.clear();
+    std::vector<Platform::TrashItem> items = platform.trashEntries();
+    Mappeindhold::ordn(items);
+    antalGrundmapper = static_cast<int>(
+        std::count_if(items.begin(), items.end(), [](const auto& t) { return t.folder; }));
+    antalGrundfiler = static_cast<int>(items.size()) - antalGrundmapper;
+    if (Struktur2) {
+        Struktur2->noder().fyldPapirkurv(std::move(items), platform);
+        vaelgFoerste();
+    }
+    fyrDirectoryChange();
+}
+
+void TMakeStrukturer::visIgen()
+{
+    if (m_papirkurv)
+        visPapirkurv();
+    else
+        makeStruktur2(Grundmappe, false, true);
 }
 
 QStringList TMakeStrukturer::skanlinjer(int ID) const

@@ -22,6 +22,13 @@ public:
     // current one and `reload` is false. `insertMSL` records it in the history.
     void makeStruktur2(const QString& aDirectory, bool insertMSL, bool reload);
 
+    // Lists the recycle bins of every drive instead of a folder. Grundmappe
+    // stays the folder shown before, which the next folder shown replaces.
+    void visPapirkurv();
+    bool papirkurvVises() const { return m_papirkurv; }
+    // Lists again what is shown: the folder, or the recycle bin.
+    void visIgen();
+
     void mappeFirst();
     void mappeTilbage();
     void mappeFrem();
@@ -59,9 +66,12 @@ protected:
     // True while a listing selects its first node: that choice is the list's,
     // not the user's, so it does not make the node the target of a paste.
     bool m_autovalg = false;
+    bool m_papirkurv = false;
 
 private:
     void visNoder(std::vector<Filnode> noder);
+    // After a listing the first node is chosen, when there is a file.
+    void vaelgFoerste();
     QStringList skanlinjer(int ID) const;
     // Whether history entry `index` is still a folder; navigation deletes those that are not.
     bool findes(int index) const;

@@ -29,9 +29,9 @@ bool foer(int sammenligning, const std::string& a, const std::string& b)
     return sammenligning != 0 ? sammenligning < 0 : a < b;
 }
 
-void flyt(Navne& navne, const std::vector<std::uint32_t>& orden)
+template <typename T> void flyt(std::vector<T>& navne, const std::vector<std::uint32_t>& orden)
 {
-    Navne ud;
+    std::vector<T> ud;
     ud.reserve(navne.size());
     for (std::uint32_t i : orden)
         ud.push_back(std::move(navne[i]));
@@ -88,7 +88,7 @@ Del ordnDel(const Navne& navne, std::uint32_t fra, std::uint32_t til)
 // Sorted once by collation keys: comparing keys is far cheaper than collating
 // each pair of names when there are many thousand. A large folder is sorted in
 // two halves at once and merged.
-void ordnAlleAf(Navne& navne)
+std::vector<std::uint32_t> ordenAf(const Navne& navne)
 {
     const auto n = static_cast<std::uint32_t>(navne.size());
     const std::uint32_t midte = n >= 20000 && std::thread::hardware_concurrency() > 1 ? n / 2 : n;
@@ -107,7 +107,7 @@ void ordnAlleAf(Navne& navne)
                orden.begin(), [&](std::uint32_t a, std::uint32_t b) {
                    return foer(noegle(a).compare(noegle(b)), navne[a], navne[b]);
                });
-    flyt(navne, orden);
+    return orden;
 }
 
 } // namespace
@@ -129,6 +129,33 @@ void Mappeindhold::ordnFoerste(std::size_t antal)
 
 void Mappeindhold::ordnAlle()
 {
-    ordnAlleAf(m_mapper);
-    ordnAlleAf(m_filer);
+    flyt(m_mapper, ordenAf(m_mapper));
+    flyt(m_filer, ordenAf(m_filer));
+}
+
+std::vector<std::uint32_t> Mappeindhold::orden(const std::vector<std::string>& navne)
+{
+    return ordenAf(navne);
+}
+
+std::string Mappeindhold::navnAf(const Platform::TrashItem& item)
+{
+    const std::string& sti = item.original.empty() ? item.id : item.original;
+#ifdef Q_OS_WIN
+    return sti.substr(sti.find_last_of("/\\") + 1);
+#else
+    return sti.substr(sti.find_last_of('/') + 1);
+#endif
+}
+
+void Mappeindhold::ordn(std::vector<Platform::TrashItem>& items)
+{
+    std::vector<std::string> navne;
+    navne.reserve(items.size());
+    for (const Platform::TrashItem& t : items)
+        navne.push_back(navnAf(t));
+    std::vector<std::uint32_t> orden = ordenAf(navne);
+    std::stable_partition(orden.begin(), orden.end(),
+                          [&](std::uint32_t i) { return items[i].folder; });
+    flyt(items, orden);
 }

@@ -2,6 +2,7 @@
 
 #include "Platform.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,12 @@ public:
     // before the whole is ordered, so a list can show its first rows at once.
     void ordnFoerste(std::size_t antal);
     void ordnAlle();
+    // The places of the names in the order the list shows them.
+    static std::vector<std::uint32_t> orden(const std::vector<std::string>& navne);
+    // The recycle bin's items as the list shows them: folders first, by name.
+    static void ordn(std::vector<Platform::TrashItem>& items);
+    // The name an item is shown by: its original's, else its name in the bin.
+    static std::string navnAf(const Platform::TrashItem& item);
 
 private:
     std::vector<std::string> m_mapper;

@@ -22,7 +22,8 @@ public:
     bool deletePermanently(const std::string& path) override;
     bool emptyTrash(const std::string& drive, bool confirm) override;
     bool asksBeforeEmptyingTrash() const override { return false; }
-    std::vector<TrashItem> trashItems() const override;
+    std::vector<TrashItem> trashEntries() const override;
+    bool readTrashInfo(TrashItem& item) const override;
     bool restoreFromTrash(const TrashItem& item, const std::string& target) override;
     bool deleteFromTrash(const TrashItem& item) override;
     std::vector<TreeEntry> readFolder(const std::string& folder) const override;

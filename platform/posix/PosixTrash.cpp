@@ -10,6 +10,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <string>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_set>
@@ -233,56 +234,33 @@ bool readInfo(const std::string& text, std::string& path, std::string& date)
     return !path.empty();
 }
 
-// The entries of one trash folder; relative paths lie under `top`.
-void readTrash(const std::string& trash, const std::string& top,
-               std::vector<Platform::TrashItem>& items)
+// The entries of one trash folder. Their info files are read later, for the
+// rows shown; an entry that lost its info file is listed without its place.
+void readTrash(const std::string& trash, std::vector<Platform::TrashItem>& items)
 {
-    std::unordered_set<std::string> files;
-    std::unordered_set<std::string> folders;
-    if (DIR* dir = opendir((trash + "/files").c_str())) {
-        while (const dirent* e = readdir(dir)) {
-            const std::string name = e->d_name;
-            if (name == "." || name == "..")
-                continue;
-            (e->d_type == DT_DIR ? folders : files).insert(name);
-            if (e->d_type == DT_UNKNOWN) {
-                struct stat st
-                {
-                };
-                if (lstat((trash + "/files/" + name).c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-                    folders.insert(name);
-            }
-        }
-        closedir(dir);
-    }
-    DIR* dir = opendir((trash + "/info").c_str());
+    DIR* dir = opendir((trash + "/files").c_str());
     if (!dir)
         return;
-    static const std::string suffix = ".trashinfo";
+    const std::string files = trash + "/files/";
     while (const dirent* e = readdir(dir)) {
-        const std::string infoName = e->d_name;
-        if (infoName.size() <= suffix.size() ||
-            infoName.compare(infoName.size() - suffix.size(), suffix.size(), suffix) != 0)
+        const std::string_view name = e->d_name;
+        if (name == "." || name == "..")
             continue;
-        const std::string name = infoName.substr(0, infoName.size() - suffix.size());
-        const bool folder = folders.count(name) > 0;
-        // An info file without its file names nothing.
-        if (!folder && files.count(name) == 0)
-            continue;
-        std::string path;
-        std::string date;
-        if (!readInfo(smallFile(trash + "/info/" + infoName), path, date))
-            continue;
-        if (path[0] != '/')
-            path = (top == "/" ? "" : top) + "/" + path;
-        items.push_back({trash + "/files/" + name, path, localTime(date), folder});
+        bool folder = e->d_type == DT_DIR;
+        if (e->d_type == DT_UNKNOWN) {
+            struct stat st
+            {
+            };
+            folder = lstat((files + e->d_name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+        }
+        items.push_back({files + e->d_name, {}, -1, folder});
     }
     closedir(dir);
 }
 
-// The info file that belongs to an entry of a trash's "files" folder; empty
-// when the path is no such entry.
-std::string infoOf(const std::string& id)
+// The name of the info file that belongs to an entry of a trash's "files"
+// folder; empty when the path is no such entry.
+std::string infoNameOf(const std::string& id)
 {
     const auto slash = id.find_last_of('/');
     static const std::string files = "/files";
@@ -290,11 +268,18 @@ std::string infoOf(const std::string& id)
         id.compare(slash - files.size(), files.size(), files) != 0)
         return {};
     const std::string trash = id.substr(0, slash - files.size());
-    const std::string info = trash + "/info/" + id.substr(slash + 1) + ".trashinfo";
+    return trash + "/info/" + id.substr(slash + 1) + ".trashinfo";
+}
+
+// The same, where it is there.
+std::string infoOf(const std::string& id)
+{
+    const std::string info = infoNameOf(id);
     struct stat st
     {
     };
-    return lstat(info.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? info : std::string();
+    return !info.empty() && lstat(info.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? info
+                                                                                 : std::string();
 }
 
 } // namespace
@@ -382,11 +367,11 @@ bool PosixPlatform::emptyTrash(const std::string& drive, bool /*confirm*/)
     return alt;
 }
 
-std::vector<Platform::TrashItem> PosixPlatform::trashItems() const
+std::vector<Platform::TrashItem> PosixPlatform::trashEntries() const
 {
     std::vector<TrashItem> items;
     std::unordered_set<std::string> seen;
-    const auto read = [&](const std::string& trash, const std::string& top) {
+    const auto read = [&](const std::string& trash) {
         struct stat st
         {
         };
@@ -394,16 +379,37 @@ std::vector<Platform::TrashItem> PosixPlatform::trashItems() const
             return;
         if (!seen.insert(std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino)).second)
             return;
-        readTrash(trash, top, items);
+        readTrash(trash, items);
     };
-    read(homeTrash(), "/");
+    read(homeTrash());
     const std::string uid = std::to_string(getuid());
     for (const Drive& drive : drives()) {
         const std::string top = drive.root == "/" ? "" : drive.root;
-        read(top + "/.Trash/" + uid, drive.root);
-        read(top + "/.Trash-" + uid, drive.root);
+        read(top + "/.Trash/" + uid);
+        read(top + "/.Trash-" + uid);
     }
     return items;
+}
+
+bool PosixPlatform::readTrashInfo(TrashItem& item) const
+{
+    if (!item.original.empty())
+        return true;
+    const std::string info = infoOf(item.id);
+    std::string path;
+    std::string date;
+    if (info.empty() || !readInfo(smallFile(info), path, date))
+        return false;
+    if (path[0] != '/') {
+        // Relative to the top of the mount that holds "top/.Trash/uid" or "top/.Trash-uid".
+        std::string top = parentOf(parentOf(parentOf(item.id)));
+        if (top.substr(top.find_last_of('/') + 1) == ".Trash")
+            top = parentOf(top);
+        path = (top == "/" ? "" : top) + "/" + path;
+    }
+    item.original = path;
+    item.deleted = localTime(date);
+    return true;
 }
 
 bool PosixPlatform::restoreFromTrash(const TrashItem& item, const std::string& target)
@@ -427,8 +433,9 @@ bool PosixPlatform::restoreFromTrash(const TrashItem& item, const std::string& t
 
 bool PosixPlatform::deleteFromTrash(const TrashItem& item)
 {
-    const std::string info = infoOf(item.id);
+    // An entry that lost its info file can still be deleted.
+    const std::string info = infoNameOf(item.id);
     if (info.empty() || !deletePermanently(item.id))
         return false;
-    return unlink(info.c_str()) == 0;
+    return unlink(info.c_str()) == 0 || errno == ENOENT;
 }

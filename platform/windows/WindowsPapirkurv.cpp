@@ -94,7 +94,7 @@ std::wstring infoAf(const std::wstring& id)
 
 } // namespace
 
-std::vector<Platform::TrashItem> WindowsPlatform::trashItems() const
+std::vector<Platform::TrashItem> WindowsPlatform::trashEntries() const
 {
     std::vector<TrashItem> items;
     const std::wstring sid = brugerSid();
@@ -124,6 +124,12 @@ std::vector<Platform::TrashItem> WindowsPlatform::trashItems() const
         });
     }
     return items;
+}
+
+bool WindowsPlatform::readTrashInfo(TrashItem& item) const
+{
+    // The "$I" file was read with the listing: the name of the "$R" file tells nothing.
+    return !item.original.empty();
 }
 
 bool WindowsPlatform::restoreFromTrash(const TrashItem& item, const std::string& target)

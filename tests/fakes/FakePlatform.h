@@ -87,7 +87,8 @@ public:
     }
     bool asksBeforeEmptyingTrash() const override { return spoergerSelv; }
     // The real recycle bin's, which a test keeps in a folder of its own.
-    std::vector<TrashItem> trashItems() const override { return aegte->trashItems(); }
+    std::vector<TrashItem> trashEntries() const override { return aegte->trashEntries(); }
+    bool readTrashInfo(TrashItem& item) const override { return aegte->readTrashInfo(item); }
     bool restoreFromTrash(const TrashItem& item, const std::string& target) override
     {
         return aegte->restoreFromTrash(item, target);

@@ -10,6 +10,22 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
+// Points the desktop's recycle bin at a folder of the test's own while it lives.
+class EgenPapirkurv
+{
+public:
+    explicit EgenPapirkurv(const QString& data) : m_gammel(qgetenv("XDG_DATA_HOME"))
+    {
+        qputenv("XDG_DATA_HOME", data.toLocal8Bit());
+    }
+    ~EgenPapirkurv() { qputenv("XDG_DATA_HOME", m_gammel); }
+    EgenPapirkurv(const EgenPapirkurv&) = delete;
+    EgenPapirkurv& operator=(const EgenPapirkurv&) = delete;
+
+private:
+    QByteArray m_gammel;
+};
+
 // The file box's logic on its own, with a file list and a temporary folder.
 class Kaede : public ::testing::Test
 {
@@ -44,9 +60,10 @@ protected:
             if (!navne.contains(liste.noder().tekst(i)))
                 continue;
             const QModelIndex index = liste.noder().index(i);
-            const auto maade = liste.selectionModel()->hasSelection()
-                                   ? QItemSelectionModel::Select
-                                   : QItemSelectionModel::ClearAndSelect;
+            const auto maade =
+                (liste.selectionModel()->hasSelection() ? QItemSelectionModel::Select
+                                                        : QItemSelectionModel::ClearAndSelect) |
+                QItemSelectionModel::Rows;
             if (!liste.selectionModel()->hasSelection())
                 liste.selectionModel()->setCurrentIndex(index, maade);
             else

@@ -177,8 +177,10 @@ TEST_F(Filboks, ActionsWaitForAFileAndShowOnlyPictures)
     vaelg(-1);
     EXPECT_FALSE(boks().Agofile->isEnabled());
     EXPECT_TRUE(boks().aNyMappe->isEnabled());
-    // The Part's thirteen items and separators, and "Fortryd" after the first three.
-    EXPECT_EQ(boks().PUfilbox->actions().size(), 15);
+    // Thirteen items and separators, "Fortryd" after the first three, and
+    // "Gendan", which only the recycle bin shows.
+    EXPECT_EQ(boks().PUfilbox->actions().size(), 16);
+    EXPECT_FALSE(boks().aGendan->isVisible());
     EXPECT_EQ(boks().aDelete->shortcuts().size(), 2);
 }
 
@@ -187,6 +189,8 @@ TEST_F(Filboks, StatusTextsCountWhatWasDoneAndWhatFailed)
     EXPECT_EQ(Topenfilform::statustekst(4, 3), "Der blev slettet 3 elementer.");
     EXPECT_EQ(Topenfilform::statustekst(0, 1), "Der blev kopieret 1 element.");
     EXPECT_EQ(Topenfilform::statustekst(5, 0), "Der blev omdøbt 0 elementer.");
+    EXPECT_EQ(Topenfilform::statustekst(7, 2, 1),
+              "Der blev gendannet 2 elementer. 1 element kunne ikke gendannes.");
     EXPECT_EQ(Topenfilform::statustekst(6, 2, 1),
               "Der blev fortrudt 2 elementer. 1 element kunne ikke fortrydes.");
     EXPECT_EQ(Topenfilform::statustekst(2, 2, 1),

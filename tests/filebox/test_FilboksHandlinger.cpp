@@ -1,4 +1,5 @@
 #include "Filliste.h"
+#include "Kaede.h"
 #include "Programtest.h"
 #include "Spm_Kopiering.h"
 #include "functions/Handlinger.h"
@@ -105,6 +106,50 @@ TEST_F(FilboksHandlinger, CtrlZTakesBackACopyAndLeavesTheSource)
     EXPECT_EQ(mappe.laes("g/brev.txt"), "brev");
     EXPECT_EQ(status(), "Der blev fortrudt 1 element.");
     EXPECT_FALSE(boks().aFortryd->isEnabled());
+}
+
+TEST_F(FilboksHandlinger, PapirkurvListsTheBinInTheListAndGendanPutsTheFileBack)
+{
+    const EgenPapirkurv kurv(mappe.sti("data"));
+    platform.papirkurvAegte = true;
+    mappe.skriv("g/brev.txt", "brev");
+    mappe.skriv("g/andet.txt", "andet");
+    aabn("g");
+    boks().openbox->vaelg(node("brev.txt"));
+    svarJa();
+    boks().aDelete->trigger();
+    ASSERT_FALSE(QFileInfo::exists(mappe.sti("g/brev.txt")));
+
+    QAction* papirkurv = nullptr;
+    for (QAction* a : boks().PUkendte->actions())
+        if (a->text() == "Papirkurv")
+            papirkurv = a;
+    ASSERT_NE(papirkurv, nullptr);
+    papirkurv->trigger();
+    ASSERT_EQ(node("brev.txt"), 0);
+    EXPECT_EQ(boks().openbox->antal(), 1);
+    EXPECT_FALSE(boks().openbox->isHeaderHidden());
+    EXPECT_EQ(boks().stiboxen->tabText(0), "Papirkurv");
+    boks().openbox->vaelg(0);
+    // Nothing is made, named, opened or pasted inside the bin.
+    for (QAction* a : {boks().aPaste, boks().aNyMappe, boks().aRename, boks().aCopy, boks().aKlip,
+                       boks().aDelete, boks().Agofile})
+        EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
+    EXPECT_TRUE(boks().aDeletePermanent->isEnabled());
+    ASSERT_TRUE(boks().aGendan->isEnabled());
+    EXPECT_TRUE(boks().aGendan->isVisible());
+
+    boks().aGendan->trigger();
+    EXPECT_EQ(mappe.laes("g/brev.txt"), "brev");
+    EXPECT_EQ(status(), "Der blev gendannet 1 element.");
+    EXPECT_EQ(boks().openbox->antal(), 0);
+
+    // Out of the bin, the folder shown before it with its commands.
+    QTest::keyClick(boks().openbox, Qt::Key_Backspace);
+    EXPECT_EQ(funk().Grundmappe, mappe.sti("g"));
+    EXPECT_TRUE(boks().openbox->isHeaderHidden());
+    EXPECT_FALSE(boks().aGendan->isVisible());
+    EXPECT_EQ(boks().openbox->antal(), 2);
 }
 
 TEST_F(FilboksHandlinger, TypingInTheListFiltersItAndEscShowsEverythingAgain)

@@ -9,12 +9,7 @@ namespace {
 class Fortryd : public Kaede
 {
 protected:
-    Fortryd() : gammel(qgetenv("XDG_DATA_HOME"))
-    {
-        qputenv("XDG_DATA_HOME", mappe.sti("data").toLocal8Bit());
-        platform.papirkurvAegte = true;
-    }
-    ~Fortryd() override { qputenv("XDG_DATA_HOME", gammel); }
+    Fortryd() { platform.papirkurvAegte = true; }
 
     void vis(const QString& relativ, const QStringList& navne = {})
     {
@@ -39,7 +34,7 @@ protected:
                " (" + grund + ")";
     }
 
-    QByteArray gammel;
+    EgenPapirkurv kurv{mappe.sti("data")};
 };
 
 } // namespace
