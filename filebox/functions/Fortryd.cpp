@@ -134,7 +134,9 @@ void Fortrydelser::fjernLavet(const Handling& h, Resultat& r)
 void Fortrydelser::flytTilbage(const Handling& h, Resultat& r)
 {
     for (auto p = h.par.crbegin(); p != h.par.crend(); ++p) {
-        const auto& [fra, til] = *p;
+        // Named references, not a structured binding: the lambda below captures them.
+        const QString& fra = p->first;
+        const QString& til = p->second;
         const Platform::FileStatus her = m_platform.statusOf(bytes(til));
         const Platform::FileStatus der = m_platform.statusOf(bytes(fra));
         const auto spor = std::find_if(h.lavet.begin(), h.lavet.end(),
