@@ -2,6 +2,8 @@
 
 #include "Kontrast.h"
 
+#include <QGuiApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleFactory>
@@ -32,6 +34,49 @@ QRectF indenfor(const QRect& r, qreal bredde = 1)
 {
     return QRectF(r).adjusted(bredde / 2, bredde / 2, -bredde / 2, -bredde / 2);
 }
+
+// The toolbar's "more" chevrons, drawn in the text colour of the design in use.
+// Every toolbar asks for one when it is made; Qt's own is a PNG whose loading
+// asks each image format plugin in turn, which costs a start-up ten libraries.
+class Vinkelikon : public QIconEngine
+{
+public:
+    explicit Vinkelikon(Qt::Orientation retning) : m_retning(retning) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
+    {
+        const QPalette pal = QGuiApplication::palette();
+        const QColor farve = pal.color(
+            mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active, QPalette::WindowText);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        painter->translate(rect.center() + QPointF(0.5, 0.5));
+        if (m_retning == Qt::Vertical)
+            painter->rotate(90);
+        const qreal s = qMin(rect.width(), rect.height()) / 16.0;
+        painter->setPen(QPen(farve, 1.5 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter->setBrush(Qt::NoBrush);
+        for (const qreal x : {-3.5, 0.5}) {
+            const QPointF vinkel[] = {{x * s, -3.5 * s}, {(x + 3) * s, 0}, {x * s, 3.5 * s}};
+            painter->drawPolyline(vinkel, 3);
+        }
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pm(size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        paint(&p, QRect(QPoint(), size), mode, state);
+        return pm;
+    }
+
+    QIconEngine* clone() const override { return new Vinkelikon(m_retning); }
+
+private:
+    Qt::Orientation m_retning;
+};
 
 bool slukket(const QStyleOption* o)
 {
@@ -209,6 +254,16 @@ int Designstil::styleHint(StyleHint hint, const QStyleOption* option, const QWid
     if (hint == SH_EtchDisabledText)
         return 0;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+QIcon Designstil::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                               const QWidget* widget) const
+{
+    if (icon == SP_ToolBarHorizontalExtensionButton)
+        return QIcon(new Vinkelikon(Qt::Horizontal));
+    if (icon == SP_ToolBarVerticalExtensionButton)
+        return QIcon(new Vinkelikon(Qt::Vertical));
+    return QProxyStyle::standardIcon(icon, option, widget);
 }
 
 void Designstil::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
