@@ -1,11 +1,14 @@
 #include "Ikonvalg.h"
 
 #include "Grupper.h"
+#include "Ikonfil.h"
+#include "PeIkon.h"
 #include "Platform.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QIconEngine>
 #include <QImageReader>
@@ -129,11 +132,27 @@ QString Ikonvalg::makeIconFilnavn(const QString& str) const
     return m_ikonDir + QDir::separator() + str + QStringLiteral("_ikon.ico");
 }
 
+namespace {
+
+QIcon laesIkonfil(const QFileInfo& fil)
+{
+    // Icon files as the data set makes them are read here, other pictures by the toolkit.
+    if (fil.suffix().compare(u"ico", Qt::CaseInsensitive) == 0 && fil.size() <= qint64(PeIkon::hoejstIkon)) {
+        QFile f(fil.filePath());
+        if (f.open(QIODevice::ReadOnly))
+            if (QIcon ikon = Ikonfil::laes(f.readAll()); !ikon.isNull())
+                return ikon;
+    }
+    return QIcon(fil.filePath());
+}
+
+} // namespace
+
 QIcon Ikonvalg::indlaes(const QFileInfo& fil) const
 {
     Indlaest& i = m_indlaest[fil.filePath()];
     if (i.ikon.isNull() || i.aendret != fil.lastModified() || i.stoerrelse != fil.size())
-        i = {fil.lastModified(), fil.size(), QIcon(fil.filePath())};
+        i = {fil.lastModified(), fil.size(), laesIkonfil(fil)};
     return i.ikon;
 }
 

@@ -71,6 +71,8 @@ main=$(window '^Alfa$')
 check "the active group is shown" test -n "$main"
 heavy='libQt6WebEngine|tavlum_browser|xcbglintegrations|libGLX_mesa|swrast_dri|libLLVM'
 check "a start loads neither the web engine nor OpenGL" unmapped "$heavy"
+# Qt's own pictures would ask every image format plugin whether it reads them.
+check "a start loads no image format plugin" unmapped 'plugins/imageformats'
 [ -n "$main" ] && keys "$main" ctrl+n
 check "Ctrl+N switches to the next group" test -n "$(window '^Beta$')"
 [ -n "$main" ] && keys "$main" ctrl+q
