@@ -54,10 +54,8 @@ public:
 
     // Fixed for the whole run.
     const DataMapper& mapper() const override { return m_mapper; }
-    Options opts;
-    Grupper grupper;
-    TReopenFiler ReopenDir;
     const Options& indstillinger() const override { return opts; }
+    Options& indstillinger() { return opts; }
     Grupper& grupperne() override { return grupper; }
     Elementmodel& elementmodel() override { return *elementer; }
     TReopenFiler& senesteMapper() override { return ReopenDir; }
@@ -129,7 +127,7 @@ public:
     void insertFromStifinderExecute();
     // The light or the dark pictures, as the design is.
     void setImageList();
-    QList<QIcon> ImageList;
+    const QList<QIcon>& billeder() const { return ImageList; }
     void loadMenuPanel();
     static QString getCap(const QString& name);
     // The strip's buttons from left to right: the fixed ones, then one per group.
@@ -138,46 +136,12 @@ public:
     void fokuserVisning();
     void buttonClick(int tag);
 
-    QListView* programBoks = nullptr;
-    // The active group's elements, as the panel, the menu view and the group window show them.
-    Elementmodel* elementer = nullptr;
     // The place of the selected element; -1 when none is selected.
     int valgtElement() const;
-    QHeaderView* kolonne = nullptr; // the report view's column heading
-    QToolBar* toolBar = nullptr;
-    QToolButton* filboksButton = nullptr;
-    QToolButton* appletsButton = nullptr;
-    Ballonhint* BalloonHint = nullptr;
-    QSystemTrayIcon* TrayIcon = nullptr;
-    QWidget* topPanel = nullptr;
-    QWidget* knapPanel = nullptr;
-    QScrollArea* ButBox = nullptr;
-    QMenu* dropDown = nullptr;
-    QMenu* PopupMenu = nullptr;
     // Shows a file's icon in the group window's picture. The user who has just
     // picked the file (`valgt`) is told when it gives no icon at all.
     void PutInIkonliste(const QString& FNavn, bool valgt) override;
     QString makeIconFilnavn(const QString& str) const;
-    int clickIndex = -1;
-    bool MusNede = false;
-    int fraI = -1;
-    int tilI = -1;
-
-    QAction* aInfo = nullptr;
-    QAction* mVinfo = nullptr;
-    QAction* aProgrammer = nullptr;
-    QAction* aEgenskaber = nullptr;
-    QAction* aGrupper = nullptr;
-    QAction* aElementer = nullptr;
-    QAction* aRedigeElementer = nullptr;
-    QAction* aLager = nullptr;
-    QAction* Atilbage = nullptr;
-    QAction* Afrem = nullptr;
-    QAction* aGo = nullptr;
-    QAction* aMenuVis = nullptr;
-    QAction* aStifinder = nullptr;
-    QAction* insertFromStifinder = nullptr;
-    QAction* mLuk = nullptr;
 
 protected:
     void setVisible(bool visible) override;
@@ -248,4 +212,43 @@ private:
     bool m_opstart = true;
     bool m_vist = false;
     int m_dropTag = -1;
+
+    Options opts;
+    Grupper grupper;
+    TReopenFiler ReopenDir;
+    QList<QIcon> ImageList;
+    QListView* programBoks = nullptr;
+    // The active group's elements, as the panel, the menu view and the group window show them.
+    Elementmodel* elementer = nullptr;
+    QHeaderView* kolonne = nullptr; // the report view's column heading
+    QToolBar* toolBar = nullptr;
+    QToolButton* filboksButton = nullptr;
+    QToolButton* appletsButton = nullptr;
+    Ballonhint* BalloonHint = nullptr;
+    QSystemTrayIcon* TrayIcon = nullptr;
+    QWidget* topPanel = nullptr;
+    QWidget* knapPanel = nullptr;
+    QScrollArea* ButBox = nullptr;
+    QMenu* dropDown = nullptr;
+    QMenu* PopupMenu = nullptr;
+    int clickIndex = -1;
+    bool MusNede = false;
+    int fraI = -1;
+    int tilI = -1;
+
+    QAction* aInfo = nullptr;
+    QAction* mVinfo = nullptr;
+    QAction* aProgrammer = nullptr;
+    QAction* aEgenskaber = nullptr;
+    QAction* aGrupper = nullptr;
+    QAction* aElementer = nullptr;
+    QAction* aRedigeElementer = nullptr;
+    QAction* aLager = nullptr;
+    QAction* Atilbage = nullptr;
+    QAction* Afrem = nullptr;
+    QAction* aGo = nullptr;
+    QAction* aMenuVis = nullptr;
+    QAction* aStifinder = nullptr;
+    QAction* insertFromStifinder = nullptr;
+    QAction* mLuk = nullptr;
 };
