@@ -39,8 +39,7 @@ constexpr int standardSted = 20;
 
 } // namespace
 
-Topenfilform::Topenfilform(Hub& hub, Platform& platform, Tbilledform& billedform,
-                           QWidget* parent)
+Topenfilform::Topenfilform(Hub& hub, Platform& platform, Tbilledform& billedform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), m_hub(hub), m_platform(platform)
 {
     setWindowTitle(QStringLiteral("Filboksen"));

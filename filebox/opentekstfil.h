@@ -32,8 +32,7 @@ class Topenfilform : public QWidget, public Filboksvindue
 {
     Q_OBJECT
 public:
-    Topenfilform(Hub& hub, Platform& platform, Tbilledform& billedform,
-                 QWidget* parent = nullptr);
+    Topenfilform(Hub& hub, Platform& platform, Tbilledform& billedform, QWidget* parent = nullptr);
     ~Topenfilform() override;
 
     QWidget* vindue() override { return this; }

@@ -153,7 +153,8 @@ void Topenfilform::MReopendirClick()
 
 void Topenfilform::mInsertInSenesteMapperClick()
 {
-    m_hub.senesteMapper().InsertItem(funk->Grundmappe, TReopenFiler::GetBibliotek(funk->Grundmappe));
+    m_hub.senesteMapper().InsertItem(funk->Grundmappe,
+                                     TReopenFiler::GetBibliotek(funk->Grundmappe));
 }
 
 void Topenfilform::visSpecialmappe(const QString& punkt)

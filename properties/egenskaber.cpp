@@ -81,15 +81,15 @@ Tegenskabsform::Tegenskabsform(Hub& hub, QWidget* parent)
     optFilnavn = Egenskabsfil::filnavn(hub.mapper().Dir);
     HentOpt();
     gemButton->setEnabled(false);
-    move(Skaermplads::tilpas(QRect(QPoint(hub.indstillinger().egenskaberLeft, hub.indstillinger().egenskaberTop), size()),
-                             size())
+    const Options& o = hub.indstillinger();
+    move(Skaermplads::tilpas(QRect(QPoint(o.egenskaberLeft, o.egenskaberTop), size()), size())
              .topLeft());
-    redskabslinjeBox->setChecked(hub.indstillinger().toolbarVisible);
-    viewStyleValg->button(hub.indstillinger().visning)->setChecked(true);
-    if (const int f = static_cast<int>(QList<int>{8, 10, 12}.indexOf(hub.indstillinger().fontSize)); f >= 0)
+    redskabslinjeBox->setChecked(o.toolbarVisible);
+    viewStyleValg->button(o.visning)->setChecked(true);
+    if (const int f = static_cast<int>(QList<int>{8, 10, 12}.indexOf(o.fontSize)); f >= 0)
         fontValg->button(f)->setChecked(true);
     hub.loadDesign(designBox);
-    setBilleder(Design::erMoerk(hub.indstillinger().designName));
+    setBilleder(Design::erMoerk(o.designName));
 }
 
 QWidget* Tegenskabsform::lavDesignkolonne()

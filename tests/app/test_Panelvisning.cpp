@@ -34,8 +34,9 @@ protected:
         QToolButton* k = knap(main, navn);
         QEvent ind(QEvent::Enter);
         QApplication::sendEvent(k, &ind);
-        const bool vist = QTest::qWaitFor([&] { return del<QLabel>(main, "BalloonHint")->isVisible(); },
-                                          Ballonhint::forsinkelse + 2000);
+        const bool vist =
+            QTest::qWaitFor([&] { return del<QLabel>(main, "BalloonHint")->isVisible(); },
+                            Ballonhint::forsinkelse + 2000);
         QEvent ud(QEvent::Leave);
         QApplication::sendEvent(k, &ud);
         return vist ? del<QLabel>(main, "BalloonHint")->text() : QString();
@@ -92,7 +93,8 @@ TEST_F(Panelvisning, DisplayStylesAndFontSizesAreKeptInTheOptions)
     EXPECT_EQ(programBoks(main)->viewMode(), QListView::ListMode);
     EXPECT_FALSE(programBoks(main)->isWrapping());
     EXPECT_TRUE(del<QHeaderView>(main, "kolonne")->isVisible());
-    EXPECT_EQ(del<QHeaderView>(main, "kolonne")->model()->headerData(0, Qt::Horizontal).toString(), "Spil");
+    EXPECT_EQ(del<QHeaderView>(main, "kolonne")->model()->headerData(0, Qt::Horizontal).toString(),
+              "Spil");
     main.setVisning(Options::Liste);
     EXPECT_TRUE(programBoks(main)->isWrapping());
     EXPECT_FALSE(del<QHeaderView>(main, "kolonne")->isVisible());
@@ -111,7 +113,7 @@ TEST_F(Panelvisning, BalloonsFollowTheStateOfTheirActions)
     EXPECT_EQ(ballon(main, "tbGo"), "<b>Ikke aktiveret.</b><br>Vælg element!");
     EXPECT_EQ(ballon(main, "tbFrem"), "<b>Ikke aktiveret.</b><br>Ukendt årsag!");
     programBoks(main)->selectionModel()->select(raekke(programBoks(main), 0),
-                                               QItemSelectionModel::Select);
+                                                QItemSelectionModel::Select);
     EXPECT_EQ(ballon(main, "tbGo"),
               "<b>Element</b><br>Aktiver valgte <br> element: Ctrl+A <br> Eller: F9");
     EXPECT_EQ(ballon(main, "tbInfo"),
@@ -184,7 +186,8 @@ TEST_F(Panelvisning, ManyGroupsScrollInTheStripAndEveryButtonCanBeReached)
     ASSERT_NE(sidste, nullptr);
     del<QScrollArea>(main, "ButBox")->ensureWidgetVisible(sidste);
     const QPoint sted = sidste->mapTo(del<QScrollArea>(main, "ButBox")->viewport(), QPoint(0, 0));
-    EXPECT_TRUE(del<QScrollArea>(main, "ButBox")->viewport()->rect().contains(QRect(sted, sidste->size())));
+    EXPECT_TRUE(
+        del<QScrollArea>(main, "ButBox")->viewport()->rect().contains(QRect(sted, sidste->size())));
     del<QAction>(main, "aMenuVis")->trigger();
     EXPECT_FALSE(main.indstillinger().menuVis);
 }
@@ -194,7 +197,8 @@ TEST_F(Panelvisning, TheTrayIconIsMadeOnlyWhenChosenAndMinimisingKeepsAWayBack)
     skrivBruger("egenskaber.txt", {"1", "0", ""});
     Tmainform& main = startMed({"Spil"}, "Spil");
     ASSERT_NE(main.findChild<QSystemTrayIcon*>(), nullptr);
-    EXPECT_EQ(main.findChild<QSystemTrayIcon*>()->toolTip(), "Tavlum til opstart af spil, programmer m.v.");
+    EXPECT_EQ(main.findChild<QSystemTrayIcon*>()->toolTip(),
+              "Tavlum til opstart af spil, programmer m.v.");
     // Without a notification area nothing could bring a hidden window back.
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         main.showMinimized();
@@ -229,7 +233,8 @@ protected:
     }
     QToolButton* gruppeknap(const Tmainform& main, int i)
     {
-        return del<QScrollArea>(main, "ButBox")->findChild<QToolButton*>(QStringLiteral("Button%1").arg(i));
+        return del<QScrollArea>(main, "ButBox")
+            ->findChild<QToolButton*>(QStringLiteral("Button%1").arg(i));
     }
     // What `handling` opens: the group's list runs its own loop, so it is read and closed from
     // inside.

@@ -135,7 +135,7 @@ TEST_F(Start, HomeAndEnterStartTheFirstElement)
 {
     Tmainform& main = startMed({"Spil"}, "Spil");
     programBoks(main)->selectionModel()->setCurrentIndex(raekke(programBoks(main), 0),
-                                                        QItemSelectionModel::NoUpdate);
+                                                         QItemSelectionModel::NoUpdate);
     QTest::keyClick(programBoks(main), Qt::Key_Home);
     ASSERT_TRUE(QTest::qWaitFor([&] { return del<QAction>(main, "aGo")->isEnabled(); }, 2000));
     QTest::keyClick(programBoks(main), Qt::Key_Return);

@@ -76,15 +76,17 @@ protected:
     }
 
     // A part of a window found by its object name, as the user's tools find it.
-    template <class T>
-    static T* del(const QObject& vindue, const char* navn)
+    template <class T> static T* del(const QObject& vindue, const char* navn)
     {
         T* fundet = vindue.findChild<T*>(QLatin1String(navn));
         EXPECT_NE(fundet, nullptr) << navn;
         return fundet;
     }
     // The main window's panel of elements.
-    static QListView* programBoks(const QObject& main) { return del<QListView>(main, "programBoks"); }
+    static QListView* programBoks(const QObject& main)
+    {
+        return del<QListView>(main, "programBoks");
+    }
 
     // The rows of a list of elements, as a user sees and picks them.
     static int antal(const QAbstractItemView* liste) { return liste->model()->rowCount(); }
