@@ -124,9 +124,9 @@ Hjaelpevindue* Program::lavetInfo()
     return m_infoform.get();
 }
 
-TomForm& Program::om()
+void Program::visOm(const QWidget* over)
 {
-    return omForm();
+    omForm().visOver(over);
 }
 
 QWidget& Program::applets()

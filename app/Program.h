@@ -52,7 +52,7 @@ public:
     bool minimerValgt() override;
     Hjaelpevindue& info() override;
     Hjaelpevindue* lavetInfo() override;
-    TomForm& om() override;
+    void visOm(const QWidget* over) override;
     QWidget& applets() override;
     Filboksvindue& filboks() override;
     Filboksvindue* lavetFilboks() override;

@@ -93,7 +93,7 @@ struct Opstilling
     // The active group's lists, as reading its files would fill them.
     void aktiv(const QStringList& elementer)
     {
-        Grupper& g = program->mainform->grupper;
+        Grupper& g = program->mainform->grupperne();
         g.gruppenavn = QStringLiteral("Lille");
         g.programliste = elementer;
         g.tekstliste = tekster(elementer);
@@ -115,8 +115,8 @@ void genopbyg(Tmainform& main, benchmark::State& state)
 {
     for (auto _ : state) {
         main.LoadProgramBoks(false);
-        for (int i = 0; i < main.elementer->rowCount(); ++i)
-            benchmark::DoNotOptimize(main.elementer->ikon(i).cacheKey());
+        for (int i = 0; i < main.elementmodel().rowCount(); ++i)
+            benchmark::DoNotOptimize(main.elementmodel().ikon(i).cacheKey());
     }
 }
 
@@ -179,9 +179,9 @@ void Kaempe(benchmark::State& state)
     for (auto _ : state) {
         boks.SkiftGruppe(0);
         boks.SkiftGruppe(1);
-        main.programBoks->viewport()->repaint();
+        main.findChild<QListView*>("programBoks")->viewport()->repaint();
         boks.programBoks->viewport()->repaint();
-        if (main.elementer->rowCount() != kaempeAntal)
+        if (main.elementmodel().rowCount() != kaempeAntal)
             state.SkipWithError("the group was not read");
     }
     boks.hide();

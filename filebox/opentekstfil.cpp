@@ -1,10 +1,13 @@
 #include "opentekstfil.h"
 
 #include "Beskeder.h"
+#include "DataMapper.h"
 #include "Design.h"
 #include "Filboksbilleder.h"
 #include "Filliste.h"
+#include "Filvagt.h"
 #include "Hint.h"
+#include "Hub.h"
 #include "Linjefil.h"
 #include "Platform.h"
 #include "Skaermplads.h"
@@ -12,7 +15,6 @@
 #include "Stifaner.h"
 #include "functions/Handlinger.h"
 #include "functions/Stinavn.h"
-#include "main.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -37,8 +39,7 @@ constexpr int standardSted = 20;
 
 } // namespace
 
-Topenfilform::Topenfilform(Tmainform& hub, Platform& platform, Tbilledform& billedform,
-                           QWidget* parent)
+Topenfilform::Topenfilform(Hub& hub, Platform& platform, Tbilledform& billedform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), m_hub(hub), m_platform(platform)
 {
     setWindowTitle(QStringLiteral("Filboksen"));
@@ -112,7 +113,7 @@ Topenfilform::Topenfilform(Tmainform& hub, Platform& platform, Tbilledform& bill
             GemOptions();
     });
 
-    setBilleder(Design::erMoerk(hub.opts.designName));
+    setBilleder(Design::erMoerk(hub.indstillinger().designName));
     HentOptions();
     opdaterAktioner();
 }
@@ -160,7 +161,7 @@ void Topenfilform::GemOptions() const
 
 void Topenfilform::showEvent(QShowEvent* event)
 {
-    setBilleder(Design::erMoerk(m_hub.opts.designName));
+    setBilleder(Design::erMoerk(m_hub.indstillinger().designName));
     QWidget::showEvent(event);
     if (opstart) {
         opstart = false;

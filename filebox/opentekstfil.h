@@ -24,7 +24,7 @@ class Tfilinfoform;
 class THandlinger;
 class Tkopieringsform;
 class Tprogressform;
-class Tmainform;
+class Hub;
 
 // "Filboksen": lists one folder at a time, with a folder history, drive and
 // special-folder menus, the recent folders and path tabs. The logic is `funk`.
@@ -32,8 +32,7 @@ class Topenfilform : public QWidget, public Filboksvindue
 {
     Q_OBJECT
 public:
-    Topenfilform(Tmainform& hub, Platform& platform, Tbilledform& billedform,
-                 QWidget* parent = nullptr);
+    Topenfilform(Hub& hub, Platform& platform, Tbilledform& billedform, QWidget* parent = nullptr);
     ~Topenfilform() override;
 
     QWidget* vindue() override { return this; }
@@ -197,7 +196,7 @@ private:
     void setBilleder(bool moerk) override;
     void openboxMouseDown(const QPoint& sted);
 
-    Tmainform& m_hub;
+    Hub& m_hub;
     Platform& m_platform;
     QList<QIcon> m_mapperBilleder;
     QList<QIcon> m_drevBilleder;

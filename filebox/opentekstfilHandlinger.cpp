@@ -1,13 +1,13 @@
 // The file box's copy, move, delete, rename and selection commands, and its drags and drops.
 #include "Design.h"
 #include "Filliste.h"
+#include "Hub.h"
 #include "Platform.h"
 #include "Spm_FileExists.h"
 #include "Spm_Kopiering.h"
 #include "Stifaner.h"
 #include "functions/Handlinger.h"
 #include "functions/Stinavn.h"
-#include "main.h"
 #include "opentekstfil.h"
 #include "progress.h"
 
@@ -23,7 +23,7 @@ void Topenfilform::setOperationsvinduer(Tkopieringsform& kopiering, Tprogressfor
                                         TfileExistsForm& fileExists)
 {
     m_kopieringsform = &kopiering;
-    kopiering.setMoerk(Design::erMoerk(m_hub.opts.designName));
+    kopiering.setMoerk(Design::erMoerk(m_hub.indstillinger().designName));
     funk->Kopieringsvindue = &kopiering;
     funk->Progressvindue = &progress;
     funk->Findesvindue = &fileExists;

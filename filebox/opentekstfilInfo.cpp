@@ -1,10 +1,11 @@
 // The file box's play lists and information windows.
 #include "Beskeder.h"
+#include "DataMapper.h"
 #include "Design.h"
 #include "Fil_info.h"
+#include "Hub.h"
 #include "functions/Afspilningsliste.h"
 #include "functions/Handlinger.h"
-#include "main.h"
 #include "opentekstfil.h"
 
 #include <QAction>
@@ -34,7 +35,7 @@ void Topenfilform::setFilinfoform(Tfilinfoform& form)
     funk->Infovindue = &form;
     form.updateStrukturer = [this] { updateStrukturer(); };
     form.logik = funk;
-    form.setBilleder(Design::erMoerk(m_hub.opts.designName));
+    form.setBilleder(Design::erMoerk(m_hub.indstillinger().designName));
 }
 
 void Topenfilform::HTMLliste(int kind)

@@ -2,9 +2,10 @@
 #include "Beskeder.h"
 #include "Filboksbilleder.h"
 #include "Filliste.h"
+#include "Hub.h"
+#include "MenuFiler.h"
 #include "functions/Handlinger.h"
 #include "functions/Stinavn.h"
-#include "main.h"
 #include "opentekstfil.h"
 
 #include <QAction>
@@ -139,7 +140,7 @@ void Topenfilform::aVisBilledeExecute()
 
 void Topenfilform::MReopendirClick()
 {
-    TReopenFiler& reopen = m_hub.ReopenDir;
+    TReopenFiler& reopen = m_hub.senesteMapper();
     reopen.MainItem = MReopendir;
     if (reopen.Antal() == 0) {
         mDir->setText(QStringLiteral("Ingen mapper"));
@@ -152,7 +153,8 @@ void Topenfilform::MReopendirClick()
 
 void Topenfilform::mInsertInSenesteMapperClick()
 {
-    m_hub.ReopenDir.InsertItem(funk->Grundmappe, Tmainform::GetBibliotek(funk->Grundmappe));
+    m_hub.senesteMapper().InsertItem(funk->Grundmappe,
+                                     TReopenFiler::GetBibliotek(funk->Grundmappe));
 }
 
 void Topenfilform::visSpecialmappe(const QString& punkt)

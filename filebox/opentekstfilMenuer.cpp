@@ -2,11 +2,11 @@
 #include "Fil_info.h"
 #include "Filboksbilleder.h"
 #include "Filliste.h"
+#include "Hub.h"
 #include "Spm_Kopiering.h"
 #include "Tilgaengelighed.h"
 #include "functions/Handlinger.h"
 #include "functions/Stinavn.h"
-#include "main.h"
 #include "opentekstfil.h"
 
 #include <QAction>

@@ -4,10 +4,11 @@
 #include "Boksdele.h"
 #include "Design.h"
 #include "Elementmodel.h"
+#include "Grupper.h"
 #include "Hint.h"
+#include "Hub.h"
 #include "Knapper.h"
 #include "Skaermplads.h"
-#include "main.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -82,7 +83,7 @@ QVBoxLayout* listeside(QWidget* side, const QString& navn, QWidget* liste)
 
 } // namespace
 
-Tboksform::Tboksform(Tmainform& hub, QWidget* parent)
+Tboksform::Tboksform(Hub& hub, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       m_hub(hub)
@@ -109,27 +110,28 @@ Tboksform::Tboksform(Tmainform& hub, QWidget* parent)
                    std::max(400, lag->minimumSize().height()));
 
     Hint::installer(this, [this](const QString& hint) { HintInfo(hint); });
-    const Options& o = hub.opts;
+    const Options& o = hub.indstillinger();
     const QRect sted =
         Skaermplads::tilpas(QRect(o.boksLeft, o.boksTop, o.boksWidth, o.boksHeight), minimumSize());
     move(sted.topLeft());
     resize(sted.size());
 
-    fyld(gruppeBoks, hub.grupper.gruppeliste);
-    fyld(Box, hub.grupper.gruppeliste);
-    visGruppenavn(hub.grupper.gruppenavn);
-    fyld(lagerBox, hub.grupper.lagerliste);
+    const Grupper& g = hub.grupperne();
+    fyld(gruppeBoks, g.gruppeliste);
+    fyld(Box, g.gruppeliste);
+    visGruppenavn(g.gruppenavn);
+    fyld(lagerBox, g.lagerliste);
     opdaterLager();
     connect(afkrydsning, &QAbstractItemModel::modelReset, this, &Tboksform::visAntal);
     connect(afkrydsning, &QAbstractItemModel::rowsInserted, this, &Tboksform::visAntal);
     connect(afkrydsning, &QAbstractItemModel::rowsRemoved, this, &Tboksform::visAntal);
     // Made after the start, the window shows the active group as switching to
     // it at the start does.
-    if (const int aktiv = static_cast<int>(hub.grupper.gruppeliste.indexOf(hub.grupper.gruppenavn));
-        aktiv >= 0 && QFileInfo(hub.grupper.filnavn).isFile())
+    if (const int aktiv = static_cast<int>(g.gruppeliste.indexOf(g.gruppenavn));
+        aktiv >= 0 && QFileInfo(g.filnavn).isFile())
         markerGruppe(aktiv);
     visAntal();
-    setBilleder(Design::erMoerk(hub.opts.designName));
+    setBilleder(Design::erMoerk(hub.indstillinger().designName));
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { m_hub.visOmProgrammet(this); });
@@ -227,7 +229,7 @@ QWidget* Tboksform::lavRedigerside()
     programBoks = new QTreeView;
     programBoks->setObjectName(QStringLiteral("programBoks"));
     programBoks->setAccessibleName(QStringLiteral("Elementer"));
-    afkrydsning = new Afkrydsning(m_hub.elementer, this);
+    afkrydsning = new Afkrydsning(&m_hub.elementmodel(), this);
     programBoks->setModel(afkrydsning);
     programBoks->setRootIsDecorated(false);
     // Rows of one height are laid out without asking each for its size.
@@ -315,7 +317,7 @@ void Tboksform::HintInfo(const QString& hint)
 
 void Tboksform::SkiftGruppe(int Index)
 {
-    Grupper& g = m_hub.grupper;
+    Grupper& g = m_hub.grupperne();
     if (Index < 0 || Index >= gruppeBoks->count())
         return;
     markerGruppe(Index);
@@ -339,7 +341,7 @@ void Tboksform::MoveProgram(int Fra, int Til)
 {
     if (Fra == Til)
         return;
-    m_hub.grupper.flyt(Fra, Til);
+    m_hub.grupperne().flyt(Fra, Til);
     m_hub.gemAktivGruppe();
     m_hub.LoadProgramBoks(true);
 }
@@ -380,7 +382,7 @@ void Tboksform::visGruppenavn(const QString& gruppenavn)
 void Tboksform::visAntal()
 {
     // Whatever the bar showed, an element's path or a count, belonged to the group as it was.
-    if (m_hub.grupper.gruppenavn.isEmpty())
+    if (m_hub.grupperne().gruppenavn.isEmpty())
         infoBar->clearMessage();
     else
         infoBar->showMessage(

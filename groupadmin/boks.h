@@ -15,14 +15,14 @@ class QTabWidget;
 class QToolButton;
 class QTreeView;
 class Afkrydsning;
-class Tmainform;
+class Hub;
 
 // "Administrer grupper og elementer": works directly on the main window's groups.
 class Tboksform : public QWidget, public Gruppevindue
 {
     Q_OBJECT
 public:
-    explicit Tboksform(Tmainform& hub, QWidget* parent = nullptr);
+    explicit Tboksform(Hub& hub, QWidget* parent = nullptr);
 
     QWidget* vindue() override { return this; }
     void SkiftGruppe(int Index) override;
@@ -141,6 +141,6 @@ private:
     int valgtElement() const;
     QString elementtekst(int raekke) const;
 
-    Tmainform& m_hub;
+    Hub& m_hub;
     int m_side = 0;
 };

@@ -3,7 +3,8 @@
 
 #include "Afkrydsning.h"
 #include "Beskeder.h"
-#include "main.h"
+#include "Grupper.h"
+#include "Hub.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -18,7 +19,7 @@ const QString mangler = QStringLiteral("Der mangler et gruppenavn!");
 
 void Tboksform::filnavnKnapClick()
 {
-    if (m_hub.grupper.gruppenavn.isEmpty()) {
+    if (m_hub.grupperne().gruppenavn.isEmpty()) {
         m_hub.beskeder().besked(mangler + QStringLiteral("\rVælg eller indfør en programgruppe"
                                                          "\runder fanen Programgrupper."));
         return;
@@ -61,7 +62,7 @@ void Tboksform::insertKnapClick()
 
 void Tboksform::fjernKnapClick()
 {
-    Grupper& g = m_hub.grupper;
+    Grupper& g = m_hub.grupperne();
     Beskeder& b = m_hub.beskeder();
     if (g.gruppenavn.isEmpty()) {
         b.besked(mangler);
@@ -97,7 +98,7 @@ void Tboksform::fjernKnapClick()
 
 void Tboksform::nytekstKnapClick()
 {
-    Grupper& g = m_hub.grupper;
+    Grupper& g = m_hub.grupperne();
     Beskeder& b = m_hub.beskeder();
     if (g.gruppenavn.isEmpty()) {
         b.besked(mangler);

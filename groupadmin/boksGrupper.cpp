@@ -3,7 +3,9 @@
 
 #include "Beskeder.h"
 #include "Boksdele.h"
-#include "main.h"
+#include "DataMapper.h"
+#include "Grupper.h"
+#include "Hub.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,7 +13,7 @@
 
 void Tboksform::gruppelisteAendret()
 {
-    Grupper& g = m_hub.grupper;
+    Grupper& g = m_hub.grupperne();
     m_hub.gemListe(m_hub.mapper().gruppefilnavn, g.gruppeliste);
     fyld(gruppeBoks, g.gruppeliste);
     fyld(Box, g.gruppeliste);
@@ -21,7 +23,7 @@ void Tboksform::gruppelisteAendret()
 
 void Tboksform::nyGruppeKnapClick()
 {
-    Grupper& g = m_hub.grupper;
+    Grupper& g = m_hub.grupperne();
     const QString navn = gEdit->text();
     if (const QString fejl = g.nyGruppeFejl(navn); !fejl.isEmpty()) {
         m_hub.beskeder().besked(fejl);
@@ -42,13 +44,13 @@ void Tboksform::nyGruppeKnapClick()
 void Tboksform::sorterKnapClick()
 {
     gemVentendeLager();
-    m_hub.grupper.sorter();
+    m_hub.grupperne().sorter();
     gruppelisteAendret();
 }
 
 void Tboksform::sletKnapClick()
 {
-    Grupper& g = m_hub.grupper;
+    Grupper& g = m_hub.grupperne();
     // The storage tab may have taken the active group away.
     gemVentendeLager();
     if (g.gruppenavn.isEmpty()) {
@@ -65,7 +67,7 @@ void Tboksform::sletKnapClick()
 
 void Tboksform::redigerKnapClick()
 {
-    Grupper& g = m_hub.grupper;
+    Grupper& g = m_hub.grupperne();
     gemVentendeLager();
     const QString foer = g.gruppenavn;
     if (const QString fejl = g.omdoebAktiv(valgtGruppeEdit->text()); !fejl.isEmpty()) {

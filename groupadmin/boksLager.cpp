@@ -5,7 +5,9 @@
 #include "Beskeder.h"
 #include "Billeder.h"
 #include "Boksdele.h"
-#include "main.h"
+#include "DataMapper.h"
+#include "Grupper.h"
+#include "Hub.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -225,7 +227,7 @@ bool Tboksform::gemVentendeLager()
 
 void Tboksform::AgemForandringerExecute()
 {
-    Grupper& g = m_hub.grupper;
+    Grupper& g = m_hub.grupperne();
     const Grupper::Lagerudfald udfald = g.saetLister(indhold(Box), indhold(lagerBox));
     if (udfald.aktivRyddet)
         m_hub.LoadProgramBoks(true);

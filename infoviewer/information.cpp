@@ -3,11 +3,12 @@
 #include "Beskeder.h"
 #include "Billeder.h"
 #include "Browser.h"
+#include "DataMapper.h"
 #include "Design.h"
+#include "Hub.h"
 #include "Platform.h"
 #include "Struktur.h"
 #include "Vindueplads.h"
-#include "main.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -70,7 +71,7 @@ QAction* baraktion(QToolBar* bar, const QString& navn, const QString& hint)
 
 } // namespace
 
-Tinfoform::Tinfoform(Tmainform& hub, Platform& platform, QWidget* parent)
+Tinfoform::Tinfoform(Hub& hub, Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       m_hub(hub), m_platform(platform)
@@ -170,7 +171,7 @@ Tinfoform::Tinfoform(Tmainform& hub, Platform& platform, QWidget* parent)
     setFixedWidth(760);
     setMinimumHeight(500);
     Vindueplads::anvend(this, hub.filvagt(), optFilnavn, QRect(0, 0, 760, 500));
-    setBilleder(Design::erMoerk(hub.opts.designName));
+    setBilleder(Design::erMoerk(hub.indstillinger().designName));
     opdaterAktioner();
 }
 

@@ -16,7 +16,7 @@ class QToolBar;
 class QToolButton;
 class QVBoxLayout;
 class TStruktur;
-class Tmainform;
+class Hub;
 
 // "Tavlum information": the help viewer, with the topic tree at the left and
 // the topic's page in a web browser at the right.
@@ -24,7 +24,7 @@ class Tinfoform : public QWidget, public Hjaelpevindue
 {
     Q_OBJECT
 public:
-    Tinfoform(Tmainform& hub, Platform& platform, QWidget* parent = nullptr);
+    Tinfoform(Hub& hub, Platform& platform, QWidget* parent = nullptr);
     ~Tinfoform() override;
 
     bool opstart() const override { return m_opstart; }
@@ -77,7 +77,7 @@ private:
     void linkUnderMus(const QString& adresse);
     void opdaterAktioner();
 
-    Tmainform& m_hub;
+    Hub& m_hub;
     Platform& m_platform;
     std::unique_ptr<Browser> m_web;
     QVBoxLayout* m_webplads = nullptr;

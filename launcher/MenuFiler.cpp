@@ -4,6 +4,7 @@
 #include "Linjefil.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
@@ -168,4 +169,22 @@ void TReopenFiler::DeleteItemFile()
     DeleteAllItems();
     QFile::remove(Itemfile);
     Itemfile.clear();
+}
+
+QString TReopenFiler::GetBibliotek(const QString& FNavn)
+{
+    if (FNavn.isEmpty())
+        return {};
+    QString sti = FNavn;
+    // A file stands for its folder; a folder whose name holds a dot is still itself.
+    if (const QFileInfo info(sti); !info.isDir() && info.fileName().contains(u'.'))
+        sti = info.path();
+    if (!QFileInfo(sti).isDir())
+        return {};
+    QString ren = QDir::fromNativeSeparators(sti);
+    while (ren.size() > 1 && ren.endsWith(u'/'))
+        ren.chop(1);
+    if (QDir(ren).isRoot())
+        return QDir::toNativeSeparators(ren);
+    return ren.mid(ren.lastIndexOf(u'/') + 1);
 }

@@ -55,6 +55,8 @@ public:
     void DeleteItem(int Index);
     void DeleteAllItems();
     QString GetCaption(int Index) const;
+    // The recent-folders caption of a path: its last folder's name; empty when it is no folder.
+    static QString GetBibliotek(const QString& FNavn);
 
     // Writes the list to Itemfile; an empty string or a Danish message.
     [[nodiscard]] QString GemReopenFiler() const;

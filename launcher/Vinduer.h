@@ -4,7 +4,6 @@
 
 class Beskeder;
 class QWidget;
-class TomForm;
 class QIcon;
 
 // What the main window needs of the group administration window; that window
@@ -99,7 +98,8 @@ public:
     virtual bool minimerValgt() = 0;
     virtual Hjaelpevindue& info() = 0;
     virtual Hjaelpevindue* lavetInfo() = 0;
-    virtual TomForm& om() = 0;
+    // The about box, centred on `over`.
+    virtual void visOm(const QWidget* over) = 0;
     virtual QWidget& applets() = 0;
     virtual Filboksvindue& filboks() = 0;
     virtual Filboksvindue* lavetFilboks() = 0;

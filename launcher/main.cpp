@@ -7,7 +7,6 @@
 #include "Elementtegner.h"
 #include "Ikonvalg.h"
 #include "Linjefil.h"
-#include "OmProgrammet.h"
 #include "Platform.h"
 #include "Starter.h"
 
@@ -98,14 +97,18 @@ void Tmainform::GemOptions()
     gemListe(m_mapper.optFilnavn, optionLinjer());
 }
 
+void Tmainform::huskPanelplads()
+{
+    opts.pLeft = pos().x();
+    opts.pTop = pos().y();
+    opts.pWidth = width();
+    opts.pHeight = height();
+}
+
 QStringList Tmainform::optionLinjer()
 {
-    if (!opts.menuVis) {
-        opts.pLeft = pos().x();
-        opts.pTop = pos().y();
-        opts.pWidth = width();
-        opts.pHeight = height();
-    }
+    if (!opts.menuVis)
+        huskPanelplads();
     if (Gruppevindue* g = lavetBoks()) {
         const QWidget* boks = g->vindue();
         opts.boksHeight = boks->height();
@@ -303,7 +306,7 @@ void Tmainform::visAdministration()
 
 void Tmainform::visOmProgrammet(const QWidget* over)
 {
-    m_vinduer->om().visOver(over);
+    m_vinduer->visOm(over);
 }
 
 void Tmainform::HelpInfo(const QString& S)

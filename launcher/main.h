@@ -4,6 +4,7 @@
 #include "DataMapper.h"
 #include "Filvagt.h"
 #include "Grupper.h"
+#include "Hub.h"
 #include "MenuFiler.h"
 #include "Options.h"
 #include "Vinduer.h"
@@ -35,7 +36,7 @@ class QStackedWidget;
 
 // The main window and hub: it holds the user's folders, options and groups,
 // and the other windows reach each other through it.
-class Tmainform : public QMainWindow
+class Tmainform : public QMainWindow, public Hub
 {
     Q_OBJECT
 public:
@@ -48,54 +49,55 @@ public:
     bool opstart() const { return m_opstart; }
     // Windows made before the message boxes may keep this; it reaches the boxes,
     // made by the first message.
-    Beskeder& beskeder() const { return m_beskeder; }
-    Platform& platform() const { return m_platform; }
+    Beskeder& beskeder() const override { return m_beskeder; }
+    Platform& platform() const override { return m_platform; }
 
     // Fixed for the whole run.
-    const DataMapper& mapper() const { return m_mapper; }
-    Options opts;
-    Grupper grupper;
-    TReopenFiler ReopenDir;
+    const DataMapper& mapper() const override { return m_mapper; }
+    const Options& indstillinger() const override { return opts; }
+    Options& indstillinger() { return opts; }
+    Grupper& grupperne() override { return grupper; }
+    Elementmodel& elementmodel() override { return *elementer; }
+    TReopenFiler& senesteMapper() override { return ReopenDir; }
+    QWidget& hovedvindue() override { return *this; }
 
     QString makeFilnavn() const { return grupper.makeFilnavn(); }
     QString makeTekstnavn() const { return grupper.makeTekstnavn(); }
-    void LoadProgramBoks(bool beggeBokse);
-    void insertItem(const QString& fName, QString Tekst, bool beggeBokse);
+    void LoadProgramBoks(bool beggeBokse) override;
+    void insertItem(const QString& fName, QString Tekst, bool beggeBokse) override;
     void deleteItem();
     void AfremExecute();
     void AtilbageExecute();
-    void HelpInfo(const QString& S);
+    void HelpInfo(const QString& S) override;
     // Shows the group window when hidden, leaving the keyboard where it is.
-    void visAdministration();
+    void visAdministration() override;
     // The file box, shown and raised; its first showing lists its folder.
     void visFilboks();
     // Shows, raises and activates a window.
     static void visVindue(QWidget* vindue);
     // A recent folder was chosen: the file box lists it.
     void ReopenDirKlik(QAction* Sender, const QString& Filnavn);
-    // The recent-folders caption of a path: its last folder's name; empty when it is no folder.
-    static QString GetBibliotek(const QString& FNavn);
     // The about box, centred on `over`.
-    void visOmProgrammet(const QWidget* over);
-    void runApplets(const QString& aFilename);
-    void ErrorInfo(unsigned Nr);
+    void visOmProgrammet(const QWidget* over) override;
+    void runApplets(const QString& aFilename) override;
+    void ErrorInfo(unsigned Nr) override;
 
     // Reads a list of at most `hoejst` bytes; a file that cannot be read is an
     // empty list, named in the next visUlaeselige and not written over until
     // what it holds changes (filvagt).
-    QStringList hentListe(const QString& filnavn, qint64 hoejst);
-    Filvagt& filvagt() { return m_filvagt; }
+    QStringList hentListe(const QString& filnavn, qint64 hoejst) override;
+    Filvagt& filvagt() override { return m_filvagt; }
     // The files found unreadable since the last time, in one message.
-    void visUlaeselige();
+    void visUlaeselige() override;
     // Makes a window after the start: the files it could not read are told
     // now, and the place it takes is no change to an unreadable options file.
     void lavVindue(const std::function<void()>& lav);
     // Saves a list, telling the user in Danish when the file could not be written.
-    bool gemListe(const QString& filnavn, const QStringList& linjer);
+    bool gemListe(const QString& filnavn, const QStringList& linjer) override;
     // Saves the active group's two files the same way.
-    bool gemAktivGruppe();
+    bool gemAktivGruppe() override;
     // Sets which actions can run now.
-    void opdaterAktioner();
+    void opdaterAktioner() override;
 
     void HentOptions();
     void GemOptions();
@@ -105,26 +107,27 @@ public:
     void aMenuVisExecute();
 
     // The panel's look and the toolbar, as the properties window sets them.
-    void setVisning(Options::Visning visning);
-    void setSkriftstoerrelse(int punkter);
+    void setVisning(Options::Visning visning) override;
+    void setSkriftstoerrelse(int punkter) override;
     // The panel's pictures and cells sized to its font and texts, so none is cut.
     void tilpasGitter();
-    void setRedskabslinje(bool vis);
-    void setRedskabslinjePlacering(Options::Placering placering);
-    void skiftDesign(const QString& navn);
+    void setRedskabslinje(bool vis) override;
+    void setRedskabslinjePlacering(Options::Placering placering) override;
+    void huskPanelplads() override;
+    void skiftDesign(const QString& navn) override;
     // Fills a design box with every design and selects the one in force.
-    void loadDesign(QComboBox* designBox) const;
+    void loadDesign(QComboBox* designBox) const override;
     // The window caption and the report view's column heading.
-    void setOverskrift(const QString& navn);
+    void setOverskrift(const QString& navn) override;
 
     // The open dialog in `initDir`; the chosen file, which moves `initDir` to
     // its folder, or empty when cancelled.
-    QString vaelgElementfil();
+    QString vaelgElementfil() override;
     void aStifinderExecute();
     void insertFromStifinderExecute();
     // The light or the dark pictures, as the design is.
     void setImageList();
-    QList<QIcon> ImageList;
+    const QList<QIcon>& billeder() const { return ImageList; }
     void loadMenuPanel();
     static QString getCap(const QString& name);
     // The strip's buttons from left to right: the fixed ones, then one per group.
@@ -133,46 +136,12 @@ public:
     void fokuserVisning();
     void buttonClick(int tag);
 
-    QListView* programBoks = nullptr;
-    // The active group's elements, as the panel, the menu view and the group window show them.
-    Elementmodel* elementer = nullptr;
     // The place of the selected element; -1 when none is selected.
     int valgtElement() const;
-    QHeaderView* kolonne = nullptr; // the report view's column heading
-    QToolBar* toolBar = nullptr;
-    QToolButton* filboksButton = nullptr;
-    QToolButton* appletsButton = nullptr;
-    Ballonhint* BalloonHint = nullptr;
-    QSystemTrayIcon* TrayIcon = nullptr;
-    QWidget* topPanel = nullptr;
-    QWidget* knapPanel = nullptr;
-    QScrollArea* ButBox = nullptr;
-    QMenu* dropDown = nullptr;
-    QMenu* PopupMenu = nullptr;
     // Shows a file's icon in the group window's picture. The user who has just
     // picked the file (`valgt`) is told when it gives no icon at all.
-    void PutInIkonliste(const QString& FNavn, bool valgt);
+    void PutInIkonliste(const QString& FNavn, bool valgt) override;
     QString makeIconFilnavn(const QString& str) const;
-    int clickIndex = -1;
-    bool MusNede = false;
-    int fraI = -1;
-    int tilI = -1;
-
-    QAction* aInfo = nullptr;
-    QAction* mVinfo = nullptr;
-    QAction* aProgrammer = nullptr;
-    QAction* aEgenskaber = nullptr;
-    QAction* aGrupper = nullptr;
-    QAction* aElementer = nullptr;
-    QAction* aRedigeElementer = nullptr;
-    QAction* aLager = nullptr;
-    QAction* Atilbage = nullptr;
-    QAction* Afrem = nullptr;
-    QAction* aGo = nullptr;
-    QAction* aMenuVis = nullptr;
-    QAction* aStifinder = nullptr;
-    QAction* insertFromStifinder = nullptr;
-    QAction* mLuk = nullptr;
 
 protected:
     void setVisible(bool visible) override;
@@ -243,4 +212,43 @@ private:
     bool m_opstart = true;
     bool m_vist = false;
     int m_dropTag = -1;
+
+    Options opts;
+    Grupper grupper;
+    TReopenFiler ReopenDir;
+    QList<QIcon> ImageList;
+    QListView* programBoks = nullptr;
+    // The active group's elements, as the panel, the menu view and the group window show them.
+    Elementmodel* elementer = nullptr;
+    QHeaderView* kolonne = nullptr; // the report view's column heading
+    QToolBar* toolBar = nullptr;
+    QToolButton* filboksButton = nullptr;
+    QToolButton* appletsButton = nullptr;
+    Ballonhint* BalloonHint = nullptr;
+    QSystemTrayIcon* TrayIcon = nullptr;
+    QWidget* topPanel = nullptr;
+    QWidget* knapPanel = nullptr;
+    QScrollArea* ButBox = nullptr;
+    QMenu* dropDown = nullptr;
+    QMenu* PopupMenu = nullptr;
+    int clickIndex = -1;
+    bool MusNede = false;
+    int fraI = -1;
+    int tilI = -1;
+
+    QAction* aInfo = nullptr;
+    QAction* mVinfo = nullptr;
+    QAction* aProgrammer = nullptr;
+    QAction* aEgenskaber = nullptr;
+    QAction* aGrupper = nullptr;
+    QAction* aElementer = nullptr;
+    QAction* aRedigeElementer = nullptr;
+    QAction* aLager = nullptr;
+    QAction* Atilbage = nullptr;
+    QAction* Afrem = nullptr;
+    QAction* aGo = nullptr;
+    QAction* aMenuVis = nullptr;
+    QAction* aStifinder = nullptr;
+    QAction* insertFromStifinder = nullptr;
+    QAction* mLuk = nullptr;
 };

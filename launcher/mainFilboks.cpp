@@ -1,9 +1,6 @@
 // The main window's side of the file box: showing it and the recent folders.
 #include "main.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 void Tmainform::lavReopenDir()
 {
     ReopenDir.Itemfile = m_mapper.reopenFilnavn;
@@ -35,22 +32,4 @@ void Tmainform::visVindue(QWidget* vindue)
 void Tmainform::ReopenDirKlik(QAction*, const QString& Filnavn)
 {
     m_vinduer->filboks().visMappe(Filnavn);
-}
-
-QString Tmainform::GetBibliotek(const QString& FNavn)
-{
-    if (FNavn.isEmpty())
-        return {};
-    QString sti = FNavn;
-    // A file stands for its folder; a folder whose name holds a dot is still itself.
-    if (const QFileInfo info(sti); !info.isDir() && info.fileName().contains(u'.'))
-        sti = info.path();
-    if (!QFileInfo(sti).isDir())
-        return {};
-    QString ren = QDir::fromNativeSeparators(sti);
-    while (ren.size() > 1 && ren.endsWith(u'/'))
-        ren.chop(1);
-    if (QDir(ren).isRoot())
-        return QDir::toNativeSeparators(ren);
-    return ren.mid(ren.lastIndexOf(u'/') + 1);
 }

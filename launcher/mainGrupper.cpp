@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QShortcut>
 #include <QStyle>
+#include <utility>
 
 void Tmainform::LoadProgramBoks(bool beggeBokse)
 {
@@ -172,6 +173,15 @@ void Tmainform::lavAktioner()
     connect(insertFromStifinder, &QAction::triggered, this, &Tmainform::insertFromStifinderExecute);
     mLuk = aktion(QStringLiteral("Luk Tavlum"), {}, QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(mLuk, &QAction::triggered, this, &QWidget::close);
+    // Named as the widgets are, so that they can be found from outside.
+    const std::pair<QAction*, const char*> navne[] = {
+        {aInfo, "aInfo"}, {mVinfo, "mVinfo"}, {aProgrammer, "aProgrammer"},
+        {aEgenskaber, "aEgenskaber"}, {aGrupper, "aGrupper"}, {aElementer, "aElementer"},
+        {aRedigeElementer, "aRedigeElementer"}, {aLager, "aLager"}, {Atilbage, "Atilbage"},
+        {Afrem, "Afrem"}, {aGo, "aGo"}, {aMenuVis, "aMenuVis"}, {aStifinder, "aStifinder"},
+        {insertFromStifinder, "insertFromStifinder"}, {mLuk, "mLuk"}};
+    for (const auto& [a, navn] : navne)
+        a->setObjectName(QLatin1String(navn));
 }
 
 void Tmainform::lavPopupMenu()

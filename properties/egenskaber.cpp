@@ -2,13 +2,14 @@
 
 #include "Beskeder.h"
 #include "Billeder.h"
+#include "DataMapper.h"
 #include "Design.h"
 #include "Egenskabsfil.h"
+#include "Hub.h"
 #include "Knapper.h"
 #include "Placering.h"
 #include "Platform.h"
 #include "Skaermplads.h"
-#include "main.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
@@ -60,7 +61,7 @@ QVBoxLayout* kolonne(QWidget* side, const QString& overskrift)
 
 } // namespace
 
-Tegenskabsform::Tegenskabsform(Tmainform& hub, QWidget* parent)
+Tegenskabsform::Tegenskabsform(Hub& hub, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), m_hub(hub)
 {
     setWindowTitle(QStringLiteral("Egenskaber"));
@@ -80,15 +81,15 @@ Tegenskabsform::Tegenskabsform(Tmainform& hub, QWidget* parent)
     optFilnavn = Egenskabsfil::filnavn(hub.mapper().Dir);
     HentOpt();
     gemButton->setEnabled(false);
-    move(Skaermplads::tilpas(QRect(QPoint(hub.opts.egenskaberLeft, hub.opts.egenskaberTop), size()),
-                             size())
+    const Options& o = hub.indstillinger();
+    move(Skaermplads::tilpas(QRect(QPoint(o.egenskaberLeft, o.egenskaberTop), size()), size())
              .topLeft());
-    redskabslinjeBox->setChecked(hub.opts.toolbarVisible);
-    viewStyleValg->button(hub.opts.visning)->setChecked(true);
-    if (const int f = static_cast<int>(QList<int>{8, 10, 12}.indexOf(hub.opts.fontSize)); f >= 0)
+    redskabslinjeBox->setChecked(o.toolbarVisible);
+    viewStyleValg->button(o.visning)->setChecked(true);
+    if (const int f = static_cast<int>(QList<int>{8, 10, 12}.indexOf(o.fontSize)); f >= 0)
         fontValg->button(f)->setChecked(true);
     hub.loadDesign(designBox);
-    setBilleder(Design::erMoerk(hub.opts.designName));
+    setBilleder(Design::erMoerk(o.designName));
 }
 
 QWidget* Tegenskabsform::lavDesignkolonne()
@@ -223,7 +224,7 @@ void Tegenskabsform::gemButtonClick()
 void Tegenskabsform::showEvent(QShowEvent* event)
 {
     // The strip across the screen has no panel to style or place.
-    const bool panel = !m_hub.opts.menuVis;
+    const bool panel = !m_hub.indstillinger().menuVis;
     for (QWidget* w :
          std::initializer_list<QWidget*>{viewStyleBox, placeringsBox, fontBox, redskabslinjeBox})
         w->setEnabled(panel);
@@ -255,7 +256,7 @@ void Tegenskabsform::designBoxChange(int index)
 
 void Tegenskabsform::placeringsBoxClick(int valg)
 {
-    Tmainform& m = m_hub;
+    QWidget& m = m_hub.hovedvindue();
     const QRect ramme = m.frameGeometry();
     // The frame is the window's border and title bar, kept as they are.
     const QSize kant = ramme.size() - m.size();
@@ -265,11 +266,8 @@ void Tegenskabsform::placeringsBoxClick(int valg)
     m.resize(r.ramme.size() - kant);
     m.move(r.ramme.topLeft());
     if (r.redskabslinje)
-        m.setRedskabslinjePlacering(*r.redskabslinje);
-    m.opts.pLeft = m.pos().x();
-    m.opts.pTop = m.pos().y();
-    m.opts.pWidth = m.width();
-    m.opts.pHeight = m.height();
+        m_hub.setRedskabslinjePlacering(*r.redskabslinje);
+    m_hub.huskPanelplads();
 }
 
 void Tegenskabsform::openKnapClick()

@@ -11,14 +11,14 @@ class QComboBox;
 class QGroupBox;
 class QPushButton;
 class QToolButton;
-class Tmainform;
+class Hub;
 
 // "Egenskaber": the main panel's look, and how the program starts.
 class Tegenskabsform : public QWidget, public Egenskabsvindue
 {
     Q_OBJECT
 public:
-    explicit Tegenskabsform(Tmainform& hub, QWidget* parent = nullptr);
+    explicit Tegenskabsform(Hub& hub, QWidget* parent = nullptr);
 
     QWidget* vindue() override { return this; }
     bool trayValgt() const override;
@@ -74,5 +74,5 @@ private:
     QWidget* lavAspektkolonne();
     QWidget* lavOpstartkolonne();
 
-    Tmainform& m_hub;
+    Hub& m_hub;
 };

@@ -2,10 +2,11 @@
 #include "egenskaber.h"
 
 #include "Beskeder.h"
+#include "DataMapper.h"
+#include "Hub.h"
 #include "Platform.h"
 #include "Starter.h"
 #include "Startupmappe.h"
-#include "main.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -34,8 +34,6 @@ ALLOWED = {
     # The help viewer keeps its URL history and placement in the tools folder.
     "infoviewer/information.cpp -> tools/Vindueplads.h",
     "infoviewer/information.h -> tools/Urlhistorik.h",
-    # The main window shows the about box itself.
-    "launcher/main.cpp -> dialogs/OmProgrammet.h",
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)

@@ -1,7 +1,7 @@
 #include "WindowApplets.h"
 
+#include "Hub.h"
 #include "Platform.h"
-#include "main.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -117,7 +117,7 @@ const QList<QList<TwaForm::Applet>>& TwaForm::applets()
     return raekker;
 }
 
-TwaForm::TwaForm(Tmainform& hub, const Platform& platform, QWidget* parent)
+TwaForm::TwaForm(Hub& hub, const Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_hub(hub), m_suffix(QString::fromStdString(platform.scriptSuffix()))
@@ -185,9 +185,9 @@ void TwaForm::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return QWidget::showEvent(event);
     QRect sted = frameGeometry();
-    sted.moveCenter(m_hub.frameGeometry().center());
+    sted.moveCenter(m_hub.hovedvindue().frameGeometry().center());
     // The menu view's strip lies at the screen's edge; the window stays whole on the screen.
-    if (const QScreen* skaerm = m_hub.screen()) {
+    if (const QScreen* skaerm = m_hub.hovedvindue().screen()) {
         const QRect flade = skaerm->availableGeometry();
         sted.moveTop(std::clamp(sted.top(), flade.top(),
                                 std::max(flade.top(), flade.bottom() - sted.height() + 1)));

@@ -4,7 +4,7 @@
 
 class Platform;
 class QPushButton;
-class Tmainform;
+class Hub;
 
 // "Window applets": twenty buttons, each running a small script from the
 // applets folder that opens one of the system's settings pages.
@@ -12,7 +12,7 @@ class TwaForm : public QWidget
 {
     Q_OBJECT
 public:
-    TwaForm(Tmainform& hub, const Platform& platform, QWidget* parent = nullptr);
+    TwaForm(Hub& hub, const Platform& platform, QWidget* parent = nullptr);
 
     struct Applet
     {
@@ -37,6 +37,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    Tmainform& m_hub;
+    Hub& m_hub;
     QString m_suffix;
 };

@@ -1,9 +1,10 @@
 #include "url.h"
 
 #include "Beskeder.h"
+#include "DataMapper.h"
+#include "Hub.h"
 #include "Urlhistorik.h"
 #include "Vindueplads.h"
-#include "main.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -41,7 +42,7 @@ QAction* aktion(QWidget* eier, const QString& navn, const QString& caption, cons
 
 } // namespace
 
-Turlform::Turlform(Tmainform& hub, Urlhistorik& historik, QWidget* parent)
+Turlform::Turlform(Hub& hub, Urlhistorik& historik, QWidget* parent)
     : QWidget(parent, Qt::Window), m_hub(hub), m_historik(historik)
 {
     setWindowTitle(QStringLiteral("Urlboks"));

@@ -7,7 +7,7 @@ class QListWidget;
 class QStatusBar;
 class QToolButton;
 class QPushButton;
-class Tmainform;
+class Hub;
 class Urlhistorik;
 
 // "Urlboks": the pages visited in the information viewer.
@@ -15,7 +15,7 @@ class Turlform : public QWidget
 {
     Q_OBJECT
 public:
-    Turlform(Tmainform& hub, Urlhistorik& historik, QWidget* parent = nullptr);
+    Turlform(Hub& hub, Urlhistorik& historik, QWidget* parent = nullptr);
 
     void ArensDobbeltExecute();
     void AsletAlleExecute();
@@ -36,7 +36,7 @@ private:
     // Shows the list as it is now, with the current entry selected.
     void visListe();
 
-    Tmainform& m_hub;
+    Hub& m_hub;
     Urlhistorik& m_historik;
     QString m_optfilnavn;
 };

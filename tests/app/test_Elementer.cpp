@@ -23,7 +23,7 @@ protected:
     QStringList tekster() { return laesBruger("Filer/Atekst.txt"); }
     QStringList panel(const Tmainform& main) const
     {
-        return Programtest::tekster(main.programBoks);
+        return Programtest::tekster(programBoks(main));
     }
     void afkryds(std::initializer_list<int> steder)
     {
@@ -84,11 +84,11 @@ TEST_F(Elementside, ChoosingAFileStartsInTheLastFolderAndFillsThePage)
     b.filnavnKnapClick();
     EXPECT_EQ(b.FilnavnEdit->text(), fil);
     EXPECT_EQ(b.tekstEdit->text(), "rapport.2024");
-    EXPECT_EQ(main.opts.initDir, mappe.sti("valg"));
+    EXPECT_EQ(main.indstillinger().initDir, mappe.sti("valg"));
     EXPECT_FALSE(b.Image->pixmap().isNull());
-    EXPECT_EQ(antal(main.programBoks), 3); // shown, not yet put in
+    EXPECT_EQ(antal(programBoks(main)), 3); // shown, not yet put in
 
-    main.grupper.gruppenavn.clear();
+    main.grupperne().gruppenavn.clear();
     b.filnavnKnapClick();
     EXPECT_EQ(beskeder.beskeder, QStringList({"Der mangler et gruppenavn!\rVælg eller indfør en "
                                               "programgruppe\runder fanen Programgrupper."}));
@@ -126,11 +126,11 @@ TEST_F(Elementside, TheStatusBarFollowsEveryChangeOfTheGroup)
     const QStatusBar* bar = b.infoBar;
     b.show();
     // A path shown for a clicked element goes with that element.
-    const QRect sted = main.programBoks->visualRect(main.programBoks->model()->index(1, 0));
-    QTest::mouseClick(main.programBoks->viewport(), Qt::LeftButton, {}, sted.center());
+    const QRect sted = programBoks(main)->visualRect(programBoks(main)->model()->index(1, 0));
+    QTest::mouseClick(programBoks(main)->viewport(), Qt::LeftButton, {}, sted.center());
     ASSERT_TRUE(QTest::qWaitFor([&] { return bar->currentMessage().endsWith("A2.txt"); }, 2000));
     beskeder.setNextAnswer(true);
-    QTest::keyClick(main.programBoks, Qt::Key_Delete);
+    QTest::keyClick(programBoks(main), Qt::Key_Delete);
     EXPECT_EQ(bar->currentMessage(), "Der er 2 elementer i gruppen.");
 
     b.FilnavnEdit->setText(mappe.skriv("ny/brev.odt", "x"));
@@ -248,7 +248,7 @@ TEST_F(Elementside, HintsOfEveryWindowGoToTheStatusBarAndF1ShowsTheAboutBox)
     QApplication::sendEvent(b.sletKnap, &slet);
     EXPECT_EQ(b.infoBar->currentMessage(), "Slet valgte gruppe");
     QStatusTipEvent fremmed(QStringLiteral("Kort|Den lange del"));
-    QApplication::sendEvent(main.programBoks, &fremmed);
+    QApplication::sendEvent(programBoks(main), &fremmed);
     EXPECT_EQ(b.infoBar->currentMessage(), "Den lange del");
 
     b.visSide(0);

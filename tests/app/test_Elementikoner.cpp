@@ -49,7 +49,7 @@ protected:
     }
     QIcon ikon(const Tmainform& main, int i) const
     {
-        return raekke(main.programBoks, i).data(Qt::DecorationRole).value<QIcon>();
+        return raekke(programBoks(main), i).data(Qt::DecorationRole).value<QIcon>();
     }
 };
 
@@ -65,9 +65,9 @@ TEST_F(Elementikoner, EveryKindShowsItsOwnIconAndNoRebuildShowsAMessage)
     program->boksform().MoveProgram(0, 1);
     EXPECT_TRUE(beskeder.beskeder.isEmpty());
 
-    ASSERT_EQ(antal(main.programBoks), filer.size());
+    ASSERT_EQ(antal(programBoks(main)), filer.size());
     QString forrige;
-    for (int i = 0; i < antal(main.programBoks); ++i) {
+    for (int i = 0; i < antal(programBoks(main)); ++i) {
         const QIcon ik = ikon(main, i);
         EXPECT_FALSE(ik.isNull()) << i;
         EXPECT_FALSE(billede(ik, 32).isNull()) << i;
@@ -82,7 +82,7 @@ TEST_F(Elementikoner, EveryKindShowsItsOwnIconAndNoRebuildShowsAMessage)
 
     // Each item of the menu view's drop-down has its own element's icon.
     main.buttonClick(0);
-    const QList<QAction*> punkter = main.dropDown->actions();
+    const QList<QAction*> punkter = del<QMenu>(main, "dropDown")->actions();
     ASSERT_EQ(punkter.size(), filer.size());
     for (int i = 0; i < punkter.size(); ++i)
         EXPECT_EQ(billede(punkter[i]->icon(), 16), billede(ikon(main, i), 16)) << i;
@@ -119,10 +119,10 @@ TEST_F(Elementikoner, AVanishedFileIsGreyedKeepsItsPlaceAndIsNoticedWhenItComesB
     QFile::remove(noter);
     Tmainform& main = start();
     EXPECT_TRUE(beskeder.beskeder.isEmpty());
-    ASSERT_EQ(tekster(main.programBoks), QStringList({"Bog", "Noter"}));
+    ASSERT_EQ(tekster(programBoks(main)), QStringList({"Bog", "Noter"}));
     const QString hint = "Filen findes ikke: " + noter;
-    EXPECT_EQ(raekke(main.programBoks, 1).data(Qt::ToolTipRole).toString(), hint);
-    EXPECT_EQ(raekke(main.programBoks, 0).data(Qt::ToolTipRole).toString(), "Bog");
+    EXPECT_EQ(raekke(programBoks(main), 1).data(Qt::ToolTipRole).toString(), hint);
+    EXPECT_EQ(raekke(programBoks(main), 0).data(Qt::ToolTipRole).toString(), "Bog");
     EXPECT_EQ(raekke(program->boksform().programBoks, 1).data(Qt::ToolTipRole).toString(), hint);
     // Drawn as the design draws what is disabled: its colour nearly gone.
     const int farve = farvemaetning(billede(ikon(main, 0), 32));
@@ -130,13 +130,13 @@ TEST_F(Elementikoner, AVanishedFileIsGreyedKeepsItsPlaceAndIsNoticedWhenItComesB
     EXPECT_LT(farvemaetning(billede(ikon(main, 1), 32)) * 2, farve);
 
     main.buttonClick(0);
-    QAction* punkt = main.dropDown->actions().at(1);
-    emit main.dropDown->hovered(punkt);
+    QAction* punkt = del<QMenu>(main, "dropDown")->actions().at(1);
+    emit del<QMenu>(main, "dropDown")->hovered(punkt);
     EXPECT_EQ(punkt->toolTip(), hint);
     EXPECT_LT(farvemaetning(billede(punkt->icon(), 16)) * 2, farve);
 
-    vaelg(main.programBoks, 1);
-    main.aGo->trigger();
+    vaelg(programBoks(main), 1);
+    del<QAction>(main, "aGo")->trigger();
     EXPECT_EQ(beskeder.beskeder, QStringList({"Filen blev ikke fundet!"}));
     EXPECT_EQ(laesBruger("Filer/Dok.txt"), QStringList({bog, noter}));
 
@@ -145,8 +145,8 @@ TEST_F(Elementikoner, AVanishedFileIsGreyedKeepsItsPlaceAndIsNoticedWhenItComesB
     QFile::remove(bog);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
-            return raekke(main.programBoks, 1).data(Qt::ToolTipRole).toString() == "Noter" &&
-                   raekke(main.programBoks, 0).data(Qt::ToolTipRole).toString() ==
+            return raekke(programBoks(main), 1).data(Qt::ToolTipRole).toString() == "Noter" &&
+                   raekke(programBoks(main), 0).data(Qt::ToolTipRole).toString() ==
                        "Filen findes ikke: " + bog;
         },
         5000));
@@ -161,13 +161,13 @@ TEST_F(Elementikoner, ActivatingTheWindowLooksAgainAtFilesOutsideTheWatchedFolde
     skrivBruger("Filer/Spiltekst.txt", {"Spil"});
     skrivOptions("Spil");
     Tmainform& main = start();
-    EXPECT_FALSE(main.elementer->findes(0));
+    EXPECT_FALSE(main.elementmodel().findes(0));
     // Its folder did not exist, so nothing watched it.
     mappe.skriv("senere/spil.pdf", "x");
     main.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
     QEvent aktiveret(QEvent::ActivationChange);
     QApplication::sendEvent(&main, &aktiveret);
-    EXPECT_TRUE(main.elementer->findes(0));
-    EXPECT_EQ(raekke(main.programBoks, 0).data(Qt::ToolTipRole).toString(), "Spil");
+    EXPECT_TRUE(main.elementmodel().findes(0));
+    EXPECT_EQ(raekke(programBoks(main), 0).data(Qt::ToolTipRole).toString(), "Spil");
 }

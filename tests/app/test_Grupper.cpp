@@ -19,8 +19,8 @@ TEST_F(GrupperSide, ANewGroupIsAddedAtTheEndAndNotMadeActive)
     EXPECT_EQ(laesBruger("programgrupper.txt"), QStringList({"Spil", "Arbejde", "Spil"}));
     EXPECT_EQ(boks.gruppeBoks->count(), 3);
     EXPECT_TRUE(boks.gEdit->text().isEmpty());
-    EXPECT_EQ(main.grupper.gruppenavn, "Spil");
-    EXPECT_TRUE(main.Afrem->isEnabled());
+    EXPECT_EQ(main.grupperne().gruppenavn, "Spil");
+    EXPECT_TRUE(del<QAction>(main, "Afrem")->isEnabled());
     boks.nyGruppeKnapClick();
     EXPECT_EQ(beskeder.beskeder, QStringList({"Der mangler et gruppenavn!"}));
 }
@@ -61,9 +61,9 @@ TEST_F(GrupperSide, DeletingTheActiveGroupRemovesItsFilesAfterTheQuestion)
     EXPECT_FALSE(QFileInfo::exists(bruger("Filer/A.txt")));
     EXPECT_FALSE(QFileInfo::exists(bruger("Filer/Atekst.txt")));
     EXPECT_EQ(laesBruger("programgrupper.txt"), QStringList({"B"}));
-    EXPECT_TRUE(main.grupper.gruppenavn.isEmpty());
-    EXPECT_EQ(antal(main.programBoks), 0);
-    EXPECT_FALSE(main.Afrem->isEnabled());
+    EXPECT_TRUE(main.grupperne().gruppenavn.isEmpty());
+    EXPECT_EQ(antal(programBoks(main)), 0);
+    EXPECT_FALSE(del<QAction>(main, "Afrem")->isEnabled());
 }
 
 TEST_F(GrupperSide, RenamingMovesTheFilesAndNeverOverwritesAnotherGroup)
@@ -86,7 +86,7 @@ TEST_F(GrupperSide, RenamingMovesTheFilesAndNeverOverwritesAnotherGroup)
     EXPECT_EQ(laesBruger("programgrupper.txt"), QStringList({"Ny", "B"}));
     EXPECT_FALSE(QFileInfo::exists(bruger("Filer/A.txt")));
     EXPECT_EQ(laesBruger("Filer/Nytekst.txt"), QStringList({"A1", "A2", "A3"}));
-    EXPECT_EQ(main.grupper.filnavn, bruger("Filer/Ny.txt"));
+    EXPECT_EQ(main.grupperne().filnavn, bruger("Filer/Ny.txt"));
     EXPECT_EQ(main.windowTitle(), "Ny");
     EXPECT_EQ(boks.valgtGruppe(), 0);
 }

@@ -21,7 +21,7 @@ protected:
         boks.listerModified = true;
         return boks;
     }
-    QStringList panel(const Tmainform& main) const { return tekster(main.programBoks); }
+    QStringList panel(const Tmainform& main) const { return tekster(programBoks(main)); }
 };
 
 TEST_F(Grupperegler, DroppedFilesAreAppendedInOrderAndSavedAfterEach)
@@ -48,7 +48,7 @@ TEST_F(Grupperegler, AFolderOrAVanishedFileIsNotAnElement)
     main.insertItem(mappe.sti("elementer"), "", true);
     main.insertItem(mappe.sti("væk.exe"), "", true);
     EXPECT_EQ(beskeder.beskeder, QStringList(2, "Filen kunne ikke findes!"));
-    EXPECT_EQ(antal(main.programBoks), 3);
+    EXPECT_EQ(antal(programBoks(main)), 3);
     EXPECT_EQ(laesBruger("Filer/Spil.txt").size(), 3);
 }
 
@@ -68,14 +68,14 @@ TEST_F(Grupperegler, NoActiveGroupRefusesElements)
 TEST_F(Grupperegler, NextAndPreviousWrapRound)
 {
     Tmainform& main = startMed({"A", "B", "C"}, "C");
-    EXPECT_TRUE(main.Afrem->isEnabled());
-    main.Afrem->trigger();
-    EXPECT_EQ(main.grupper.gruppenavn, "A");
+    EXPECT_TRUE(del<QAction>(main, "Afrem")->isEnabled());
+    del<QAction>(main, "Afrem")->trigger();
+    EXPECT_EQ(main.grupperne().gruppenavn, "A");
     EXPECT_EQ(panel(main), QStringList({"A1", "A2", "A3"}));
-    main.Atilbage->trigger();
-    EXPECT_EQ(main.grupper.gruppenavn, "C");
-    main.Atilbage->trigger();
-    EXPECT_EQ(main.grupper.gruppenavn, "B");
+    del<QAction>(main, "Atilbage")->trigger();
+    EXPECT_EQ(main.grupperne().gruppenavn, "C");
+    del<QAction>(main, "Atilbage")->trigger();
+    EXPECT_EQ(main.grupperne().gruppenavn, "B");
     EXPECT_EQ(program->boksform().valgtGruppeEdit->text(), "B");
     EXPECT_EQ(program->boksform().gNameEdit->text(), "B");
 }
@@ -84,21 +84,21 @@ TEST_F(Grupperegler, WithNothingSelectedNextGoesFirstAndPreviousLast)
 {
     Tmainform& main = startMed({"A", "B", "C"}, "");
     beskeder.beskeder.clear();
-    main.Afrem->trigger();
-    EXPECT_EQ(main.grupper.gruppenavn, "A");
+    del<QAction>(main, "Afrem")->trigger();
+    EXPECT_EQ(main.grupperne().gruppenavn, "A");
     program->boksform().gruppeBoks->clearSelection();
     program->boksform().gruppeBoks->setCurrentRow(-1);
-    main.Atilbage->trigger();
-    EXPECT_EQ(main.grupper.gruppenavn, "C");
+    del<QAction>(main, "Atilbage")->trigger();
+    EXPECT_EQ(main.grupperne().gruppenavn, "C");
 }
 
 TEST_F(Grupperegler, SteppingIsDisabledWithFewerThanTwoGroups)
 {
     Tmainform& main = startMed({"Alene"}, "Alene");
-    EXPECT_FALSE(main.Afrem->isEnabled());
-    EXPECT_FALSE(main.Atilbage->isEnabled());
-    QTest::keyClick(main.programBoks, Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(main.grupper.gruppenavn, "Alene");
+    EXPECT_FALSE(del<QAction>(main, "Afrem")->isEnabled());
+    EXPECT_FALSE(del<QAction>(main, "Atilbage")->isEnabled());
+    QTest::keyClick(programBoks(main), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(main.grupperne().gruppenavn, "Alene");
 }
 
 TEST_F(Grupperegler, DeletingAsksAndTakesOnlyTheSelectedEntry)
@@ -107,17 +107,17 @@ TEST_F(Grupperegler, DeletingAsksAndTakesOnlyTheSelectedEntry)
     main.deleteItem();
     EXPECT_EQ(beskeder.beskeder.last(), "Der er ikke valgt et element at slette!");
 
-    vaelg(main.programBoks, 1);
+    vaelg(programBoks(main), 1);
     beskeder.setNextAnswer(false);
     main.deleteItem();
     EXPECT_EQ(beskeder.spoergsmaal.last(), "Skal programmet Spil2 slettes?");
-    EXPECT_EQ(antal(main.programBoks), 3);
+    EXPECT_EQ(antal(programBoks(main)), 3);
 
     const QString fil = laesBruger("Filer/Spil.txt").at(1);
     program->boksform().fraEdit->setText("2");
-    vaelg(main.programBoks, 1);
+    vaelg(programBoks(main), 1);
     beskeder.setNextAnswer(true);
-    QTest::keyClick(main.programBoks, Qt::Key_Delete);
+    QTest::keyClick(programBoks(main), Qt::Key_Delete);
     EXPECT_EQ(panel(main), QStringList({"Spil1", "Spil3"}));
     EXPECT_EQ(laesBruger("Filer/Spiltekst.txt"), QStringList({"Spil1", "Spil3"}));
     EXPECT_TRUE(QFile::exists(fil));
@@ -130,10 +130,10 @@ TEST_F(Grupperegler, DeletingTheLastElementLeavesBothFilesEmpty)
     skrivGruppe("Én", {"eneste"});
     skrivOptions("Én");
     Tmainform& main = start();
-    vaelg(main.programBoks, 0);
+    vaelg(programBoks(main), 0);
     beskeder.setNextAnswer(true);
     main.deleteItem();
-    EXPECT_EQ(antal(main.programBoks), 0);
+    EXPECT_EQ(antal(programBoks(main)), 0);
     EXPECT_TRUE(QFile::exists(bruger("Filer/Én.txt")));
     EXPECT_TRUE(mappe.laes("Tavlum/Brugere/kontor/Filer/Én.txt").isEmpty());
     EXPECT_TRUE(mappe.laes("Tavlum/Brugere/kontor/Filer/Éntekst.txt").isEmpty());
@@ -155,12 +155,12 @@ TEST_F(Grupperegler, SwitchingToAGroupWithoutFilesShowsItEmptyWithItsCount)
     skrivOptions("Spil");
     Tmainform& main = start();
     program->boksform().SkiftGruppe(1);
-    EXPECT_EQ(main.grupper.gruppenavn, "Ny");
-    EXPECT_EQ(antal(main.programBoks), 0);
+    EXPECT_EQ(main.grupperne().gruppenavn, "Ny");
+    EXPECT_EQ(antal(programBoks(main)), 0);
     EXPECT_EQ(program->boksform().infoBar->currentMessage(), "Der er 0 elementer i gruppen.");
     program->boksform().SkiftGruppe(5);
     program->boksform().SkiftGruppe(-1);
-    EXPECT_EQ(main.grupper.gruppenavn, "Ny");
+    EXPECT_EQ(main.grupperne().gruppenavn, "Ny");
 }
 
 TEST_F(Grupperegler, HandEditedFilesAreShownButNotRewritten)
@@ -184,8 +184,8 @@ TEST_F(Grupperegler, AFailedSaveKeepsTheChangeInMemoryAndTheOldFileWhole)
     main.insertItem(mappe.skriv("ny.txt", "x"), "Ny", true);
     ASSERT_EQ(beskeder.beskeder.size(), 1);
     EXPECT_TRUE(beskeder.beskeder.first().contains("kunne ikke gemmes"));
-    EXPECT_EQ(main.grupper.tekstliste.last(), "Ny");
-    EXPECT_EQ(antal(main.programBoks), 4);
+    EXPECT_EQ(main.grupperne().tekstliste.last(), "Ny");
+    EXPECT_EQ(antal(programBoks(main)), 4);
     EXPECT_TRUE(QFileInfo(bruger("Filer/Spiltekst.txt")).isDir());
     EXPECT_EQ(laesBruger("Filer/Spil.txt").size(), foer.size() + 1);
 }
@@ -194,18 +194,18 @@ TEST_F(Grupperegler, UnsavedStorageChangesAreSavedByTheFirstKeyInThePanel)
 {
     Tmainform& main = startMed({"A", "B"}, "A");
     Tboksform& boks = tilLager(1);
-    vaelg(main.programBoks, 0);
+    vaelg(programBoks(main), 0);
     beskeder.setNextAnswer(true);
-    QTest::keyClick(main.programBoks, Qt::Key_Delete);
+    QTest::keyClick(programBoks(main), Qt::Key_Delete);
     EXPECT_TRUE(beskeder.spoergsmaal.isEmpty());
     EXPECT_EQ(beskeder.beskeder, QStringList({"Forandringer gemmes!"}));
     EXPECT_FALSE(boks.listerModified);
     EXPECT_EQ(laesBruger("programgrupper.txt"), QStringList({"A"}));
     EXPECT_EQ(laesBruger("lagergrupper.txt"), QStringList({"B"}));
-    EXPECT_EQ(antal(main.programBoks), 3);
-    EXPECT_FALSE(main.Afrem->isEnabled());
+    EXPECT_EQ(antal(programBoks(main)), 3);
+    EXPECT_FALSE(del<QAction>(main, "Afrem")->isEnabled());
 
-    QTest::keyClick(main.programBoks, Qt::Key_Delete);
+    QTest::keyClick(programBoks(main), Qt::Key_Delete);
     EXPECT_EQ(beskeder.spoergsmaal.size(), 1);
 }
 
@@ -213,10 +213,10 @@ TEST_F(Grupperegler, StoringTheActiveGroupEmptiesThePanel)
 {
     Tmainform& main = startMed({"A", "B"}, "A");
     tilLager(0);
-    QTest::mouseClick(main.programBoks->viewport(), Qt::LeftButton);
+    QTest::mouseClick(programBoks(main)->viewport(), Qt::LeftButton);
     EXPECT_EQ(beskeder.beskeder, QStringList({"Aktuelle gruppe er sat på lager!"}));
-    EXPECT_TRUE(main.grupper.gruppenavn.isEmpty());
-    EXPECT_EQ(antal(main.programBoks), 0);
+    EXPECT_TRUE(main.grupperne().gruppenavn.isEmpty());
+    EXPECT_EQ(antal(programBoks(main)), 0);
     EXPECT_TRUE(main.windowTitle().isEmpty());
     EXPECT_TRUE(QFile::exists(bruger("Filer/A.txt")));
 }
@@ -225,9 +225,9 @@ TEST_F(Grupperegler, ThePopupMenuSavesPendingStorageChangesAndStillOpens)
 {
     Tmainform& main = startMed({"A", "B"}, "A");
     Tboksform& boks = tilLager(1);
-    QTest::mousePress(main.programBoks->viewport(), Qt::RightButton);
+    QTest::mousePress(programBoks(main)->viewport(), Qt::RightButton);
     EXPECT_FALSE(boks.listerModified);
     EXPECT_EQ(laesBruger("lagergrupper.txt"), QStringList({"B"}));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return main.PopupMenu->isVisible(); }, 2000));
-    main.PopupMenu->hide();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return del<QMenu>(main, "PopupMenu")->isVisible(); }, 2000));
+    del<QMenu>(main, "PopupMenu")->hide();
 }

@@ -90,8 +90,8 @@ TEST_F(Lagerside, StoringTheActiveGroupEmptiesThePanelAndBringingItBackRestoresI
     b.AvalgteTilLager->trigger();
     b.AgemForandringerExecute();
     EXPECT_EQ(beskeder.beskeder, QStringList({"Aktuelle gruppe er sat på lager!"}));
-    EXPECT_TRUE(main.grupper.gruppenavn.isEmpty());
-    EXPECT_EQ(antal(main.programBoks), 0);
+    EXPECT_TRUE(main.grupperne().gruppenavn.isEmpty());
+    EXPECT_EQ(antal(programBoks(main)), 0);
     EXPECT_EQ(laesBruger("lagergrupper.txt"), QStringList({"A"}));
     EXPECT_EQ(laesBruger("programgrupper.txt"), QStringList({"B"}));
 
@@ -99,8 +99,8 @@ TEST_F(Lagerside, StoringTheActiveGroupEmptiesThePanelAndBringingItBackRestoresI
     b.AgemForandringerExecute();
     EXPECT_EQ(beskeder.beskeder.size(), 1); // no active group: no message
     b.SkiftGruppe(1);
-    EXPECT_EQ(main.grupper.gruppenavn, "A");
-    EXPECT_EQ(antal(main.programBoks), 3);
+    EXPECT_EQ(main.grupperne().gruppenavn, "A");
+    EXPECT_EQ(antal(programBoks(main)), 3);
 }
 
 TEST_F(Lagerside, LeavingTheTabSavesAndEnteringItRefillsTheProgramGroups)

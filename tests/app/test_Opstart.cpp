@@ -24,11 +24,11 @@ TEST_F(Opstart, FirstStartOfANewUser)
     Tmainform& main = start();
     EXPECT_TRUE(QFileInfo(bruger("Filer")).isDir());
     EXPECT_TRUE(QFileInfo::exists(mappe.sti("Tavlum/Struktur/Tavlum/struktur.txt")));
-    EXPECT_EQ(main.opts.designName, "Aqua Light Slate");
+    EXPECT_EQ(main.indstillinger().designName, "Aqua Light Slate");
     EXPECT_NE(QApplication::palette().color(QPalette::Window), foer);
     EXPECT_TRUE(program->boksform().isVisible());
     EXPECT_EQ(beskeder.beskeder, QStringList({"Der er ikke valgt eller indført et gruppenavn!"}));
-    EXPECT_FALSE(main.opts.menuVis);
+    EXPECT_FALSE(main.indstillinger().menuVis);
     EXPECT_EQ(program->boksform().focusWidget(), program->boksform().gEdit);
 }
 
@@ -38,21 +38,21 @@ TEST_F(Opstart, TheFirstGroupMadeBecomesActiveSoItsFirstElementCanBePutIn)
     Tboksform& boks = program->boksform();
     boks.gEdit->setText("Spil");
     QTest::keyClick(boks.gEdit, Qt::Key_Return);
-    EXPECT_EQ(main.grupper.gruppenavn, "Spil");
+    EXPECT_EQ(main.grupperne().gruppenavn, "Spil");
     EXPECT_EQ(boks.gruppeEdit->text(), "Spil");
     EXPECT_EQ(boks.valgtGruppe(), 0);
-    EXPECT_TRUE(main.aStifinder->isEnabled());
+    EXPECT_TRUE(del<QAction>(main, "aStifinder")->isEnabled());
     boks.Bog->setCurrentIndex(1);
     beskeder.filer << mappe.skriv("spil/Kabale.sh", "x");
     boks.filnavnKnapClick();
     boks.insertKnapClick();
     EXPECT_EQ(beskeder.beskeder.size(), 1);
     EXPECT_EQ(laesBruger("Filer/Spiltekst.txt"), QStringList({"Kabale"}));
-    EXPECT_EQ(antal(main.programBoks), 1);
+    EXPECT_EQ(antal(programBoks(main)), 1);
     // A second group is only added.
     boks.gEdit->setText("Musik");
     boks.nyGruppeKnapClick();
-    EXPECT_EQ(main.grupper.gruppenavn, "Spil");
+    EXPECT_EQ(main.grupperne().gruppenavn, "Spil");
     boks.hide();
 }
 
@@ -115,7 +115,7 @@ TEST_F(Opstart, ActiveGroupWithoutElementFileOpensIndfoerElement)
     EXPECT_EQ(beskeder.beskeder, QStringList({"Der er ikke indført elementer i gruppen Spil!"}));
     EXPECT_TRUE(program->boksform().isVisible());
     EXPECT_EQ(program->boksform().Bog->currentIndex(), 1);
-    EXPECT_EQ(main.opts.initDir, "/usr/share/applications");
+    EXPECT_EQ(main.indstillinger().initDir, "/usr/share/applications");
 }
 
 TEST_F(Opstart, ActiveGroupIsLoadedAndSelected)
@@ -125,16 +125,16 @@ TEST_F(Opstart, ActiveGroupIsLoadedAndSelected)
     skrivOptions("Spil");
     Tmainform& main = start();
     EXPECT_TRUE(beskeder.beskeder.isEmpty());
-    ASSERT_EQ(antal(main.programBoks), 3);
-    EXPECT_EQ(tekst(main.programBoks, 2), "Minestryger");
+    ASSERT_EQ(antal(programBoks(main)), 3);
+    EXPECT_EQ(tekst(programBoks(main), 2), "Minestryger");
     EXPECT_EQ(main.windowTitle(), "Spil");
     EXPECT_EQ(program->boksform().valgtGruppe(), 1);
     EXPECT_EQ(antal(program->boksform().programBoks), 3);
     EXPECT_EQ(program->boksform().infoBar->currentMessage(), "Der er 3 elementer i gruppen.");
     EXPECT_FALSE(program->boksform().isVisible());
     EXPECT_EQ(QApplication::focusWidget() ? QApplication::focusWidget()
-                                          : main.programBoks->window()->focusWidget(),
-              main.programBoks);
+                                          : programBoks(main)->window()->focusWidget(),
+              programBoks(main));
 }
 
 TEST_F(Opstart, GroupNoLongerInTheListStillShowsItsElements)
@@ -143,7 +143,7 @@ TEST_F(Opstart, GroupNoLongerInTheListStillShowsItsElements)
     skrivGruppe("Spil", {"Kabale", "Skak"});
     skrivOptions("Spil");
     Tmainform& main = start();
-    EXPECT_EQ(antal(main.programBoks), 2);
+    EXPECT_EQ(antal(programBoks(main)), 2);
     EXPECT_EQ(program->boksform().valgtGruppe(), -1);
     // The group window's list shows the same two elements, and its bar says so.
     EXPECT_EQ(program->boksform().infoBar->currentMessage(), "Der er 2 elementer i gruppen.");
@@ -156,8 +156,8 @@ TEST_F(Opstart, ASecondUserSeesNoneOfTheFirstUsersData)
     skrivOptions("Spil");
     platform.user = "hjemme";
     Tmainform& main = start();
-    EXPECT_TRUE(main.grupper.gruppeliste.isEmpty());
-    EXPECT_EQ(antal(main.programBoks), 0);
+    EXPECT_TRUE(main.grupperne().gruppeliste.isEmpty());
+    EXPECT_EQ(antal(programBoks(main)), 0);
     EXPECT_EQ(main.mapper().Dir, mappe.sti("Tavlum/Brugere/hjemme"));
     EXPECT_EQ(main.mapper().ikonDir, mappe.sti("Tavlum/Ikoner"));
 }
@@ -172,17 +172,17 @@ TEST_P(Lukning, EveryWayOfClosingWritesReopenAndOptions)
     skrivGruppe("Spil", {"Kabale"});
     skrivOptions("Spil");
     Tmainform& main = start();
-    main.ReopenDir.InsertItem(mappe.sti("elementer"), "elementer");
+    main.senesteMapper().InsertItem(mappe.sti("elementer"), "elementer");
     main.move(30, 40);
     switch (GetParam()) {
     case 0:
         main.close();
         break;
     case 1:
-        main.mLuk->trigger();
+        del<QAction>(main, "mLuk")->trigger();
         break;
     default:
-        QTest::keyClick(main.programBoks, Qt::Key_Q, Qt::ControlModifier);
+        QTest::keyClick(programBoks(main), Qt::Key_Q, Qt::ControlModifier);
         break;
     }
     EXPECT_FALSE(main.isVisible());
@@ -217,7 +217,7 @@ TEST_F(Opstart, UnknownDesignInTheOptionsLeavesTheDesignInForce)
     o[0] = "Neon";
     skrivBruger("options.txt", o);
     Tmainform& main = start();
-    EXPECT_EQ(main.opts.designName, "Windows10 Clear Day");
+    EXPECT_EQ(main.indstillinger().designName, "Windows10 Clear Day");
 }
 
 TEST(Menuvisning, LongGroupNamesAreCutOnTheirButtons)
@@ -237,7 +237,7 @@ TEST_F(Opstart, MenuViewFromTheOptionsAndItsLukButtonClosing)
     o[18] = "1";
     skrivBruger("options.txt", o);
     Tmainform& main = start();
-    EXPECT_TRUE(main.opts.menuVis);
+    EXPECT_TRUE(main.indstillinger().menuVis);
     EXPECT_EQ(main.height(), 48);
     EXPECT_TRUE(main.windowFlags().testFlag(Qt::FramelessWindowHint));
     auto* anden = main.findChild<QToolButton*>("Button1");
@@ -247,8 +247,8 @@ TEST_F(Opstart, MenuViewFromTheOptionsAndItsLukButtonClosing)
     EXPECT_EQ(main.findChild<QToolButton*>("Button0")->text(), "Spil");
 
     main.buttonClick(0);
-    ASSERT_EQ(main.dropDown->actions().size(), 2);
-    EXPECT_EQ(main.dropDown->actions().at(1)->text(), "Skak");
+    ASSERT_EQ(del<QMenu>(main, "dropDown")->actions().size(), 2);
+    EXPECT_EQ(del<QMenu>(main, "dropDown")->actions().at(1)->text(), "Skak");
 
     main.findChild<QToolButton*>("Button05")->click();
     EXPECT_FALSE(main.isVisible());
@@ -270,7 +270,7 @@ TEST_F(Opstart, VisningGoesBackToThePanelAtItsLastPlace)
     skrivBruger("options.txt", o);
     Tmainform& main = start();
     main.findChild<QToolButton*>("Button04")->click();
-    EXPECT_FALSE(main.opts.menuVis);
+    EXPECT_FALSE(main.indstillinger().menuVis);
     EXPECT_EQ(main.size(), QSize(300, 250));
     EXPECT_EQ(main.pos(), QPoint(20, 30));
     EXPECT_TRUE(main.isVisible());
@@ -279,18 +279,18 @@ TEST_F(Opstart, VisningGoesBackToThePanelAtItsLastPlace)
 TEST_F(Opstart, DarkDesignsGetTheDarkPictures)
 {
     Tmainform& main = start();
-    const auto billede = [&] { return main.aInfo->icon().pixmap(16).toImage(); };
-    ASSERT_FALSE(main.ImageList.at(1).isNull());
+    const auto billede = [&] { return del<QAction>(main, "aInfo")->icon().pixmap(16).toImage(); };
+    ASSERT_FALSE(main.billeder().at(1).isNull());
     const QImage lys = billede();
     EXPECT_FALSE(lys.isNull());
     for (const char* navn : {"carbon", "Carbon"}) {
-        main.opts.designName = navn;
+        main.indstillinger().designName = navn;
         main.setImageList();
         EXPECT_NE(billede(), lys) << navn;
     }
-    main.opts.designName = "Sky";
+    main.indstillinger().designName = "Sky";
     main.setImageList();
     EXPECT_EQ(billede(), lys);
-    EXPECT_EQ(main.ImageList.size(), 24);
-    EXPECT_TRUE(main.ImageList.at(3).isNull());
+    EXPECT_EQ(main.billeder().size(), 24);
+    EXPECT_TRUE(main.billeder().at(3).isNull());
 }

@@ -23,10 +23,10 @@
 class Panelvisning : public Programtest
 {
 protected:
-    QStringList panel(const Tmainform& main) const { return tekster(main.programBoks); }
+    QStringList panel(const Tmainform& main) const { return tekster(programBoks(main)); }
     QToolButton* knap(const Tmainform& main, const char* navn)
     {
-        return main.toolBar->findChild<QToolButton*>(QLatin1String(navn));
+        return del<QToolBar>(main, "toolBar")->findChild<QToolButton*>(QLatin1String(navn));
     }
     // The balloon's text once the pointer has rested on the button.
     QString ballon(Tmainform& main, const char* navn)
@@ -34,11 +34,12 @@ protected:
         QToolButton* k = knap(main, navn);
         QEvent ind(QEvent::Enter);
         QApplication::sendEvent(k, &ind);
-        const bool vist = QTest::qWaitFor([&] { return main.BalloonHint->isVisible(); },
-                                          Ballonhint::forsinkelse + 2000);
+        const bool vist =
+            QTest::qWaitFor([&] { return del<QLabel>(main, "BalloonHint")->isVisible(); },
+                            Ballonhint::forsinkelse + 2000);
         QEvent ud(QEvent::Leave);
         QApplication::sendEvent(k, &ud);
-        return vist ? main.BalloonHint->text() : QString();
+        return vist ? del<QLabel>(main, "BalloonHint")->text() : QString();
     }
 };
 
@@ -49,16 +50,16 @@ TEST_F(Panelvisning, TheToolbarHasItsElevenButtonsAtTheSavedSide)
     skrivBruger("options.txt", o);
     Tmainform& main = start();
     QStringList navne;
-    for (QAction* a : main.toolBar->actions())
-        navne << main.toolBar->widgetForAction(a)->objectName();
+    for (QAction* a : del<QToolBar>(main, "toolBar")->actions())
+        navne << del<QToolBar>(main, "toolBar")->widgetForAction(a)->objectName();
     EXPECT_EQ(navne, QStringList({"tbInfo", "tbProgrammer", "tbEgenskaber", "tbTilbage", "tbFrem",
                                   "tbGo", "tbMenuvisning", "filboksButton", "appletsButton",
                                   "ToolButton1", "ToolButton2"}));
-    EXPECT_EQ(main.toolBarArea(main.toolBar), Qt::TopToolBarArea);
-    EXPECT_TRUE(main.toolBar->isVisible());
+    EXPECT_EQ(main.toolBarArea(del<QToolBar>(main, "toolBar")), Qt::TopToolBarArea);
+    EXPECT_TRUE(del<QToolBar>(main, "toolBar")->isVisible());
     // Nothing is active yet, so nothing can be put in.
-    EXPECT_FALSE(main.aMenuVis->isEnabled());
-    EXPECT_FALSE(main.aStifinder->isEnabled());
+    EXPECT_FALSE(del<QAction>(main, "aMenuVis")->isEnabled());
+    EXPECT_FALSE(del<QAction>(main, "aStifinder")->isEnabled());
 }
 
 TEST_F(Panelvisning, StartingInTheMenuViewAndBackToLargeIconsWithTheToolbarRight)
@@ -72,15 +73,15 @@ TEST_F(Panelvisning, StartingInTheMenuViewAndBackToLargeIconsWithTheToolbarRight
     o[18] = "1";
     skrivBruger("options.txt", o);
     Tmainform& main = start();
-    EXPECT_TRUE(main.topPanel->isVisible());
-    EXPECT_FALSE(main.toolBar->isVisible());
+    EXPECT_TRUE(del<QWidget>(main, "topPanel")->isVisible());
+    EXPECT_FALSE(del<QToolBar>(main, "toolBar")->isVisible());
     program->boksform().show();
-    main.aMenuVis->trigger();
+    del<QAction>(main, "aMenuVis")->trigger();
     EXPECT_FALSE(program->boksform().isVisible());
-    EXPECT_FALSE(main.opts.menuVis);
-    EXPECT_EQ(main.programBoks->viewMode(), QListView::IconMode);
-    EXPECT_TRUE(main.toolBar->isVisible());
-    EXPECT_EQ(main.toolBarArea(main.toolBar), Qt::RightToolBarArea);
+    EXPECT_FALSE(main.indstillinger().menuVis);
+    EXPECT_EQ(programBoks(main)->viewMode(), QListView::IconMode);
+    EXPECT_TRUE(del<QToolBar>(main, "toolBar")->isVisible());
+    EXPECT_EQ(main.toolBarArea(del<QToolBar>(main, "toolBar")), Qt::RightToolBarArea);
     main.close();
     EXPECT_EQ(laesBruger("options.txt").at(18), "0");
 }
@@ -89,15 +90,16 @@ TEST_F(Panelvisning, DisplayStylesAndFontSizesAreKeptInTheOptions)
 {
     Tmainform& main = startMed({"Spil"}, "Spil");
     main.setVisning(Options::Rapport);
-    EXPECT_EQ(main.programBoks->viewMode(), QListView::ListMode);
-    EXPECT_FALSE(main.programBoks->isWrapping());
-    EXPECT_TRUE(main.kolonne->isVisible());
-    EXPECT_EQ(main.kolonne->model()->headerData(0, Qt::Horizontal).toString(), "Spil");
+    EXPECT_EQ(programBoks(main)->viewMode(), QListView::ListMode);
+    EXPECT_FALSE(programBoks(main)->isWrapping());
+    EXPECT_TRUE(del<QHeaderView>(main, "kolonne")->isVisible());
+    EXPECT_EQ(del<QHeaderView>(main, "kolonne")->model()->headerData(0, Qt::Horizontal).toString(),
+              "Spil");
     main.setVisning(Options::Liste);
-    EXPECT_TRUE(main.programBoks->isWrapping());
-    EXPECT_FALSE(main.kolonne->isVisible());
+    EXPECT_TRUE(programBoks(main)->isWrapping());
+    EXPECT_FALSE(del<QHeaderView>(main, "kolonne")->isVisible());
     main.setSkriftstoerrelse(12);
-    EXPECT_EQ(main.programBoks->font().pointSize(), 12);
+    EXPECT_EQ(programBoks(main)->font().pointSize(), 12);
     main.setRedskabslinje(false);
     main.close();
     const QStringList gemt = laesBruger("options.txt");
@@ -107,11 +109,11 @@ TEST_F(Panelvisning, DisplayStylesAndFontSizesAreKeptInTheOptions)
 TEST_F(Panelvisning, BalloonsFollowTheStateOfTheirActions)
 {
     Tmainform& main = startMed({"Spil"}, "Spil");
-    main.programBoks->clearSelection();
+    programBoks(main)->clearSelection();
     EXPECT_EQ(ballon(main, "tbGo"), "<b>Ikke aktiveret.</b><br>Vælg element!");
     EXPECT_EQ(ballon(main, "tbFrem"), "<b>Ikke aktiveret.</b><br>Ukendt årsag!");
-    main.programBoks->selectionModel()->select(raekke(main.programBoks, 0),
-                                               QItemSelectionModel::Select);
+    programBoks(main)->selectionModel()->select(raekke(programBoks(main), 0),
+                                                QItemSelectionModel::Select);
     EXPECT_EQ(ballon(main, "tbGo"),
               "<b>Element</b><br>Aktiver valgte <br> element: Ctrl+A <br> Eller: F9");
     EXPECT_EQ(ballon(main, "tbInfo"),
@@ -144,19 +146,19 @@ TEST_F(Panelvisning, F5FillsThePageForANewElementAndF6OpensTheFolder)
     Tboksform& boks = program->boksform();
     const QString fil = mappe.skriv("valgt/Kabale.exe", "x");
     beskeder.filer << fil;
-    main.aStifinder->trigger();
+    del<QAction>(main, "aStifinder")->trigger();
     EXPECT_EQ(boks.FilnavnEdit->text(), fil);
     EXPECT_EQ(boks.tekstEdit->text(), "Kabale");
     EXPECT_EQ(boks.Bog->currentIndex(), 1);
     EXPECT_TRUE(boks.isVisible());
     EXPECT_EQ(laesBruger("Filer/Spil.txt").size(), 3);
-    EXPECT_EQ(main.opts.initDir, mappe.sti("valgt"));
+    EXPECT_EQ(main.indstillinger().initDir, mappe.sti("valgt"));
 
-    main.insertFromStifinder->trigger();
+    del<QAction>(main, "insertFromStifinder")->trigger();
     ASSERT_EQ(platform.kald.size(), 1u);
     EXPECT_EQ(platform.kald[0].file, mappe.sti("valgt").toStdString());
-    main.opts.initDir = mappe.sti("væk");
-    main.insertFromStifinder->trigger();
+    main.indstillinger().initDir = mappe.sti("væk");
+    del<QAction>(main, "insertFromStifinder")->trigger();
     EXPECT_EQ(beskeder.beskeder.last(), "Mappen\r" + mappe.sti("væk") + "\rblev ikke fundet!");
     boks.hide();
 }
@@ -164,8 +166,8 @@ TEST_F(Panelvisning, F5FillsThePageForANewElementAndF6OpensTheFolder)
 TEST_F(Panelvisning, DraggingTheFirstElementOntoTheThirdMovesIt)
 {
     Tmainform& main = startMed({"Spil"}, "Spil");
-    QWidget* vp = main.programBoks->viewport();
-    const auto midt = [&](int i) { return sted(main.programBoks, i).center(); };
+    QWidget* vp = programBoks(main)->viewport();
+    const auto midt = [&](int i) { return sted(programBoks(main), i).center(); };
     QTest::mousePress(vp, Qt::LeftButton, {}, midt(0));
     QTest::mouseRelease(vp, Qt::LeftButton, {}, midt(2));
     EXPECT_EQ(panel(main), QStringList({"Spil2", "Spil3", "Spil1"}));
@@ -178,23 +180,25 @@ TEST_F(Panelvisning, ManyGroupsScrollInTheStripAndEveryButtonCanBeReached)
     for (int i = 1; i <= 20; ++i)
         grupper << QStringLiteral("Gruppe %1").arg(i);
     Tmainform& main = startMed(grupper, "Gruppe 1");
-    main.aMenuVis->trigger();
-    EXPECT_EQ(main.ButBox->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    auto* sidste = main.ButBox->findChild<QToolButton*>("Button19");
+    del<QAction>(main, "aMenuVis")->trigger();
+    EXPECT_EQ(del<QScrollArea>(main, "ButBox")->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    auto* sidste = del<QScrollArea>(main, "ButBox")->findChild<QToolButton*>("Button19");
     ASSERT_NE(sidste, nullptr);
-    main.ButBox->ensureWidgetVisible(sidste);
-    const QPoint sted = sidste->mapTo(main.ButBox->viewport(), QPoint(0, 0));
-    EXPECT_TRUE(main.ButBox->viewport()->rect().contains(QRect(sted, sidste->size())));
-    main.aMenuVis->trigger();
-    EXPECT_FALSE(main.opts.menuVis);
+    del<QScrollArea>(main, "ButBox")->ensureWidgetVisible(sidste);
+    const QPoint sted = sidste->mapTo(del<QScrollArea>(main, "ButBox")->viewport(), QPoint(0, 0));
+    EXPECT_TRUE(
+        del<QScrollArea>(main, "ButBox")->viewport()->rect().contains(QRect(sted, sidste->size())));
+    del<QAction>(main, "aMenuVis")->trigger();
+    EXPECT_FALSE(main.indstillinger().menuVis);
 }
 
 TEST_F(Panelvisning, TheTrayIconIsMadeOnlyWhenChosenAndMinimisingKeepsAWayBack)
 {
     skrivBruger("egenskaber.txt", {"1", "0", ""});
     Tmainform& main = startMed({"Spil"}, "Spil");
-    ASSERT_NE(main.TrayIcon, nullptr);
-    EXPECT_EQ(main.TrayIcon->toolTip(), "Tavlum til opstart af spil, programmer m.v.");
+    ASSERT_NE(main.findChild<QSystemTrayIcon*>(), nullptr);
+    EXPECT_EQ(main.findChild<QSystemTrayIcon*>()->toolTip(),
+              "Tavlum til opstart af spil, programmer m.v.");
     // Without a notification area nothing could bring a hidden window back.
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         main.showMinimized();
@@ -207,7 +211,7 @@ TEST_F(Panelvisning, WithoutTheTrayChoiceThereIsNoIcon)
 {
     skrivBruger("egenskaber.txt", {"0", "0", ""});
     Tmainform& main = startMed({"Spil"}, "Spil");
-    EXPECT_EQ(main.TrayIcon, nullptr);
+    EXPECT_EQ(main.findChild<QSystemTrayIcon*>(), nullptr);
 }
 
 class Menustrip : public Panelvisning
@@ -229,17 +233,18 @@ protected:
     }
     QToolButton* gruppeknap(const Tmainform& main, int i)
     {
-        return main.ButBox->findChild<QToolButton*>(QStringLiteral("Button%1").arg(i));
+        return del<QScrollArea>(main, "ButBox")
+            ->findChild<QToolButton*>(QStringLiteral("Button%1").arg(i));
     }
     // What `handling` opens: the group's list runs its own loop, so it is read and closed from
     // inside.
     QStringList aabnetListe(Tmainform& main, const std::function<void()>& handling)
     {
         QStringList punkter;
-        QTimer::singleShot(0, main.dropDown, [&] {
-            for (QAction* a : main.dropDown->actions())
+        QTimer::singleShot(0, del<QMenu>(main, "dropDown"), [&] {
+            for (QAction* a : del<QMenu>(main, "dropDown")->actions())
                 punkter << a->text();
-            QTest::keyClick(main.dropDown, Qt::Key_Escape);
+            QTest::keyClick(del<QMenu>(main, "dropDown"), Qt::Key_Escape);
         });
         handling();
         return punkter;
@@ -253,8 +258,8 @@ TEST_F(Menustrip, AClickAnywhereOnAGroupButtonMakesItActiveAndOpensItsList)
     const QStringList liste =
         aabnetListe(main, [&] { QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(8, 8)); });
     EXPECT_EQ(liste, QStringList({"C1", "C2", "C3"}));
-    EXPECT_EQ(main.grupper.gruppenavn, "C");
-    EXPECT_FALSE(main.dropDown->isVisible());
+    EXPECT_EQ(main.grupperne().gruppenavn, "C");
+    EXPECT_FALSE(del<QMenu>(main, "dropDown")->isVisible());
 }
 
 TEST_F(Menustrip, TheKeyboardMovesAlongTheStripAndOpensTheFocusedGroup)
@@ -280,7 +285,7 @@ TEST_F(Menustrip, TheKeyboardMovesAlongTheStripAndOpensTheFocusedGroup)
     EXPECT_EQ(aabnetListe(main, [&] { tast(Qt::Key_Down); }), QStringList({"B1", "B2", "B3"}));
     EXPECT_EQ(aabnetListe(main, [&] { QTest::keyClick(gruppeknap(main, 2), Qt::Key_Space); }),
               QStringList({"C1", "C2", "C3"}));
-    EXPECT_EQ(main.grupper.gruppenavn, "C");
+    EXPECT_EQ(main.grupperne().gruppenavn, "C");
 }
 
 TEST_F(Menustrip, ShiftF10AndTheMenuKeyOpenThePopupMenu)
@@ -288,8 +293,8 @@ TEST_F(Menustrip, ShiftF10AndTheMenuKeyOpenThePopupMenu)
     Tmainform& main = iMenuvisning();
     for (const QKeyCombination tast : {Qt::SHIFT | Qt::Key_F10, QKeyCombination(Qt::Key_Menu)}) {
         QTest::keySequence(&main, QKeySequence(tast));
-        EXPECT_TRUE(main.PopupMenu->isVisible()) << tast.toCombined();
-        main.PopupMenu->hide();
+        EXPECT_TRUE(del<QMenu>(main, "PopupMenu")->isVisible()) << tast.toCombined();
+        del<QMenu>(main, "PopupMenu")->hide();
     }
 }
 
@@ -298,20 +303,20 @@ TEST_F(Panelvisning, TheMenuKeyOpensThePopupMenuAtTheCurrentElement)
     Tmainform& main = startMed({"A"}, "A");
     main.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
-    EXPECT_EQ(QApplication::focusWidget(), main.programBoks);
-    vaelg(main.programBoks, 1);
+    EXPECT_EQ(QApplication::focusWidget(), programBoks(main));
+    vaelg(programBoks(main), 1);
     QTest::keySequence(&main, QKeySequence(Qt::Key_Menu));
-    ASSERT_TRUE(main.PopupMenu->isVisible());
-    const QRect element = sted(main.programBoks, 1);
-    EXPECT_EQ(main.PopupMenu->pos(),
-              main.programBoks->viewport()->mapToGlobal(element.bottomLeft()));
-    main.PopupMenu->hide();
+    ASSERT_TRUE(del<QMenu>(main, "PopupMenu")->isVisible());
+    const QRect element = sted(programBoks(main), 1);
+    EXPECT_EQ(del<QMenu>(main, "PopupMenu")->pos(),
+              programBoks(main)->viewport()->mapToGlobal(element.bottomLeft()));
+    del<QMenu>(main, "PopupMenu")->hide();
 }
 
 TEST_F(Panelvisning, TheMainWindowsKeysWorkOnlyWhileItIsActive)
 {
     Tmainform& main = startMed({"A", "B"}, "A");
-    vaelg(main.programBoks, 0);
+    vaelg(programBoks(main), 0);
     Tboksform& boks = program->boksform();
     boks.visSide(0);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&boks));
@@ -319,17 +324,17 @@ TEST_F(Panelvisning, TheMainWindowsKeysWorkOnlyWhileItIsActive)
     QTest::keyClick(boks.gruppeBoks, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(boks.gruppeBoks, Qt::Key_N, Qt::ControlModifier);
     EXPECT_TRUE(platform.kald.empty());
-    EXPECT_EQ(main.grupper.gruppenavn, "A");
+    EXPECT_EQ(main.grupperne().gruppenavn, "A");
     boks.hide();
 
     main.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
     // Ctrl+A in the group list selected all there and read the group again.
-    vaelg(main.programBoks, 0);
-    QTest::keyClick(main.programBoks, Qt::Key_A, Qt::ControlModifier);
+    vaelg(programBoks(main), 0);
+    QTest::keyClick(programBoks(main), Qt::Key_A, Qt::ControlModifier);
     ASSERT_EQ(platform.kald.size(), 1u);
-    QTest::keyClick(main.programBoks, Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(main.grupper.gruppenavn, "B");
+    QTest::keyClick(programBoks(main), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(main.grupperne().gruppenavn, "B");
 }
 
 TEST_F(Panelvisning, AtEveryFontSizeThePicturesGrowAndNoWordIsCut)
@@ -340,20 +345,20 @@ TEST_F(Panelvisning, AtEveryFontSizeThePicturesGrowAndNoWordIsCut)
     Tmainform& main = start();
     for (const int punkter : {8, 10, 12}) {
         main.setSkriftstoerrelse(punkter);
-        EXPECT_EQ(main.programBoks->iconSize(), QSize(punkter * 4, punkter * 4));
-        const QFontMetrics fm(main.programBoks->font());
-        for (int i = 0; i < antal(main.programBoks); ++i) {
+        EXPECT_EQ(programBoks(main)->iconSize(), QSize(punkter * 4, punkter * 4));
+        const QFontMetrics fm(programBoks(main)->font());
+        for (int i = 0; i < antal(programBoks(main)); ++i) {
             QStyleOptionViewItem valg;
-            valg.initFrom(main.programBoks);
-            valg.rect = sted(main.programBoks, i);
+            valg.initFrom(programBoks(main));
+            valg.rect = sted(programBoks(main), i);
             valg.features = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration |
                             QStyleOptionViewItem::WrapText;
             valg.decorationPosition = QStyleOptionViewItem::Top;
-            valg.decorationSize = main.programBoks->iconSize();
-            valg.text = tekst(main.programBoks, i);
-            valg.font = main.programBoks->font();
+            valg.decorationSize = programBoks(main)->iconSize();
+            valg.text = tekst(programBoks(main), i);
+            valg.font = programBoks(main)->font();
             const QRect tekst =
-                main.style()->subElementRect(QStyle::SE_ItemViewItemText, &valg, main.programBoks);
+                main.style()->subElementRect(QStyle::SE_ItemViewItemText, &valg, programBoks(main));
             for (const QString& ord : valg.text.split(' '))
                 EXPECT_GE(tekst.width(), fm.horizontalAdvance(ord))
                     << punkter << " " << ord.toStdString();

@@ -121,7 +121,7 @@ TEST_F(Skadedefiler, DamagedFilesAreToldInOneMessageAndKeptUntilWhatTheyHoldChan
     Tmainform& main = start();
     EXPECT_EQ(beskeder.beskeder.size(), 2);
     main.move(main.pos() + QPoint(7, 5));
-    main.ReopenDir.InsertItem(mappe.sti(""), "tmp");
+    main.senesteMapper().InsertItem(mappe.sti(""), "tmp");
     luk();
     EXPECT_EQ(laesBruger("options.txt").size(), Options::antalLinjer);
     EXPECT_EQ(laesBruger("reopen.txt").size(), 4);
@@ -142,11 +142,11 @@ TEST_F(Skadedefiler, ADamagedGroupFileIsAnEmptyGroupUntilAnElementIsPutIn)
     ASSERT_EQ(beskeder.beskeder.size(), 1);
     EXPECT_TRUE(beskeder.beskeder[0].startsWith("Tavlum kunne ikke læse denne fil"));
     EXPECT_TRUE(beskeder.beskeder[0].contains("\rA.txt\r\ri mappen " + bruger("Filer")));
-    EXPECT_EQ(tekster(main.programBoks), QStringList());
+    EXPECT_EQ(tekster(programBoks(main)), QStringList());
 
     // The other group's texts are damaged: its elements show their file names.
     program->boksform().SkiftGruppe(1);
-    EXPECT_EQ(tekster(main.programBoks), QStringList({"b1", "b2"}));
+    EXPECT_EQ(tekster(programBoks(main)), QStringList({"b1", "b2"}));
     EXPECT_EQ(beskeder.beskeder.size(), 2);
     EXPECT_TRUE(beskeder.beskeder[1].contains("\rBtekst.txt\r"));
     EXPECT_EQ(mappe.laes("Tavlum/Brugere/kontor/Filer/Btekst.txt"), b);

@@ -7,6 +7,8 @@
 #include "main.h"
 
 #include <QAbstractItemView>
+#include <QAction>
+#include <QListView>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -71,6 +73,19 @@ protected:
             ASSERT_TRUE(QTest::qWaitFor([&] { return !program->mainform->opstart(); }, 5000));
         }();
         return *program->mainform;
+    }
+
+    // A part of a window found by its object name, as the user's tools find it.
+    template <class T> static T* del(const QObject& vindue, const char* navn)
+    {
+        T* fundet = vindue.findChild<T*>(QLatin1String(navn));
+        EXPECT_NE(fundet, nullptr) << navn;
+        return fundet;
+    }
+    // The main window's panel of elements.
+    static QListView* programBoks(const QObject& main)
+    {
+        return del<QListView>(main, "programBoks");
     }
 
     // The rows of a list of elements, as a user sees and picks them.

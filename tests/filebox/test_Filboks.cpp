@@ -161,7 +161,7 @@ TEST_F(Filboks, InsertTakesTheSelectedFileIntoTheActiveGroup)
             "Der mangler et filnavn.\rDet skal være en fil, der er relevant for aktive gruppe!"});
     vaelg(1);
     boks().insertButton->click();
-    EXPECT_EQ(main.grupper.programliste.last(), fil);
+    EXPECT_EQ(main.grupperne().programliste.last(), fil);
     EXPECT_EQ(laesBruger("Filer/A.txt").last(), fil);
 }
 
@@ -225,7 +225,7 @@ TEST_F(Filboks, RecentFoldersAreInsertedAndChosenFromTheFolderMenu)
 
     QDir(musik).removeRecursively();
     punkter.at(2)->trigger();
-    EXPECT_EQ(main.ReopenDir.Antal(), 0);
+    EXPECT_EQ(main.senesteMapper().Antal(), 0);
     EXPECT_EQ(funk().Grundmappe, musik);
 }
 

@@ -1,7 +1,6 @@
 #include "Filvagt.h"
 #include "MenuFiler.h"
 #include "Testmappe.h"
-#include "main.h"
 
 #include <QAction>
 #include <QMenu>
@@ -248,11 +247,11 @@ TEST(ReopenFiler, GetBibliotekGivesTheLastFolderName)
     Testmappe mappe;
     QDir().mkpath(mappe.sti("Arkiv/Projekt.old"));
     const QString fil = mappe.skriv("Arkiv/noter.txt", "x");
-    EXPECT_EQ(Tmainform::GetBibliotek(mappe.sti("Arkiv")), "Arkiv");
-    EXPECT_EQ(Tmainform::GetBibliotek(mappe.sti("Arkiv/")), "Arkiv");
-    EXPECT_EQ(Tmainform::GetBibliotek(mappe.sti("Arkiv/Projekt.old")), "Projekt.old");
-    EXPECT_EQ(Tmainform::GetBibliotek(fil), "Arkiv");
-    EXPECT_EQ(Tmainform::GetBibliotek(mappe.sti("mangler")), "");
-    EXPECT_EQ(Tmainform::GetBibliotek(""), "");
-    EXPECT_EQ(Tmainform::GetBibliotek("/"), "/");
+    EXPECT_EQ(TReopenFiler::GetBibliotek(mappe.sti("Arkiv")), "Arkiv");
+    EXPECT_EQ(TReopenFiler::GetBibliotek(mappe.sti("Arkiv/")), "Arkiv");
+    EXPECT_EQ(TReopenFiler::GetBibliotek(mappe.sti("Arkiv/Projekt.old")), "Projekt.old");
+    EXPECT_EQ(TReopenFiler::GetBibliotek(fil), "Arkiv");
+    EXPECT_EQ(TReopenFiler::GetBibliotek(mappe.sti("mangler")), "");
+    EXPECT_EQ(TReopenFiler::GetBibliotek(""), "");
+    EXPECT_EQ(TReopenFiler::GetBibliotek("/"), "/");
 }

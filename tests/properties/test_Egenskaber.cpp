@@ -144,22 +144,22 @@ TEST_F(Egenskabsside, TheLookChangesTheMainWindowAtOnceAndNotInTheMenuView)
     Tmainform& main = startMed({"Spil"}, "Spil");
     Tegenskabsform& e = egenskaber();
     e.viewStyleValg->button(2)->click();
-    EXPECT_EQ(main.opts.visning, Options::Liste);
+    EXPECT_EQ(main.indstillinger().visning, Options::Liste);
     e.fontValg->button(1)->click();
-    EXPECT_EQ(main.programBoks->font().pointSize(), 10);
+    EXPECT_EQ(programBoks(main)->font().pointSize(), 10);
     e.redskabslinjeBox->click();
-    EXPECT_FALSE(main.toolBar->isVisible());
+    EXPECT_FALSE(del<QToolBar>(main, "toolBar")->isVisible());
     e.designBox->setCurrentText("Jet");
     e.designBoxChange(e.designBox->currentIndex());
-    EXPECT_EQ(main.opts.designName, "Jet");
+    EXPECT_EQ(main.indstillinger().designName, "Jet");
     EXPECT_TRUE(program->boksform().isVisible());
 
     e.placeringsValg->button(Placering::Venstre)->click();
-    EXPECT_EQ(main.toolBarArea(main.toolBar), Qt::RightToolBarArea);
-    EXPECT_EQ(main.opts.pLeft, main.pos().x());
-    EXPECT_EQ(main.opts.pHeight, main.height());
+    EXPECT_EQ(main.toolBarArea(del<QToolBar>(main, "toolBar")), Qt::RightToolBarArea);
+    EXPECT_EQ(main.indstillinger().pLeft, main.pos().x());
+    EXPECT_EQ(main.indstillinger().pHeight, main.height());
 
-    main.aMenuVis->trigger();
+    del<QAction>(main, "aMenuVis")->trigger();
     e.show();
     EXPECT_FALSE(e.viewStyleBox->isEnabled());
     EXPECT_FALSE(e.placeringsBox->isEnabled());
