@@ -1,7 +1,7 @@
 #include "Ikonvalg.h"
 
 #include "Grupper.h"
-#include "Ikonfil.h"
+#include "Ikonlaeser.h"
 #include "PeIkon.h"
 #include "Platform.h"
 
@@ -140,7 +140,7 @@ QIcon laesIkonfil(const QFileInfo& fil)
     if (fil.suffix().compare(u"ico", Qt::CaseInsensitive) == 0 && fil.size() <= qint64(PeIkon::hoejstIkon)) {
         QFile f(fil.filePath());
         if (f.open(QIODevice::ReadOnly))
-            if (QIcon ikon = Ikonfil::laes(f.readAll()); !ikon.isNull())
+            if (QIcon ikon = Ikonlaeser::laes(f.readAll()); !ikon.isNull())
                 return ikon;
     }
     return QIcon(fil.filePath());

@@ -1,4 +1,4 @@
-#include "Ikonfil.h"
+#include "Ikonlaeser.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,7 +41,7 @@ TEST(Ikonfiler, OwnReaderGivesTheToolkitsPictures)
     for (const QString& navn : filer) {
         QFile f(mappe.filePath(navn));
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        const QIcon ikon = Ikonfil::laes(f.readAll());
+        const QIcon ikon = Ikonlaeser::laes(f.readAll());
         ASSERT_FALSE(ikon.isNull()) << navn.toStdString();
         QImageReader laeser(mappe.filePath(navn));
         for (int i = 0; i < laeser.imageCount(); ++i) {
@@ -61,11 +61,11 @@ TEST(Ikonfiler, OwnReaderRefusesDamagedAndOtherIconFiles)
     const QByteArray hel = f.readAll();
     for (const qsizetype laengde : {qsizetype(0), qsizetype(5), qsizetype(21), hel.size() / 2,
                                     hel.size() - 1})
-        EXPECT_TRUE(Ikonfil::laes(hel.first(laengde)).isNull()) << laengde;
+        EXPECT_TRUE(Ikonlaeser::laes(hel.first(laengde)).isNull()) << laengde;
     const auto aendret = [&hel](qsizetype sted, char vaerdi) {
         QByteArray d = hel;
         d[sted] = vaerdi;
-        return Ikonfil::laes(d);
+        return Ikonlaeser::laes(d);
     };
     EXPECT_TRUE(aendret(2, 2).isNull());              // a cursor file
     EXPECT_TRUE(aendret(4, 0).isNull());              // no pictures
@@ -74,5 +74,5 @@ TEST(Ikonfiler, OwnReaderRefusesDamagedAndOtherIconFiles)
     // A 24-bit picture is the toolkit's to read.
     const quint32 sted = qFromLittleEndian<quint32>(hel.constData() + 6 + 16 + 12);
     EXPECT_TRUE(aendret(sted + 14, 24).isNull());
-    EXPECT_FALSE(Ikonfil::laes(hel).isNull());
+    EXPECT_FALSE(Ikonlaeser::laes(hel).isNull());
 }

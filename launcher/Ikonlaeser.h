@@ -9,8 +9,8 @@ class QByteArray;
 // plugin hands a PNG picture to a reader that first asks every installed image
 // format plugin whether it is theirs, which loads them all. Any other kind of
 // icon file gives a null icon, and the caller lets the toolkit read it.
-namespace Ikonfil {
+namespace Ikonlaeser {
 
 QIcon laes(const QByteArray& data);
 
-} // namespace Ikonfil
+} // namespace Ikonlaeser

@@ -1,4 +1,4 @@
-#include "Ikonfil.h"
+#include "Ikonlaeser.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -50,7 +50,7 @@ QImage bgra(const QByteArray& billede)
 
 } // namespace
 
-namespace Ikonfil {
+namespace Ikonlaeser {
 
 QIcon laes(const QByteArray& data)
 {
@@ -75,4 +75,4 @@ QIcon laes(const QByteArray& data)
     return ikon;
 }
 
-} // namespace Ikonfil
+} // namespace Ikonlaeser
