@@ -174,7 +174,8 @@ private:
     void lavAktioner();
     void lavReopenDir();
     void lavPopupMenu();
-    QAction* aktion(const QString& caption, const QString& hint, const QKeySequence& genvej = {});
+    QAction* aktion(const char* navn, const QString& caption, const QString& hint,
+                    const QKeySequence& genvej = {});
     void programBoksClick();
     void programBoksDblClick();
     void menuClick(QAction* punkt);

@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QShortcut>
 #include <QStyle>
-#include <utility>
 
 void Tmainform::LoadProgramBoks(bool beggeBokse)
 {
@@ -109,9 +108,12 @@ void Tmainform::opdaterAktioner()
         a->setEnabled(gruppe);
 }
 
-QAction* Tmainform::aktion(const QString& caption, const QString& hint, const QKeySequence& genvej)
+QAction* Tmainform::aktion(const char* navn, const QString& caption, const QString& hint,
+                           const QKeySequence& genvej)
 {
     auto* a = new QAction(caption, this);
+    // Named as the widgets are, so that it can be found from outside.
+    a->setObjectName(QLatin1String(navn));
     // A carriage return breaks the tooltip's line; the status bar has one line.
     a->setStatusTip(QString(hint).replace(QLatin1Char('\r'), QLatin1Char(' ')));
     a->setToolTip(hint.isEmpty() ? caption
@@ -126,62 +128,57 @@ QAction* Tmainform::aktion(const QString& caption, const QString& hint, const QK
 void Tmainform::lavAktioner()
 {
     const auto side = [this](int nr) { return [this, nr] { m_vinduer->boks().visSide(nr); }; };
-    aInfo = aktion(QStringLiteral("Information..."), QStringLiteral("ProgramInformation"),
+    aInfo = aktion("aInfo", QStringLiteral("Information..."), QStringLiteral("ProgramInformation"),
                    QKeySequence(Qt::CTRL | Qt::Key_I));
     connect(aInfo, &QAction::triggered, this, [this] { HelpInfo(QStringLiteral("Tavlum")); });
-    mVinfo = aktion(QStringLiteral("Versions information..."), {});
+    mVinfo = aktion("mVinfo", QStringLiteral("Versions information..."), {});
     connect(mVinfo, &QAction::triggered, this, [this] { visOmProgrammet(this); });
-    aProgrammer = aktion(QStringLiteral("Grupper og elementer..."),
+    aProgrammer = aktion("aProgrammer", QStringLiteral("Grupper og elementer..."),
                          QStringLiteral("Indfør og rediger grupper og deres elementer"),
                          QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(aProgrammer, &QAction::triggered, this, side(-1));
-    aEgenskaber =
-        aktion(QStringLiteral("Egenskaber..."), QStringLiteral("Bestem egenskaber ved programmet"),
-               QKeySequence(Qt::CTRL | Qt::Key_E));
+    aEgenskaber = aktion("aEgenskaber", QStringLiteral("Egenskaber..."),
+                         QStringLiteral("Bestem egenskaber ved programmet"),
+                         QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(aEgenskaber, &QAction::triggered, this,
             [this] { visVindue(m_vinduer->egenskaber().vindue()); });
-    aGrupper = aktion(QStringLiteral("Grupper..."), {});
+    aGrupper = aktion("aGrupper", QStringLiteral("Grupper..."), {});
     connect(aGrupper, &QAction::triggered, this, side(0));
-    aElementer = aktion(QStringLiteral("Nyt element..."), {});
+    aElementer = aktion("aElementer", QStringLiteral("Nyt element..."), {});
     connect(aElementer, &QAction::triggered, this, side(1));
-    aRedigeElementer = aktion(QStringLiteral("Fjern eller rediger element..."), {});
+    aRedigeElementer =
+        aktion("aRedigeElementer", QStringLiteral("Fjern eller rediger element..."), {});
     connect(aRedigeElementer, &QAction::triggered, this, side(2));
-    aLager = aktion(QStringLiteral("Administrer grupper..."), {});
+    aLager = aktion("aLager", QStringLiteral("Administrer grupper..."), {});
     connect(aLager, &QAction::triggered, this, side(3));
-    Atilbage = aktion(QStringLiteral("Foregående gruppe"),
+    Atilbage = aktion("Atilbage", QStringLiteral("Foregående gruppe"),
                       QStringLiteral("Foregående programgruppe: Ctrl+F"),
                       QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(Atilbage, &QAction::triggered, this, &Tmainform::AtilbageExecute);
-    Afrem = aktion(QStringLiteral("Næste gruppe"), QStringLiteral("Næste programgruppe: Ctrl+N"),
-                   QKeySequence(Qt::CTRL | Qt::Key_N));
+    Afrem =
+        aktion("Afrem", QStringLiteral("Næste gruppe"),
+               QStringLiteral("Næste programgruppe: Ctrl+N"), QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(Afrem, &QAction::triggered, this, &Tmainform::AfremExecute);
-    aGo = aktion(QStringLiteral("Aktiver valgte element"),
+    aGo = aktion("aGo", QStringLiteral("Aktiver valgte element"),
                  QStringLiteral("Aktiver valgte element: F9 | Ctrl+A"));
     aGo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_A), QKeySequence(Qt::Key_F9)});
     connect(aGo, &QAction::triggered, this, &Tmainform::programBoksDblClick);
-    aMenuVis =
-        aktion(QStringLiteral("Menu-visning"), QStringLiteral("Skift til menu-visning: Ctrl+M"),
-               QKeySequence(Qt::CTRL | Qt::Key_M));
+    aMenuVis = aktion("aMenuVis", QStringLiteral("Menu-visning"),
+                      QStringLiteral("Skift til menu-visning: Ctrl+M"),
+                      QKeySequence(Qt::CTRL | Qt::Key_M));
     connect(aMenuVis, &QAction::triggered, this, &Tmainform::aMenuVisExecute);
     aStifinder =
-        aktion({}, QStringLiteral("Åben stifinder for at indføre \ret element i aktuelle gruppe"),
+        aktion("aStifinder", {},
+               QStringLiteral("Åben stifinder for at indføre \ret element i aktuelle gruppe"),
                QKeySequence(Qt::Key_F5));
     connect(aStifinder, &QAction::triggered, this, &Tmainform::aStifinderExecute);
     insertFromStifinder =
-        aktion({}, QStringLiteral("Indsæt elementer fra Stifinder\rved drag and drop"),
+        aktion("insertFromStifinder", {},
+               QStringLiteral("Indsæt elementer fra Stifinder\rved drag and drop"),
                QKeySequence(Qt::Key_F6));
     connect(insertFromStifinder, &QAction::triggered, this, &Tmainform::insertFromStifinderExecute);
-    mLuk = aktion(QStringLiteral("Luk Tavlum"), {}, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    mLuk = aktion("mLuk", QStringLiteral("Luk Tavlum"), {}, QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(mLuk, &QAction::triggered, this, &QWidget::close);
-    // Named as the widgets are, so that they can be found from outside.
-    const std::pair<QAction*, const char*> navne[] = {
-        {aInfo, "aInfo"}, {mVinfo, "mVinfo"}, {aProgrammer, "aProgrammer"},
-        {aEgenskaber, "aEgenskaber"}, {aGrupper, "aGrupper"}, {aElementer, "aElementer"},
-        {aRedigeElementer, "aRedigeElementer"}, {aLager, "aLager"}, {Atilbage, "Atilbage"},
-        {Afrem, "Afrem"}, {aGo, "aGo"}, {aMenuVis, "aMenuVis"}, {aStifinder, "aStifinder"},
-        {insertFromStifinder, "insertFromStifinder"}, {mLuk, "mLuk"}};
-    for (const auto& [a, navn] : navne)
-        a->setObjectName(QLatin1String(navn));
 }
 
 void Tmainform::lavPopupMenu()
