@@ -63,6 +63,7 @@ public:
         painter->restore();
     }
 
+    // The base class paints on a pixmap it never clears.
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
         QPixmap pm(size);

@@ -46,6 +46,19 @@ QIcon fraBytes(const std::vector<std::uint8_t>& data)
     return ikon;
 }
 
+QIcon laesIkonfil(const QFileInfo& fil)
+{
+    // Icon files as the data set makes them are read here, other pictures by the toolkit.
+    if (fil.suffix().compare(u"ico", Qt::CaseInsensitive) == 0 &&
+        fil.size() <= qint64(PeIkon::hoejstIkon)) {
+        QFile f(fil.filePath());
+        if (f.open(QIODevice::ReadOnly))
+            if (QIcon ikon = Ikonlaeser::laes(f.readAll()); !ikon.isNull())
+                return ikon;
+    }
+    return QIcon(fil.filePath());
+}
+
 // Any icon drawn disabled: the picture of an element whose file is gone.
 class Graat : public QIconEngine
 {
@@ -131,22 +144,6 @@ QString Ikonvalg::makeIconFilnavn(const QString& str) const
 {
     return m_ikonDir + QDir::separator() + str + QStringLiteral("_ikon.ico");
 }
-
-namespace {
-
-QIcon laesIkonfil(const QFileInfo& fil)
-{
-    // Icon files as the data set makes them are read here, other pictures by the toolkit.
-    if (fil.suffix().compare(u"ico", Qt::CaseInsensitive) == 0 && fil.size() <= qint64(PeIkon::hoejstIkon)) {
-        QFile f(fil.filePath());
-        if (f.open(QIODevice::ReadOnly))
-            if (QIcon ikon = Ikonlaeser::laes(f.readAll()); !ikon.isNull())
-                return ikon;
-    }
-    return QIcon(fil.filePath());
-}
-
-} // namespace
 
 QIcon Ikonvalg::indlaes(const QFileInfo& fil) const
 {

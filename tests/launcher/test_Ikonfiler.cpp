@@ -59,17 +59,17 @@ TEST(Ikonfiler, OwnReaderRefusesDamagedAndOtherIconFiles)
     QFile f(QDir(QStringLiteral(TAVLUM_IKON_DIR)).filePath(QStringLiteral("ukendt_ikon.ico")));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray hel = f.readAll();
-    for (const qsizetype laengde : {qsizetype(0), qsizetype(5), qsizetype(21), hel.size() / 2,
-                                    hel.size() - 1})
+    for (const qsizetype laengde :
+         {qsizetype(0), qsizetype(5), qsizetype(21), hel.size() / 2, hel.size() - 1})
         EXPECT_TRUE(Ikonlaeser::laes(hel.first(laengde)).isNull()) << laengde;
     const auto aendret = [&hel](qsizetype sted, char vaerdi) {
         QByteArray d = hel;
         d[sted] = vaerdi;
         return Ikonlaeser::laes(d);
     };
-    EXPECT_TRUE(aendret(2, 2).isNull());              // a cursor file
-    EXPECT_TRUE(aendret(4, 0).isNull());              // no pictures
-    EXPECT_TRUE(aendret(5, char(0xff)).isNull());     // more pictures than the file holds
+    EXPECT_TRUE(aendret(2, 2).isNull());                    // a cursor file
+    EXPECT_TRUE(aendret(4, 0).isNull());                    // no pictures
+    EXPECT_TRUE(aendret(5, char(0xff)).isNull());           // more pictures than the file holds
     EXPECT_TRUE(aendret(6 + 16 + 15, char(0x7f)).isNull()); // the second picture past the end
     // A 24-bit picture is the toolkit's to read.
     const quint32 sted = qFromLittleEndian<quint32>(hel.constData() + 6 + 16 + 12);
