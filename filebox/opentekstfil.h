@@ -154,7 +154,7 @@ public:
     void dropPaaListen(const QPoint& sted);
     void dropPaaFane(int tab);
     // Files dropped from the desktop: pasted as a copy into the folder shown.
-    void dropFraSkrivebordet(const QMimeData& data);
+    void dropFraSkrivebordet(const QMimeData& traek);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -170,7 +170,7 @@ private:
     void lavAktioner();
     void lavHandlinger();
     // Whether the drop comes from this file box's own list.
-    bool egetTraek(const QMimeData& data) const;
+    bool egetTraek(const QMimeData& traek) const;
     bool traekFilter(QObject* watched, QEvent* event);
     // Left and Right on the path tabs show the folder of the tab they move to.
     bool stifaneTast(QEvent* event);

@@ -118,9 +118,9 @@ void Topenfilform::openboxEdited(int i, const QString& tekst)
     HandlingsInfo(5, vist != OldNodeTekst ? 1 : 0);
 }
 
-bool Topenfilform::egetTraek(const QMimeData& data) const
+bool Topenfilform::egetTraek(const QMimeData& traek) const
 {
-    return data.hasFormat(Filmodel::egenType) && !sourceDir.isEmpty();
+    return traek.hasFormat(Filmodel::egenType) && !sourceDir.isEmpty();
 }
 
 bool Topenfilform::traekFilter(QObject* watched, QEvent* event)
@@ -187,11 +187,11 @@ void Topenfilform::dropPaaFane(int tab)
     beregnTilladelser();
 }
 
-void Topenfilform::dropFraSkrivebordet(const QMimeData& data)
+void Topenfilform::dropFraSkrivebordet(const QMimeData& traek)
 {
     funk->InitRegister();
     int antal = 0;
-    for (const QUrl& url : data.urls())
+    for (const QUrl& url : traek.urls())
         if (url.isLocalFile() && funk->RegisterElements(Stinavn::fraUrl(url)))
             ++antal;
     if (antal == 0)

@@ -136,6 +136,50 @@ void THandlinger::fortaelFejl(const QString& overskrift)
     beskeder.besked(tekst);
 }
 
+std::optional<THandlinger::Optaelling> THandlinger::taelOp(bool kopiering,
+                                                          const QStringList& mapper,
+                                                          const QStringList& filer,
+                                                          const QString& laesefejl)
+{
+    Optaelling optalt;
+    try {
+        initInfo(kopiering);
+        startKopiering(static_cast<int>(mapper.size()));
+        Progressvindue->opdater();
+        for (const QString& mappe : mapper) {
+            const qint64 foer = totalSize;
+            getDirInfo(mappe);
+            optalt.mapper << totalSize - foer;
+        }
+        for (const QString& fil : filer) {
+            const qint64 stoerrelse = getFilensSize(fil);
+            totalSize += stoerrelse;
+            optalt.filer << stoerrelse;
+            ++antalFiler;
+        }
+        if (kopiering) {
+            Progressvindue->setIndlaeste(QLocale().toString(antalMapper));
+            Progressvindue->setAktiv(1, 1);
+        } else {
+            // A deletion counts what was chosen, not the files inside the folders.
+            antalFiler = static_cast<int>(mapper.size() + filer.size());
+        }
+        udskrivInfo(kopiering);
+    } catch (const Laesefejl&) {
+        endInfo();
+        slutKopiering();
+        beskeder.besked(laesefejl);
+        return {};
+    }
+    return optalt;
+}
+
+int THandlinger::afslut(const QString& overskrift, int udfoert)
+{
+    fortaelFejl(overskrift);
+    return !m_fejlede.isEmpty() && udfoert <= 0 ? -1 : udfoert;
+}
+
 int THandlinger::PasteElementer(bool sletAfterCopy)
 {
     const Optaget optaget(m_optaget);
@@ -177,29 +221,14 @@ int THandlinger::PasteElementer(bool sletAfterCopy)
     }
 
     QList<Kopi> filer;
-    for (qsizetype i = 0; i < FCopyListe2.size(); ++i)
+    QStringList filstier;
+    for (qsizetype i = 0; i < FCopyListe2.size(); ++i) {
         filer.append({FCopyKilder.value(i, SourceMappe), FCopyListe2.at(i)});
-    try {
-        initInfo(true);
-        startKopiering(static_cast<int>(FCopyListe1.size()));
-        Progressvindue->opdater();
-        for (const QString& mappe : std::as_const(FCopyListe1))
-            getDirInfo(mappe);
-        for (const Kopi& k : std::as_const(filer)) {
-            totalSize += getFilensSize(k.sti());
-            ++antalFiler;
-        }
-        Progressvindue->setIndlaeste(QLocale().toString(antalMapper));
-        Progressvindue->setAktiv(1, 1);
-        Progressvindue->opdater();
-        udskrivInfo(true);
-    } catch (const Laesefejl&) {
-        endInfo();
-        slutKopiering();
-        beskeder.besked(
-            QStringLiteral("Der er opstået en fejl.\rElementer er muligvist slettede."));
-        return 0;
+        filstier << filer.last().sti();
     }
+    if (!taelOp(true, FCopyListe1, filstier,
+                QStringLiteral("Der er opstået en fejl.\rElementer er muligvist slettede.")))
+        return 0;
 
     m_lavet.clear();
     m_handling = {deleteAfterCopy ? Fortrydelser::Flyt : Fortrydelser::Indsaet, {}, {}, {}, 0};
@@ -243,10 +272,10 @@ int THandlinger::PasteElementer(bool sletAfterCopy)
     makeStruktur2(Grundmappe, false, true);
     if (deleteAfterCopy)
         InitRegister();
-    fortaelFejl(deleteAfterCopy
-                    ? QStringLiteral("Disse elementer blev ikke flyttet og er, hvor de var:")
-                    : QStringLiteral("Disse elementer kunne ikke kopieres:"));
-    return !m_fejlede.isEmpty() && indsat <= 0 ? -1 : indsat;
+    return afslut(deleteAfterCopy
+                      ? QStringLiteral("Disse elementer blev ikke flyttet og er, hvor de var:")
+                      : QStringLiteral("Disse elementer kunne ikke kopieres:"),
+                  indsat);
 }
 
 void THandlinger::makeLister(const QString& destDir, const QList<Kopi>& names)

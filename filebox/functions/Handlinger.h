@@ -5,6 +5,8 @@
 
 #include <QSet>
 
+#include <optional>
+
 // The file operations: copy, cut, paste, delete, rename, new folder, selection.
 class THandlinger : public TFilMappeInfo
 {
@@ -98,6 +100,18 @@ private:
     void huskOmdoebning(const QString& fra, const QString& til, bool nyMappe);
     // Names what failed, once, after the operation.
     void fortaelFejl(const QString& overskrift);
+    // The bytes of each folder and each file an operation takes, in their order.
+    struct Optaelling
+    {
+        QList<qint64> mapper;
+        QList<qint64> filer;
+    };
+    // Counts what an operation takes into the progress window, which it opens;
+    // nothing, with the window closed and `laesefejl` told, when a folder cannot be read.
+    std::optional<Optaelling> taelOp(bool kopiering, const QStringList& mapper,
+                                     const QStringList& filer, const QString& laesefejl);
+    // Tells what failed under `overskrift`; -1 when that was everything, else `udfoert`.
+    int afslut(const QString& overskrift, int udfoert);
 
     QList<Kopi> fList;
     QList<Kopi> eList;

@@ -58,44 +58,24 @@ int THandlinger::DeleteElementer(bool tilPapirkurven)
     const Optaget optaget(m_optaget);
     Fortrydelser::Handling kastet{
         Fortrydelser::Papirkurv, {}, {}, {}, QDateTime::currentMSecsSinceEpoch()};
-    QList<qint64> mappebytes;
-    QList<qint64> filbytes;
-    try {
-        initInfo(false);
-        startKopiering(static_cast<int>(FDeleteListe1.size()));
-        for (const QString& mappe : std::as_const(FDeleteListe1)) {
-            const qint64 foer = totalSize;
-            getDirInfo(mappe);
-            mappebytes << totalSize - foer;
-        }
-        for (const QString& fil : std::as_const(FDeleteListe2)) {
-            const qint64 size = getFilensSize(fil);
-            totalSize += size;
-            filbytes << size;
-            ++antalFiler;
-        }
-        antalFiler = static_cast<int>(FDeleteListe1.size() + FDeleteListe2.size());
-        udskrivInfo(false);
-    } catch (const Laesefejl&) {
-        endInfo();
-        slutKopiering();
-        beskeder.besked(QStringLiteral("Der er opstået en fejl."));
+    const auto optalt =
+        taelOp(false, FDeleteListe1, FDeleteListe2, QStringLiteral("Der er opstået en fejl."));
+    if (!optalt)
         return 0;
-    }
 
     for (qsizetype i = 0; i < FDeleteListe1.size(); ++i) {
         if (!sletMappe(FDeleteListe1.at(i), tilPapirkurven))
             m_fejlede << FDeleteListe1.at(i);
         else
             kastet.par.emplace_back(FDeleteListe1.at(i), QString());
-        Progressvindue->setAlleProcent(progressInfo(mappebytes.at(i)));
+        Progressvindue->setAlleProcent(progressInfo(optalt->mapper.at(i)));
     }
     for (qsizetype i = 0; i < FDeleteListe2.size(); ++i) {
         if (!sletFil(FDeleteListe2.at(i), tilPapirkurven))
             m_fejlede << FDeleteListe2.at(i);
         else
             kastet.par.emplace_back(FDeleteListe2.at(i), QString());
-        Progressvindue->setAlleProcent(progressInfo(filbytes.at(i)));
+        Progressvindue->setAlleProcent(progressInfo(optalt->filer.at(i)));
     }
     endInfo();
     // What is deleted for good cannot come back, and its question said so.
@@ -113,10 +93,9 @@ int THandlinger::DeleteElementer(bool tilPapirkurven)
         if (Grundmappe.compare(gammelGrundmappe, Qt::CaseInsensitive) == 0)
             makeStruktur2(Grundmappe, false, true);
     }
-    fortaelFejl(QStringLiteral("Disse elementer kunne ikke slettes:"));
-    const auto slettet =
-        static_cast<int>(FDeleteListe1.size() + FDeleteListe2.size() - m_fejlede.size());
-    return slettet == 0 ? -1 : slettet;
+    return afslut(
+        QStringLiteral("Disse elementer kunne ikke slettes:"),
+        static_cast<int>(FDeleteListe1.size() + FDeleteListe2.size() - m_fejlede.size()));
 }
 
 bool THandlinger::sletMappe(const QString& path, bool toPapirkurv)

@@ -67,10 +67,8 @@ void TMakeStrukturer::makeStruktur2(const QString& aDirectory, bool insertMSL, b
     Filnavn.clear();
     Grundmappe = aDirectory;
     Bibmappe = Grundmappe;
-    if (insertMSL) {
-        mappeSL << Grundmappe;
-        mappeIndex = static_cast<int>(mappeSL.size()) - 1;
-    }
+    if (insertMSL)
+        m_historik.optag(Grundmappe);
 
     Mappeindhold indhold(platform.listFolder(Stinavn::bytes(Grundmappe)));
     antalGrundmapper = static_cast<int>(indhold.mapper().size());
@@ -125,96 +123,10 @@ QStringList TMakeStrukturer::skanlinjer(int ID) const
     return ud;
 }
 
-bool TMakeStrukturer::findes(int index) const
+void TMakeStrukturer::vis(const std::optional<QString>& mappe)
 {
-    return erMappe(mappeSL.at(index));
-}
-
-void TMakeStrukturer::mappeFirst()
-{
-    if (mappeSL.isEmpty()) {
-        mappeIndex = -1;
-        return;
-    }
-    if (mappeIndex < 1) {
-        mappeIndex = 0;
-        return;
-    }
-    // Vanished folders at the start go first, so the first one left is shown.
-    mappeIndex = 0;
-    while (!mappeSL.isEmpty() && !findes(0))
-        mappeSL.removeFirst();
-    if (mappeSL.isEmpty()) {
-        mappeIndex = -1;
-        return;
-    }
-    makeStruktur2(mappeSL.at(0), false, true);
-}
-
-void TMakeStrukturer::mappeTilbage()
-{
-    for (;;) {
-        if (mappeSL.isEmpty()) {
-            mappeIndex = -1;
-            return;
-        }
-        if (mappeIndex < 1) {
-            mappeIndex = 0;
-            return;
-        }
-        --mappeIndex;
-        if (findes(mappeIndex))
-            break;
-        // The deletion moves the later entries down, so going back again from
-        // one place further lands on the folder that was shown; it is shown
-        // again and the next press goes on.
-        mappeSL.removeAt(mappeIndex);
-        ++mappeIndex;
-    }
-    makeStruktur2(mappeSL.at(mappeIndex), false, true);
-}
-
-void TMakeStrukturer::mappeFrem()
-{
-    for (;;) {
-        if (mappeSL.isEmpty()) {
-            mappeIndex = -1;
-            return;
-        }
-        const int sidste = static_cast<int>(mappeSL.size()) - 1;
-        if (mappeIndex >= sidste) {
-            mappeIndex = sidste;
-            return;
-        }
-        ++mappeIndex;
-        if (findes(mappeIndex))
-            break;
-        mappeSL.removeAt(mappeIndex);
-        --mappeIndex;
-    }
-    makeStruktur2(mappeSL.at(mappeIndex), false, true);
-}
-
-void TMakeStrukturer::mappeLast()
-{
-    if (mappeSL.isEmpty()) {
-        mappeIndex = -1;
-        return;
-    }
-    // Vanished folders at the end go first, so the last one left is shown.
-    while (!mappeSL.isEmpty() && mappeIndex < mappeSL.size() - 1 && !findes(mappeSL.size() - 1))
-        mappeSL.removeLast();
-    if (mappeSL.isEmpty()) {
-        mappeIndex = -1;
-        return;
-    }
-    const int sidste = static_cast<int>(mappeSL.size()) - 1;
-    if (mappeIndex >= sidste) {
-        mappeIndex = sidste;
-        return;
-    }
-    mappeIndex = sidste;
-    makeStruktur2(mappeSL.at(mappeIndex), false, true);
+    if (mappe)
+        makeStruktur2(*mappe, false, true);
 }
 
 QList<TMakeStrukturer::Drevpunkt> TMakeStrukturer::drevpunkter() const

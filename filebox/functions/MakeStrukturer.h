@@ -2,6 +2,7 @@
 
 #include "functions/Filmodel.h"
 #include "functions/GrundMetoder.h"
+#include "functions/Mappehistorik.h"
 #include "functions/Mappeindhold.h"
 
 #include <QIcon>
@@ -29,13 +30,14 @@ public:
     // Lists again what is shown: the folder, or the recycle bin.
     void visIgen();
 
-    void mappeFirst();
-    void mappeTilbage();
-    void mappeFrem();
-    void mappeLast();
+    void mappeFirst() { vis(m_historik.foerste()); }
+    void mappeTilbage() { vis(m_historik.tilbage()); }
+    void mappeFrem() { vis(m_historik.frem()); }
+    void mappeLast() { vis(m_historik.sidste()); }
     // Whether the history has a folder before, or after, the one shown.
-    bool kanGaaTilbage() const { return mappeIndex > 0; }
-    bool kanGaaFrem() const { return mappeIndex >= 0 && mappeIndex < mappeSL.size() - 1; }
+    bool kanGaaTilbage() const { return m_historik.kanTilbage(); }
+    bool kanGaaFrem() const { return m_historik.kanFrem(); }
+    Mappehistorik& historik() { return m_historik; }
 
     struct Drevpunkt
     {
@@ -54,8 +56,6 @@ public:
 
     int antalGrundmapper = 0;
     int antalGrundfiler = 0;
-    QStringList mappeSL;
-    int mappeIndex = 0;
 
     // The last directory scan as the list holds it, 4 lines an entry: name,
     // folder, file path, kind; made when asked for.
@@ -73,6 +73,7 @@ private:
     // After a listing the first node is chosen, when there is a file.
     void vaelgFoerste();
     QStringList skanlinjer(int ID) const;
-    // Whether history entry `index` is still a folder; navigation deletes those that are not.
-    bool findes(int index) const;
+    void vis(const std::optional<QString>& mappe);
+
+    Mappehistorik m_historik{[this](const QString& mappe) { return erMappe(mappe); }};
 };

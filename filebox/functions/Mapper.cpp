@@ -6,8 +6,8 @@
 
 using S = Platform::SpecialFolder;
 
-TMapper::TMapper(Platform& platform, Beskeder& beskeder, QObject* AOwner)
-    : QObject(AOwner), platform(platform), beskeder(beskeder)
+TMapper::TMapper(Platform& aPlatform, Beskeder& aBeskeder, QObject* AOwner)
+    : QObject(AOwner), platform(aPlatform), beskeder(aBeskeder)
 {
 }
 

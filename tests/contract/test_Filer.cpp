@@ -105,13 +105,13 @@ TEST_F(Kontrakt, ATrashedItemIsListedAndGoesBackOnlyToAFreePlace)
         return ud;
     };
     const std::string brev = skriv("brev æ.txt", "kære");
-    const auto foer = nu();
+    const auto kastetFra = nu();
     ASSERT_TRUE(platform->moveToTrash(brev));
     const std::vector<Platform::TrashItem> kastet = fund(brev);
     ASSERT_EQ(kastet.size(), 1u);
     EXPECT_FALSE(kastet[0].folder);
     // The bin keeps whole seconds.
-    EXPECT_GE(kastet[0].deleted, foer - 2000);
+    EXPECT_GE(kastet[0].deleted, kastetFra - 2000);
     EXPECT_LE(kastet[0].deleted, nu() + 2000);
 
     skriv("brev æ.txt", "ny");
@@ -312,7 +312,7 @@ TEST_F(Kontrakt, AFolderIsReadWithKindsAndSizesAndFoldersAreMade)
 
 TEST_F(Kontrakt, AStatusTellsKindIdentityTimeAndReadOnlyAndReadOnlyIsSet)
 {
-    const auto foer = std::chrono::system_clock::now() - std::chrono::minutes(1);
+    const auto skrevet = std::chrono::system_clock::now() - std::chrono::minutes(1);
     const std::string fil = skriv("under/fil æ.txt", "12345");
     const Platform::FileStatus s = platform->statusOf(fil);
     EXPECT_TRUE(s.exists);
@@ -321,7 +321,7 @@ TEST_F(Kontrakt, AStatusTellsKindIdentityTimeAndReadOnlyAndReadOnlyIsSet)
     EXPECT_FALSE(s.readOnly);
     EXPECT_GT(
         s.modified,
-        std::chrono::duration_cast<std::chrono::milliseconds>(foer.time_since_epoch()).count());
+        std::chrono::duration_cast<std::chrono::milliseconds>(skrevet.time_since_epoch()).count());
     EXPECT_TRUE(platform->statusOf(i("under")).folder);
     EXPECT_FALSE(platform->statusOf(i("væk")).exists);
     // One folder by two paths; a file is not it.

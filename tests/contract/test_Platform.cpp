@@ -41,18 +41,18 @@ TEST_F(Kontrakt, TheUserAndTheFixedFolders)
 
 TEST_F(Kontrakt, TheStartUpFolderAndItsFileNames)
 {
-    const std::string mappe = platform->startupFolder("kontor");
-    EXPECT_FALSE(mappe.empty());
+    const std::string opstart = platform->startupFolder("kontor");
+    EXPECT_FALSE(opstart.empty());
     const Platform::StartupNames navne = platform->startupNames();
     EXPECT_EQ(navne.shortcut.rfind("Tavlum.", 0), 0u);
     EXPECT_EQ(navne.script.rfind("createShortcut.", 0), 0u);
 #ifdef _WIN32
     EXPECT_EQ(
-        mappe,
+        opstart,
         "C:\\Users\\kontor\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Startup");
     EXPECT_EQ(navne.shortcut, "Tavlum.lnk");
 #else
-    EXPECT_EQ(mappe.substr(mappe.size() - 10), "/autostart");
+    EXPECT_EQ(opstart.substr(opstart.size() - 10), "/autostart");
     EXPECT_EQ(navne.shortcut, "Tavlum.desktop");
 #endif
 }

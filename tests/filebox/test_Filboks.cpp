@@ -40,7 +40,7 @@ TEST_F(Filboks, WithoutItsOptionFileItListsTheRootAtTheDefaultPlace)
     EXPECT_EQ(boks().pos(), QPoint(20, 20));
     program->mainform->visFilboks();
     EXPECT_EQ(funk().Grundmappe, QDir::rootPath());
-    EXPECT_EQ(funk().mappeSL, QStringList{QDir::rootPath()});
+    EXPECT_EQ(funk().historik().liste(), QStringList{QDir::rootPath()});
     for (QToolButton* k : {boks().ButtonFirstMappe, boks().ButtonPrevMappe, boks().ButtonNextMappe,
                            boks().ButtonLastMappe})
         EXPECT_FALSE(k->isEnabled());
@@ -69,7 +69,7 @@ TEST_F(Filboks, AShortOptionFileKeepsWhatItHoldsAndListsNothing)
     EXPECT_EQ(boks().size(), QSize(420, 530));
     program->mainform->visFilboks();
     EXPECT_TRUE(funk().Grundmappe.isEmpty());
-    EXPECT_TRUE(funk().mappeSL.isEmpty());
+    EXPECT_TRUE(funk().historik().liste().isEmpty());
 
     skrivBruger("opentekstfil.txt", {"420", "bred"});
     program.reset();
@@ -101,7 +101,7 @@ TEST_F(Filboks, ThePathTabsShowTheFolderAndChoosingOneListsIt)
     const int data = static_cast<int>(dele.size()) - 3;
     emit boks().stiboxen->tabBarClicked(data);
     EXPECT_EQ(funk().Grundmappe, mappe.sti("Data"));
-    EXPECT_EQ(funk().mappeSL, QStringList({film, mappe.sti("Data")}));
+    EXPECT_EQ(funk().historik().liste(), QStringList({film, mappe.sti("Data")}));
     EXPECT_EQ(boks().stiboxen->currentIndex(), data);
     EXPECT_TRUE(boks().ButtonPrevMappe->isEnabled());
     EXPECT_FALSE(boks().ButtonNextMappe->isEnabled());
@@ -221,7 +221,7 @@ TEST_F(Filboks, RecentFoldersAreInsertedAndChosenFromTheFolderMenu)
     EXPECT_EQ(punkter.at(4)->text(), "Slet listen");
     punkter.at(2)->trigger();
     EXPECT_EQ(funk().Grundmappe, musik);
-    EXPECT_EQ(funk().mappeSL.last(), musik);
+    EXPECT_EQ(funk().historik().liste().last(), musik);
 
     QDir(musik).removeRecursively();
     punkter.at(2)->trigger();
@@ -237,7 +237,7 @@ TEST_F(Filboks, SpecialFoldersAreListedOrReportedInDanish)
     program->mainform->visFilboks();
     boks().visSpecialmappe("Dokumenter");
     EXPECT_EQ(funk().Grundmappe, doc);
-    EXPECT_EQ(funk().mappeSL.last(), doc);
+    EXPECT_EQ(funk().historik().liste().last(), doc);
     boks().visSpecialmappe("OneDrive");
     boks().visSpecialmappe("Delte mapper/Musik");
     EXPECT_EQ(beskeder.beskeder, QStringList({"Mappen blev ikke fundet.",
@@ -303,7 +303,7 @@ TEST_F(Filboks, FavouritesAreTheUsersBookmarkedFoldersOrNone)
     EXPECT_EQ(favoritter->actions().at(0)->text(), "Projekter && planer");
     favoritter->actions().at(0)->trigger();
     EXPECT_EQ(funk().Grundmappe, projekter);
-    EXPECT_EQ(funk().mappeSL.last(), projekter);
+    EXPECT_EQ(funk().historik().liste().last(), projekter);
 }
 
 TEST_F(Filboks, RefreshingAFolderDeletedMeanwhileSaysSoAndShowsTheNearestAbove)

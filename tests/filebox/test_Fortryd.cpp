@@ -160,9 +160,9 @@ TEST_F(Fortryd, ADeleteToTheTrashComesBackUnlessItsFolderIsGone)
     EXPECT_EQ(mappe.laes("g/a.txt"), "a");
     EXPECT_EQ(mappe.laes("g/M/inde.txt"), "inde");
     // The one that could not come back is still in the bin.
-    const std::vector<Platform::TrashItem> kurv = platform.trashItems();
-    ASSERT_EQ(kurv.size(), 1u);
-    EXPECT_EQ(kurv[0].original, mappe.sti("g/S/c.txt").toStdString());
+    const std::vector<Platform::TrashItem> tilbage = platform.trashItems();
+    ASSERT_EQ(tilbage.size(), 1u);
+    EXPECT_EQ(tilbage[0].original, mappe.sti("g/S/c.txt").toStdString());
 }
 
 TEST_F(Fortryd, APermanentDeleteIsNotKeptAndARefusedPasteNeither)

@@ -72,15 +72,15 @@ TEST_F(Kaede, TheCurrentFolderIsListedAgainOnlyWithReload)
     mappe.skriv("A/ny.txt", "x");
     funk.makeStruktur2(a, true, false);
     EXPECT_TRUE(tekster().isEmpty());
-    EXPECT_EQ(funk.mappeSL, QStringList{a});
+    EXPECT_EQ(funk.historik().liste(), QStringList{a});
     funk.makeStruktur2(a, true, true);
     EXPECT_EQ(tekster(), QStringList{"ny.txt"});
-    EXPECT_EQ(funk.mappeSL, QStringList({a, a}));
+    EXPECT_EQ(funk.historik().liste(), QStringList({a, a}));
     EXPECT_EQ(funk.OldGrundmappe, a);
 
     funk.makeStruktur2(mappe.sti("mangler"), true, true);
     EXPECT_EQ(funk.Grundmappe, a);
-    EXPECT_EQ(funk.mappeSL.size(), 2);
+    EXPECT_EQ(funk.historik().liste().size(), 2);
 }
 
 TEST_F(Kaede, TheHistoryGoesBackAndForthAndRecordingNeverCutsIt)
@@ -94,8 +94,8 @@ TEST_F(Kaede, TheHistoryGoesBackAndForthAndRecordingNeverCutsIt)
     EXPECT_EQ(funk.Grundmappe, b);
     EXPECT_TRUE(funk.kanGaaFrem());
     funk.makeStruktur2(d, true, true);
-    EXPECT_EQ(funk.mappeSL, QStringList({a, b, c, d}));
-    EXPECT_EQ(funk.mappeIndex, 3);
+    EXPECT_EQ(funk.historik().liste(), QStringList({a, b, c, d}));
+    EXPECT_EQ(funk.historik().index(), 3);
     EXPECT_FALSE(funk.kanGaaFrem());
 
     funk.mappeFirst();
@@ -107,7 +107,7 @@ TEST_F(Kaede, TheHistoryGoesBackAndForthAndRecordingNeverCutsIt)
     EXPECT_EQ(funk.Grundmappe, d);
     funk.mappeFrem();
     EXPECT_EQ(funk.Grundmappe, d);
-    EXPECT_EQ(funk.mappeIndex, 3);
+    EXPECT_EQ(funk.historik().index(), 3);
 }
 
 TEST_F(Kaede, VanishedFoldersLeaveTheHistoryAsNavigationMeetsThem)
@@ -118,22 +118,22 @@ TEST_F(Kaede, VanishedFoldersLeaveTheHistoryAsNavigationMeetsThem)
     QDir(b).removeRecursively();
     funk.mappeTilbage();
     EXPECT_EQ(funk.Grundmappe, c);
-    EXPECT_EQ(funk.mappeSL, QStringList({a, c}));
+    EXPECT_EQ(funk.historik().liste(), QStringList({a, c}));
     funk.mappeTilbage();
     EXPECT_EQ(funk.Grundmappe, a);
 
     QDir(c).removeRecursively();
     funk.mappeLast();
-    EXPECT_EQ(funk.mappeSL, QStringList{a});
-    EXPECT_EQ(funk.mappeIndex, 0);
+    EXPECT_EQ(funk.historik().liste(), QStringList{a});
+    EXPECT_EQ(funk.historik().index(), 0);
     QDir(a).removeRecursively();
     funk.makeStruktur2(mkdir("E"), true, true);
     funk.mappeFirst();
-    EXPECT_EQ(funk.mappeSL, QStringList{mappe.sti("E")});
+    EXPECT_EQ(funk.historik().liste(), QStringList{mappe.sti("E")});
 
-    funk.mappeSL.clear();
+    funk.historik().ryd();
     funk.mappeTilbage();
-    EXPECT_EQ(funk.mappeIndex, -1);
+    EXPECT_EQ(funk.historik().index(), -1);
 }
 
 struct Billedtilfaelde
@@ -182,7 +182,7 @@ TEST_F(Kaede, TheDriveMenuNamesDrivesByLabelAndChoosingOneListsItsRoot)
     ASSERT_EQ(menu.actions().size(), 4);
     menu.actions().at(2)->trigger();
     EXPECT_EQ(funk.Grundmappe, dd);
-    EXPECT_TRUE(funk.mappeSL.isEmpty());
+    EXPECT_TRUE(funk.historik().liste().isEmpty());
     menu.actions().at(1)->trigger();
     EXPECT_EQ(funk.Grundmappe, u);
 }
