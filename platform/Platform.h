@@ -185,6 +185,10 @@ public:
     // Takes away, or gives back, the owner's permission to write; the rest stays.
     virtual bool setReadOnly(const std::string& path, bool readOnly) = 0;
 
+    // Whether a name typed by the user names an entry of a folder itself: not
+    // "." or "..", and no character the file system reserves (a separator, NUL).
+    virtual bool validName(const std::string& name) const = 0;
+
     // Whether the text is a well-formed web address with a scheme.
     virtual bool isValidUrl(const std::string& url) const = 0;
 

@@ -14,21 +14,6 @@ namespace {
 using Entry = Platform::TreeEntry;
 using Stinavn::bytes;
 
-// Whether a typed name names an entry of the folder itself, not one elsewhere.
-bool gyldigtNavn(const QString& navn)
-{
-    if (navn.trimmed().isEmpty() || navn == QLatin1String(".") || navn == QLatin1String(".."))
-        return false;
-    if (navn.contains(u'/') || navn.contains(QChar(0)))
-        return false;
-#ifdef Q_OS_WIN
-    for (const QChar c : QStringLiteral("\\:*?\"<>|"))
-        if (navn.contains(c))
-            return false;
-#endif
-    return true;
-}
-
 } // namespace
 
 int THandlinger::DeleteElementer(bool tilPapirkurven)
@@ -144,7 +129,7 @@ QString THandlinger::RenameNode(int aNode, const QString& oldNodeName, const QSt
 {
     if (!nyMappe && newNodeName == oldNodeName)
         return oldNodeName;
-    if (!gyldigtNavn(newNodeName)) {
+    if (newNodeName.trimmed().isEmpty() || !platform.validName(bytes(newNodeName))) {
         beskeder.besked(QStringLiteral("Navnet \"") + newNodeName +
                         QStringLiteral("\" kan ikke bruges.\rDet må ikke være tomt eller "
                                        "indeholde tegnet /."));

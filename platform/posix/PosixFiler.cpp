@@ -10,6 +10,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <optional>
+#include <string_view>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -352,6 +353,12 @@ bool PosixPlatform::copyFile(const std::string& source, const std::string& targe
         return ok;
     }
     return false;
+}
+
+bool PosixPlatform::validName(const std::string& name) const
+{
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string_view("/\0", 2)) == std::string::npos;
 }
 
 bool PosixPlatform::renameEntry(const std::string& from, const std::string& to)

@@ -35,6 +35,7 @@ public:
     bool renameEntry(const std::string& from, const std::string& to) override;
     FileStatus statusOf(const std::string& path) const override;
     bool setReadOnly(const std::string& path, bool readOnly) override;
+    bool validName(const std::string& name) const override;
     bool isValidUrl(const std::string& url) const override;
     bool effectiveUserIsRoot() const override;
     std::string scriptSuffix() const override { return ".sh"; }

@@ -6,7 +6,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <exception>
+#include <string_view>
 #include <utility>
 
 using Tekst::bred;
@@ -243,6 +245,16 @@ bool WindowsPlatform::copyFile(const std::string& source, const std::string& tar
         return true;
     }
     return false;
+}
+
+bool WindowsPlatform::validName(const std::string& name) const
+{
+    if (name.empty() || name == "." || name == "..")
+        return false;
+    constexpr std::string_view reserveret = "\\/:*?\"<>|";
+    return std::none_of(name.begin(), name.end(), [&](char c) {
+        return static_cast<unsigned char>(c) < 32 || reserveret.find(c) != std::string_view::npos;
+    });
 }
 
 bool WindowsPlatform::renameEntry(const std::string& from, const std::string& to)

@@ -177,3 +177,20 @@ TEST_F(Kontrakt, WebAddressesAndTheScriptKind)
         GTEST_SKIP() << "Wine's IsValidURL answers yes to anything";
     EXPECT_FALSE(platform->isValidUrl("ikke en adresse"));
 }
+
+TEST_F(Kontrakt, ATypedNameNamesAnEntryOfTheFolderItself)
+{
+    for (const char* navn : {"brev æ.txt", "a b", ".skjult", "...", "navn."})
+        EXPECT_TRUE(platform->validName(navn)) << navn;
+    for (const std::string& navn : {std::string(), std::string("."), std::string(".."),
+                                   std::string("a/b"), std::string("/"), std::string("a\0b", 3)})
+        EXPECT_FALSE(platform->validName(navn)) << navn;
+#ifdef _WIN32
+    for (const char* navn : {"a\\b", "c:", "a*", "a?", "\"a\"", "<a>", "a|b", "a\tb"})
+        EXPECT_FALSE(platform->validName(navn)) << navn;
+#else
+    // Only the separator and NUL are reserved here; the rest are ordinary letters.
+    for (const char* navn : {"a\\b", "c:", "a*", "a?", "\"a\"", "<a>", "a|b", "a\tb"})
+        EXPECT_TRUE(platform->validName(navn)) << navn;
+#endif
+}

@@ -121,6 +121,7 @@ public:
         return aegte->setReadOnly(path, readOnly);
     }
 
+    bool validName(const std::string& name) const override { return aegte->validName(name); }
     bool isValidUrl(const std::string& url) const override
     {
         return url.find("://") != std::string::npos;
