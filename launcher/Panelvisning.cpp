@@ -61,8 +61,8 @@ void Tmainform::setVisning(Options::Visning visning)
     programBoks->setWordWrap(ikoner);
     setSkriftstoerrelse(opts.fontSize);
     kolonne->setVisible(visning == Options::Rapport);
-    kolonne->model()->setHeaderData(
-        0, Qt::Horizontal, soeger() ? QStringLiteral("Søgning") : grupper.gruppenavn);
+    kolonne->model()->setHeaderData(0, Qt::Horizontal,
+                                    soeger() ? QStringLiteral("Søgning") : grupper.gruppenavn);
 }
 
 void Tmainform::setSkriftstoerrelse(int punkter)

@@ -9,7 +9,12 @@ namespace {
 bool dansk(QChar c)
 {
     switch (c.unicode()) {
-    case u'æ': case u'ø': case u'å': case u'Æ': case u'Ø': case u'Å':
+    case u'æ':
+    case u'ø':
+    case u'å':
+    case u'Æ':
+    case u'Ø':
+    case u'Å':
         return true;
     default:
         return false;

@@ -47,7 +47,7 @@ private:
     QCollator m_collator;
     mutable QHash<char16_t, QChar> m_tegn;
     QList<Element> m_elementer;
-    QStringList m_tekster; // folded
+    QStringList m_tekster;  // folded
     QStringList m_filnavne; // folded, the file's own name
     QString m_sidste;
     QList<int> m_fundne;

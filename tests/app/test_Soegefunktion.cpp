@@ -41,8 +41,8 @@ TEST_F(Soegefunktion, CtrlKTypeAndEnterStartTheChosenElementOfAnotherGroup)
     // The stored group's element is not found.
     EXPECT_EQ(tekster(programBoks(main)), (QStringList{"Kontor1", "Kontor2", "Kontor3"}));
     EXPECT_EQ(overskrift(main), "Søgning");
-    EXPECT_TRUE(raekke(programBoks(main), 0).data(Qt::ToolTipRole).toString().endsWith(
-        "Gruppe: Kontor"));
+    EXPECT_TRUE(
+        raekke(programBoks(main), 0).data(Qt::ToolTipRole).toString().endsWith("Gruppe: Kontor"));
     QTest::keyClick(felt, Qt::Key_Down);
     QTest::keyClick(felt, Qt::Key_Down);
     QTest::keyClick(felt, Qt::Key_Up);
