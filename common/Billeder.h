@@ -18,7 +18,7 @@ QList<QIcon> liste(bool moerk);
 // "alletilbage", "op", "ned", "gem", "info" and "sorter"; of the information viewer by
 // name: "foerste", "tilbage", "frem", "sidste", "gaa", "historik", "udfold", "sammenfold",
 // and "emne0" to "emne3" for the kinds of topic; of the message boxes: "info",
-// "spoergsmaal", "ok" and "ja".
+// "spoergsmaal", "ok" and "ja"; "soeg" for find as you type.
 QIcon billede(const QString& navn, bool moerk);
 
 } // namespace Billeder

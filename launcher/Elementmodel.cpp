@@ -73,11 +73,13 @@ Elementmodel::Elementmodel(const Ikonvalg& ikonvalg, QObject* parent)
     connect(&m_vagt, &QFileSystemWatcher::directoryChanged, &m_tjek, qOverload<>(&QTimer::start));
 }
 
-void Elementmodel::nulstil(const QStringList& filer, const QStringList& tekster)
+void Elementmodel::nulstil(const QStringList& filer, const QStringList& tekster,
+                           const QStringList& grupper)
 {
     beginResetModel();
     m_filer = filer;
     m_tekster = tekster;
+    m_grupper = grupper;
     m_raekker.assign(static_cast<std::size_t>(filer.size()), {});
     m_bredesteSkrift.clear();
     if (const QStringList mapper = m_vagt.directories(); !mapper.isEmpty())
@@ -92,6 +94,8 @@ void Elementmodel::tilfoej(const QString& fil, const QString& tekst)
     beginInsertRows({}, raekke, raekke);
     m_filer.append(fil);
     m_tekster.append(tekst);
+    if (!m_grupper.isEmpty())
+        m_grupper.append(QString());
     m_raekker.emplace_back();
     m_bredesteSkrift.clear();
     endInsertRows();
@@ -142,8 +146,12 @@ QVariant Elementmodel::data(const QModelIndex& index, int role) const
         return m_tekster.at(i);
     case Qt::DecorationRole:
         return ikon(i);
-    case Qt::ToolTipRole:
-        return findes(i) ? m_tekster.at(i) : QStringLiteral("Filen findes ikke: ") + m_filer.at(i);
+    case Qt::ToolTipRole: {
+        const QString hint =
+            findes(i) ? m_tekster.at(i) : QStringLiteral("Filen findes ikke: ") + m_filer.at(i);
+        const QString gruppe = m_grupper.value(i);
+        return gruppe.isEmpty() ? hint : hint + QStringLiteral("\nGruppe: ") + gruppe;
+    }
     case Qt::ForegroundRole:
         if (!findes(i))
             return QApplication::palette().brush(QPalette::Disabled, QPalette::Text);

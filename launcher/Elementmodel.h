@@ -24,7 +24,9 @@ public:
     explicit Elementmodel(const Ikonvalg& ikonvalg, QObject* parent = nullptr);
 
     // The whole group anew: its file names and their texts, at the same places.
-    void nulstil(const QStringList& filer, const QStringList& tekster);
+    // With `grupper`, each element's hint names the group it comes from.
+    void nulstil(const QStringList& filer, const QStringList& tekster,
+                 const QStringList& grupper = {});
     void tilfoej(const QString& fil, const QString& tekst);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -60,6 +62,7 @@ private:
     const Ikonvalg& m_ikonvalg;
     QStringList m_filer;
     QStringList m_tekster;
+    QStringList m_grupper;
     mutable std::vector<Raekke> m_raekker;
     mutable QFileSystemWatcher m_vagt;
     mutable QSet<QString> m_mapper;

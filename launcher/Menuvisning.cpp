@@ -104,6 +104,7 @@ QWidget* Tmainform::lavTopPanel()
     });
 
     auto* lag = new QHBoxLayout(topPanel);
+    m_stripLag = lag;
     lag->setContentsMargins(0, 0, 0, 0);
     lag->setSpacing(0);
     lag->addWidget(knapPanel);
@@ -113,6 +114,7 @@ QWidget* Tmainform::lavTopPanel()
 
 void Tmainform::setProgramForm(bool value)
 {
+    afslutSoegning();
     const bool vist = isVisible();
     const bool aktiv = isActiveWindow();
     if (windowFlags().testFlag(Qt::FramelessWindowHint) != value)
@@ -143,6 +145,7 @@ void Tmainform::setProgramForm(bool value)
         move(sted.topLeft());
     }
     opts.menuVis = value;
+    placerSoegefelt();
     // Changing the frame hides a shown window; show it again in its new view.
     if (vist)
         show();

@@ -36,6 +36,7 @@ QWidget* Tmainform::lavPanel()
     kolonne->setSectionsClickable(false);
     kolonne->setFixedHeight(kolonne->fontMetrics().height() + 10);
     auto* lag = new QVBoxLayout(panel);
+    m_panelLag = lag;
     lag->setContentsMargins(0, 0, 0, 0);
     lag->setSpacing(0);
     lag->addWidget(kolonne);
@@ -60,7 +61,8 @@ void Tmainform::setVisning(Options::Visning visning)
     programBoks->setWordWrap(ikoner);
     setSkriftstoerrelse(opts.fontSize);
     kolonne->setVisible(visning == Options::Rapport);
-    kolonne->model()->setHeaderData(0, Qt::Horizontal, grupper.gruppenavn);
+    kolonne->model()->setHeaderData(0, Qt::Horizontal,
+                                    soeger() ? QStringLiteral("Søgning") : grupper.gruppenavn);
 }
 
 void Tmainform::setSkriftstoerrelse(int punkter)
@@ -89,10 +91,10 @@ void Tmainform::tilpasGitter()
     constexpr int margen = 12;
     const int stoerst = fm.averageCharWidth() * 24;
     int bredde = std::max({84, fm.averageCharWidth() * 13, ikon + margen});
-    for (const QString& ord : elementer->laengsteOrd())
+    for (const QString& ord : vistModel().laengsteOrd())
         bredde = std::max(bredde, std::min(fm.horizontalAdvance(ord) + margen, stoerst));
     int linjer = 2;
-    for (const QString& tekst : elementer->laengsteTekster()) {
+    for (const QString& tekst : vistModel().laengsteTekster()) {
         const QRect r =
             fm.boundingRect(QRect(0, 0, bredde - margen, 1000), Qt::TextWordWrap, tekst);
         linjer = std::clamp(r.height() / fm.lineSpacing(), linjer, 3);
@@ -148,7 +150,8 @@ void Tmainform::lavRedskabslinje()
                                                         {"tbTilbage", Atilbage},
                                                         {"tbFrem", Afrem},
                                                         {"tbGo", aGo},
-                                                        {"tbMenuvisning", aMenuVis}};
+                                                        {"tbMenuvisning", aMenuVis},
+                                                        {"tbSoeg", aSoeg}};
     BalloonHint = new Ballonhint(this);
     BalloonHint->foerVisning = [this](QAbstractButton* knap) { skiftendeHint(knap); };
     for (const auto& [navn, aktion] : knapper) {
@@ -157,7 +160,7 @@ void Tmainform::lavRedskabslinje()
         knap->setObjectName(QLatin1String(navn));
         knap->setFixedSize(24, 24);
         knap->setAccessibleName(aktion->text());
-        if (aktion != aMenuVis)
+        if (aktion != aMenuVis && aktion != aSoeg)
             BalloonHint->overvaag(knap);
     }
     const auto knap = [this](const char* navn, const QString& hint, auto vis) {
@@ -291,6 +294,7 @@ void Tmainform::insertFromStifinderExecute()
 
 void Tmainform::aMenuVisExecute()
 {
+    afslutSoegning();
     if (Gruppevindue* boks = lavetBoks(); boks && boks->vindue()->isVisible())
         boks->vindue()->close();
     setProgramForm(!opts.menuVis);

@@ -32,6 +32,30 @@ void Starter::executeProg(const QString& text)
         m_beskeder.besked(startfejl(static_cast<unsigned>(svar), text));
 }
 
+void Starter::startAlle(const QStringList& filer, const QStringList& tekster)
+{
+    constexpr qsizetype udenSpoergsmaal = 5;
+    if (filer.size() > udenSpoergsmaal &&
+        !m_beskeder.spoerg(
+            QStringLiteral("Skal alle %1 elementer i gruppen startes?").arg(filer.size())))
+        return;
+    QStringList mangler;
+    for (qsizetype i = 0; i < filer.size(); ++i) {
+        if (QFileInfo(filer.at(i)).isFile())
+            executeProg(filer.at(i));
+        else
+            mangler << tekster.value(i) + QStringLiteral(": ") + filer.at(i);
+    }
+    if (!mangler.isEmpty())
+        m_beskeder.besked((mangler.size() == 1
+                               ? QStringLiteral("Dette element blev ikke fundet og er ikke "
+                                                "startet:\r")
+                               : QStringLiteral("Disse %1 elementer blev ikke fundet og er ikke "
+                                                "startet:\r")
+                                     .arg(mangler.size())) +
+                          mangler.join(u'\r'));
+}
+
 int Starter::aabn(const QString& fil)
 {
     const int svar = m_platform.shellExecute("open", fil.toStdString(), {}, {});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class Beskeder;
@@ -18,6 +19,9 @@ public:
     // launch makes the file's folder the current folder. A desktop entry the
     // system does not trust runs only when the user says yes to its program line.
     void executeProg(const QString& text);
+    // Every element in order, by the rules above; more than five only after a
+    // question. Missing files are skipped and named in one message after.
+    void startAlle(const QStringList& filer, const QStringList& tekster);
     void runApplets(const QString& appletsDir, const QString& aFilename);
     void ErrorInfo(unsigned Nr);
 

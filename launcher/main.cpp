@@ -7,6 +7,7 @@
 #include "Elementtegner.h"
 #include "Ikonvalg.h"
 #include "Linjefil.h"
+#include "Soegning.h"
 #include "Platform.h"
 #include "Starter.h"
 
@@ -63,6 +64,7 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     setCentralWidget(visninger);
 
     lavAktioner();
+    lavSoegning();
     lavPopupMenu();
     lavRedskabslinje();
     setAcceptDrops(true);
@@ -153,6 +155,7 @@ void Tmainform::setImageList()
     for (const auto& [a, sted] :
          {std::pair{aMenuVis, 11}, std::pair{aStifinder, 22}, std::pair{insertFromStifinder, 23}})
         a->setIcon(ImageList.at(sted));
+    aSoeg->setIcon(Billeder::billede(QStringLiteral("soeg"), moerk));
     filboksButton->setIcon(ImageList.at(16));
     appletsButton->setIcon(ImageList.at(14));
     const std::pair<const char*, int> knapper[] = {

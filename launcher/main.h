@@ -33,6 +33,9 @@ class Starter;
 class Ikonvalg;
 class QScrollArea;
 class QStackedWidget;
+class QBoxLayout;
+class Soegefelt;
+class Soegning;
 
 // The main window and hub: it holds the user's folders, options and groups,
 // and the other windows reach each other through it.
@@ -136,6 +139,18 @@ public:
     void fokuserVisning();
     void buttonClick(int tag);
 
+    // Find as you type over every program group: the field above the panel,
+    // or in the strip in the menu view. The results are shown by a model of
+    // their own, so nothing the search shows reaches the active group's files.
+    void visSoegning();
+    void afslutSoegning();
+    bool soeger() const;
+    void soeg(const QString& tekst);
+    // Every element of the active group, by the launching rules.
+    void startAlleIGruppen();
+    // The search field, for tests and the accessibility walk.
+    Soegefelt* soegefelt() const { return m_soegefelt; }
+
     // The place of the selected element; -1 when none is selected.
     int valgtElement() const;
     // Shows a file's icon in the group window's picture. The user who has just
@@ -176,6 +191,14 @@ private:
     void lavPopupMenu();
     QAction* aktion(const char* navn, const QString& caption, const QString& hint,
                     const QKeySequence& genvej = {});
+    void lavSoegning();
+    void placerSoegefelt();
+    void flytSoegevalg(int retning);
+    void startSoegevalg();
+    void visSoegemenu();
+    // The model the panel shows: the active group's, or the search results.
+    Elementmodel& vistModel() const;
+    void visModel(Elementmodel* model);
     void programBoksClick();
     void programBoksDblClick();
     void menuClick(QAction* punkt);
@@ -221,6 +244,12 @@ private:
     QListView* programBoks = nullptr;
     // The active group's elements, as the panel, the menu view and the group window show them.
     Elementmodel* elementer = nullptr;
+    Elementmodel* m_soegemodel = nullptr;
+    std::unique_ptr<Soegning> m_soegning;
+    Soegefelt* m_soegefelt = nullptr;
+    QMenu* m_soegemenu = nullptr;
+    QBoxLayout* m_panelLag = nullptr;
+    QBoxLayout* m_stripLag = nullptr;
     QHeaderView* kolonne = nullptr; // the report view's column heading
     QToolBar* toolBar = nullptr;
     QToolButton* filboksButton = nullptr;
@@ -251,5 +280,7 @@ private:
     QAction* aMenuVis = nullptr;
     QAction* aStifinder = nullptr;
     QAction* insertFromStifinder = nullptr;
+    QAction* aSoeg = nullptr;
+    QAction* aStartAlle = nullptr;
     QAction* mLuk = nullptr;
 };

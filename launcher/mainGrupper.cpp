@@ -14,6 +14,8 @@
 
 void Tmainform::LoadProgramBoks(bool beggeBokse)
 {
+    // The group changed under the search; its results may name what is gone.
+    afslutSoegning();
     setOverskrift(grupper.gruppenavn);
     // The group window's list shows the same elements; only its fields are its own.
     elementer->nulstil(grupper.programliste, grupper.tekstliste);
@@ -39,6 +41,7 @@ void Tmainform::PutInIkonliste(const QString& FNavn, bool valgt)
 
 void Tmainform::insertItem(const QString& fName, QString Tekst, bool beggeBokse)
 {
+    afslutSoegning();
     if (grupper.gruppenavn.isEmpty()) {
         beskeder().besked(QStringLiteral("Der mangler et gruppenavn!"));
         if (beggeBokse)
@@ -70,7 +73,8 @@ void Tmainform::deleteItem()
         beskeder().besked(QStringLiteral("Der mangler et gruppenavn!"));
         return;
     }
-    const int valgt = valgtElement();
+    // A result of the search is no place in the active group.
+    const int valgt = soeger() ? -1 : valgtElement();
     if (valgt < 0) {
         beskeder().besked(QStringLiteral("Der er ikke valgt et element at slette!"));
         return;
@@ -106,6 +110,8 @@ void Tmainform::opdaterAktioner()
     const bool gruppe = !grupper.gruppenavn.isEmpty();
     for (QAction* a : {aMenuVis, aStifinder, insertFromStifinder})
         a->setEnabled(gruppe);
+    aSoeg->setEnabled(!grupper.gruppeliste.isEmpty());
+    aStartAlle->setEnabled(gruppe && !grupper.programliste.isEmpty());
 }
 
 QAction* Tmainform::aktion(const char* navn, const QString& caption, const QString& hint,
@@ -177,6 +183,15 @@ void Tmainform::lavAktioner()
                QStringLiteral("Indsæt elementer fra Stifinder\rved drag and drop"),
                QKeySequence(Qt::Key_F6));
     connect(insertFromStifinder, &QAction::triggered, this, &Tmainform::insertFromStifinderExecute);
+    aSoeg = aktion("aSoeg", QStringLiteral("Søg element..."),
+                   QStringLiteral("Søg element i alle grupper: Ctrl+K"),
+                   QKeySequence(Qt::CTRL | Qt::Key_K));
+    connect(aSoeg, &QAction::triggered, this, &Tmainform::visSoegning);
+    aStartAlle = aktion("aStartAlle", QStringLiteral("Start alle i gruppen"), {});
+    connect(aStartAlle, &QAction::triggered, this, &Tmainform::startAlleIGruppen);
+    // The group window edits the active group; the panel shows it again first.
+    for (QAction* a : {aProgrammer, aGrupper, aElementer, aRedigeElementer, aLager, aStifinder})
+        connect(a, &QAction::triggered, this, &Tmainform::afslutSoegning, Qt::DirectConnection);
     mLuk = aktion("mLuk", QStringLiteral("Luk Tavlum"), {}, QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(mLuk, &QAction::triggered, this, &QWidget::close);
 }
@@ -197,6 +212,8 @@ void Tmainform::lavPopupMenu()
     PopupMenu->addAction(Afrem);
     PopupMenu->addSeparator();
     PopupMenu->addAction(aGo);
+    PopupMenu->addAction(aSoeg);
+    PopupMenu->addAction(aStartAlle);
     PopupMenu->addSeparator();
     PopupMenu->addAction(aMenuVis);
     PopupMenu->addSeparator();

@@ -78,14 +78,15 @@ void Tmainform::programBoksKeyUp(int tast)
 {
     if (gemVentendeLager())
         return;
-    if (tast == Qt::Key_Delete)
+    if (tast == Qt::Key_Delete && !soeger())
         deleteItem();
 }
 
 void Tmainform::programBoksMouseDown(const QPoint& sted)
 {
     // The press has not yet moved the selection; the item under the pointer is the one dragged.
-    fraI = programBoks->indexAt(sted).row();
+    // The results of a search are no places to move elements between.
+    fraI = soeger() ? -1 : programBoks->indexAt(sted).row();
     if (fraI >= 0) {
         programBoks->viewport()->setCursor(Qt::DragMoveCursor);
         MusNede = true;
@@ -110,7 +111,7 @@ void Tmainform::programBoksClick()
     if (gemVentendeLager())
         return;
     clickIndex = valgtElement();
-    if (clickIndex >= 0 && clickIndex < grupper.programliste.size())
+    if (!soeger() && clickIndex >= 0 && clickIndex < grupper.programliste.size())
         if (Gruppevindue* boks = lavetBoks())
             boks->visElementSti(grupper.programliste.at(clickIndex));
     if (ImageList.size() > 10)
@@ -122,6 +123,10 @@ void Tmainform::programBoksDblClick()
 {
     if (gemVentendeLager())
         return;
+    if (soeger()) {
+        startSoegevalg();
+        return;
+    }
     if (const int i = valgtElement(); i >= 0 && i < grupper.programliste.size())
         m_starter->executeProg(grupper.programliste.at(i));
     // Nothing stays selected, so F9 does nothing until the user selects again.

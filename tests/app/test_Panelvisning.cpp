@@ -43,7 +43,7 @@ protected:
     }
 };
 
-TEST_F(Panelvisning, TheToolbarHasItsElevenButtonsAtTheSavedSide)
+TEST_F(Panelvisning, TheToolbarHasItsTwelveButtonsAtTheSavedSide)
 {
     QStringList o = Options().tilLinjer();
     o[16] = "0";
@@ -53,8 +53,8 @@ TEST_F(Panelvisning, TheToolbarHasItsElevenButtonsAtTheSavedSide)
     for (QAction* a : del<QToolBar>(main, "toolBar")->actions())
         navne << del<QToolBar>(main, "toolBar")->widgetForAction(a)->objectName();
     EXPECT_EQ(navne, QStringList({"tbInfo", "tbProgrammer", "tbEgenskaber", "tbTilbage", "tbFrem",
-                                  "tbGo", "tbMenuvisning", "filboksButton", "appletsButton",
-                                  "ToolButton1", "ToolButton2"}));
+                                  "tbGo", "tbMenuvisning", "tbSoeg", "filboksButton",
+                                  "appletsButton", "ToolButton1", "ToolButton2"}));
     EXPECT_EQ(main.toolBarArea(del<QToolBar>(main, "toolBar")), Qt::TopToolBarArea);
     EXPECT_TRUE(del<QToolBar>(main, "toolBar")->isVisible());
     // Nothing is active yet, so nothing can be put in.

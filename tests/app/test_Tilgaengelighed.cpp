@@ -175,8 +175,8 @@ TEST_F(Tilgaengelighed, TabGoesThroughTheControlsInTheOrderTheyAreLaidOut)
     main.opdaterAktioner();
     EXPECT_EQ(tabraekke(programBoks(main)),
               QStringList({"programBoks", "tbInfo", "tbProgrammer", "tbEgenskaber", "tbTilbage",
-                           "tbFrem", "tbGo", "tbMenuvisning", "filboksButton", "appletsButton",
-                           "ToolButton1", "ToolButton2"}));
+                           "tbFrem", "tbGo", "tbMenuvisning", "tbSoeg", "filboksButton",
+                           "appletsButton", "ToolButton1", "ToolButton2"}));
     Tboksform& boks = program->boksform();
     boks.Bog->setCurrentIndex(0);
     // From the page's tabs above it down through the page.

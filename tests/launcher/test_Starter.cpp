@@ -179,3 +179,39 @@ INSTANTIATE_TEST_SUITE_P(
                        "fordi andre \"DDE transactions\" skulle udføres."},
         std::pair{31u, "Der er ikke associeret noget program med givne filefternavn."},
         std::pair{33u, "Meningsløs operation eller ukendt fejl."}));
+
+TEST(Starter, StartAllSkipsMissingFilesAndNamesThemInOneMessage)
+{
+    Opstilling o;
+    const QString a = o.mappe.skriv("a/en.txt", "x");
+    const QString c = o.mappe.skriv("c/tre.sh", "echo");
+    o.starter.startAlle({a, o.mappe.sti("b/vaek.txt"), c, o.mappe.sti("d/ogsaa.txt")},
+                        {"En", "Væk", "Tre", "Også"});
+    ASSERT_EQ(o.platform.kald.size(), 2u);
+    EXPECT_EQ(o.platform.kald[0].file, a.toStdString());
+    EXPECT_EQ(o.platform.kald[1].parameters, "/K tre.sh");
+    EXPECT_TRUE(o.beskeder.spoergsmaal.isEmpty());
+    ASSERT_EQ(o.beskeder.beskeder.size(), 1);
+    EXPECT_EQ(o.beskeder.beskeder[0],
+              "Disse 2 elementer blev ikke fundet og er ikke startet:\rVæk: " +
+                  o.mappe.sti("b/vaek.txt") + "\rOgså: " + o.mappe.sti("d/ogsaa.txt"));
+}
+
+TEST(Starter, StartAllAsksFirstAboveFiveElements)
+{
+    Opstilling o;
+    QStringList filer;
+    for (int i = 0; i < 6; ++i)
+        filer << o.mappe.skriv(QStringLiteral("f/%1.txt").arg(i), "x");
+    o.starter.startAlle(filer.mid(0, 5), {});
+    EXPECT_TRUE(o.beskeder.spoergsmaal.isEmpty());
+    EXPECT_EQ(o.platform.kald.size(), 5u);
+    o.starter.startAlle(filer, {}); // unscripted: "Nej"
+    EXPECT_EQ(o.beskeder.spoergsmaal, QStringList{"Skal alle 6 elementer i gruppen startes?"});
+    EXPECT_EQ(o.platform.kald.size(), 5u);
+    o.beskeder.setNextAnswer(true);
+    o.starter.startAlle(filer, {});
+    EXPECT_EQ(o.platform.kald.size(), 11u);
+    EXPECT_EQ(o.platform.kald.back().file, filer.last().toStdString());
+    EXPECT_TRUE(o.beskeder.beskeder.isEmpty());
+}

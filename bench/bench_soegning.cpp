@@ -1,0 +1,156 @@
+// Find as you type. One key press in the main window's search field over
+// 1,000 elements in 20 groups (the filtering, the results model and the
+// panel painted), against a bare loop that compares the same texts and file
+// names with QCollator and fills a QListWidget with the matches.
+#include "Benchfaelles.h"
+#include "Linjefil.h"
+#include "Platform.h"
+#include "Program.h"
+#include "Soegefelt.h"
+#include "main.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int grupper = 20;
+constexpr int perGruppe = 50;
+
+const QStringList ord{
+    "Kabale",      "Skak",     "Tekstbehandling", "Regneark", "Musik",    "Film",
+    "Billeder",    "Æblekage", "Øresund",         "Århus",    "Café",     "Résumé",
+    "Spil",        "Kontor",   "Netværk",         "Post",     "Kalender", "Noter",
+    "Lommeregner", "Terminal", "Overblik",        "Tegning",  "Kort",     "Bøger"};
+// Typed one key at a time; each word starts a new search.
+const QStringList soegninger{"kabale", "tekst", "øre", "cafe", "ter 1", "bøger", "musik kort"};
+
+QStringList tryk()
+{
+    QStringList ud;
+    for (const QString& s : soegninger)
+        for (qsizetype k = 1; k <= s.size(); ++k)
+            ud << s.left(k);
+    return ud;
+}
+
+struct Opstilling
+{
+    QTemporaryDir hjem;
+    std::unique_ptr<Platform> platform;
+    Stille stille;
+    std::unique_ptr<Program> program;
+    QStringList tekster, filer;
+
+    Opstilling()
+    {
+        qputenv("HOME", hjem.path().toLocal8Bit());
+        platform = Platform::createNative();
+        const QString bruger = QString::fromStdString(platform->baseFolder()) +
+                               QStringLiteral("/Brugere/") +
+                               QString::fromStdString(platform->userName());
+        QDir().mkpath(bruger + QStringLiteral("/Filer"));
+        QDir().mkpath(hjem.filePath("filer"));
+        QStringList navne;
+        for (int g = 0; g < grupper; ++g) {
+            const QString navn = QStringLiteral("Gruppe %1").arg(g);
+            navne << navn;
+            QStringList gf, gt;
+            for (int i = 0; i < perGruppe; ++i) {
+                const int n = g * perGruppe + i;
+                const QString tekst = ord.at(n % ord.size()) + u' ' +
+                                      ord.at((n / ord.size() + g) % ord.size()) + u' ' +
+                                      QString::number(n);
+                const QString fil = hjem.filePath(
+                    QStringLiteral("filer/element%1.%2").arg(n).arg(slags.at(n % slags.size())));
+                QFile(fil).open(QIODevice::WriteOnly);
+                gf << fil;
+                gt << tekst;
+            }
+            (void)Linjefil::gem(bruger + QStringLiteral("/Filer/") + navn + ".txt", gf);
+            (void)Linjefil::gem(bruger + QStringLiteral("/Filer/") + navn + "tekst.txt", gt);
+            filer += gf;
+            tekster += gt;
+        }
+        (void)Linjefil::gem(bruger + QStringLiteral("/programgrupper.txt"), navne);
+        Options o;
+        o.gruppenavn = navne.first();
+        o.visning = Options::Rapport;
+        o.initDir = hjem.path();
+        (void)Linjefil::gem(bruger + QStringLiteral("/options.txt"), o.tilLinjer());
+        program = std::make_unique<Program>(*platform, &stille);
+        program->start();
+        if (!QTest::qWaitFor([this] { return !program->mainform->opstart(); }, 5000))
+            qFatal("The main window did not start");
+    }
+};
+
+Opstilling* opstilling = nullptr;
+Opstilling& faelles()
+{
+    if (!opstilling)
+        opstilling = new Opstilling;
+    return *opstilling;
+}
+
+void BM_Soegefelt(benchmark::State& state)
+{
+    Opstilling& o = faelles();
+    Tmainform& main = *o.program->mainform;
+    main.visSoegning();
+    Soegefelt* felt = main.soegefelt();
+    const QStringList taster = tryk();
+    qsizetype n = 0;
+    for (auto _ : state) {
+        felt->setText(taster.at(n++ % taster.size()));
+        QCoreApplication::processEvents();
+    }
+    main.afslutSoegning();
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_Soegefelt)->Unit(benchmark::kMillisecond);
+
+void BM_BarLoekke(benchmark::State& state)
+{
+    Opstilling& o = faelles();
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    QStringList navne;
+    for (const QString& f : std::as_const(o.filer))
+        navne << QFileInfo(f).fileName();
+    QListWidget liste;
+    liste.resize(400, 430);
+    liste.show();
+    const QStringList taster = tryk();
+    qsizetype n = 0;
+    for (auto _ : state) {
+        const QString s = taster.at(n++ % taster.size());
+        liste.clear();
+        for (qsizetype i = 0; i < o.tekster.size(); ++i) {
+            // The texts' starts that the collator holds equal to the search.
+            const QString& t = o.tekster.at(i);
+            if (collator.compare(QStringView(t).left(s.size()), s) == 0 ||
+                collator.compare(QStringView(navne.at(i)).left(s.size()), s) == 0)
+                liste.addItem(t);
+        }
+        QCoreApplication::processEvents();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_BarLoekke)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return koerBenchmarks(argc, argv, [] {
+        delete opstilling;
+        opstilling = nullptr;
+    });
+}
