@@ -123,7 +123,8 @@ void Tmainform::programBoksDblClick()
     if (gemVentendeLager())
         return;
     if (const int i = valgtElement(); i >= 0 && i < grupper.programliste.size())
-        m_starter->executeProg(grupper.programliste.at(i));
+        m_starter->executeProg(grupper.programliste.at(i), grupper.parametre(i),
+                               grupper.startmappe(i));
     // Nothing stays selected, so F9 does nothing until the user selects again.
     programBoks->clearSelection();
     opdaterAktioner();
@@ -133,7 +134,8 @@ void Tmainform::menuClick(QAction* punkt)
 {
     const int i = punkt->data().toInt();
     if (i >= 0 && i < grupper.programliste.size())
-        m_starter->executeProg(grupper.programliste.at(i));
+        m_starter->executeProg(grupper.programliste.at(i), grupper.parametre(i),
+                               grupper.startmappe(i));
 }
 
 void Tmainform::runApplets(const QString& aFilename)
