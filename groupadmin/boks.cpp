@@ -281,9 +281,17 @@ QWidget* Tboksform::lavRedigerside()
                               QStringLiteral("Vælg startmappe"));
     parametreKnap = knap(QStringLiteral("parametreKnap"), QStringLiteral("Gem"),
                          QStringLiteral("Gem parametre og startmappe for valgte element"));
-    markeret(kolonne, QStringLiteral("Parametre"), parametreEdit);
-    markeret(kolonne, QStringLiteral("Startmappe"),
-             raekke({startmappeEdit, startmappeKnap, parametreKnap}, 1));
+    // Labels beside the fields: the page has no height to spare for two more rows.
+    auto* parametreRaekke = new QHBoxLayout;
+    parametreRaekke->addWidget(new QLabel(QStringLiteral("Parametre")));
+    parametreRaekke->addWidget(parametreEdit, 1);
+    kolonne->addLayout(parametreRaekke);
+    auto* startmappeRaekke = new QHBoxLayout;
+    startmappeRaekke->addWidget(new QLabel(QStringLiteral("Startmappe")));
+    startmappeRaekke->addWidget(startmappeEdit, 1);
+    startmappeRaekke->addWidget(startmappeKnap);
+    startmappeRaekke->addWidget(parametreKnap);
+    kolonne->addLayout(startmappeRaekke);
     kolonne->addStretch(1);
     markeret(kolonne, QStringLiteral("Gruppe navn"), gNameEdit);
     kolonne->addLayout(raekke({sbInfo1}));
