@@ -1,6 +1,7 @@
 #include "Filvagt.h"
 
 #include "Linjefil.h"
+#include "Sikkerhedskopi.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -52,10 +53,22 @@ QString Filvagt::gem(const QString& filnavn, const QStringList& linjer)
 {
     if (uaendret(filnavn, linjer))
         return {};
+    // A copy that fails is told once by whoever saves; the save goes on.
+    if (m_kopi)
+        m_kopi->foerAendring(filnavn);
     QString fejl = Linjefil::gem(filnavn, linjer);
     if (fejl.isEmpty())
         m_grundlag.remove(noegle(filnavn));
     return fejl;
+}
+
+void Filvagt::foerSletning(const QStringList& filnavne)
+{
+    if (!m_kopi)
+        return;
+    for (const QString& f : filnavne)
+        if (!f.isEmpty())
+            m_kopi->foerAendring(f);
 }
 
 QStringList Filvagt::nyeUlaeselige()

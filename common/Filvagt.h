@@ -9,9 +9,16 @@
 // they are: the program goes on as if such a file were missing, tells the user
 // once, and does not write over it until what the program holds for it
 // differs from what it fell back to.
+class Sikkerhedskopi;
+
 class Filvagt
 {
 public:
+    // The day's copies, taken before a file is replaced or deleted; none: no copies.
+    void setSikkerhedskopi(Sikkerhedskopi* kopi) { m_kopi = kopi; }
+    // Files about to be deleted are kept as a change would keep them.
+    void foerSletning(const QStringList& filnavne);
+
     // The lines of a file of at most `hoejst` bytes; an unreadable one gives
     // none and is noted.
     QStringList hent(const QString& filnavn, qint64 hoejst);
@@ -22,7 +29,7 @@ public:
     void grundlag(const QString& filnavn, const QStringList& linjer);
     // Whether saving `linjer` now would leave an unreadable file alone.
     bool uaendret(const QString& filnavn, const QStringList& linjer) const;
-    // Replaces the file, unless it is an unreadable one and the lines are
+    // Replaces the file (kept first as the day's copy), unless it is an unreadable one and the lines are
     // still what the program fell back to. An empty string or a Danish message.
     [[nodiscard]] QString gem(const QString& filnavn, const QStringList& linjer);
 
@@ -37,6 +44,7 @@ public:
                                      const QStringList& linjer);
 
 private:
+    Sikkerhedskopi* m_kopi = nullptr;
     QHash<QString, QStringList> m_grundlag;
     QSet<QString> m_fortalt;
     QStringList m_nye;

@@ -273,6 +273,25 @@ QWidget* Tboksform::lavRedigerside()
     kolonne->addWidget(
         tekst(QStringLiteral("Elementer kan også flyttes direkte i hovedprogrammet med musen.")));
     markeret(kolonne, QStringLiteral("Nyt placering"), raekke({fraEdit, UpDown1, indexKnap}));
+    parametreEdit = felt(QStringLiteral("parametreEdit"), QStringLiteral("Parametre"));
+    parametreEdit->setToolTip(QStringLiteral("Parametre som valgte element startes med"));
+    startmappeEdit = felt(QStringLiteral("startmappeEdit"), QStringLiteral("Startmappe"));
+    startmappeEdit->setToolTip(QStringLiteral("Mappen som valgte element startes i"));
+    startmappeKnap = fladKnap(QStringLiteral("startmappeKnap"), QStringLiteral("..."),
+                              QStringLiteral("Vælg startmappe"));
+    parametreKnap = knap(QStringLiteral("parametreKnap"), QStringLiteral("Gem"),
+                         QStringLiteral("Gem parametre og startmappe for valgte element"));
+    // Labels beside the fields: the page has no height to spare for two more rows.
+    auto* parametreRaekke = new QHBoxLayout;
+    parametreRaekke->addWidget(new QLabel(QStringLiteral("Parametre")));
+    parametreRaekke->addWidget(parametreEdit, 1);
+    kolonne->addLayout(parametreRaekke);
+    auto* startmappeRaekke = new QHBoxLayout;
+    startmappeRaekke->addWidget(new QLabel(QStringLiteral("Startmappe")));
+    startmappeRaekke->addWidget(startmappeEdit, 1);
+    startmappeRaekke->addWidget(startmappeKnap);
+    startmappeRaekke->addWidget(parametreKnap);
+    kolonne->addLayout(startmappeRaekke);
     kolonne->addStretch(1);
     markeret(kolonne, QStringLiteral("Gruppe navn"), gNameEdit);
     kolonne->addLayout(raekke({sbInfo1}));
@@ -281,6 +300,12 @@ QWidget* Tboksform::lavRedigerside()
     connect(nytekstKnap, &QPushButton::clicked, this, &Tboksform::nytekstKnapClick);
     connect(nytekstEdit, &QLineEdit::returnPressed, this, &Tboksform::nytekstKnapClick);
     connect(indexKnap, &QPushButton::clicked, this, &Tboksform::indexKnapClick);
+    connect(parametreKnap, &QPushButton::clicked, this, &Tboksform::parametreKnapClick);
+    connect(parametreEdit, &QLineEdit::returnPressed, this, &Tboksform::parametreKnapClick);
+    connect(startmappeEdit, &QLineEdit::returnPressed, this, &Tboksform::parametreKnapClick);
+    connect(startmappeKnap, &QToolButton::clicked, this, &Tboksform::startmappeKnapClick);
+    connect(afkrydsning, &QAbstractItemModel::modelReset, this, &Tboksform::visParametre);
+    visParametre();
     programBoks->viewport()->installEventFilter(this);
     programBoks->installEventFilter(this);
     return side;

@@ -37,6 +37,7 @@ public:
     bool gemVentendeLager() override;
     void setBilleder(bool moerk) override;
     void visValgtFil(const QString& fil) override;
+    void genfyldLister() override;
 
     // The long part of the hint under the mouse, in the status bar.
     void HintInfo(const QString& hint);
@@ -54,6 +55,9 @@ public:
     void nytekstKnapClick();
     void indexKnapClick();
     void programBoksClick();
+    // The chosen element's parameters and start folder, saved with the group.
+    void parametreKnapClick();
+    void startmappeKnapClick();
     // "Administrer grupper"
     void AvalgteTilLagerExecute();
     void AalleTilLagerExecute();
@@ -94,6 +98,10 @@ public:
     QPushButton* indexKnap = nullptr;
     QLineEdit* gNameEdit = nullptr;
     QToolButton* sbInfo1 = nullptr;
+    QLineEdit* parametreEdit = nullptr;
+    QLineEdit* startmappeEdit = nullptr;
+    QToolButton* startmappeKnap = nullptr;
+    QPushButton* parametreKnap = nullptr;
 
     QListWidget* Box = nullptr;
     QListWidget* lagerBox = nullptr;
@@ -119,6 +127,10 @@ private:
     QWidget* lavIndfoerside();
     QWidget* lavRedigerside();
     QWidget* lavLagerside();
+    // The fields of an element's parameters and start folder, below the rest of its page.
+    QWidget* lavParameterfelter();
+    // The fields show the chosen element's values; empty and disabled without one.
+    void visParametre();
     QToolButton* informationsKnap(const QString& navn, const QString& emne);
     QAction* lageraktion(QWidget* side, const QString& knapnavn, const char* billede,
                          const QString& hint, void (Tboksform::*udfoer)());

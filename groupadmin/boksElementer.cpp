@@ -172,6 +172,7 @@ void Tboksform::programBoksClick()
     fraEdit->setText(QString::number(valgt + 1));
     if (valgt >= 0)
         nytekstEdit->setText(elementtekst(valgt));
+    visParametre();
 }
 
 void Tboksform::programBoksMouseDown(const QPoint& sted)

@@ -2,6 +2,8 @@
 // stored groups, apart from the widgets that show them.
 #include "Grupper.h"
 
+#include "Filvagt.h"
+
 #include <QCollator>
 #include <QFile>
 #include <algorithm>
@@ -41,8 +43,12 @@ QString Grupper::sletAktiv()
 {
     if (gruppenavn.isEmpty())
         return manglerNavn();
+    if (vagt)
+        vagt->foerSletning({makeFilnavn(), makeTekstnavn(), makeParameternavn()});
     QFile::remove(makeFilnavn());
     QFile::remove(makeTekstnavn());
+    if (const QString p = makeParameternavn(); !p.isEmpty())
+        QFile::remove(p);
     if (const qsizetype sted = gruppeliste.indexOf(gruppenavn); sted >= 0)
         gruppeliste.removeAt(sted);
     rydAktiv();
@@ -60,7 +66,8 @@ QString Grupper::omdoebAktiv(const QString& nyt)
     if (gruppeliste.contains(nyt) || lagerliste.contains(nyt))
         return QStringLiteral("Der findes allerede en gruppe med navnet ") + nyt +
                QStringLiteral("!");
-    const QString gammelFil = makeFilnavn(), gammelTekst = makeTekstnavn();
+    const QString gammelFil = makeFilnavn(), gammelTekst = makeTekstnavn(),
+                  gammelParametre = makeParameternavn();
     gruppenavn = nyt;
     gruppeliste[sted] = nyt;
     filnavn = makeFilnavn();
@@ -69,6 +76,9 @@ QString Grupper::omdoebAktiv(const QString& nyt)
         QFile::rename(gammelFil, filnavn);
     if (QFile::exists(gammelTekst))
         QFile::rename(gammelTekst, tekstnavn);
+    if (const QString nyParametre = makeParameternavn();
+        !gammelParametre.isEmpty() && !nyParametre.isEmpty() && QFile::exists(gammelParametre))
+        QFile::rename(gammelParametre, nyParametre);
     return {};
 }
 
@@ -80,6 +90,7 @@ void Grupper::aktiver(const QString& navn)
     if (!hentAktiv()) {
         programliste.clear();
         tekstliste.clear();
+        parameterliste.clear();
     }
 }
 

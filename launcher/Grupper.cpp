@@ -4,6 +4,7 @@
 #include "Linjefil.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 QString Grupper::makeFilnavn() const
 {
@@ -13,6 +14,49 @@ QString Grupper::makeFilnavn() const
 QString Grupper::makeTekstnavn() const
 {
     return DirFiler + filnavnsdel(gruppenavn) + QStringLiteral("tekst.txt");
+}
+
+QString Grupper::makeParameternavn() const
+{
+    const QString del = filnavnsdel(gruppenavn) + QStringLiteral("parametre");
+    for (const QStringList* liste : {&gruppeliste, &lagerliste})
+        for (const QString& anden : *liste)
+            if (anden != gruppenavn && filnavnsdel(anden) == del)
+                return {};
+    return DirFiler + del + QStringLiteral(".txt");
+}
+
+QString Grupper::parametre(int index) const
+{
+    return parameterliste.value(index).section(u'\t', 0, 0);
+}
+
+QString Grupper::startmappe(int index) const
+{
+    return parameterliste.value(index).section(u'\t', 1);
+}
+
+QString Grupper::parameterlinje(QString parametre, QString startmappe)
+{
+    // A TAB parts the two and a line break would part the elements.
+    for (QString* s : {&parametre, &startmappe}) {
+        for (QChar& c : *s)
+            if (c == u'\r' || c == u'\n' || (s == &parametre && c == u'\t'))
+                c = u' ';
+    }
+    startmappe.replace(u'\t', u' ');
+    if (startmappe.isEmpty())
+        return parametre;
+    return parametre + u'\t' + startmappe;
+}
+
+bool Grupper::saetParametre(int index, const QString& p, const QString& mappe)
+{
+    if (index < 0 || index >= programliste.size() || makeParameternavn().isEmpty())
+        return false;
+    parameterliste.resize(programliste.size());
+    parameterliste[index] = parameterlinje(p, mappe);
+    return true;
 }
 
 QString Grupper::filnavnsdel(const QString& gruppenavn)
@@ -38,9 +82,17 @@ QString Grupper::navnFejl(const QString& navn, const QStringList& andre)
         return QStringLiteral("Gruppenavnet \"%1\" kan ikke bruges,\r"
                               "fordi det ikke kan være en del af et filnavn.")
             .arg(navn);
-    const QString tekst = QStringLiteral("tekst");
+    // Each group has the files name, name + "tekst" and name + "parametre".
+    const QString ender[] = {QString(), QStringLiteral("tekst"), QStringLiteral("parametre")};
+    const auto deler = [&](const QString& a, const QString& b) {
+        for (const QString& x : ender)
+            for (const QString& y : ender)
+                if (a + x == b + y)
+                    return true;
+        return false;
+    };
     for (const QString& anden : andre) {
-        if (anden != navn && (navn == anden + tekst || anden == navn + tekst))
+        if (anden != navn && deler(navn, anden))
             return QStringLiteral("Gruppenavnet \"%1\" kan ikke bruges,\rfordi gruppen \"%2\" "
                                   "har en fil med samme navn.")
                 .arg(navn, anden);
@@ -73,7 +125,19 @@ bool Grupper::hentAktiv()
     tekstliste.resize(programliste.size());
     if (vagt)
         vagt->grundlag(tekstnavn, tekstliste);
+    hentParametre();
     return true;
+}
+
+void Grupper::hentParametre()
+{
+    parameterliste.clear();
+    const QString navn = makeParameternavn();
+    if (!navn.isEmpty() && QFileInfo::exists(navn))
+        parameterliste = Filvagt::hent(vagt, navn, Linjefil::Graense::grupper);
+    parameterliste.resize(programliste.size());
+    if (vagt && !navn.isEmpty())
+        vagt->grundlag(navn, parameterliste);
 }
 
 void Grupper::rydAktiv()
@@ -83,12 +147,15 @@ void Grupper::rydAktiv()
     tekstnavn.clear();
     programliste.clear();
     tekstliste.clear();
+    parameterliste.clear();
 }
 
 void Grupper::tilfoej(const QString& fName, const QString& tekst)
 {
+    parameterliste.resize(programliste.size());
     programliste.append(fName);
     tekstliste.append(tekst);
+    parameterliste.append(QString());
 }
 
 void Grupper::fjern(int index)
@@ -97,6 +164,8 @@ void Grupper::fjern(int index)
         return;
     programliste.removeAt(index);
     tekstliste.removeAt(index);
+    if (index < parameterliste.size())
+        parameterliste.removeAt(index);
 }
 
 void Grupper::flyt(int fra, int til)
@@ -106,6 +175,8 @@ void Grupper::flyt(int fra, int til)
         return;
     programliste.move(fra, til);
     tekstliste.move(fra, til);
+    parameterliste.resize(n);
+    parameterliste.move(fra, til);
 }
 
 QString Grupper::gemAktiv()
@@ -115,6 +186,14 @@ QString Grupper::gemAktiv()
     QString fejl = Filvagt::gem(vagt, filnavn, programliste);
     if (fejl.isEmpty())
         fejl = Filvagt::gem(vagt, tekstnavn, tekstliste);
+    const QString parameternavn = makeParameternavn();
+    if (!fejl.isEmpty() || parameternavn.isEmpty())
+        return fejl;
+    parameterliste.resize(programliste.size());
+    const bool noget = std::any_of(parameterliste.cbegin(), parameterliste.cend(),
+                                   [](const QString& l) { return !l.isEmpty(); });
+    if (noget || QFileInfo::exists(parameternavn))
+        fejl = Filvagt::gem(vagt, parameternavn, parameterliste);
     return fejl;
 }
 

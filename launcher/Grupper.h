@@ -23,9 +23,22 @@ public:
     QString tekstnavn;
     QStringList programliste;
     QStringList tekstliste;
+    // Per element: its parameters, a TAB and its start folder; an empty line
+    // for none. Same length as programliste once the group is read.
+    QStringList parameterliste;
 
     QString makeFilnavn() const;
     QString makeTekstnavn() const;
+    // The active group's parameter file beside its other two; empty when that
+    // name is another listed group's element file (lists edited by hand).
+    QString makeParameternavn() const;
+
+    // An element's parameters and start folder, and a line of them.
+    QString parametre(int index) const;
+    QString startmappe(int index) const;
+    static QString parameterlinje(QString parametre, QString startmappe);
+    // Sets them; returns false when the group cannot keep them (no file name).
+    bool saetParametre(int index, const QString& parametre, const QString& startmappe);
 
     // The part of a group's file names that its name gives. A character that
     // cannot stand in a file name (a separator, ":", control characters and the
@@ -52,6 +65,9 @@ public:
     // are not touched; one that cannot be read counts as empty.
     bool hentAktiv();
 
+    // The active group's parameter lines from its file, one per element.
+    void hentParametre();
+
     // Empties the active group: no name, no files, no elements.
     void rydAktiv();
 
@@ -60,8 +76,9 @@ public:
     // Takes element `fra` out and puts it back so that it ends at place `til`.
     void flyt(int fra, int til);
 
-    // Writes both files of the active group; an empty string, or a Danish
-    // message naming the file that could not be written.
+    // Writes the active group's files, the parameter file only once it exists
+    // or holds something, so an old data set stays as it was; an empty string,
+    // or a Danish message naming the file that could not be written.
     [[nodiscard]] QString gemAktiv();
 
     // The rules of the group window. A returned text is the Danish message to

@@ -12,6 +12,8 @@ class Filvagt;
 class Grupper;
 class Platform;
 class QComboBox;
+class QDate;
+class Sikkerhedskopi;
 class QWidget;
 class TReopenFiler;
 
@@ -48,6 +50,12 @@ public:
     virtual bool gemListe(const QString& filnavn, const QStringList& linjer) = 0;
     // Saves the active group's two files the same way.
     virtual bool gemAktivGruppe() = 0;
+
+    // The day's copies of the data files, kept before each change.
+    virtual Sikkerhedskopi& sikkerhedskopi() = 0;
+    // Puts a day's copies back and reads the options, the groups and the
+    // active group again; false (and told) when they could not be put back.
+    virtual bool gendanData(const QDate& dag) = 0;
 
     // The active group into the views; into the group window's list too when `beggeBokse`.
     virtual void LoadProgramBoks(bool beggeBokse) = 0;

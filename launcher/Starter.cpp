@@ -7,32 +7,46 @@
 #include <QDir>
 #include <QFileInfo>
 
-void Starter::executeProg(const QString& text)
+void Starter::executeProg(const QString& text, const QString& parametre,
+                          const QString& startmappe)
 {
     const QFileInfo fil(text);
     if (!fil.isFile()) {
         m_beskeder.besked(QStringLiteral("Filen blev ikke fundet!"));
         return;
     }
+    if (!startmappe.isEmpty() && !QFileInfo(startmappe).isDir()) {
+        m_beskeder.besked(QStringLiteral("Startmappen blev ikke fundet!\r") + startmappe);
+        return;
+    }
     const QString ext = Grupper::udvidelse(text);
     const std::string mappe = QDir::toNativeSeparators(fil.absolutePath()).toStdString();
+    const std::string param = parametre.toStdString();
     // Linux shell scripts are the batch files of this platform.
     if (ext == QLatin1String(".bat") || ext == QLatin1String(".sh")) {
-        m_platform.setCurrentFolder(mappe);
-        const int svar =
-            m_platform.shellExecute("open", "cmd", ("/K " + fil.fileName()).toStdString(), {});
+        // From another folder the script is named by its whole path.
+        const bool egenMappe = startmappe.isEmpty();
+        m_platform.setCurrentFolder(egenMappe ? mappe
+                                              : QDir::toNativeSeparators(startmappe).toStdString());
+        QString kommando = QStringLiteral("/K ") +
+                           (egenMappe ? fil.fileName()
+                                      : QDir::toNativeSeparators(fil.absoluteFilePath()));
+        if (!parametre.isEmpty())
+            kommando += u' ' + parametre;
+        const int svar = m_platform.shellExecute("open", "cmd", kommando.toStdString(), {});
         if (svar <= 32)
             m_beskeder.besked(startfejl(static_cast<unsigned>(svar), text));
         return;
     }
-    const int svar = aabn(text);
+    const int svar = aabn(text, param, QDir::toNativeSeparators(startmappe).toStdString());
     if (svar > 32)
         m_platform.setCurrentFolder(mappe);
     else if (svar != Platform::UntrustedEntry)
         m_beskeder.besked(startfejl(static_cast<unsigned>(svar), text));
 }
 
-void Starter::startAlle(const QStringList& filer, const QStringList& tekster)
+void Starter::startAlle(const QStringList& filer, const QStringList& tekster,
+                        const QStringList& parametre, const QStringList& startmapper)
 {
     constexpr qsizetype udenSpoergsmaal = 5;
     if (filer.size() > udenSpoergsmaal &&
@@ -42,7 +56,7 @@ void Starter::startAlle(const QStringList& filer, const QStringList& tekster)
     QStringList mangler;
     for (qsizetype i = 0; i < filer.size(); ++i) {
         if (QFileInfo(filer.at(i)).isFile())
-            executeProg(filer.at(i));
+            executeProg(filer.at(i), parametre.value(i), startmapper.value(i));
         else
             mangler << tekster.value(i) + QStringLiteral(": ") + filer.at(i);
     }
@@ -56,9 +70,9 @@ void Starter::startAlle(const QStringList& filer, const QStringList& tekster)
                           mangler.join(u'\r'));
 }
 
-int Starter::aabn(const QString& fil)
+int Starter::aabn(const QString& fil, const std::string& param, const std::string& mappe)
 {
-    const int svar = m_platform.shellExecute("open", fil.toStdString(), {}, {});
+    const int svar = m_platform.shellExecute("open", fil.toStdString(), param, mappe);
     if (svar != Platform::UntrustedEntry)
         return svar;
     // A line too long to read, or with breaks of its own, is shown in part.
@@ -70,7 +84,7 @@ int Starter::aabn(const QString& fil)
                                           "programlinjen:\r%2\rSkal den startes alligevel?")
                                .arg(fil, linje)))
         return svar;
-    return m_platform.shellExecute("openConfirmed", fil.toStdString(), {}, {});
+    return m_platform.shellExecute("openConfirmed", fil.toStdString(), param, mappe);
 }
 
 QString Starter::startfejl(unsigned Nr, const QString& fil) const

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <string>
 
 class Beskeder;
 class Platform;
@@ -18,10 +19,15 @@ public:
     // own folder; every other file goes to the shell's "open". A successful
     // launch makes the file's folder the current folder. A desktop entry the
     // system does not trust runs only when the user says yes to its program line.
-    void executeProg(const QString& text);
+    // Parameters go to the shell as written; a start folder, when given, is the
+    // folder the program starts in (and a script's current folder).
+    void executeProg(const QString& text, const QString& parametre = {},
+                     const QString& startmappe = {});
     // Every element in order, by the rules above; more than five only after a
-    // question. Missing files are skipped and named in one message after.
-    void startAlle(const QStringList& filer, const QStringList& tekster);
+    // question. Missing files are skipped and named in one message after. Each
+    // element's parameters and start folder, where given, go with it.
+    void startAlle(const QStringList& filer, const QStringList& tekster,
+                   const QStringList& parametre = {}, const QStringList& startmapper = {});
     void runApplets(const QString& appletsDir, const QString& aFilename);
     void ErrorInfo(unsigned Nr);
 
@@ -35,7 +41,7 @@ public:
 
 private:
     // The shell's answer to a launch, with the user's consent where it asks for it.
-    int aabn(const QString& fil);
+    int aabn(const QString& fil, const std::string& param, const std::string& mappe);
 
     Platform& m_platform;
     Beskeder& m_beskeder;

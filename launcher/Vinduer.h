@@ -38,6 +38,9 @@ public:
     virtual void setBilleder(bool moerk) = 0;
     // A file chosen in the main window, on the page that puts elements in.
     virtual void visValgtFil(const QString& fil) = 0;
+    // The group lists read again from the main window's (after a restore);
+    // pending storage changes are dropped.
+    virtual void genfyldLister() = 0;
 };
 
 // What the main window needs of the properties window.

@@ -26,7 +26,7 @@
 Tmainform::Tmainform(Platform& platform, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_platform(platform), m_mapper(DataMapper::lav(platform))
+      m_platform(platform), m_mapper(DataMapper::lav(platform)), m_kopi(m_mapper.Dir)
 {
     setWindowTitle(QStringLiteral("Tavlum"));
     setObjectName(QStringLiteral("mainform"));
@@ -34,6 +34,7 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     DataMapper::kopierDatasaet(DataMapper::installeretDatasaet(), m_mapper.base);
     grupper.DirFiler = m_mapper.DirFiler;
     grupper.vagt = &m_filvagt;
+    m_filvagt.setSikkerhedskopi(&m_kopi);
     lavReopenDir();
     // The design before the widgets, which then need no second polish.
     HentOptions();
@@ -191,6 +192,7 @@ void Tmainform::visUlaeselige()
 bool Tmainform::gemListe(const QString& filnavn, const QStringList& linjer)
 {
     const QString fejl = m_filvagt.gem(filnavn, linjer);
+    visKopifejl();
     if (!fejl.isEmpty())
         m_beskeder.besked(fejl);
     return fejl.isEmpty();
@@ -199,9 +201,50 @@ bool Tmainform::gemListe(const QString& filnavn, const QStringList& linjer)
 bool Tmainform::gemAktivGruppe()
 {
     const QString fejl = grupper.gemAktiv();
+    visKopifejl();
     if (!fejl.isEmpty())
         beskeder().besked(fejl);
     return fejl.isEmpty();
+}
+
+void Tmainform::visKopifejl()
+{
+    if (const QString fejl = m_kopi.nyFejl(); !fejl.isEmpty())
+        m_beskeder.besked(fejl);
+}
+
+bool Tmainform::gendanData(const QDate& dag)
+{
+    if (const QString fejl = m_kopi.gendan(dag); !fejl.isEmpty()) {
+        beskeder().besked(fejl);
+        return false;
+    }
+    // What is in memory now would be written over the restored files at exit.
+    const bool varMenu = opts.menuVis;
+    HentOptions();
+    grupper.gruppeliste = hentListe(m_mapper.gruppefilnavn, Linjefil::Graense::lister);
+    grupper.lagerliste = hentListe(m_mapper.lagerfilnavn, Linjefil::Graense::lister);
+    const QString aktiv = grupper.gruppenavn;
+    if (aktiv.isEmpty() || !grupper.gruppeliste.contains(aktiv))
+        grupper.rydAktiv();
+    else
+        grupper.aktiver(aktiv);
+    setVisning(opts.visning);
+    setSkriftstoerrelse(opts.fontSize);
+    setImageList();
+    if (Gruppevindue* boks = lavetBoks())
+        boks->genfyldLister();
+    LoadProgramBoks(true);
+    if (opts.menuVis != varMenu)
+        setProgramForm(opts.menuVis);
+    else if (opts.menuVis)
+        loadMenuPanel();
+    else {
+        setRedskabslinjePlacering(opts.toolbarPlace);
+        setRedskabslinje(opts.toolbarVisible);
+    }
+    visUlaeselige();
+    return true;
 }
 
 void Tmainform::setVisible(bool visible)

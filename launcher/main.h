@@ -7,6 +7,7 @@
 #include "Hub.h"
 #include "MenuFiler.h"
 #include "Options.h"
+#include "Sikkerhedskopi.h"
 #include "Vinduer.h"
 
 #include <QIcon>
@@ -101,6 +102,8 @@ public:
     bool gemAktivGruppe() override;
     // Sets which actions can run now.
     void opdaterAktioner() override;
+    Sikkerhedskopi& sikkerhedskopi() override { return m_kopi; }
+    bool gendanData(const QDate& dag) override;
 
     void HentOptions();
     void GemOptions();
@@ -173,6 +176,8 @@ private:
     Gruppevindue* lavetBoks() const { return m_vinduer ? m_vinduer->lavetBoks() : nullptr; }
     // Saves the storage tab's pending changes; true when there were some.
     bool gemVentendeLager() const;
+    // A day's copy that could not be made, told once.
+    void visKopifejl();
     void FormCloseQuery();
     void FormClose();
     QWidget* lavTopPanel();
@@ -209,6 +214,7 @@ private:
     Platform& m_platform;
     DataMapper m_mapper;
     Filvagt m_filvagt;
+    Sikkerhedskopi m_kopi;
     std::unique_ptr<Ikonvalg> m_ikonvalg;
     Vinduer* m_vinduer = nullptr;
     class Viderestilling : public Beskeder

@@ -177,5 +177,10 @@ void Tmainform::startAlleIGruppen()
         beskeder().besked(QStringLiteral("Der mangler et gruppenavn!"));
         return;
     }
-    m_starter->startAlle(grupper.programliste, grupper.tekstliste);
+    QStringList parametre, startmapper;
+    for (int i = 0; i < grupper.programliste.size(); ++i) {
+        parametre << grupper.parametre(i);
+        startmapper << grupper.startmappe(i);
+    }
+    m_starter->startAlle(grupper.programliste, grupper.tekstliste, parametre, startmapper);
 }

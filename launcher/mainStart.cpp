@@ -128,7 +128,8 @@ void Tmainform::programBoksDblClick()
         return;
     }
     if (const int i = valgtElement(); i >= 0 && i < grupper.programliste.size())
-        m_starter->executeProg(grupper.programliste.at(i));
+        m_starter->executeProg(grupper.programliste.at(i), grupper.parametre(i),
+                               grupper.startmappe(i));
     // Nothing stays selected, so F9 does nothing until the user selects again.
     programBoks->clearSelection();
     opdaterAktioner();
@@ -138,7 +139,8 @@ void Tmainform::menuClick(QAction* punkt)
 {
     const int i = punkt->data().toInt();
     if (i >= 0 && i < grupper.programliste.size())
-        m_starter->executeProg(grupper.programliste.at(i));
+        m_starter->executeProg(grupper.programliste.at(i), grupper.parametre(i),
+                               grupper.startmappe(i));
 }
 
 void Tmainform::runApplets(const QString& aFilename)

@@ -177,6 +177,7 @@ QWidget* Tegenskabsform::lavOpstartkolonne()
     startop->addWidget(new QLabel(QStringLiteral("Startop-program")));
     startop->addWidget(tavlumDoButton);
     lag->addLayout(startop);
+    lag->addWidget(lavGendanKnap());
     lag->addStretch(1);
     lag->addWidget(gemButton);
     lag->addWidget(cabcelButton);

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QButtonGroup;
+class QDate;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -43,6 +44,11 @@ public:
     void ErrorInfo(unsigned Nr);
     QString startupMappe() const;
 
+    // "Gendan data...": a day of the data files' copies, put back after a question.
+    void gendanButtonClick();
+    // Puts the day back once the user says yes, and reads this window's file again.
+    bool gendanDag(const QDate& dag);
+
     QString programFil; // the running program, which the shortcut starts
     QString optFilnavn;
     QString tavlumFilename;
@@ -65,6 +71,7 @@ public:
     QPushButton* tavlumDoButton = nullptr;
     QPushButton* gemButton = nullptr;
     QPushButton* cabcelButton = nullptr;
+    QPushButton* gendanButton = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -73,6 +80,9 @@ private:
     QWidget* lavDesignkolonne();
     QWidget* lavAspektkolonne();
     QWidget* lavOpstartkolonne();
+    QPushButton* lavGendanKnap();
+    // The dialog that lists the days; an invalid date when cancelled.
+    QDate vaelgDag();
 
     Hub& m_hub;
 };

@@ -197,12 +197,25 @@ int PosixPlatform::shellExecute(const std::string& verb, const std::string& file
     const QString param = tekst(parameters);
     const QString mappe = folder.empty() ? tekst(currentFolder()) : tekst(folder);
 
-    // A batch script: the whole rest is one name, so spaces cannot split it.
+    // A batch script: the whole rest names it when that is a file, so spaces
+    // cannot split its name; else its name ends at the last space that leaves
+    // a file, and its arguments follow.
     if (fil == QLatin1String("cmd") && param.startsWith(QLatin1String("/K "))) {
-        const QFileInfo script(QDir(mappe).filePath(param.mid(3)));
+        const QString rest = param.mid(3);
+        QFileInfo script(QDir(mappe).filePath(rest));
+        QStringList args;
+        for (qsizetype i = rest.lastIndexOf(u' '); !script.isFile() && i > 0;
+             i = rest.lastIndexOf(u' ', i - 1)) {
+            const QFileInfo del(QDir(mappe).filePath(rest.left(i)));
+            if (del.isFile()) {
+                script = del;
+                args = QProcess::splitCommand(rest.mid(i + 1));
+            }
+        }
         if (const int fejl = tjek(script))
             return fejl;
-        return iTerminal({QStringLiteral("sh"), script.absoluteFilePath()}, mappe);
+        return iTerminal(QStringList{QStringLiteral("sh"), script.absoluteFilePath()} << args,
+                         mappe);
     }
 
     // A bare name is looked for in the folder given, as the Windows shell does.

@@ -186,9 +186,11 @@ TEST(Starter, StartAllSkipsMissingFilesAndNamesThemInOneMessage)
     const QString a = o.mappe.skriv("a/en.txt", "x");
     const QString c = o.mappe.skriv("c/tre.sh", "echo");
     o.starter.startAlle({a, o.mappe.sti("b/vaek.txt"), c, o.mappe.sti("d/ogsaa.txt")},
-                        {"En", "Væk", "Tre", "Også"});
+                        {"En", "Væk", "Tre", "Også"}, {"-n", "-x"}, {o.mappe.sti("c")});
     ASSERT_EQ(o.platform.kald.size(), 2u);
     EXPECT_EQ(o.platform.kald[0].file, a.toStdString());
+    EXPECT_EQ(o.platform.kald[0].parameters, "-n");
+    EXPECT_EQ(o.platform.kald[0].folder, o.mappe.sti("c").toStdString());
     EXPECT_EQ(o.platform.kald[1].parameters, "/K tre.sh");
     EXPECT_TRUE(o.beskeder.spoergsmaal.isEmpty());
     ASSERT_EQ(o.beskeder.beskeder.size(), 1);

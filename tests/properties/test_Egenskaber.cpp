@@ -295,3 +295,37 @@ TEST(Genvejsskript, MakesAValidDesktopEntryThatStartsTheProgram)
         EXPECT_EQ(QProcess::execute("/usr/bin/desktop-file-validate", {genvej}), 0);
     }
 }
+
+TEST_F(Egenskabsside, RestoringADayBringsBackTheGroupsAndSettingsAndKeepsThemAtExit)
+{
+    skrivBruger("egenskaber.txt", {"1", "0", ""});
+    const QString dag = "Sikkerhedskopier/" + QDate::currentDate().toString("yyyy-MM-dd") + "/";
+    QStringList gamle = Options().tilLinjer();
+    gamle[1] = "Gammel";
+    skrivBruger(dag + "options.txt", gamle);
+    skrivBruger(dag + "egenskaber.txt", {"0", "1", ""});
+    skrivBruger(dag + "programgrupper.txt", {"Gammel", "Anden"});
+    skrivBruger(dag + "Filer/Gammel.txt", {mappe.skriv("elementer/g.txt", "x")});
+    skrivBruger(dag + "Filer/Gammeltekst.txt", {"G"});
+    Tmainform& m = startMed({"Spil", "Kontor"}, "Spil");
+    ASSERT_EQ(Options::fraLinjer(gamle, {}).gruppenavn, "Gammel");
+
+    beskeder.setNextAnswer(false);
+    EXPECT_FALSE(egenskaber().gendanDag(QDate::currentDate()));
+    EXPECT_EQ(m.grupperne().gruppenavn, "Spil");
+
+    beskeder.setNextAnswer(true);
+    ASSERT_TRUE(egenskaber().gendanDag(QDate::currentDate()));
+    EXPECT_EQ(m.grupperne().gruppeliste, (QStringList{"Gammel", "Anden"}));
+    EXPECT_EQ(tekster(programBoks(m)), QStringList{"G"});
+    auto* gruppeBoks = del<QListWidget>(*program->boksform().vindue(), "gruppeBoks");
+    ASSERT_EQ(gruppeBoks->count(), 2);
+    EXPECT_EQ(gruppeBoks->currentItem()->text(), "Gammel");
+    EXPECT_TRUE(egenskaber().minimerCheck->isChecked());
+    // What was there before is today's copy now.
+    EXPECT_EQ(laesBruger(dag + "programgrupper.txt"), (QStringList{"Spil", "Kontor"}));
+    // The options in memory are the restored ones, so the exit does not undo the restore.
+    m.GemOptions();
+    EXPECT_EQ(Options::fraLinjer(laesBruger("options.txt"), {}).gruppenavn, "Gammel");
+    EXPECT_EQ(laesBruger("egenskaber.txt"), (QStringList{"0", "1", ""}));
+}
