@@ -121,6 +121,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* lavGruppeside();
@@ -145,6 +146,9 @@ private:
     void opdaterLager();
     void BogChanging(int forrige);
     void BogChange(int side);
+    // Wrapped texts take more lines than the layout's minimum counts on; the
+    // window grows until the page shown has every line.
+    void passHoejde();
     void programBoksMouseDown(const QPoint& sted);
     void programBoksMouseUp(const QPoint& sted);
     // Selects group `Index` of the list and writes its name in the fields.

@@ -247,8 +247,30 @@ void Tboksform::BogChanging(int forrige)
         AgemForandringerExecute();
 }
 
+void Tboksform::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    passHoejde();
+}
+
+void Tboksform::passHoejde()
+{
+    // The tab widget does not pass its pages' height for a width on, so the
+    // pages are asked themselves.
+    const QWidget* vist = Bog->currentWidget();
+    int side = 0;
+    for (int i = 0; i < Bog->count(); ++i)
+        side = std::max(side, Bog->widget(i)->layout()->totalHeightForWidth(vist->width()));
+    const int hoejde = height() - vist->height() + side;
+    if (hoejde <= minimumHeight())
+        return;
+    setMinimumHeight(hoejde);
+    resize(width(), std::max(height(), hoejde));
+}
+
 void Tboksform::BogChange(int side)
 {
+    passHoejde();
     if (side == 3) {
         fyld(Box, indhold(gruppeBoks));
         opdaterLager();

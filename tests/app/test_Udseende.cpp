@@ -5,8 +5,10 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QTabWidget>
 
 namespace {
 
@@ -86,4 +88,32 @@ TEST_F(Udseende, InEveryDesignADisabledControlLooksDisabledAndEveryPictureStands
         EXPECT_TRUE(usynlige.isEmpty())
             << design.toStdString() << ": " << usynlige.join(", ").toStdString();
     }
+}
+
+// A window at its smallest still shows every line of its wrapped texts, on every page.
+TEST_F(Udseende, AtItsSmallestEveryWindowShowsItsWrappedTextsWhole)
+{
+    Tmainform& main = startMed({"Spil", "Musik"}, "Spil");
+    QStringList klippet;
+    for (const QString& design : Design::navne())
+    for (QWidget* v : program->vinduer()) {
+        main.skiftDesign(design);
+        v->ensurePolished();
+        if (!v->layout())
+            continue;
+        v->resize(v->minimumSize());
+        const QList<QTabWidget*> boeger = v->findChildren<QTabWidget*>();
+        for (int side = 0; side < 8; ++side) {
+            for (QTabWidget* bog : boeger)
+                bog->setCurrentIndex(std::min(side, bog->count() - 1));
+            v->layout()->activate();
+            for (QLabel* l : v->findChildren<QLabel*>()) {
+                const QString tekst = l->text() + " i " + v->objectName() + " (" + design + ')';
+                if (l->wordWrap() && l->isVisibleTo(v) && !l->text().isEmpty() &&
+                    l->height() < l->heightForWidth(l->width()) && !klippet.contains(tekst))
+                    klippet << tekst;
+            }
+        }
+    }
+    EXPECT_TRUE(klippet.isEmpty()) << klippet.join(", ").toStdString();
 }
