@@ -115,6 +115,9 @@ Tboksform::Tboksform(Hub& hub, QWidget* parent)
         Skaermplads::tilpas(QRect(o.boksLeft, o.boksTop, o.boksWidth, o.boksHeight), minimumSize());
     move(sted.topLeft());
     resize(sted.size());
+    // The height its pages need is part of the place it starts with.
+    ensurePolished();
+    passHoejde();
 
     const Grupper& g = hub.grupperne();
     fyld(gruppeBoks, g.gruppeliste);

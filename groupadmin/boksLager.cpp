@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QGridLayout>
 #include <QLabel>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -255,13 +256,20 @@ void Tboksform::showEvent(QShowEvent* event)
 
 void Tboksform::passHoejde()
 {
-    // The tab widget does not pass its pages' height for a width on, so the
-    // pages are asked themselves.
-    const QWidget* vist = Bog->currentWidget();
-    int side = 0;
-    for (int i = 0; i < Bog->count(); ++i)
-        side = std::max(side, Bog->widget(i)->layout()->totalHeightForWidth(vist->width()));
-    const int hoejde = height() - vist->height() + side;
+    // Worked out from the layouts, not from where the pages are now, so it
+    // holds before the window is first shown. The tab widget does not pass its
+    // pages' height for a width on, so the pages are asked themselves.
+    const QMargins kant = layout()->contentsMargins();
+    const int bredde = width() - kant.left() - kant.right() -
+                       2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, Bog);
+    int mindst = 0;
+    int noedig = 0;
+    for (int i = 0; i < Bog->count(); ++i) {
+        const QLayout* side = Bog->widget(i)->layout();
+        mindst = std::max(mindst, side->totalMinimumSize().height());
+        noedig = std::max(noedig, side->totalHeightForWidth(bredde));
+    }
+    const int hoejde = layout()->totalMinimumSize().height() - mindst + noedig;
     if (hoejde <= minimumHeight())
         return;
     setMinimumHeight(hoejde);
