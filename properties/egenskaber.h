@@ -9,6 +9,8 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QKeySequenceEdit;
+class QLabel;
 class QPushButton;
 class QToolButton;
 class Hub;
@@ -43,6 +45,18 @@ public:
     void ErrorInfo(unsigned Nr);
     QString startupMappe() const;
 
+    // The global key that shows and hides the main window from any program
+    // (egenskaberGenvej.cpp): read and taken at creation, saved at each change.
+    void HentGenvej();
+    void genvejAendret();
+    void visEllerSkjul();
+    // Takes the combination, or lets it go; a Danish text when it could not be had.
+    QString tagGenvej();
+    QString genvejFilnavn;
+    QCheckBox* genvejCheck = nullptr;
+    QKeySequenceEdit* genvejFelt = nullptr;
+    QLabel* genvejBesked = nullptr;
+
     QString programFil; // the running program, which the shortcut starts
     QString optFilnavn;
     QString tavlumFilename;
@@ -73,6 +87,7 @@ private:
     QWidget* lavDesignkolonne();
     QWidget* lavAspektkolonne();
     QWidget* lavOpstartkolonne();
+    QWidget* lavGenvejsfelt();
 
     Hub& m_hub;
 };
