@@ -30,6 +30,7 @@ class QListView;
 class Elementmodel;
 class QMenu;
 class Starter;
+class Globalgenvej;
 class Ikonvalg;
 class QScrollArea;
 class QStackedWidget;
@@ -59,6 +60,7 @@ public:
     Grupper& grupperne() override { return grupper; }
     Elementmodel& elementmodel() override { return *elementer; }
     TReopenFiler& senesteMapper() override { return ReopenDir; }
+    Globalgenvej& globalgenvej() override;
     QWidget& hovedvindue() override { return *this; }
 
     QString makeFilnavn() const { return grupper.makeFilnavn(); }
@@ -208,6 +210,7 @@ private:
     };
     mutable Viderestilling m_beskeder;
     std::unique_ptr<Starter> m_starter;
+    std::unique_ptr<Globalgenvej> m_genvej;
     QStackedWidget* visninger = nullptr;
     QWidget* m_gruppeknapper = nullptr;
     bool m_opstart = true;

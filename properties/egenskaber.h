@@ -46,13 +46,9 @@ public:
     QString startupMappe() const;
 
     // The global key that shows and hides the main window from any program
-    // (egenskaberGenvej.cpp): read and taken at creation, saved at each change.
+    // (egenskaberGenvej.cpp): shown as taken at start, saved at each change.
     void HentGenvej();
     void genvejAendret();
-    void visEllerSkjul();
-    // Takes the combination, or lets it go; a Danish text when it could not be had.
-    QString tagGenvej();
-    QString genvejFilnavn;
     QCheckBox* genvejCheck = nullptr;
     QKeySequenceEdit* genvejFelt = nullptr;
     QLabel* genvejBesked = nullptr;

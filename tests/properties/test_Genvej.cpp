@@ -55,6 +55,14 @@ class Genvejsside : public Programtest
 {
 protected:
     Tegenskabsform& e() { return program->egenskabsform(); }
+    // Starts and keeps count of the messages start gave, which are not the key's.
+    void startTael()
+    {
+        start();
+        foer = beskeder.beskeder.size();
+    }
+    QStringList nye() const { return beskeder.beskeder.mid(foer); }
+    qsizetype foer = 0;
     void skift(const QKeySequence& tast)
     {
         e().genvejFelt->setKeySequence(tast);
@@ -64,12 +72,16 @@ protected:
 
 TEST_F(Genvejsside, TheDefaultKeyIsTakenAtStartAndShowsAndHidesTheMainWindow)
 {
-    start();
+    startTael();
+    // Taken before the properties window is made, and not again when it is.
+    EXPECT_EQ(program->lavetEgenskaber(), nullptr);
     ASSERT_EQ(platform.greb.size(), 1u);
     EXPECT_EQ(platform.greb[0], *Genvejsfil::somGlobal(Genvejsfil::standard()));
+    EXPECT_TRUE(platform.genvejTryk);
     EXPECT_TRUE(e().genvejCheck->isChecked());
     EXPECT_TRUE(e().genvejCheck->isEnabled());
     EXPECT_TRUE(e().genvejBesked->text().isEmpty());
+    EXPECT_EQ(platform.greb.size(), 1u);
 
     QWidget& main = *program->mainform;
     main.hide();
@@ -78,20 +90,20 @@ TEST_F(Genvejsside, TheDefaultKeyIsTakenAtStartAndShowsAndHidesTheMainWindow)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
     platform.trykGenvej();
     EXPECT_FALSE(main.isVisible());
-    EXPECT_TRUE(beskeder.beskeder.isEmpty());
+    EXPECT_TRUE(nye().isEmpty());
 }
 
 TEST_F(Genvejsside, ATakenKeyIsNamedInTheWindowAtStartAndInAMessageWhenChosen)
 {
     skrivBruger("genvej.txt", {"1", "Ctrl+Alt+K"});
     platform.grebSvar = Platform::GrabResult::Taken;
-    start();
+    startTael();
     EXPECT_EQ(e().genvejBesked->text(),
               "Tastekombinationen Ctrl+Alt+K bruges allerede af et andet program.");
-    EXPECT_TRUE(beskeder.beskeder.isEmpty());
+    EXPECT_TRUE(nye().isEmpty());
 
     skift(QKeySequence("Ctrl+Alt+L, Ctrl+M"));
-    EXPECT_EQ(beskeder.beskeder,
+    EXPECT_EQ(nye(),
               QStringList{"Tastekombinationen Ctrl+Alt+L bruges allerede af et andet program."});
     // The choice is kept, to be tried again at the next start.
     EXPECT_EQ(laesBruger("genvej.txt"), QStringList({"1", "Ctrl+Alt+L"}));
@@ -99,7 +111,7 @@ TEST_F(Genvejsside, ATakenKeyIsNamedInTheWindowAtStartAndInAMessageWhenChosen)
 
     platform.grebSvar = Platform::GrabResult::Refused;
     skift(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Pause));
-    EXPECT_EQ(beskeder.beskeder.last(),
+    EXPECT_EQ(nye().last(),
               "Tastekombinationen Ctrl+Alt+Pause kan ikke bruges som global genvej.");
 
     platform.grebSvar = Platform::GrabResult::Grabbed;
@@ -110,7 +122,7 @@ TEST_F(Genvejsside, ATakenKeyIsNamedInTheWindowAtStartAndInAMessageWhenChosen)
 
 TEST_F(Genvejsside, TurningItOffLetsGoAndABareKeyIsRefusedBeforeAsking)
 {
-    start();
+    startTael();
     e().genvejCheck->click();
     EXPECT_FALSE(platform.genvejTryk);
     EXPECT_GE(platform.sluppet, 1);
@@ -119,7 +131,7 @@ TEST_F(Genvejsside, TurningItOffLetsGoAndABareKeyIsRefusedBeforeAsking)
     e().genvejCheck->click();
     const std::size_t spurgt = platform.greb.size();
     skift(QKeySequence(Qt::SHIFT | Qt::Key_K));
-    EXPECT_EQ(beskeder.beskeder,
+    EXPECT_EQ(nye(),
               QStringList{"En global genvej skal holde Ctrl, Alt eller Windows-tasten nede."});
     // Back to the combination in force, which is taken again.
     EXPECT_EQ(e().genvejFelt->keySequence(), Genvejsfil::standard());
@@ -132,12 +144,27 @@ TEST_F(Genvejsside, WhereTheSessionGivesNoGlobalKeysTheControlsAreOffAndSaySo)
 {
     skrivBruger("genvej.txt", {"1", "Ctrl+Alt+K"});
     platform.genvejMulig = false;
-    start();
+    startTael();
     EXPECT_FALSE(e().genvejCheck->isEnabled());
     EXPECT_FALSE(e().genvejFelt->isEnabled());
     EXPECT_TRUE(e().genvejBesked->text().startsWith("Global genvej kan ikke bruges"));
     EXPECT_TRUE(platform.greb.empty());
-    EXPECT_TRUE(beskeder.beskeder.isEmpty());
+    EXPECT_TRUE(nye().isEmpty());
     // What the user chose elsewhere stays for a session that can.
     EXPECT_EQ(laesBruger("genvej.txt"), QStringList({"1", "Ctrl+Alt+K"}));
+}
+
+TEST_F(Genvejsside, AKeyTurnedOffIsNotTakenAtStartButIsWhenTurnedOn)
+{
+    skrivBruger("genvej.txt", {"0", "Ctrl+Shift+F5"});
+    startTael();
+    EXPECT_TRUE(platform.greb.empty());
+    EXPECT_FALSE(e().genvejCheck->isChecked());
+    EXPECT_EQ(e().genvejFelt->keySequence(), QKeySequence("Ctrl+Shift+F5"));
+
+    e().genvejCheck->click();
+    ASSERT_EQ(platform.greb.size(), 1u);
+    EXPECT_EQ(platform.greb[0], *Genvejsfil::somGlobal(QKeySequence("Ctrl+Shift+F5")));
+    EXPECT_EQ(laesBruger("genvej.txt"), QStringList({"1", "Ctrl+Shift+F5"}));
+    EXPECT_TRUE(nye().isEmpty());
 }
