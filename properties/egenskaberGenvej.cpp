@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QKeySequenceEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -26,6 +27,9 @@ QWidget* Tegenskabsform::lavGenvejsfelt()
     genvejFelt = new QKeySequenceEdit;
     genvejFelt->setObjectName(QStringLiteral("genvejFelt"));
     genvejFelt->setAccessibleName(QStringLiteral("Global genvej"));
+    // The keys go to the field's own line edit, which a screen reader announces.
+    if (auto* linje = genvejFelt->findChild<QLineEdit*>())
+        linje->setAccessibleName(QStringLiteral("Global genvej"));
     genvejFelt->setToolTip(QStringLiteral("Tryk den tastekombination, der skal bruges"));
     genvejBesked = new QLabel;
     genvejBesked->setObjectName(QStringLiteral("genvejBesked"));
