@@ -2,8 +2,10 @@
 
 #include "Platform.h"
 
+#include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 Globalgenvej::Globalgenvej(Platform& platform, QWidget& vindue, const Genvejsfil& valg)
     : m_platform(platform), m_vindue(vindue), m_valg(valg)
@@ -76,7 +78,11 @@ void Globalgenvej::saet(const Genvejsfil& valg)
 void Globalgenvej::visEllerSkjul()
 {
     QWidget& v = m_vindue;
-    if (v.isVisible() && !v.isMinimized() && v.isActiveWindow()) {
+    // A window hidden and shown again without the keyboard leaving it is not
+    // made the toolkit's active one again, though it has the keyboard still.
+    const bool aktiv = v.isActiveWindow() ||
+                       (v.windowHandle() && QGuiApplication::focusWindow() == v.windowHandle());
+    if (v.isVisible() && !v.isMinimized() && aktiv) {
         v.hide();
         return;
     }
