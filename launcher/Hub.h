@@ -9,6 +9,7 @@ class Beskeder;
 class DataMapper;
 class Elementmodel;
 class Filvagt;
+class Globalgenvej;
 class Grupper;
 class Platform;
 class QComboBox;
@@ -37,6 +38,8 @@ public:
     virtual Elementmodel& elementmodel() = 0;
     // The recent folders, shown in the file box's menu too.
     virtual TReopenFiler& senesteMapper() = 0;
+    // The global key, made at start when it is on, else when first asked for.
+    virtual Globalgenvej& globalgenvej() = 0;
     // The main window itself, for placing a window over it.
     virtual QWidget& hovedvindue() = 0;
 

@@ -5,6 +5,8 @@
 #include "Design.h"
 #include "Elementmodel.h"
 #include "Elementtegner.h"
+#include "Genvejsfil.h"
+#include "Globalgenvej.h"
 #include "Ikonvalg.h"
 #include "Linjefil.h"
 #include "Soegning.h"
@@ -264,6 +266,14 @@ void Tmainform::showEvent(QShowEvent* event)
     fokuserVisning();
 }
 
+Globalgenvej& Tmainform::globalgenvej()
+{
+    if (!m_genvej)
+        m_genvej = std::make_unique<Globalgenvej>(
+            m_platform, *this, Genvejsfil::hent(m_filvagt, Genvejsfil::filnavn(m_mapper.Dir)));
+    return *m_genvej;
+}
+
 void Tmainform::FormShow()
 {
     MusNede = false;
@@ -274,6 +284,12 @@ void Tmainform::FormShow()
     ReopenDir.HentReopenFiler();
     if (m_vinduer->trayValgt())
         lavTrayIcon();
+    // Taken here, not by the properties window, which is made only when opened.
+    // The reason a key cannot be had is shown there, not in a box at every start.
+    const Genvejsfil genvej =
+        Genvejsfil::hent(m_filvagt, Genvejsfil::filnavn(m_mapper.Dir));
+    if (genvej.til)
+        m_genvej = std::make_unique<Globalgenvej>(m_platform, *this, genvej);
     if (m_vinduer->minimerValgt())
         QTimer::singleShot(0, this, &QWidget::showMinimized);
     // The first activation runs once the window is up and the loop turns.

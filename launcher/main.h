@@ -31,6 +31,7 @@ class QListView;
 class Elementmodel;
 class QMenu;
 class Starter;
+class Globalgenvej;
 class Ikonvalg;
 class QScrollArea;
 class QStackedWidget;
@@ -63,6 +64,7 @@ public:
     Grupper& grupperne() override { return grupper; }
     Elementmodel& elementmodel() override { return *elementer; }
     TReopenFiler& senesteMapper() override { return ReopenDir; }
+    Globalgenvej& globalgenvej() override;
     QWidget& hovedvindue() override { return *this; }
 
     QString makeFilnavn() const { return grupper.makeFilnavn(); }
@@ -237,6 +239,7 @@ private:
     };
     mutable Viderestilling m_beskeder;
     std::unique_ptr<Starter> m_starter;
+    std::unique_ptr<Globalgenvej> m_genvej;
     QStackedWidget* visninger = nullptr;
     QWidget* m_gruppeknapper = nullptr;
     bool m_opstart = true;

@@ -271,6 +271,31 @@ public:
     };
     virtual DriveSpace driveSpace(const std::string& path) const = 0;
 
+    // A key combination that the desktop hands to this program whichever
+    // program has the keyboard. Keys go by the numbers Qt gives them: a
+    // character key is its upper-case code point (Space 0x20, A 0x41, Æ 0xC6),
+    // the others count from 0x01000000 (Escape; F1 is 0x01000030).
+    struct GlobalKey
+    {
+        enum Modifier : unsigned { Shift = 1, Control = 2, Alt = 4, Meta = 8 };
+        unsigned modifiers = 0;
+        std::uint32_t key = 0;
+        bool operator==(const GlobalKey&) const = default;
+    };
+    enum class GrabResult {
+        Grabbed,
+        Taken,      // another program holds the combination
+        Refused,    // this keyboard has no such key, or the system said no
+        Unsupported // the session lets no program take keys from the others
+    };
+    // Whether this session can give a program a key of its own at all (an X11
+    // display or Windows; a Wayland session cannot).
+    virtual bool globalKeysSupported() const = 0;
+    // Takes the combination in place of the one taken before, which is let go
+    // whatever the result; `pressed` runs on the GUI thread at each press.
+    virtual GrabResult grabGlobalKey(const GlobalKey& key, std::function<void()> pressed) = 0;
+    virtual void releaseGlobalKey() = 0;
+
     // The backend of the operating system the program was built for.
     static std::unique_ptr<Platform> createNative();
 };

@@ -90,6 +90,7 @@ Tegenskabsform::Tegenskabsform(Hub& hub, QWidget* parent)
         fontValg->button(f)->setChecked(true);
     hub.loadDesign(designBox);
     setBilleder(Design::erMoerk(o.designName));
+    HentGenvej();
 }
 
 QWidget* Tegenskabsform::lavDesignkolonne()
@@ -178,6 +179,7 @@ QWidget* Tegenskabsform::lavOpstartkolonne()
     startop->addWidget(tavlumDoButton);
     lag->addLayout(startop);
     lag->addWidget(lavGendanKnap());
+    lag->addWidget(lavGenvejsfelt());
     lag->addStretch(1);
     lag->addWidget(gemButton);
     lag->addWidget(cabcelButton);

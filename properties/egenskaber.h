@@ -10,6 +10,8 @@ class QDate;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QKeySequenceEdit;
+class QLabel;
 class QPushButton;
 class QToolButton;
 class Hub;
@@ -48,6 +50,13 @@ public:
     void gendanButtonClick();
     // Puts the day back once the user says yes, and reads this window's file again.
     bool gendanDag(const QDate& dag);
+    // The global key that shows and hides the main window from any program
+    // (egenskaberGenvej.cpp): shown as taken at start, saved at each change.
+    void HentGenvej();
+    void genvejAendret();
+    QCheckBox* genvejCheck = nullptr;
+    QKeySequenceEdit* genvejFelt = nullptr;
+    QLabel* genvejBesked = nullptr;
 
     QString programFil; // the running program, which the shortcut starts
     QString optFilnavn;
@@ -83,6 +92,7 @@ private:
     QPushButton* lavGendanKnap();
     // The dialog that lists the days; an invalid date when cancelled.
     QDate vaelgDag();
+    QWidget* lavGenvejsfelt();
 
     Hub& m_hub;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Platform.h"
+#include "X11Genvej.h"
 
 class PosixPlatform : public Platform
 {
@@ -45,8 +46,15 @@ public:
     std::vector<Drive> drives() const override;
     Drive driveOf(const std::string& path) const override;
     DriveSpace driveSpace(const std::string& path) const override;
+    bool globalKeysSupported() const override { return X11Genvej::understoettet(); }
+    GrabResult grabGlobalKey(const GlobalKey& key, std::function<void()> pressed) override
+    {
+        return m_genvej.tag(key, std::move(pressed));
+    }
+    void releaseGlobalKey() override { m_genvej.slip(); }
 
 private:
+    X11Genvej m_genvej;
     // Deletes what a folder holds and keeps the folder.
     bool emptyFolder(const std::string& folder);
 };

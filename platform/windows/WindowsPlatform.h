@@ -2,6 +2,8 @@
 
 #include "Platform.h"
 
+#include <memory>
+
 // The services as Windows gives them, through its wide-character calls.
 class WindowsPlatform : public Platform
 {
@@ -47,4 +49,15 @@ public:
     std::vector<Drive> drives() const override;
     Drive driveOf(const std::string& path) const override;
     DriveSpace driveSpace(const std::string& path) const override;
+    bool globalKeysSupported() const override { return true; }
+    GrabResult grabGlobalKey(const GlobalKey& key, std::function<void()> pressed) override;
+    void releaseGlobalKey() override;
+
+    WindowsPlatform();
+    ~WindowsPlatform() override;
+
+private:
+    // The hidden window that receives the global key's presses.
+    struct Genvej;
+    std::unique_ptr<Genvej> m_genvej;
 };

@@ -194,3 +194,26 @@ TEST_F(Kontrakt, ATypedNameNamesAnEntryOfTheFolderItself)
         EXPECT_TRUE(platform->validName(navn)) << navn;
 #endif
 }
+
+TEST_F(Kontrakt, AGlobalKeyIsHeldByOneProgramAtATime)
+{
+    const Platform::GlobalKey sjaelden{Platform::GlobalKey::Control | Platform::GlobalKey::Alt |
+                                           Platform::GlobalKey::Shift,
+                                       0x01000047}; // F24, which no desktop uses
+    if (!platform->globalKeysSupported()) {
+        // Here the backend runs without a display of its own, as a Wayland session is.
+        EXPECT_EQ(platform->grabGlobalKey(sjaelden, [] {}), Platform::GrabResult::Unsupported);
+        return;
+    }
+    const Platform::GlobalKey ukendt{Platform::GlobalKey::Control, 0x01FFFFFF};
+    EXPECT_EQ(platform->grabGlobalKey(ukendt, [] {}), Platform::GrabResult::Refused);
+
+    ASSERT_EQ(platform->grabGlobalKey(sjaelden, [] {}), Platform::GrabResult::Grabbed);
+    // Asking again for the same combination replaces the grab rather than fighting it.
+    EXPECT_EQ(platform->grabGlobalKey(sjaelden, [] {}), Platform::GrabResult::Grabbed);
+    const std::unique_ptr<Platform> anden = Platform::createNative();
+    EXPECT_EQ(anden->grabGlobalKey(sjaelden, [] {}), Platform::GrabResult::Taken);
+    platform->releaseGlobalKey();
+    EXPECT_EQ(anden->grabGlobalKey(sjaelden, [] {}), Platform::GrabResult::Grabbed);
+    anden->releaseGlobalKey();
+}

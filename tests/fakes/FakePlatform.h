@@ -154,6 +154,35 @@ public:
         return driveOf(path).root.empty() ? DriveSpace{} : plads;
     }
 
+    bool globalKeysSupported() const override { return genvejMulig; }
+    GrabResult grabGlobalKey(const GlobalKey& key, std::function<void()> pressed) override
+    {
+        genvejTryk = nullptr;
+        if (!genvejMulig)
+            return GrabResult::Unsupported;
+        greb.push_back(key);
+        if (grebSvar == GrabResult::Grabbed)
+            genvejTryk = std::move(pressed);
+        return grebSvar;
+    }
+    void releaseGlobalKey() override
+    {
+        genvejTryk = nullptr;
+        ++sluppet;
+    }
+    // The user presses the global key in another program.
+    void trykGenvej()
+    {
+        if (genvejTryk)
+            genvejTryk();
+    }
+
+    bool genvejMulig = true;
+    GrabResult grebSvar = GrabResult::Grabbed;
+    std::vector<GlobalKey> greb; // every combination asked for
+    int sluppet = 0;
+    std::function<void()> genvejTryk; // set while a combination is held
+
     std::vector<Kald> kald;
     std::string startup;
     mutable std::string startupBruger;
