@@ -5,6 +5,7 @@
 // and the icon theme for the same files. A group of 100,000 elements is chosen,
 // read and shown in the panel and the group window's list.
 #include "Benchfaelles.h"
+#include "DataMapper.h"
 #include "Beskeder.h"
 #include "Elementmodel.h"
 #include "Linjefil.h"
@@ -67,14 +68,11 @@ struct Opstilling
         qputenv("HOME", hjem.path().toLocal8Bit());
         platform = Platform::createNative();
         // The huge group is on disk before the program reads its groups.
-        const QString bruger = QString::fromStdString(platform->baseFolder()) +
-                               QStringLiteral("/Brugere/") +
-                               QString::fromStdString(platform->userName());
+        const DataMapper mapper = DataMapper::lav(*platform);
         const QStringList kaempe = lavFiler(hjem.filePath("kaempe"), slags, kaempeAntal);
-        QDir().mkpath(bruger + QStringLiteral("/Filer"));
-        (void)Linjefil::gem(bruger + QStringLiteral("/programgrupper.txt"), {"Lille", "Kaempe"});
-        (void)Linjefil::gem(bruger + QStringLiteral("/Filer/Kaempe.txt"), kaempe);
-        (void)Linjefil::gem(bruger + QStringLiteral("/Filer/Kaempetekst.txt"), tekster(kaempe));
+        (void)Linjefil::gem(mapper.gruppefilnavn, {"Lille", "Kaempe"});
+        (void)Linjefil::gem(mapper.DirFiler + QStringLiteral("Kaempe.txt"), kaempe);
+        (void)Linjefil::gem(mapper.DirFiler + QStringLiteral("Kaempetekst.txt"), tekster(kaempe));
 
         program = std::make_unique<Program>(*platform, &stille);
         Tmainform& main = *program->mainform;

@@ -3,6 +3,7 @@
 // panel painted), against a bare loop that compares the same texts and file
 // names with QCollator and fills a QListWidget with the matches.
 #include "Benchfaelles.h"
+#include "DataMapper.h"
 #include "Linjefil.h"
 #include "Platform.h"
 #include "Program.h"
@@ -52,10 +53,7 @@ struct Opstilling
     {
         qputenv("HOME", hjem.path().toLocal8Bit());
         platform = Platform::createNative();
-        const QString bruger = QString::fromStdString(platform->baseFolder()) +
-                               QStringLiteral("/Brugere/") +
-                               QString::fromStdString(platform->userName());
-        QDir().mkpath(bruger + QStringLiteral("/Filer"));
+        const DataMapper mapper = DataMapper::lav(*platform);
         QDir().mkpath(hjem.filePath("filer"));
         QStringList navne;
         for (int g = 0; g < grupper; ++g) {
@@ -73,17 +71,17 @@ struct Opstilling
                 gf << fil;
                 gt << tekst;
             }
-            (void)Linjefil::gem(bruger + QStringLiteral("/Filer/") + navn + ".txt", gf);
-            (void)Linjefil::gem(bruger + QStringLiteral("/Filer/") + navn + "tekst.txt", gt);
+            (void)Linjefil::gem(mapper.DirFiler + navn + ".txt", gf);
+            (void)Linjefil::gem(mapper.DirFiler + navn + "tekst.txt", gt);
             filer += gf;
             tekster += gt;
         }
-        (void)Linjefil::gem(bruger + QStringLiteral("/programgrupper.txt"), navne);
+        (void)Linjefil::gem(mapper.gruppefilnavn, navne);
         Options o;
         o.gruppenavn = navne.first();
         o.visning = Options::Rapport;
         o.initDir = hjem.path();
-        (void)Linjefil::gem(bruger + QStringLiteral("/options.txt"), o.tilLinjer());
+        (void)Linjefil::gem(mapper.optFilnavn, o.tilLinjer());
         program = std::make_unique<Program>(*platform, &stille);
         program->start();
         if (!QTest::qWaitFor([this] { return !program->mainform->opstart(); }, 5000))
@@ -91,11 +89,13 @@ struct Opstilling
     }
 };
 
-Opstilling* opstilling = nullptr;
+// Made on first use and freed before the application, which its windows need.
+std::unique_ptr<Opstilling> opstilling;
+
 Opstilling& faelles()
 {
     if (!opstilling)
-        opstilling = new Opstilling;
+        opstilling = std::make_unique<Opstilling>();
     return *opstilling;
 }
 
@@ -149,8 +149,5 @@ BENCHMARK(BM_BarLoekke)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    return koerBenchmarks(argc, argv, [] {
-        delete opstilling;
-        opstilling = nullptr;
-    });
+    return koerBenchmarks(argc, argv, [] { opstilling.reset(); });
 }
