@@ -1,5 +1,7 @@
 #include "functions/Mappehistorik.h"
 
+#include <algorithm>
+
 void Mappehistorik::optag(const QString& mappe)
 {
     m_liste << mappe;
@@ -31,41 +33,25 @@ std::optional<QString> Mappehistorik::foerste()
     return m_liste.first();
 }
 
-std::optional<QString> Mappehistorik::tilbage()
-{
-    for (;;) {
-        if (tom())
-            return {};
-        if (m_index < 1) {
-            m_index = 0;
-            return {};
-        }
-        --m_index;
-        if (m_findes(m_liste.at(m_index)))
-            return m_liste.at(m_index);
-        // The deletion moves the later entries down, so going back again from
-        // one place further lands on the folder that was shown; it is shown
-        // again and the next press goes on.
-        m_liste.removeAt(m_index);
-        ++m_index;
-    }
-}
-
-std::optional<QString> Mappehistorik::frem()
+std::optional<QString> Mappehistorik::skridt(int retning)
 {
     for (;;) {
         if (tom())
             return {};
         const int sidst = static_cast<int>(m_liste.size()) - 1;
-        if (m_index >= sidst) {
-            m_index = sidst;
+        const int maal = m_index + retning;
+        if (maal < 0 || maal > sidst) {
+            m_index = std::clamp(m_index, 0, sidst);
             return {};
         }
-        ++m_index;
+        m_index = maal;
         if (m_findes(m_liste.at(m_index)))
             return m_liste.at(m_index);
+        // The vanished entry goes and the walk stays where it was; going back,
+        // the later entries move down, so the folder that was shown is shown
+        // again and the next press goes on.
         m_liste.removeAt(m_index);
-        --m_index;
+        m_index -= retning;
     }
 }
 

@@ -25,13 +25,15 @@ public:
 
     // Each gives the folder to show, or nothing when the walk stays where it is.
     std::optional<QString> foerste();
-    std::optional<QString> tilbage();
-    std::optional<QString> frem();
+    std::optional<QString> tilbage() { return skridt(-1); }
+    std::optional<QString> frem() { return skridt(1); }
     std::optional<QString> sidste();
 
 private:
     // True, with the index at -1, when nothing is left to walk.
     bool tom();
+    // One place back (-1) or on (1), past folders that have vanished.
+    std::optional<QString> skridt(int retning);
 
     Findes m_findes;
     QStringList m_liste;
