@@ -66,13 +66,15 @@ void Soegning::indlaes(const Grupper& grupper)
         if (navn == grupper.gruppenavn) {
             g.programliste = grupper.programliste;
             g.tekstliste = grupper.tekstliste;
+            g.parameterliste = grupper.parameterliste;
         } else {
             g.filnavn = g.makeFilnavn();
             g.tekstnavn = g.makeTekstnavn();
             g.hentAktiv();
         }
         for (qsizetype i = 0; i < g.programliste.size(); ++i)
-            alle.append({navn, g.programliste.at(i), g.tekstliste.value(i)});
+            alle.append({navn, g.programliste.at(i), g.tekstliste.value(i), g.parametre(int(i)),
+                         g.startmappe(int(i))});
     }
     saet(std::move(alle));
 }

@@ -21,6 +21,8 @@ public:
         QString gruppe;
         QString fil;
         QString tekst;
+        QString parametre{};
+        QString startmappe{};
     };
 
     explicit Soegning(const QLocale& sprog = QLocale());
@@ -36,6 +38,8 @@ public:
     const QList<int>& filtrer(const QString& soegning);
 
     const Element& element(int i) const { return m_elementer.at(i); }
+    // The element shown in row `raekke` of the last search's results.
+    const Element& fundet(int raekke) const { return m_elementer.at(m_fundne.at(raekke)); }
     qsizetype antal() const { return m_elementer.size(); }
 
     // The string as it is compared.

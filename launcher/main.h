@@ -202,6 +202,7 @@ private:
     void placerSoegefelt();
     void flytSoegevalg(int retning);
     void startSoegevalg();
+    void startSoegeresultat(int raekke);
     void visSoegemenu();
     // The model the panel shows: the active group's, or the search results.
     Elementmodel& vistModel() const;

@@ -30,11 +30,8 @@ void Tmainform::lavSoegning()
     m_soegemenu = new QMenu(this);
     m_soegemenu->setObjectName(QStringLiteral("soegemenu"));
     m_soegemenu->setToolTipsVisible(true);
-    connect(m_soegemenu, &QMenu::triggered, this, [this](QAction* punkt) {
-        const QString fil = punkt->data().toString();
-        afslutSoegning();
-        m_starter->executeProg(fil);
-    });
+    connect(m_soegemenu, &QMenu::triggered, this,
+            [this](QAction* punkt) { startSoegeresultat(punkt->data().toInt()); });
     placerSoegefelt();
 }
 
@@ -149,10 +146,15 @@ void Tmainform::startSoegevalg()
     int i = valgtElement();
     if (i < 0)
         i = std::max(0, programBoks->currentIndex().row());
-    const QString fil = m_soegemodel->index(i).data(Elementmodel::StiRolle).toString();
-    // The results go before the launch, whose messages may take a while.
+    startSoegeresultat(i);
+}
+
+void Tmainform::startSoegeresultat(int raekke)
+{
+    // A copy: the results go before the launch, whose messages may take a while.
+    const Soegning::Element e = m_soegning->fundet(raekke);
     afslutSoegning();
-    m_starter->executeProg(fil);
+    m_starter->executeProg(e.fil, e.parametre, e.startmappe);
 }
 
 void Tmainform::visSoegemenu()
@@ -164,7 +166,7 @@ void Tmainform::visSoegemenu()
     for (int i = 0; i < antal; ++i) {
         const QModelIndex r = m_soegemodel->index(i);
         QAction* punkt = m_soegemenu->addAction(m_soegemodel->udskudtIkon(i), r.data().toString());
-        punkt->setData(r.data(Elementmodel::StiRolle));
+        punkt->setData(i);
         punkt->setToolTip(r.data(Qt::ToolTipRole).toString());
     }
     m_soegemenu->setActiveAction(m_soegemenu->actions().constFirst());

@@ -36,6 +36,7 @@ TEST_F(Soegefunktion, CtrlKTypeAndEnterStartTheChosenElementOfAnotherGroup)
     Tmainform& main = startAktiv();
     main.setVisning(Options::Rapport);
     const QByteArray foer = mappe.laes("Tavlum/Brugere/kontor/Filer/Spil.txt");
+    skrivBruger("Filer/Kontorparametre.txt", {"", "-kontor\t" + mappe.sti("elementer")});
     QLineEdit* felt = ctrlK(main);
     QTest::keyClicks(felt, "KONT");
     // The stored group's element is not found.
@@ -49,6 +50,8 @@ TEST_F(Soegefunktion, CtrlKTypeAndEnterStartTheChosenElementOfAnotherGroup)
     QTest::keyClick(felt, Qt::Key_Return);
     ASSERT_EQ(platform.kald.size(), 1u);
     EXPECT_EQ(platform.kald[0].file, mappe.sti("elementer/Kontor2.txt").toStdString());
+    EXPECT_EQ(platform.kald[0].parameters, "-kontor");
+    EXPECT_EQ(platform.kald[0].folder, mappe.sti("elementer").toStdString());
     // Back in the active group, which nothing has touched.
     EXPECT_FALSE(felt->isVisible());
     EXPECT_EQ(tekster(programBoks(main)), spil);
@@ -61,6 +64,7 @@ TEST_F(Soegefunktion, EscOrAnEmptyFieldShowTheActiveGroupAndResultsAreNoPlacesIn
 {
     Tmainform& main = startAktiv();
     const QByteArray foer = mappe.laes("Tavlum/Brugere/kontor/Filer/Spil.txt");
+    skrivBruger("Filer/Kontorparametre.txt", {"", "-kontor\t" + mappe.sti("elementer")});
     QLineEdit* felt = ctrlK(main);
     QTest::keyClicks(felt, "3");
     EXPECT_EQ(tekster(programBoks(main)), (QStringList{"Spil3", "Kontor3"}));

@@ -86,6 +86,7 @@ TEST(Soegning, ReadsEveryProgramGroupButNoStorageGroupAndWritesNothing)
     g.DirFiler = mappe.sti("Filer/");
     mappe.skrivLinjer("Filer/Spil.txt", {"/s/kabale", "/s/skak"});
     mappe.skrivLinjer("Filer/Spiltekst.txt", {"Kabale"}); // one text short
+    mappe.skrivLinjer("Filer/Spilparametre.txt", {"-let\t/tmp/spil"});
     mappe.skrivLinjer("Filer/Gemt.txt", {"/g/kabale2"});
     mappe.skrivLinjer("Filer/Gemttekst.txt", {"Kabale i lager"});
     mappe.skrivLinjer("Filer/Kontor.txt", {"/k/fra-filen"});
@@ -96,6 +97,7 @@ TEST(Soegning, ReadsEveryProgramGroupButNoStorageGroupAndWritesNothing)
     g.gruppenavn = "Kontor";
     g.programliste = {"/k/kabale-ny"};
     g.tekstliste = {"Kabale ny"};
+    g.parameterliste = {"-ny"};
     const QByteArray foer = mappe.laes("Filer/Kontor.txt");
 
     Soegning s;
@@ -103,6 +105,12 @@ TEST(Soegning, ReadsEveryProgramGroupButNoStorageGroupAndWritesNothing)
     ASSERT_EQ(s.antal(), 3);
     EXPECT_EQ(tekster(s, s.filtrer("kabale")), (QStringList{"Kabale", "Kabale ny"}));
     EXPECT_EQ(s.element(1).tekst, "skak"); // the missing text made from the file name
+    // Each element carries its own parameters and start folder, so a result
+    // starts as it would from its own group.
+    EXPECT_EQ(s.element(0).parametre, "-let");
+    EXPECT_EQ(s.element(0).startmappe, "/tmp/spil");
+    EXPECT_EQ(s.element(1).parametre, "");
+    EXPECT_EQ(s.fundet(1).parametre, "-ny");
     EXPECT_EQ(s.element(2).gruppe, "Kontor");
     EXPECT_EQ(s.element(2).fil, "/k/kabale-ny");
     EXPECT_EQ(mappe.laes("Filer/Kontor.txt"), foer);

@@ -138,10 +138,13 @@ TEST_F(PosixShell, ADesktopEntryIsLaunchedAsItSays)
     EXPECT_TRUE(venterPaa(maerke));
 }
 
-TEST_F(PosixShell, ABatchScriptRunsInATerminalFromTheCurrentFolderAsOneArgument)
+// Runs a batch script command from the folder "spil" in a stand-in terminal
+// that records how it was asked to run it: its folder, then one line per argument.
+namespace {
+QStringList iTerminal(Testmappe& mappe, PosixPlatform& platform, const std::string& kommando)
 {
-    // A stand-in terminal that records how it was asked to run the script.
     const QString log = mappe.sti("terminal.log");
+    QFile::remove(log);
     const QString terminal = mappe.skriv(
         "bin/x-terminal-emulator", ("#!/bin/sh\npwd > '" + log +
                                     "'\nfor a in \"$@\"; do echo \"[$a]\" >> '" + log + "'; done\n")
@@ -149,16 +152,43 @@ TEST_F(PosixShell, ABatchScriptRunsInATerminalFromTheCurrentFolderAsOneArgument)
     QFile::setPermissions(terminal, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QByteArray gammelPath = qgetenv("PATH");
     qputenv("PATH", mappe.sti("bin").toLocal8Bit() + ":" + gammelPath);
-    mappe.skriv("spil/mit spil.sh", "echo hej\n");
-    const int svar =
-        platform.shellExecute("open", "cmd", "/K mit spil.sh", mappe.sti("spil").toStdString());
+    const int svar = platform.shellExecute("open", "cmd", kommando, mappe.sti("spil").toStdString());
     qputenv("PATH", gammelPath);
     EXPECT_GT(svar, 32);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return mappe.laes("terminal.log").count('\n') >= 8; }, 5000));
-    const QStringList linjer = QString::fromUtf8(mappe.laes("terminal.log")).split('\n');
+    // The terminal's own options, then sh and the script.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return QString::fromUtf8(mappe.laes("terminal.log")).endsWith("]\n") &&
+                     mappe.laes("terminal.log").count('\n') >= 8; },
+        5000));
+    QStringList linjer = QString::fromUtf8(mappe.laes("terminal.log")).split('\n');
+    linjer.removeLast();
+    return linjer;
+}
+} // namespace
+
+TEST_F(PosixShell, ABatchScriptRunsInATerminalFromTheCurrentFolderAsOneArgument)
+{
+    mappe.skriv("spil/mit spil.sh", "echo hej\n");
+    const QStringList linjer = iTerminal(mappe, platform, "/K mit spil.sh");
+    ASSERT_EQ(linjer.size(), 8);
     EXPECT_EQ(linjer[0], QDir(mappe.sti("spil")).canonicalPath());
     EXPECT_EQ(linjer[1], "[-e]");
     EXPECT_EQ(linjer[7], "[" + mappe.sti("spil/mit spil.sh") + "]");
+}
+
+TEST_F(PosixShell, ABatchScriptsNameEndsAtTheLastSpaceThatLeavesAFileAndItsArgumentsFollow)
+{
+    mappe.skriv("spil/mit spil.sh", "echo hej\n");
+    mappe.skriv("spil/mit", "echo nej\n");
+    const QString script = "[" + mappe.sti("spil/mit spil.sh") + "]";
+    // The longest name that is a file wins; arguments in double quotes stay
+    // whole, as the Windows shell reads them.
+    EXPECT_EQ(iTerminal(mappe, platform, "/K mit spil.sh -x \"to ord\"").mid(7),
+              (QStringList{script, "[-x]", "[to ord]"}));
+    // A whole rest that names a file is the script, spaces and all.
+    mappe.skriv("spil/mit spil.sh -x", "echo ogsaa\n");
+    EXPECT_EQ(iTerminal(mappe, platform, "/K mit spil.sh -x").mid(7),
+              (QStringList{"[" + mappe.sti("spil/mit spil.sh -x") + "]"}));
 }
 
 TEST_F(PosixShell, FirstIconOfAFileByItsKind)
