@@ -81,10 +81,27 @@ void Elementmodel::nulstil(const QStringList& filer, const QStringList& tekster,
     m_tekster = tekster;
     m_grupper = grupper;
     m_raekker.assign(static_cast<std::size_t>(filer.size()), {});
+    m_kendte.clear();
     m_bredesteSkrift.clear();
+    m_bredder.clear();
     if (const QStringList mapper = m_vagt.directories(); !mapper.isEmpty())
         m_vagt.removePaths(mapper);
     m_mapper.clear();
+    endResetModel();
+}
+
+void Elementmodel::skift(const QStringList& filer, const QStringList& tekster,
+                         const QStringList& grupper)
+{
+    beginResetModel();
+    m_filer = filer;
+    m_tekster = tekster;
+    m_grupper = grupper;
+    m_raekker.assign(static_cast<std::size_t>(filer.size()), {});
+    for (qsizetype i = 0; i < filer.size(); ++i)
+        if (const auto kendt = m_kendte.constFind(filer.at(i)); kendt != m_kendte.cend())
+            m_raekker[static_cast<std::size_t>(i)] = *kendt;
+    m_bredesteSkrift.clear();
     endResetModel();
 }
 
@@ -113,6 +130,7 @@ const Elementmodel::Raekke& Elementmodel::lav(int raekke) const
         return r;
     const Ikonvalg::Resultat valgt = m_ikonvalg.lav(m_filer.at(raekke));
     r = {true, valgt.udfald != Ikonvalg::Udfald::Mangler, valgt.ikon};
+    m_kendte.insert(m_filer.at(raekke), r);
     const QString mappe = QFileInfo(m_filer.at(raekke)).absolutePath();
     if (m_mapper.size() < hoejstMapper && !m_mapper.contains(mappe)) {
         m_mapper.insert(mappe);
@@ -177,13 +195,21 @@ QString Elementmodel::bredesteTekst(const QFontMetrics& maal) const
         QString::number(maal.height()) + u'/' + QString::number(maal.averageCharWidth());
     if (m_bredesteSkrift == skrift)
         return m_bredeste;
+    if (m_bredderSkrift != skrift) {
+        m_bredder.clear();
+        m_bredderSkrift = skrift;
+    }
     int bredest = -1;
     m_bredeste.clear();
-    for (const QString& tekst : laengsteTekster())
-        if (const int b = maal.horizontalAdvance(tekst); b > bredest) {
+    for (const QString& tekst : laengsteTekster()) {
+        auto bredde = m_bredder.constFind(tekst);
+        if (bredde == m_bredder.cend())
+            bredde = m_bredder.insert(tekst, maal.horizontalAdvance(tekst));
+        if (const int b = *bredde; b > bredest) {
             bredest = b;
             m_bredeste = tekst;
         }
+    }
     m_bredesteSkrift = skrift;
     return m_bredeste;
 }
@@ -203,6 +229,8 @@ QStringList Elementmodel::laengsteOrd() const
 
 void Elementmodel::tjekFiler()
 {
+    for (auto it = m_kendte.begin(); it != m_kendte.end();)
+        it = QFileInfo(it.key()).isFile() == it->findes ? std::next(it) : m_kendte.erase(it);
     int foerste = -1, sidste = -1;
     for (int i = 0; i < rowCount(); ++i) {
         Raekke& r = m_raekker[static_cast<std::size_t>(i)];

@@ -2,6 +2,7 @@
 
 #include <QAbstractListModel>
 #include <QFileSystemWatcher>
+#include <QHash>
 #include <QIcon>
 #include <QSet>
 #include <QStringList>
@@ -27,6 +28,10 @@ public:
     // With `grupper`, each element's hint names the group it comes from.
     void nulstil(const QStringList& filer, const QStringList& tekster,
                  const QStringList& grupper = {});
+    // Rows of elements met before, as the search shows them key after key: what
+    // is known of a file (its icon, whether it is there) and of a text's width
+    // stays, and the folders watched stay watched.
+    void skift(const QStringList& filer, const QStringList& tekster, const QStringList& grupper);
     void tilfoej(const QString& fil, const QString& tekst);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -64,9 +69,12 @@ private:
     QStringList m_tekster;
     QStringList m_grupper;
     mutable std::vector<Raekke> m_raekker;
+    mutable QHash<QString, Raekke> m_kendte; // every row made since the last reset, by file
     mutable QFileSystemWatcher m_vagt;
     mutable QSet<QString> m_mapper;
     QTimer m_tjek;
     mutable QString m_bredeste;
-    mutable QString m_bredesteSkrift; // the font it was measured in; empty: not measured
+    mutable QString m_bredesteSkrift;      // the font it was measured in; empty: not measured
+    mutable QHash<QString, int> m_bredder; // texts measured in m_bredderSkrift
+    mutable QString m_bredderSkrift;
 };

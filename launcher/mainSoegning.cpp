@@ -114,7 +114,7 @@ void Tmainform::soeg(const QString& tekst)
             tekster << e.tekst;
             navne << e.gruppe;
         }
-        m_soegemodel->nulstil(filer, tekster, navne);
+        m_soegemodel->skift(filer, tekster, navne);
         visModel(m_soegemodel);
         kolonne->model()->setHeaderData(0, Qt::Horizontal, QStringLiteral("Søgning"));
         if (!filer.isEmpty())

@@ -1,7 +1,9 @@
 #include "FakePlatform.h"
+#include "Elementmodel.h"
 #include "Ikonvalg.h"
 #include "Testmappe.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPixmap>
 #include <gtest/gtest.h>
@@ -175,4 +177,35 @@ TEST(Ikonvalg, AProgramsOwnIconComesAsIcoBytes)
     m.platform.ikoner[program.toStdString()] = {
         Platform::FileIcon::IconData, {}, std::vector<std::uint8_t>(ico.begin(), ico.end())};
     EXPECT_EQ(Ikonmappe::farve(m.valg.lav(program).ikon), QColor(Qt::darkGreen));
+}
+
+TEST(Elementmodel, TheSearchKeepsWhatItKnowsOfAFileKeyAfterKeyButSeesItGoWhileNotShown)
+{
+    Ikonmappe m;
+    Elementmodel model(m.valg);
+    const QString bog = m.mappe.skriv("dok/bog.pdf", "x");
+    const QString noter = m.mappe.skriv("dok/noter.pdf", "x");
+    model.skift({bog, noter}, {"Bog", "Noter"}, {"A", "B"});
+    ASSERT_TRUE(model.findes(0));
+    ASSERT_TRUE(model.findes(1));
+
+    // Narrowed and widened again, key after key: the file is not looked at anew.
+    QFile::remove(bog);
+    model.skift({noter}, {"Noter"}, {"B"});
+    model.skift({noter, bog}, {"Noter", "Bog"}, {"B", "A"});
+    EXPECT_TRUE(model.findes(1));
+    EXPECT_EQ(model.data(model.index(1), Qt::ToolTipRole).toString(), "Bog\nGruppe: A");
+
+    // Its folder's change is looked at while another search is shown; shown
+    // again, the file is known to be gone.
+    model.skift({noter}, {"Noter"}, {"B"});
+    model.tjekFiler();
+    model.skift({noter, bog}, {"Noter", "Bog"}, {"B", "A"});
+    EXPECT_TRUE(model.findes(0));
+    EXPECT_FALSE(model.findes(1));
+
+    // A group shown anew looks at every file again.
+    m.mappe.skriv("dok/bog.pdf", "x");
+    model.nulstil({bog}, {"Bog"});
+    EXPECT_TRUE(model.findes(0));
 }
