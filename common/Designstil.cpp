@@ -35,13 +35,16 @@ QRectF indenfor(const QRect& r, qreal bredde = 1)
     return QRectF(r).adjusted(bredde / 2, bredde / 2, -bredde / 2, -bredde / 2);
 }
 
-// The toolbar's "more" chevrons, drawn in the text colour of the design in use.
-// Every toolbar asks for one when it is made; Qt's own is a PNG whose loading
-// asks each image format plugin in turn, which costs a start-up ten libraries.
-class Vinkelikon : public QIconEngine
+// The pictures Qt takes from PNG files, drawn in the text colour of the design
+// in use instead: the toolbar's "more" chevrons and an edit field's clear
+// button. Every toolbar asks for its chevron when it is made, and loading a PNG
+// asks each image format plugin in turn, which costs a start-up ten libraries;
+// Qt's clear button is dark grey, which a dark design hides.
+class Tegnetikon : public QIconEngine
 {
 public:
-    explicit Vinkelikon(Qt::Orientation retning) : m_retning(retning) {}
+    enum Slags { VinkelVandret, VinkelLodret, Ryd };
+    explicit Tegnetikon(Slags slags) : m_slags(slags) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
     {
@@ -51,14 +54,26 @@ public:
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing, true);
         painter->translate(rect.center() + QPointF(0.5, 0.5));
-        if (m_retning == Qt::Vertical)
+        if (m_slags == VinkelLodret)
             painter->rotate(90);
         const qreal s = qMin(rect.width(), rect.height()) / 16.0;
         painter->setPen(QPen(farve, 1.5 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter->setBrush(Qt::NoBrush);
-        for (const qreal x : {-3.5, 0.5}) {
-            const QPointF vinkel[] = {{x * s, -3.5 * s}, {(x + 3) * s, 0}, {x * s, 3.5 * s}};
-            painter->drawPolyline(vinkel, 3);
+        if (m_slags == Ryd) {
+            // A key that deletes to the left, with a cross in it.
+            const QPointF tast[] = {{-6.5 * s, 0},
+                                    {-2.5 * s, -4.5 * s},
+                                    {6.5 * s, -4.5 * s},
+                                    {6.5 * s, 4.5 * s},
+                                    {-2.5 * s, 4.5 * s}};
+            painter->drawPolygon(tast, 5);
+            painter->drawLine(QPointF(-0.5 * s, -2 * s), QPointF(3.5 * s, 2 * s));
+            painter->drawLine(QPointF(-0.5 * s, 2 * s), QPointF(3.5 * s, -2 * s));
+        } else {
+            for (const qreal x : {-3.5, 0.5}) {
+                const QPointF vinkel[] = {{x * s, -3.5 * s}, {(x + 3) * s, 0}, {x * s, 3.5 * s}};
+                painter->drawPolyline(vinkel, 3);
+            }
         }
         painter->restore();
     }
@@ -73,10 +88,10 @@ public:
         return pm;
     }
 
-    QIconEngine* clone() const override { return new Vinkelikon(m_retning); }
+    QIconEngine* clone() const override { return new Tegnetikon(m_slags); }
 
 private:
-    Qt::Orientation m_retning;
+    Slags m_slags;
 };
 
 bool slukket(const QStyleOption* o)
@@ -261,9 +276,11 @@ QIcon Designstil::standardIcon(StandardPixmap icon, const QStyleOption* option,
                                const QWidget* widget) const
 {
     if (icon == SP_ToolBarHorizontalExtensionButton)
-        return QIcon(new Vinkelikon(Qt::Horizontal));
+        return QIcon(new Tegnetikon(Tegnetikon::VinkelVandret));
     if (icon == SP_ToolBarVerticalExtensionButton)
-        return QIcon(new Vinkelikon(Qt::Vertical));
+        return QIcon(new Tegnetikon(Tegnetikon::VinkelLodret));
+    if (icon == SP_LineEditClearButton)
+        return QIcon(new Tegnetikon(Tegnetikon::Ryd));
     return QProxyStyle::standardIcon(icon, option, widget);
 }
 

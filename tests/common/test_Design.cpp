@@ -125,7 +125,8 @@ TEST_P(Designkontrast, DisabledTextIsFainterAndGreyNeverHighlighted)
 }
 
 // Rendered as the user sees them: an empty check box and radio button are
-// outlined, a checked one carries its mark, an edit field has its frame.
+// outlined, a checked one carries its mark, an edit field has its frame and
+// its clear button.
 TEST_P(Designkontrast, RenderedControlsShowTheirOutlineAndState)
 {
     const QColor vindue = QApplication::palette().color(QPalette::Window);
@@ -153,6 +154,12 @@ TEST_P(Designkontrast, RenderedControlsShowTheirOutlineAndState)
     QLineEdit edit;
     const QImage felter = tegn(edit);
     EXPECT_GE(stoerst(felter, QRect(0, felter.height() / 2, 2, 1), vindue), Kontrast::graense);
+    // The clear button of a field that holds text, at its right end.
+    QLineEdit soeg("tekst");
+    soeg.setClearButtonEnabled(true);
+    const QImage ryd = tegn(soeg);
+    const QRect knap(ryd.width() - ryd.height(), 4, ryd.height() - 8, ryd.height() - 8);
+    EXPECT_GE(stoerst(ryd, knap, felt), Kontrast::graense);
     QPushButton trykknap("Gem");
     const QImage kant = tegn(trykknap);
     EXPECT_GE(stoerst(kant, QRect(0, kant.height() / 2, 2, 1), vindue), Kontrast::graense);
