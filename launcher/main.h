@@ -20,6 +20,7 @@ class Ballonhint;
 class Platform;
 class QAction;
 class QComboBox;
+class QCompleter;
 class QDragEnterEvent;
 class QDropEvent;
 class QHeaderView;
@@ -203,7 +204,7 @@ private:
     void flytSoegevalg(int retning);
     void startSoegevalg();
     void startSoegeresultat(int raekke);
-    void visSoegemenu();
+    void visSoegeliste();
     // The model the panel shows: the active group's, or the search results.
     Elementmodel& vistModel() const;
     void visModel(Elementmodel* model);
@@ -257,7 +258,7 @@ private:
     Elementmodel* m_soegemodel = nullptr;
     std::unique_ptr<Soegning> m_soegning;
     Soegefelt* m_soegefelt = nullptr;
-    QMenu* m_soegemenu = nullptr;
+    QCompleter* m_soegeliste = nullptr;
     QBoxLayout* m_panelLag = nullptr;
     QBoxLayout* m_stripLag = nullptr;
     QHeaderView* kolonne = nullptr; // the report view's column heading

@@ -6,15 +6,16 @@
 #include "Soegning.h"
 #include "Starter.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QBoxLayout>
+#include <QCompleter>
 #include <QHeaderView>
 #include <QListView>
-#include <QMenu>
 
 namespace {
-// As the strip's group menus: more is for the panel view.
-constexpr int hoejstISoegemenu = 1000;
+// The menu view's list of results is at least this wide, for the group names.
+constexpr int soegelisteBredde = 320;
 } // namespace
 
 void Tmainform::lavSoegning()
@@ -27,11 +28,16 @@ void Tmainform::lavSoegning()
     connect(m_soegefelt, &Soegefelt::flyt, this, &Tmainform::flytSoegevalg);
     connect(m_soegefelt, &Soegefelt::start, this, &Tmainform::startSoegevalg);
     connect(m_soegefelt, &Soegefelt::luk, this, &Tmainform::afslutSoegning);
-    m_soegemenu = new QMenu(this);
-    m_soegemenu->setObjectName(QStringLiteral("soegemenu"));
-    m_soegemenu->setToolTipsVisible(true);
-    connect(m_soegemenu, &QMenu::triggered, this,
-            [this](QAction* punkt) { startSoegeresultat(punkt->data().toInt()); });
+    // The menu view has no panel: its results drop down under the field as the
+    // user types, while the field keeps the keys.
+    m_soegeliste = new QCompleter(m_soegemodel, this);
+    m_soegeliste->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    m_soegeliste->setMaxVisibleItems(12);
+    m_soegeliste->setWidget(m_soegefelt);
+    m_soegeliste->popup()->setObjectName(QStringLiteral("soegeliste"));
+    m_soegeliste->popup()->setAccessibleName(QStringLiteral("Søgning"));
+    connect(m_soegeliste, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            [this](const QModelIndex& valgt) { startSoegeresultat(valgt.row()); });
     placerSoegefelt();
 }
 
@@ -67,7 +73,8 @@ void Tmainform::afslutSoegning()
 {
     if (!soeger())
         return;
-    const bool fokus = m_soegefelt->hasFocus();
+    const bool fokus = m_soegefelt->hasFocus() || m_soegeliste->popup()->isVisible();
+    m_soegeliste->popup()->hide();
     m_soegefelt->hide();
     {
         const QSignalBlocker blok(m_soegefelt);
@@ -119,6 +126,8 @@ void Tmainform::soeg(const QString& tekst)
         kolonne->model()->setHeaderData(0, Qt::Horizontal, QStringLiteral("Søgning"));
         if (!filer.isEmpty())
             programBoks->setCurrentIndex(m_soegemodel->index(0));
+        if (opts.menuVis)
+            visSoegeliste();
     }
     tilpasGitter();
     opdaterAktioner();
@@ -128,7 +137,7 @@ void Tmainform::flytSoegevalg(int retning)
 {
     if (opts.menuVis) {
         if (retning > 0)
-            visSoegemenu();
+            visSoegeliste();
         return;
     }
     const int antal = programBoks->model()->rowCount();
@@ -143,7 +152,9 @@ void Tmainform::startSoegevalg()
 {
     if (programBoks->model() != m_soegemodel || m_soegemodel->rowCount() == 0)
         return;
-    int i = valgtElement();
+    // The field has Enter before the menu view's list does.
+    const QAbstractItemView* liste = m_soegeliste->popup();
+    int i = liste->isVisible() ? liste->currentIndex().row() : valgtElement();
     if (i < 0)
         i = std::max(0, programBoks->currentIndex().row());
     startSoegeresultat(i);
@@ -157,20 +168,14 @@ void Tmainform::startSoegeresultat(int raekke)
     m_starter->executeProg(e.fil, e.parametre, e.startmappe);
 }
 
-void Tmainform::visSoegemenu()
+void Tmainform::visSoegeliste()
 {
-    m_soegemenu->clear();
-    const int antal = std::min(m_soegemodel->rowCount(), hoejstISoegemenu);
-    if (programBoks->model() != m_soegemodel || antal == 0)
+    if (programBoks->model() != m_soegemodel || m_soegemodel->rowCount() == 0) {
+        m_soegeliste->popup()->hide();
         return;
-    for (int i = 0; i < antal; ++i) {
-        const QModelIndex r = m_soegemodel->index(i);
-        QAction* punkt = m_soegemenu->addAction(m_soegemodel->udskudtIkon(i), r.data().toString());
-        punkt->setData(i);
-        punkt->setToolTip(r.data(Qt::ToolTipRole).toString());
     }
-    m_soegemenu->setActiveAction(m_soegemenu->actions().constFirst());
-    m_soegemenu->popup(m_soegefelt->mapToGlobal(m_soegefelt->rect().bottomLeft()));
+    m_soegeliste->complete(QRect(
+        QPoint(), QSize(std::max(m_soegefelt->width(), soegelisteBredde), m_soegefelt->height())));
 }
 
 void Tmainform::startAlleIGruppen()

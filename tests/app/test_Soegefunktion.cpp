@@ -1,5 +1,7 @@
 #include "Programtest.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -124,4 +126,41 @@ TEST_F(Soegefunktion, StartAllStartsTheActiveGroupAndNamesTheMissingFile)
     EXPECT_EQ(beskeder.beskeder,
               QStringList{"Dette element blev ikke fundet og er ikke startet:\rSpil2: " +
                           mappe.sti("elementer/Spil2.txt")});
+}
+
+TEST_F(Soegefunktion, InTheMenuViewTheResultsDropDownUnderTheFieldAsTheUserTypes)
+{
+    Tmainform& main = startAktiv();
+    main.aMenuVisExecute();
+    skrivBruger("Filer/Kontorparametre.txt", {"", "", "-tre"});
+    del<QAction>(main, "aSoeg")->trigger();
+    auto* felt = del<QLineEdit>(main, "soegefelt");
+    QTest::keyClicks(felt, "kont");
+    QAbstractItemView* liste = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "soegeliste")
+            liste = qobject_cast<QAbstractItemView*>(w);
+    ASSERT_TRUE(liste);
+    EXPECT_TRUE(liste->isVisible());
+    EXPECT_EQ(tekster(liste), (QStringList{"Kontor1", "Kontor2", "Kontor3"}));
+    EXPECT_GE(liste->width(), felt->width());
+    QTest::keyClicks(felt, "or3");
+    EXPECT_EQ(tekster(liste), QStringList{"Kontor3"});
+    QTest::keyClick(felt, Qt::Key_Backspace);
+    EXPECT_EQ(tekster(liste).size(), 3);
+    QTest::keyClicks(felt, "xyz");
+    EXPECT_FALSE(liste->isVisible());
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(felt, Qt::Key_Backspace);
+    ASSERT_TRUE(liste->isVisible());
+
+    // The keys the list takes while it is shown, as the toolkit gives them to it.
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(liste, Qt::Key_Down);
+    QTest::keyClick(liste, Qt::Key_Return);
+    ASSERT_EQ(platform.kald.size(), 1u);
+    EXPECT_EQ(platform.kald[0].file, mappe.sti("elementer/Kontor3.txt").toStdString());
+    EXPECT_EQ(platform.kald[0].parameters, "-tre");
+    EXPECT_FALSE(liste->isVisible());
+    EXPECT_TRUE(felt->isHidden());
 }
