@@ -55,8 +55,8 @@ Opstilling& opstilling()
 void Mappeinfo(benchmark::State& state)
 {
     Opstilling& o = opstilling();
-    Filliste liste;
     THandlinger funk(*o.platform, o.stille);
+    Filliste liste(funk.noder());
     Tfilinfoform vindue(o.stille);
     funk.Struktur2 = &liste;
     funk.Infovindue = &vindue;

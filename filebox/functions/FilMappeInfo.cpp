@@ -2,7 +2,6 @@
 
 #include "Beskeder.h"
 #include "Fil_info.h"
-#include "Filliste.h"
 #include "Ikonvalg.h"
 #include "functions/Stinavn.h"
 
@@ -269,13 +268,13 @@ void TFilMappeInfo::visMappeTal(qint64 filer, qint64 mapper, qint64 bytes) const
 
 void TFilMappeInfo::showMappeInfo()
 {
-    Filliste* trae = aktivStruktur();
+    const Listevalg* trae = aktivStruktur();
     const int valgt = trae ? trae->valgt() : -1;
     if (valgt < 0) {
         beskeder.besked(QStringLiteral("Der er ikke valgt en mappe."));
         return;
     }
-    const QString mappe = trae->noder().rec(valgt).mappe;
+    const QString mappe = noder().rec(valgt).mappe;
     if (!erMappe(mappe)) {
         beskeder.besked(QStringLiteral("Mappen blev ikke fundet."));
         return;
@@ -284,7 +283,7 @@ void TFilMappeInfo::showMappeInfo()
     Tfilinfoform& f = *Infovindue;
     f.setWindowTitle(QStringLiteral("Mappe egenskaber"));
     f.visSide(2);
-    f.EditMappenavn->setText(trae->noder().tekst(valgt));
+    f.EditMappenavn->setText(noder().tekst(valgt));
     f.LabelPlacering->setText(Stinavn::vist(QDir::toNativeSeparators(mappeOver(mappe))));
     visMappeTal(0, 0, 0);
     f.LabeloprettelsesDato->setText(tidspunkt(platform.statusOf(Stinavn::bytes(mappe)).created));

@@ -69,7 +69,7 @@ protected:
     bool m_papirkurv = false;
 
 private:
-    void visNoder(std::vector<Filnode> noder);
+    void visNoder(std::vector<Filnode> nye);
     // After a listing the first node is chosen, when there is a file.
     void vaelgFoerste();
     QStringList skanlinjer(int ID) const;
