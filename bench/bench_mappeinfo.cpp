@@ -59,11 +59,11 @@ void Mappeinfo(benchmark::State& state)
     Filliste liste(funk.noder());
     Tfilinfoform vindue(o.stille);
     funk.Struktur2 = &liste;
-    funk.Infovindue = &vindue;
+    vindue.logik = &funk;
     funk.makeStruktur2(o.dir.path(), false, true);
     liste.vaelg(0);
     for (auto _ : state) {
-        funk.showMappeInfo();
+        vindue.showMappeInfo();
         benchmark::DoNotOptimize(vindue.LabelMappeIndhold->text());
     }
     const QLocale sprog;

@@ -202,4 +202,5 @@ private:
     QList<QIcon> m_drevBilleder;
     QList<std::pair<QAction*, QString>> m_billeder;
     Tkopieringsform* m_kopieringsform = nullptr;
+    Tfilinfoform* m_filinfoform = nullptr;
 };

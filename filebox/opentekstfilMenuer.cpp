@@ -368,8 +368,8 @@ void Topenfilform::setBilleder(bool moerk)
     if (m_kopieringsform)
         m_kopieringsform->setMoerk(moerk);
     insertButton->setIcon(Filboksbilleder::knap(QStringLiteral("tilgruppe"), moerk));
-    if (funk->Infovindue)
-        funk->Infovindue->setBilleder(moerk);
+    if (m_filinfoform)
+        m_filinfoform->setBilleder(moerk);
     const std::pair<QToolButton*, const char*> knapper[] = {{infoKnap, "info"},
                                                             {drevKnap, "drev"},
                                                             {ToolButton3, "kendte"},
