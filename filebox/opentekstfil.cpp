@@ -15,6 +15,7 @@
 #include "Stifaner.h"
 #include "functions/Handlinger.h"
 #include "functions/Stinavn.h"
+#include "visBilled.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,7 +1,6 @@
 #include "functions/Grundfunktioner.h"
 
 #include "Beskeder.h"
-#include "visBilled.h"
 
 #include "functions/Stinavn.h"
 
@@ -64,8 +63,7 @@ bool TGrundfunktioner::LoadPicture(const QString& fName)
     Billedvindue->setPanel(1, QString::number(str.width()));
     Billedvindue->setPanel(3, QString::number(str.height()));
     Billedvindue->setPanel(5, Stinavn::vist(getLastDirectory(Filnavn)));
-    Billedvindue->show();
-    Billedvindue->raise();
+    Billedvindue->vis();
     return true;
 }
 

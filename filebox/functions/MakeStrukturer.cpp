@@ -3,9 +3,7 @@
 #include "Beskeder.h"
 #include "functions/Stinavn.h"
 
-#include <QAction>
 #include <QDir>
-#include <QMenu>
 
 namespace {
 
@@ -152,24 +150,6 @@ QList<TMakeStrukturer::Drevpunkt> TMakeStrukturer::drevpunkter() const
         }
     }
     return punkter;
-}
-
-void TMakeStrukturer::makeDrevTekstMenu(QMenu* PUdrevene, const QList<QIcon>& AImageDirliste)
-{
-    PUdrevene->clear();
-    for (const Drevpunkt& p : drevpunkter()) {
-        QString tekst = p.caption;
-        QAction* punkt = PUdrevene->addAction(AImageDirliste.value(p.billede),
-                                              tekst.replace(u'&', QStringLiteral("&&")));
-        punkt->setData(p.kortform);
-        connect(punkt, &QAction::triggered, this, [this, punkt] { drevTekstKlik(punkt); });
-    }
-}
-
-void TMakeStrukturer::drevTekstKlik(const QAction* Sender)
-{
-    // The short form goes with the item, so brackets in a label cannot change it.
-    makeStruktur2(Sender->data().toString(), false, true);
 }
 
 void TMakeStrukturer::reloadStrukturer()
