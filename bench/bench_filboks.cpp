@@ -56,8 +56,8 @@ Opstilling& opstilling()
 void Filboks(benchmark::State& state)
 {
     Opstilling& o = opstilling();
-    Filliste liste;
     THandlinger funk(*o.platform, o.stille);
+    Filliste liste(funk.noder());
     funk.Struktur2 = &liste;
     for (auto _ : state) {
         funk.makeStruktur2(o.mappe, false, true);
@@ -69,6 +69,7 @@ void Filboks(benchmark::State& state)
 class MaaltListe : public Filliste
 {
 public:
+    using Filliste::Filliste;
     std::optional<std::chrono::steady_clock::time_point> malt;
 
 protected:
@@ -85,12 +86,12 @@ protected:
 void Skaermfuld(benchmark::State& state)
 {
     Opstilling& o = opstilling();
-    MaaltListe liste;
+    THandlinger funk(*o.platform, o.stille);
+    MaaltListe liste(funk.noder());
     liste.resize(330, 560);
     liste.show();
     while (!liste.windowHandle() || !liste.windowHandle()->isExposed())
         QCoreApplication::processEvents();
-    THandlinger funk(*o.platform, o.stille);
     funk.Struktur2 = &liste;
     for (auto _ : state) {
         liste.malt.reset();
@@ -124,7 +125,10 @@ int vindue(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const bool tilgaengelig = qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
-    Filliste liste;
+    const std::unique_ptr<Platform> platform = Platform::createNative();
+    Stille stille;
+    THandlinger funk(*platform, stille);
+    Filliste liste(funk.noder());
     liste.resize(330, 560);
     liste.show();
     liste.activateWindow();
@@ -136,9 +140,6 @@ int vindue(int argc, char** argv)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     if (tilgaengelig && !QAccessible::isActive())
         return 2;
-    const std::unique_ptr<Platform> platform = Platform::createNative();
-    Stille stille;
-    THandlinger funk(*platform, stille);
     funk.Struktur2 = &liste;
     const QString mappe = QString::fromLocal8Bit(argv[2]);
     // Once to warm what the first listing loads, then as the user waits.

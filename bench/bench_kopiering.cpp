@@ -73,9 +73,9 @@ double peakMiB()
 void indsaet(benchmark::State& state, const QString& kilde)
 {
     Opstilling& o = opstilling();
-    Filliste liste;
     Tprogressform progress(nullptr);
     THandlinger funk(*o.platform, o.stille);
+    Filliste liste(funk.noder());
     funk.Struktur2 = &liste;
     funk.Kopieringsvindue = &o.ja;
     funk.Progressvindue = &progress;

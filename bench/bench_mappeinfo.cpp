@@ -55,15 +55,15 @@ Opstilling& opstilling()
 void Mappeinfo(benchmark::State& state)
 {
     Opstilling& o = opstilling();
-    Filliste liste;
     THandlinger funk(*o.platform, o.stille);
+    Filliste liste(funk.noder());
     Tfilinfoform vindue(o.stille);
     funk.Struktur2 = &liste;
-    funk.Infovindue = &vindue;
+    vindue.logik = &funk;
     funk.makeStruktur2(o.dir.path(), false, true);
     liste.vaelg(0);
     for (auto _ : state) {
-        funk.showMappeInfo();
+        vindue.showMappeInfo();
         benchmark::DoNotOptimize(vindue.LabelMappeIndhold->text());
     }
     const QLocale sprog;

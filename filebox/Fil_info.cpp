@@ -2,10 +2,13 @@
 
 #include "Beskeder.h"
 #include "Filboksbilleder.h"
-#include "functions/FilMappeInfo.h"
+#include "Ikonvalg.h"
+#include "functions/Stinavn.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -285,6 +288,99 @@ void Tfilinfoform::aAnvendExecute()
     aAnvend->setEnabled(false);
     if (updateStrukturer)
         updateStrukturer();
+}
+
+void Tfilinfoform::setIkoner(const Platform& platform, const QString& ikonDir)
+{
+    m_platform = &platform;
+    m_ikonDir = ikonDir;
+}
+
+QIcon Tfilinfoform::ikonFor(const TFilMappeInfo::Filvisning& v, const QString& fil) const
+{
+    const Ikonvalg valg(*m_platform, m_ikonDir);
+    QIcon ikon;
+    if (const QString egen = valg.makeIconFilnavn(v.ikonnavn);
+        !v.ikonnavn.isEmpty() && QFileInfo(egen).isFile())
+        ikon = QIcon(egen);
+    else if (!v.slagsikon.isEmpty()) {
+        // A kind icon missing from the icon folder is no reason to refuse the window.
+        if (const QString slag = valg.makeIconFilnavn(v.slagsikon); QFileInfo(slag).isFile())
+            ikon = QIcon(slag);
+    } else
+        ikon = Ikonvalg::ikonAf(m_platform->firstIcon(Stinavn::bytes(fil)));
+    return ikon.isNull() ? valg.ukendt() : ikon;
+}
+
+void Tfilinfoform::showFileInfo(const QString& aFilename)
+{
+    ++m_visning;
+    const std::optional<TFilMappeInfo::Filvisning> v = logik->filInfo(aFilename);
+    if (!v) {
+        close();
+        m_beskeder.besked(QStringLiteral("Der opstod en fejl.\rFilen er muligvist i brug."));
+        return;
+    }
+    setWindowTitle(QStringLiteral("Fil egenskaber"));
+    visSide(0);
+    Filnavn = aFilename;
+    ikonBox->setPixmap(ikonFor(*v, aFilename).pixmap(32, 32));
+    EditFilnavn->setText(v->navn);
+    EditPath->setText(v->placering);
+    LabelFiltype->setText(v->filtype);
+    LabelSize->setText(v->stoerrelse);
+    LabelOprettet->setText(v->oprettet);
+    LabelForandret->setText(v->aendret);
+    LabelAabnet->setText(v->aabnet);
+    cbReadOnly->setChecked(v->attributter.skrivebeskyttet);
+    cbHidden->setChecked(v->attributter.skjult);
+    cbHidden->setEnabled(!v->attributter.altidSkjult);
+    vis();
+}
+
+void Tfilinfoform::visMappeTal(const TFilMappeInfo::Mappetal& tal)
+{
+    LabelMappeSize->setText(tal.stoerrelse);
+    LabelMappeIndhold->setText(tal.indhold);
+}
+
+void Tfilinfoform::showMappeInfo()
+{
+    const std::optional<TFilMappeInfo::Mappevisning> v = logik->mappeInfo();
+    if (!v)
+        return;
+    const int visning = ++m_visning;
+    setWindowTitle(QStringLiteral("Mappe egenskaber"));
+    visSide(2);
+    EditMappenavn->setText(v->navn);
+    LabelPlacering->setText(v->placering);
+    visMappeTal(TFilMappeInfo::mappetal(0, 0, 0));
+    LabeloprettelsesDato->setText(v->oprettet);
+    vis();
+    const std::optional<TFilMappeInfo::Mappetal> tal =
+        logik->taelMappe(v->mappe, [this, visning](const TFilMappeInfo::Mappetal& undervejs) {
+            visMappeTal(undervejs);
+            QCoreApplication::processEvents();
+            return visning == m_visning && isVisible();
+        });
+    if (tal)
+        visMappeTal(*tal);
+}
+
+void Tfilinfoform::showDriveInfo(const QString& aDriveTekst)
+{
+    ++m_visning;
+    const TFilMappeInfo::Drevvisning v = logik->drevInfo(aDriveTekst);
+    setWindowTitle(QStringLiteral("Drev egenskaber"));
+    visSide(1);
+    EditDisknavn->setText(v.navn);
+    LabelType->setText(v.type);
+    LabelFilsystem->setText(v.filsystem);
+    LabelAnvendtSpace->setText(v.anvendt);
+    LabelFreeSpace->setText(v.ledig);
+    LabelKapasitet->setText(v.kapacitet);
+    ProgressBar->setValue(v.procentBrugt);
+    vis();
 }
 
 void Tfilinfoform::resizeEvent(QResizeEvent* event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "functions/FilMappeInfo.h"
+
 #include <QWidget>
 #include <functional>
 
@@ -11,10 +13,9 @@ class QProgressBar;
 class QPushButton;
 class Beskeder;
 class QTabWidget;
-class TFilMappeInfo;
 
 // "Fil egenskaber", "Mappe egenskaber", "Drev egenskaber": one tab a kind,
-// filled by the file box's logic. The user cannot switch tabs.
+// filled with what the file box's logic finds. The user cannot switch tabs.
 class Tfilinfoform : public QWidget
 {
     Q_OBJECT
@@ -31,10 +32,18 @@ public:
     // The light or the dark pictures, as the design is.
     void setBilleder(bool moerk);
 
+    void showFileInfo(const QString& aFilename);
+    // The selected folder, counted to its end while the window repaints.
+    void showMappeInfo();
+    // The drive that the path lies on.
+    void showDriveInfo(const QString& aDriveTekst);
+
     // Lists the file box's folder again after attributes were applied.
     std::function<void()> updateStrukturer;
     // The file box's logic, which reads and writes the attributes.
     TFilMappeInfo* logik = nullptr;
+    // Where a file's icon is looked for: the main window's icon folder, and in the file.
+    void setIkoner(const Platform& platform, const QString& ikonDir);
 
     int SideNummer = 0;
     QString Filnavn;
@@ -86,7 +95,15 @@ private:
     QWidget* lavMappeside();
     QWidget* lavPanelKnap();
     void BogChange();
+    // The icon the logic points to, else "ukendt".
+    QIcon ikonFor(const TFilMappeInfo::Filvisning& v, const QString& fil) const;
+    void visMappeTal(const TFilMappeInfo::Mappetal& tal);
 
     Beskeder& m_beskeder;
     const QWidget* m_hovedvindue;
+    // Counts every filling of the window, so that a folder count stops when
+    // the window is taken for something else while it repaints.
+    int m_visning = 0;
+    const Platform* m_platform = nullptr;
+    QString m_ikonDir;
 };

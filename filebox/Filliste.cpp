@@ -6,9 +6,9 @@
 #include <QHeaderView>
 #include <QLocale>
 
-Filliste::Filliste(QWidget* parent) : QTreeView(parent), m_model(new Filmodel(this))
+Filliste::Filliste(Filmodel& noder, QWidget* parent) : QTreeView(parent), m_model(noder)
 {
-    setModel(m_model);
+    setModel(&m_model);
     setHeaderHidden(true);
     setRootIsDecorated(false);
     setItemsExpandable(false);
@@ -32,6 +32,16 @@ int Filliste::valgt() const
     return valgte.isEmpty() ? -1 : valgte.first().row();
 }
 
+int Filliste::aktuel() const
+{
+    return currentIndex().row();
+}
+
+bool Filliste::erValgt(int i) const
+{
+    return selectionModel()->isRowSelected(i, {});
+}
+
 int Filliste::antalValgte() const
 {
     return static_cast<int>(selectionModel()->selectedRows().size());
@@ -44,8 +54,25 @@ void Filliste::vaelg(int i)
         return;
     }
     // Whole rows, as a click chooses them: the recycle bin's rows have three columns.
-    selectionModel()->setCurrentIndex(m_model->index(i), QItemSelectionModel::ClearAndSelect |
-                                                             QItemSelectionModel::Rows);
+    selectionModel()->setCurrentIndex(m_model.index(i), QItemSelectionModel::ClearAndSelect |
+                                                            QItemSelectionModel::Rows);
+}
+
+void Filliste::marker(QItemSelectionModel::SelectionFlags maade)
+{
+    if (antal() > 0)
+        selectionModel()->select(QItemSelection(m_model.index(0), m_model.index(antal() - 1)),
+                                 maade | QItemSelectionModel::Rows);
+}
+
+void Filliste::vaelgAlle()
+{
+    marker(QItemSelectionModel::Select);
+}
+
+void Filliste::vendValg()
+{
+    marker(QItemSelectionModel::Toggle);
 }
 
 void Filliste::visKolonner(bool papirkurv)
@@ -67,6 +94,8 @@ void Filliste::visKolonner(bool papirkurv)
 
 std::size_t Filliste::skaermfuld() const
 {
+    if (!isVisible())
+        return 0;
     // No row is lower than the font.
     return static_cast<std::size_t>(viewport()->height() / std::max(1, fontMetrics().height())) + 1;
 }
@@ -81,7 +110,7 @@ void Filliste::redigerTekst(int i)
     emit redigeringBegynder(i);
     // Just after a new listing the rows are not laid out yet, and an editor
     // needs its row's place.
-    const QModelIndex index = m_model->index(i);
+    const QModelIndex index = m_model.index(i);
     scrollTo(index);
     edit(index);
 }
@@ -91,7 +120,7 @@ void Filliste::setBilleder(const QList<QIcon>& billeder)
     QList<QVariant> ud;
     for (const QIcon& b : billeder)
         ud << b;
-    m_model->setBilleder(ud);
+    m_model.setBilleder(ud);
 }
 
 void Filliste::startDrag(Qt::DropActions supportedActions)
@@ -101,8 +130,8 @@ void Filliste::startDrag(Qt::DropActions supportedActions)
         return;
     emit traekStarter();
     auto* drag = new QDrag(this);
-    drag->setMimeData(m_model->mimeData(valgte));
-    const QIcon billede = m_model->data(valgte.first(), Qt::DecorationRole).value<QIcon>();
+    drag->setMimeData(m_model.mimeData(valgte));
+    const QIcon billede = m_model.data(valgte.first(), Qt::DecorationRole).value<QIcon>();
     drag->setPixmap(billede.pixmap(valgte.size() == 1 ? 16 : 24));
     drag->exec(supportedActions, Qt::CopyAction);
     emit traekSlutter();

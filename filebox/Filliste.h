@@ -1,34 +1,37 @@
 #pragma once
 
 #include "functions/Filmodel.h"
+#include "functions/Listevalg.h"
 
 #include <QIcon>
 #include <QTreeView>
 
-// The file box's tree view: one level of folders and files, several selectable.
-class Filliste : public QTreeView
+// The file box's tree view of the logic's nodes: one level of folders and
+// files, several selectable.
+class Filliste : public QTreeView, public Listevalg
 {
     Q_OBJECT
 public:
-    explicit Filliste(QWidget* parent = nullptr);
+    explicit Filliste(Filmodel& noder, QWidget* parent = nullptr);
 
-    Filmodel& noder() const { return *m_model; }
-    int antal() const { return m_model->rowCount(); }
-    // The selected node: the current one when it is selected, else the first selected; -1 for none.
-    int valgt() const;
-    int antalValgte() const;
-    // Makes node i the current and only selected node; -1 clears the selection.
-    void vaelg(int i);
-    // The node at a point of the list, -1 for none.
-    int nodeVed(const QPoint& sted) const;
+    Filmodel& noder() const { return m_model; }
+    int antal() const { return m_model.rowCount(); }
+    int valgt() const override;
+    int aktuel() const override;
+    bool erValgt(int i) const override;
+    int antalValgte() const override;
+    void vaelg(int i) override;
+    void vaelgAlle() override;
+    void vendValg() override;
+    int nodeVed(const QPoint& sted) const override;
     void setBilleder(const QList<QIcon>& billeder);
-    // Starts editing node i's text in place.
-    void redigerTekst(int i);
+    void redigerTekst(int i) override;
     bool redigerer() const { return state() == EditingState; }
+    void tilToppen() override { scrollToTop(); }
     // The recycle bin's columns with their headings, or the one column of a folder.
     void visKolonner(bool papirkurv);
-    // At least as many rows as the list shows at once.
-    std::size_t skaermfuld() const;
+    std::size_t skaermfuld() const override;
+    void tegnNu() override { repaint(); }
 
 signals:
     void redigeringBegynder(int i);
@@ -41,5 +44,8 @@ protected:
     void startDrag(Qt::DropActions supportedActions) override;
 
 private:
-    Filmodel* m_model;
+    // Every row, each whole: the recycle bin's rows have three columns.
+    void marker(QItemSelectionModel::SelectionFlags maade);
+
+    Filmodel& m_model;
 };

@@ -15,6 +15,7 @@
 #include "Stifaner.h"
 #include "functions/Handlinger.h"
 #include "functions/Stinavn.h"
+#include "visBilled.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -48,7 +49,8 @@ Topenfilform::Topenfilform(Hub& hub, Platform& platform, Tbilledform& billedform
     setMinimumWidth(346);
     optFilnavn = hub.mapper().Dir + QDir::separator() + QStringLiteral("opentekstfil.txt");
 
-    openbox = new Filliste(this);
+    funk = new THandlinger(platform, hub.beskeder(), this);
+    openbox = new Filliste(funk->noder(), this);
     openbox->setObjectName(QStringLiteral("openbox"));
     openbox->setAccessibleName(QStringLiteral("Filer og mapper"));
     QFont listeskrift(QStringLiteral("Tahoma"));
@@ -59,7 +61,6 @@ Topenfilform::Topenfilform(Hub& hub, Platform& platform, Tbilledform& billedform
     // The keys move in the list from the moment the window is shown.
     openbox->setFocus();
 
-    funk = new THandlinger(platform, hub.beskeder(), this);
     funk->Brugernavn = hub.mapper().brugernavn;
     funk->Struktur2 = openbox;
     funk->AktiveStruktur = 2;
@@ -118,7 +119,11 @@ Topenfilform::Topenfilform(Hub& hub, Platform& platform, Tbilledform& billedform
     opdaterAktioner();
 }
 
-Topenfilform::~Topenfilform() = default;
+Topenfilform::~Topenfilform()
+{
+    // The list goes before the logic whose nodes it shows.
+    delete openbox;
+}
 
 void Topenfilform::HentOptions()
 {

@@ -22,6 +22,7 @@ class Tbilledform;
 class TfileExistsForm;
 class Tfilinfoform;
 class THandlinger;
+class TMakeStrukturer;
 class Tkopieringsform;
 class Tprogressform;
 class Hub;
@@ -72,6 +73,10 @@ public:
     QString sourceDir;
     QString destDir;
     QStringList stiArray;
+
+    // Fills the drive menu with the drives' items, each listing its drive.
+    static void makeDrevTekstMenu(QMenu* PUdrevene, TMakeStrukturer& funk,
+                                  const QList<QIcon>& AImageDirliste);
 
     // The windows the file operations ask and report through, made at program start.
     void setOperationsvinduer(Tkopieringsform& kopiering, Tprogressform& progress,
@@ -202,4 +207,5 @@ private:
     QList<QIcon> m_drevBilleder;
     QList<std::pair<QAction*, QString>> m_billeder;
     Tkopieringsform* m_kopieringsform = nullptr;
+    Tfilinfoform* m_filinfoform = nullptr;
 };

@@ -12,7 +12,6 @@
 
 void Topenfilform::lavInfoAktioner()
 {
-    funk->ikonDir = m_hub.mapper().ikonDir;
     connect(aHTMLfilmliste, &QAction::triggered, this,
             [this] { HTMLliste(Afspilningsliste::Film); });
     connect(aHTMLmusikliste, &QAction::triggered, this,
@@ -22,19 +21,20 @@ void Topenfilform::lavInfoAktioner()
     connect(aEleEgenskaber, &QAction::triggered, this, [this] {
         funk->AktiveStruktur = 2;
         if (!funk->Filnavn.isEmpty())
-            funk->showFileInfo(funk->Filnavn);
+            m_filinfoform->showFileInfo(funk->Filnavn);
         else
-            funk->showMappeInfo();
+            m_filinfoform->showMappeInfo();
     });
     connect(aDrevinfo, &QAction::triggered, this,
-            [this] { funk->showDriveInfo(funk->Grundmappe); });
+            [this] { m_filinfoform->showDriveInfo(funk->Grundmappe); });
 }
 
 void Topenfilform::setFilinfoform(Tfilinfoform& form)
 {
-    funk->Infovindue = &form;
+    m_filinfoform = &form;
     form.updateStrukturer = [this] { updateStrukturer(); };
     form.logik = funk;
+    form.setIkoner(m_platform, m_hub.mapper().ikonDir);
     form.setBilleder(Design::erMoerk(m_hub.indstillinger().designName));
 }
 

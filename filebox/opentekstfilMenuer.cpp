@@ -291,6 +291,20 @@ QWidget* Topenfilform::lavLeftPanel()
     return leftPanel;
 }
 
+void Topenfilform::makeDrevTekstMenu(QMenu* PUdrevene, TMakeStrukturer& funk,
+                                     const QList<QIcon>& AImageDirliste)
+{
+    PUdrevene->clear();
+    for (const TMakeStrukturer::Drevpunkt& p : funk.drevpunkter()) {
+        QString tekst = p.caption;
+        QAction* punkt = PUdrevene->addAction(AImageDirliste.value(p.billede),
+                                              tekst.replace(u'&', QStringLiteral("&&")));
+        // The short form goes with the item, so brackets in a label cannot change it.
+        connect(punkt, &QAction::triggered, &funk,
+                [&funk, kortform = p.kortform] { funk.makeStruktur2(kortform, false, true); });
+    }
+}
+
 void Topenfilform::lavMenuer()
 {
     PUfilbox = new QMenu(this);
@@ -314,7 +328,7 @@ void Topenfilform::lavMenuer()
     PUdrevene = new QMenu(this);
     PUdrevene->setObjectName(QStringLiteral("PUdrevene"));
     connect(PUdrevene, &QMenu::aboutToShow, this,
-            [this] { funk->makeDrevTekstMenu(PUdrevene, m_drevBilleder); });
+            [this] { makeDrevTekstMenu(PUdrevene, *funk, m_drevBilleder); });
 
     PUkendte = new QMenu(this);
     PUkendte->setObjectName(QStringLiteral("PUkendte"));
@@ -368,8 +382,8 @@ void Topenfilform::setBilleder(bool moerk)
     if (m_kopieringsform)
         m_kopieringsform->setMoerk(moerk);
     insertButton->setIcon(Filboksbilleder::knap(QStringLiteral("tilgruppe"), moerk));
-    if (funk->Infovindue)
-        funk->Infovindue->setBilleder(moerk);
+    if (m_filinfoform)
+        m_filinfoform->setBilleder(moerk);
     const std::pair<QToolButton*, const char*> knapper[] = {{infoKnap, "info"},
                                                             {drevKnap, "drev"},
                                                             {ToolButton3, "kendte"},

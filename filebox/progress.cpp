@@ -1,6 +1,8 @@
 #include "progress.h"
 
 #include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -121,6 +123,7 @@ void Tprogressform::setAktivPosition(int position)
 
 void Tprogressform::vis()
 {
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     show();
     raise();
     m_malet.invalidate();
@@ -129,6 +132,7 @@ void Tprogressform::vis()
 
 void Tprogressform::luk()
 {
+    QGuiApplication::restoreOverrideCursor();
     hide();
 }
 

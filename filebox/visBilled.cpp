@@ -79,6 +79,12 @@ std::optional<Tbilledform::Laest> Tbilledform::laes(QImageReader& laeser)
     return Laest{std::move(billede), stoerrelse};
 }
 
+void Tbilledform::vis()
+{
+    show();
+    raise();
+}
+
 void Tbilledform::setPanel(int i, const QString& tekst)
 {
     if (QLabel* l = m_paneler.value(i))

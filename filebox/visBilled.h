@@ -1,5 +1,7 @@
 #pragma once
 
+#include "functions/Billedvisning.h"
+
 #include <QImage>
 #include <QImageReader>
 #include <QWidget>
@@ -9,18 +11,16 @@ class QLabel;
 class QStatusBar;
 
 // "Billede": one picture, scaled to the window, with its size and name below.
-class Tbilledform : public QWidget
+class Tbilledform : public QWidget, public Billedvisning
 {
     Q_OBJECT
 public:
     explicit Tbilledform(QWidget* parent = nullptr);
 
-    // False when the file is no picture the loader reads; the picture shown stays.
     // One too large for memory is read scaled down where its format allows
     // that, else not at all: its header alone is never trusted with memory.
-    bool hentBillede(const QString& filnavn);
-    // The picture's own size, also when it is shown scaled down.
-    QSize billedstoerrelse() const { return m_stoerrelse; }
+    bool hentBillede(const QString& filnavn) override;
+    QSize billedstoerrelse() const override { return m_stoerrelse; }
     // A picture read as the window shows it: nothing when the reader cannot
     // read it, or it is too large (see hentBillede).
     struct Laest
@@ -33,8 +33,8 @@ public:
     static constexpr QSize hoejstVist{4096, 4096};
     // The most pixels a picture may have at all: more than any camera takes.
     static constexpr qint64 hoejstPixels = 128 * 1000 * 1000;
-    // Panels: 0 "Bredde", 1 width, 2 "Højde", 3 height, 4 "Navn", 5 the file name.
-    void setPanel(int i, const QString& tekst);
+    void setPanel(int i, const QString& tekst) override;
+    void vis() override;
     QString panel(int i) const;
 
     QWidget* Image = nullptr;

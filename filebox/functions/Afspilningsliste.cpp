@@ -1,6 +1,5 @@
 #include "functions/Afspilningsliste.h"
 
-#include "Filliste.h"
 #include "functions/Handlinger.h"
 #include "functions/Stinavn.h"
 
@@ -278,14 +277,9 @@ bool THandlinger::SkrivTekstfil(const QString& aFilename, int aFiltype)
     if (!Stinavn::erTekst(Grundmappe))
         return false;
     QStringList tekster;
-    if (Struktur2) {
-        QList<int> raekker;
-        for (const QModelIndex& i : Struktur2->selectionModel()->selectedRows())
-            raekker << i.row();
-        std::sort(raekker.begin(), raekker.end());
-        for (const int r : raekker)
-            tekster << Struktur2->noder().navn(r);
-    }
+    for (int i = 0; Struktur2 && i < noder().antal(); ++i)
+        if (Struktur2->erValgt(i))
+            tekster << noder().navn(i);
     const QStringList poster = Afspilningsliste::poster(tekster);
     if (poster.isEmpty())
         return false;
@@ -295,8 +289,8 @@ bool THandlinger::SkrivTekstfil(const QString& aFilename, int aFiltype)
         return false;
     makeStruktur2(Grundmappe, false, true);
     const QString navn = getLastDirectory(sti);
-    for (int i = 0; i < Struktur2->antal(); ++i)
-        if (Struktur2->noder().navn(i).compare(navn, Qt::CaseInsensitive) == 0) {
+    for (int i = 0; Struktur2 && i < noder().antal(); ++i)
+        if (noder().navn(i).compare(navn, Qt::CaseInsensitive) == 0) {
             Struktur2->vaelg(i);
             break;
         }

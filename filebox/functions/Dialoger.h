@@ -41,6 +41,7 @@ public:
     virtual void setAlleProcent(int procent) = 0;
     virtual void setAktiv(int maksimum, int position) = 0;
     virtual void setAktivPosition(int position) = 0;
+    // Shown, the program waits with the hourglass until the window is closed.
     virtual void vis() = 0;
     virtual void luk() = 0;
     // Lets the window paint what it was given; may skip when it painted a moment ago.

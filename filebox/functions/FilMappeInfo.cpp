@@ -1,22 +1,14 @@
 #include "functions/FilMappeInfo.h"
 
 #include "Beskeder.h"
-#include "Fil_info.h"
-#include "Filliste.h"
-#include "Ikonvalg.h"
 #include "functions/Stinavn.h"
 
-#include <QCheckBox>
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
-#include <QProgressBar>
 #include <QSaveFile>
 
 namespace {
@@ -123,16 +115,6 @@ bool skrivSkjulte(const QString& mappe, const QByteArray& navn, bool skjult)
 
 } // namespace
 
-Ikonvalg TFilMappeInfo::ikonvalg() const
-{
-    return Ikonvalg(platform, ikonDir);
-}
-
-QString TFilMappeInfo::makeIconFilnavn(const QString& key) const
-{
-    return ikonvalg().makeIconFilnavn(key);
-}
-
 QString TFilMappeInfo::filslagstekst(const QString& ext)
 {
     const Filslag* s = slagAf(ext);
@@ -167,28 +149,6 @@ QString TFilMappeInfo::getSizeInfo(const QString& path) const
 {
     const qint64 str = platform.readableSize(Stinavn::bytes(path));
     return str < 0 ? QString() : getSizeString(str);
-}
-
-QString TFilMappeInfo::insertIkon(const QString& path)
-{
-    const QString key = extension(path).mid(1).toLower();
-    const Ikonvalg valg = ikonvalg();
-    QIcon ikon;
-    const Filslag* slag = slagAf(key);
-    if (const QString egen = valg.makeIconFilnavn(key); !key.isEmpty() && QFileInfo(egen).isFile())
-        ikon = QIcon(egen);
-    else if (slag && slag->ikon) {
-        // A kind icon missing from the icon folder is no reason to refuse the window.
-        if (const QString fil = valg.makeIconFilnavn(QLatin1String(slag->ikon));
-            QFileInfo(fil).isFile())
-            ikon = QIcon(fil);
-    } else
-        ikon = Ikonvalg::ikonAf(platform.firstIcon(Stinavn::bytes(path)));
-    if (ikon.isNull())
-        ikon = valg.ukendt();
-    if (Infovindue)
-        Infovindue->ikonBox->setPixmap(ikon.pixmap(32, 32));
-    return key;
 }
 
 std::optional<TFilMappeInfo::Attributter> TFilMappeInfo::laesAttributter(const QString& fil) const
@@ -226,72 +186,64 @@ bool TFilMappeInfo::skrivAttributter(const QString& fil, bool skrivebeskyttet, b
     return skrivSkjulte(mappe, QByteArray::fromStdString(Stinavn::bytes(navn)), skjult);
 }
 
-void TFilMappeInfo::showFileInfo(const QString& aFilename)
+std::optional<TFilMappeInfo::Filvisning> TFilMappeInfo::filInfo(const QString& aFilename) const
 {
-    ++m_visning;
-    Tfilinfoform& f = *Infovindue;
     const std::optional<Attributter> attr = laesAttributter(aFilename);
     const QString stoerrelse = attr ? getSizeInfo(aFilename) : QString();
-    if (stoerrelse.isEmpty()) {
-        f.close();
-        beskeder.besked(QStringLiteral("Der opstod en fejl.\rFilen er muligvist i brug."));
-        return;
-    }
-    const QString ext = Stinavn::vist(insertIkon(aFilename));
+    if (stoerrelse.isEmpty())
+        return std::nullopt;
+    const QString key = extension(aFilename).mid(1).toLower();
+    const QString ext = Stinavn::vist(key);
+    const Filslag* slag = slagAf(key);
     const Platform::FileStatus status = platform.statusOf(Stinavn::bytes(aFilename));
-    f.setWindowTitle(QStringLiteral("Fil egenskaber"));
-    f.visSide(0);
-    f.Filnavn = aFilename;
-    f.EditFilnavn->setText(Stinavn::vist(getLastDirectory(aFilename)));
-    f.EditPath->setText(Stinavn::vist(QDir::toNativeSeparators(mappeOver(aFilename))) +
-                        QDir::separator());
+    Filvisning v;
+    v.navn = Stinavn::vist(getLastDirectory(aFilename));
+    v.placering = Stinavn::vist(QDir::toNativeSeparators(mappeOver(aFilename))) + QDir::separator();
     // Many Linux files have no extension, and "-fil (.)" says nothing.
-    f.LabelFiltype->setText(ext.isEmpty() ? QStringLiteral("Fil uden filtype")
-                                          : filslagstekst(ext) + ext.toUpper() +
-                                                QStringLiteral("-fil (.") + ext + u')');
-    f.LabelSize->setText(stoerrelse);
-    f.LabelOprettet->setText(tidspunkt(status.created));
-    f.LabelForandret->setText(tidspunkt(status.modified));
-    f.LabelAabnet->setText(tidspunkt(status.accessed));
-    f.cbReadOnly->setChecked(attr->skrivebeskyttet);
-    f.cbHidden->setChecked(attr->skjult);
-    f.cbHidden->setEnabled(!attr->altidSkjult);
-    f.vis();
+    v.filtype = ext.isEmpty()
+                    ? QStringLiteral("Fil uden filtype")
+                    : filslagstekst(ext) + ext.toUpper() + QStringLiteral("-fil (.") + ext + u')';
+    v.stoerrelse = stoerrelse;
+    v.oprettet = tidspunkt(status.created);
+    v.aendret = tidspunkt(status.modified);
+    v.aabnet = tidspunkt(status.accessed);
+    v.attributter = *attr;
+    v.ikonnavn = key;
+    if (slag && slag->ikon)
+        v.slagsikon = QLatin1String(slag->ikon);
+    return v;
 }
 
-void TFilMappeInfo::visMappeTal(qint64 filer, qint64 mapper, qint64 bytes) const
+TFilMappeInfo::Mappetal TFilMappeInfo::mappetal(qint64 filer, qint64 mapper, qint64 bytes)
 {
-    Infovindue->LabelMappeSize->setText(getSizeString(bytes));
     const QLocale sprog;
-    Infovindue->LabelMappeIndhold->setText(sprog.toString(filer) + QStringLiteral(" filer, ") +
-                                           sprog.toString(mapper) + QStringLiteral(" mapper"));
+    return {getSizeString(bytes), sprog.toString(filer) + QStringLiteral(" filer, ") +
+                                      sprog.toString(mapper) + QStringLiteral(" mapper")};
 }
 
-void TFilMappeInfo::showMappeInfo()
+std::optional<TFilMappeInfo::Mappevisning> TFilMappeInfo::mappeInfo()
 {
-    Filliste* trae = aktivStruktur();
+    const Listevalg* trae = aktivStruktur();
     const int valgt = trae ? trae->valgt() : -1;
     if (valgt < 0) {
         beskeder.besked(QStringLiteral("Der er ikke valgt en mappe."));
-        return;
+        return std::nullopt;
     }
-    const QString mappe = trae->noder().rec(valgt).mappe;
+    const QString mappe = noder().rec(valgt).mappe;
     if (!erMappe(mappe)) {
         beskeder.besked(QStringLiteral("Mappen blev ikke fundet."));
-        return;
+        return std::nullopt;
     }
-    const int visning = ++m_visning;
-    Tfilinfoform& f = *Infovindue;
-    f.setWindowTitle(QStringLiteral("Mappe egenskaber"));
-    f.visSide(2);
-    f.EditMappenavn->setText(trae->noder().tekst(valgt));
-    f.LabelPlacering->setText(Stinavn::vist(QDir::toNativeSeparators(mappeOver(mappe))));
-    visMappeTal(0, 0, 0);
-    f.LabeloprettelsesDato->setText(tidspunkt(platform.statusOf(Stinavn::bytes(mappe)).created));
-    f.vis();
+    return Mappevisning{mappe, noder().tekst(valgt),
+                        Stinavn::vist(QDir::toNativeSeparators(mappeOver(mappe))),
+                        tidspunkt(platform.statusOf(Stinavn::bytes(mappe)).created)};
+}
 
-    // Every entry below, hidden ones too, by the platform's own walk that keeps
-    // the names' bytes; links are counted as entries, not followed.
+std::optional<TFilMappeInfo::Mappetal>
+TFilMappeInfo::taelMappe(const QString& mappe,
+                         const std::function<bool(const Mappetal&)>& undervejs) const
+{
+    // The platform's own walk, which keeps the names' bytes.
     qint64 filer = 0, mapper = 0, bytes = 0;
     const char skille = QDir::separator().toLatin1();
     std::vector<std::string> stak{Stinavn::bytes(QDir::toNativeSeparators(mappe))};
@@ -311,22 +263,18 @@ void TFilMappeInfo::showMappeInfo()
                 bytes += e.size;
             }
         }
-        // Repainting at every folder would cost more than the count itself.
+        // Telling at every folder would cost more than the count itself.
         if (ur.elapsed() >= 50) {
-            visMappeTal(filer, mapper, bytes);
-            QCoreApplication::processEvents();
-            if (visning != m_visning || !f.isVisible())
-                return;
+            if (!undervejs(mappetal(filer, mapper, bytes)))
+                return std::nullopt;
             ur.restart();
         }
     }
-    visMappeTal(filer, mapper, bytes);
+    return mappetal(filer, mapper, bytes);
 }
 
-void TFilMappeInfo::showDriveInfo(const QString& aDriveTekst)
+TFilMappeInfo::Drevvisning TFilMappeInfo::drevInfo(const QString& aDriveTekst) const
 {
-    ++m_visning;
-    Tfilinfoform& f = *Infovindue;
     const std::string sti = Stinavn::bytes(aDriveTekst);
     const Platform::DriveSpace plads = platform.driveSpace(sti);
     // An unusable drive answers with negative sizes.
@@ -338,16 +286,11 @@ void TFilMappeInfo::showDriveInfo(const QString& aDriveTekst)
         kortform = aDriveTekst;
     while (kortform.size() > 1 && kortform.endsWith(QDir::separator()))
         kortform.chop(1);
-    f.setWindowTitle(QStringLiteral("Drev egenskaber"));
-    f.visSide(1);
-    f.EditDisknavn->setText(getVolumeLabel(aDriveTekst) + QStringLiteral(" (") +
-                            Stinavn::vist(kortform) + u')');
-    f.LabelType->setText(getDrevTypeString(aDriveTekst));
-    f.LabelFilsystem->setText(getFileSystem(aDriveTekst));
-    f.LabelAnvendtSpace->setText(getSizeString(brugt));
-    f.LabelFreeSpace->setText(getSizeString(ledig));
-    f.LabelKapasitet->setText(getSizeString(kapacitet));
-    f.ProgressBar->setValue(kapacitet > 0 ? qRound(brugt * 100.0 / static_cast<double>(kapacitet))
-                                          : 100);
-    f.vis();
+    return {getVolumeLabel(aDriveTekst) + QStringLiteral(" (") + Stinavn::vist(kortform) + u')',
+            getDrevTypeString(aDriveTekst),
+            getFileSystem(aDriveTekst),
+            getSizeString(brugt),
+            getSizeString(ledig),
+            getSizeString(kapacitet),
+            kapacitet > 0 ? qRound(brugt * 100.0 / static_cast<double>(kapacitet)) : 100};
 }

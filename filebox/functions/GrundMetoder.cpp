@@ -1,6 +1,5 @@
 #include "functions/GrundMetoder.h"
 
-#include "Filliste.h"
 #include "functions/Stinavn.h"
 
 #include <QDir>
@@ -77,18 +76,18 @@ QString TGrundMetoder::getLastDirectory(const QString& aDirectory)
     return sti.mid(sti.lastIndexOf(u'/') + 1);
 }
 
-Filliste* TGrundMetoder::aktivStruktur() const
+Listevalg* TGrundMetoder::aktivStruktur() const
 {
     return AktiveStruktur == 2 ? Struktur2 : nullptr;
 }
 
 std::optional<StrukturRec> TGrundMetoder::valgtData() const
 {
-    Filliste* trae = aktivStruktur();
+    const Listevalg* trae = aktivStruktur();
     const int i = trae ? trae->valgt() : -1;
     if (i < 0)
         return std::nullopt;
-    return trae->noder().rec(i);
+    return noder().rec(i);
 }
 
 bool TGrundMetoder::IsSelectedDirectory() const
@@ -122,16 +121,16 @@ QString TGrundMetoder::getSourcemappe() const
 
 void TGrundMetoder::setSelectedDataMappe(const QString& aDirectory)
 {
-    Filliste* trae = aktivStruktur();
+    const Listevalg* trae = aktivStruktur();
     if (const int i = trae ? trae->valgt() : -1; i >= 0)
-        trae->noder().omdoeb(i, getLastDirectory(aDirectory));
+        noder().omdoeb(i, getLastDirectory(aDirectory));
 }
 
 void TGrundMetoder::setSelectedDataFilnavn(const QString& aFilename)
 {
-    Filliste* trae = aktivStruktur();
+    const Listevalg* trae = aktivStruktur();
     if (const int i = trae ? trae->valgt() : -1; i >= 0) {
-        trae->noder().omdoeb(i, getLastDirectory(aFilename));
+        noder().omdoeb(i, getLastDirectory(aFilename));
         if (trae == Struktur2)
             Filnavn = aFilename;
     }
@@ -142,7 +141,7 @@ QString TGrundMetoder::getFocusFilDirectory(int X, int Y)
     const int i = Struktur2 ? Struktur2->nodeVed(QPoint(X, Y)) : -1;
     if (i < 0)
         return Grundmappe;
-    const QString mappe = Struktur2->noder().rec(i).mappe;
+    const QString mappe = noder().rec(i).mappe;
     if (!erMappe(mappe))
         return Grundmappe;
     Struktur2->vaelg(i);

@@ -54,7 +54,7 @@ public:
     static QString extension(const QString& filnavn);
 
 protected:
-    // The tree the selection operations act on, and its selected node's record.
-    Filliste* aktivStruktur() const;
+    // The selection the operations act on, and its selected node's record.
+    Listevalg* aktivStruktur() const;
     std::optional<StrukturRec> valgtData() const;
 };

@@ -1,8 +1,6 @@
 #include "functions/Grundfunktioner.h"
 
 #include "Beskeder.h"
-#include "Filliste.h"
-#include "visBilled.h"
 
 #include "functions/Stinavn.h"
 
@@ -44,14 +42,14 @@ QString TGrundfunktioner::udfoldFilDirectory()
 
 void TGrundfunktioner::editSelected()
 {
-    Filliste* trae = aktivStruktur();
+    Listevalg* trae = aktivStruktur();
     const int i = trae ? trae->valgt() : -1;
     if (i < 0) {
         beskeder.besked(QStringLiteral("Der er ikke valgt element,\rder skal omdøbes."));
         return;
     }
-    if (trae->noder().ID(i) > 1) {
-        beskeder.besked(trae->noder().tekst(i) + QStringLiteral("\rmå ikke omdøbes"));
+    if (noder().ID(i) > 1) {
+        beskeder.besked(noder().tekst(i) + QStringLiteral("\rmå ikke omdøbes"));
         return;
     }
     trae->redigerTekst(i);
@@ -65,8 +63,7 @@ bool TGrundfunktioner::LoadPicture(const QString& fName)
     Billedvindue->setPanel(1, QString::number(str.width()));
     Billedvindue->setPanel(3, QString::number(str.height()));
     Billedvindue->setPanel(5, Stinavn::vist(getLastDirectory(Filnavn)));
-    Billedvindue->show();
-    Billedvindue->raise();
+    Billedvindue->vis();
     return true;
 }
 
@@ -74,7 +71,7 @@ void TGrundfunktioner::filtrer(const QString& tekst)
 {
     if (!Struktur2)
         return;
-    Struktur2->noder().setFilter(tekst);
+    noder().setFilter(tekst);
     // A selection hidden by the filter must not be what a command acts on.
     Struktur2->vaelg(-1);
     infoStruktur2();
@@ -82,11 +79,11 @@ void TGrundfunktioner::filtrer(const QString& tekst)
 
 QString TGrundfunktioner::filterstatus() const
 {
-    if (!Struktur2 || Struktur2->noder().filter().isEmpty())
+    const Filmodel& n = noder();
+    if (!Struktur2 || n.filter().isEmpty())
         return {};
-    const Filmodel& noder = Struktur2->noder();
     return QStringLiteral("Viser %1 af %2 %3.")
-        .arg(noder.antal())
-        .arg(noder.antalAlle())
-        .arg(noder.antalAlle() == 1 ? QStringLiteral("element") : QStringLiteral("elementer"));
+        .arg(n.antal())
+        .arg(n.antalAlle())
+        .arg(n.antalAlle() == 1 ? QStringLiteral("element") : QStringLiteral("elementer"));
 }

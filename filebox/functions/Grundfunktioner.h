@@ -1,8 +1,7 @@
 #pragma once
 
+#include "functions/Billedvisning.h"
 #include "functions/MakeStrukturer.h"
-
-class Tbilledform;
 
 // What a click, a double click, a rename or the picture command does to the file list.
 class TGrundfunktioner : public TMakeStrukturer
@@ -25,5 +24,5 @@ public:
     // Shows a picture in the picture window; false when it cannot be read.
     bool LoadPicture(const QString& fName);
 
-    Tbilledform* Billedvindue = nullptr;
+    Billedvisning* Billedvindue = nullptr;
 };

@@ -2,7 +2,6 @@
 #include "functions/Handlinger.h"
 
 #include "Beskeder.h"
-#include "Filliste.h"
 #include "functions/Stinavn.h"
 
 #include <QDir>
@@ -25,8 +24,8 @@ bool THandlinger::canCopy() const
 {
     if (!Struktur2 || Struktur2->antalValgte() == 0)
         return false;
-    const QModelIndex aktuel = Struktur2->currentIndex();
-    return aktuel.isValid() && Struktur2->noder().ID(aktuel.row()) < 5;
+    const int aktuel = Struktur2->aktuel();
+    return aktuel >= 0 && noder().ID(aktuel) < 5;
 }
 
 bool THandlinger::canDoIt() const
@@ -44,14 +43,13 @@ int THandlinger::CopyElementer()
     SourceMappe = Grundmappe;
     SourceDirectory = Bibmappe;
     int antal = 0;
-    const QItemSelectionModel* valg = Struktur2->selectionModel();
-    for (int i = 0; i < Struktur2->antal(); ++i) {
-        if (!valg->isRowSelected(i, {}))
+    for (int i = 0; i < noder().antal(); ++i) {
+        if (!Struktur2->erValgt(i))
             continue;
         ++antal;
-        const StrukturRec r = Struktur2->noder().rec(i);
+        const StrukturRec r = noder().rec(i);
         if (!r.filnavn.isEmpty()) {
-            FCopyListe2 << Struktur2->noder().navn(i);
+            FCopyListe2 << noder().navn(i);
             FCopyKilder << Grundmappe;
         } else {
             FCopyListe1 << r.mappe;

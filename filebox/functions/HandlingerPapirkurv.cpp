@@ -2,11 +2,8 @@
 #include "functions/Handlinger.h"
 
 #include "Beskeder.h"
-#include "Filliste.h"
 #include "functions/Mappeindhold.h"
 #include "functions/Stinavn.h"
-
-#include <QItemSelectionModel>
 
 namespace {
 
@@ -27,10 +24,9 @@ std::vector<Platform::TrashItem> THandlinger::valgteIPapirkurven() const
     std::vector<Platform::TrashItem> valgte;
     if (!papirkurvVises() || !Struktur2)
         return valgte;
-    const QItemSelectionModel* valg = Struktur2->selectionModel();
-    for (int i = 0; i < Struktur2->antal(); ++i)
-        if (valg->isRowSelected(i, {}))
-            valgte.push_back(Struktur2->noder().element(i));
+    for (int i = 0; i < noder().antal(); ++i)
+        if (Struktur2->erValgt(i))
+            valgte.push_back(noder().element(i));
     return valgte;
 }
 

@@ -2,12 +2,10 @@
 #include "functions/Handlinger.h"
 
 #include "Beskeder.h"
-#include "Filliste.h"
 #include "functions/Stinavn.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QItemSelectionModel>
 
 namespace {
 
@@ -27,11 +25,10 @@ int THandlinger::DeleteElementer(bool tilPapirkurven)
         return 0;
     }
     const QString kilde = getSourcemappe();
-    const QItemSelectionModel* valg = Struktur2->selectionModel();
-    for (int i = 0; i < Struktur2->antal(); ++i) {
-        if (!valg->isRowSelected(i, {}))
+    for (int i = 0; i < noder().antal(); ++i) {
+        if (!Struktur2->erValgt(i))
             continue;
-        const StrukturRec data = Struktur2->noder().rec(i);
+        const StrukturRec data = noder().rec(i);
         if (data.ID % 2 == 1)
             FDeleteListe2 << data.filnavn;
         else
@@ -114,8 +111,8 @@ bool THandlinger::NyMappe(const QString& aDirectory)
     AktiveStruktur = 2;
     makeStruktur2(aDirectory, false, true);
     const QString navn = getLastDirectory(sti);
-    for (int i = 0; i < Struktur2->antal(); ++i) {
-        if (Struktur2->noder().navn(i).compare(navn, Qt::CaseInsensitive) == 0) {
+    for (int i = 0; Struktur2 && i < noder().antal(); ++i) {
+        if (noder().navn(i).compare(navn, Qt::CaseInsensitive) == 0) {
             Struktur2->vaelg(i);
             Struktur2->redigerTekst(i);
             return true;
@@ -135,15 +132,14 @@ QString THandlinger::RenameNode(int aNode, const QString& oldNodeName, const QSt
                                        "indeholde tegnet /."));
         return oldNodeName;
     }
-    if (!Struktur2 || aNode < 0 || aNode >= Struktur2->antal())
+    if (!Struktur2 || aNode < 0 || aNode >= noder().antal())
         return oldNodeName;
     // The edited node is the one whose record follows the new name.
     Struktur2->vaelg(aNode);
     // The entry is found by its own bytes, not by the text shown for it, and
     // the new name goes into the folder's bytes.
-    const Filmodel& noder = Struktur2->noder();
-    const QString gammeltNavn = noder.navn(aNode);
-    const StrukturRec rec = noder.rec(aNode);
+    const QString gammeltNavn = noder().navn(aNode);
+    const StrukturRec rec = noder().rec(aNode);
     const std::string gammel = bytes(rec.ID % 2 == 0 ? rec.mappe : rec.filnavn);
     QString ny = Stinavn::tekst(under(bytes(DirKontrol(Grundmappe)), bytes(newNodeName)));
     if (rec.ID % 2 == 0) {
@@ -171,23 +167,20 @@ QString THandlinger::RenameNode(int aNode, const QString& oldNodeName, const QSt
 
 void THandlinger::SelectMapperFiler(int actionNumber)
 {
-    if (!Struktur2 || Struktur2->antal() == 0)
+    if (!Struktur2 || noder().antal() == 0)
         return;
-    QItemSelectionModel* valg = Struktur2->selectionModel();
-    const QItemSelection alt(Struktur2->noder().index(0),
-                             Struktur2->noder().index(Struktur2->antal() - 1));
-    if (actionNumber == 3 && Struktur2->antalValgte() == Struktur2->antal())
+    if (actionNumber == 3 && Struktur2->antalValgte() == noder().antal())
         actionNumber = 2;
     switch (actionNumber) {
     case 1:
-        valg->select(alt, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        Struktur2->vaelgAlle();
         break;
     case 2:
-        valg->clearSelection();
+        Struktur2->vaelg(-1);
         Filnavn.clear();
         break;
     case 3:
-        valg->select(alt, QItemSelectionModel::Toggle | QItemSelectionModel::Rows);
+        Struktur2->vendValg();
         break;
     default:
         break;

@@ -1,12 +1,9 @@
 #include "functions/MakeStrukturer.h"
 
 #include "Beskeder.h"
-#include "Filliste.h"
 #include "functions/Stinavn.h"
 
-#include <QAction>
 #include <QDir>
-#include <QMenu>
 
 namespace {
 
@@ -38,20 +35,20 @@ std::vector<Filnode> noderAf(Mappeindhold& indhold)
 
 } // namespace
 
-void TMakeStrukturer::visNoder(std::vector<Filnode> noder)
+void TMakeStrukturer::visNoder(std::vector<Filnode> nye)
 {
-    Struktur2->noder().fyld(Grundmappe, std::move(noder));
+    noder().fyld(Grundmappe, std::move(nye));
     vaelgFoerste();
 }
 
 void TMakeStrukturer::vaelgFoerste()
 {
-    if (antalGrundfiler > 0) {
+    if (antalGrundfiler > 0 && Struktur2) {
         m_autovalg = true;
         Struktur2->vaelg(0);
         m_autovalg = false;
-        Struktur2->scrollToTop();
-        if (const QString fil = Struktur2->noder().rec(0).filnavn; !fil.isEmpty())
+        Struktur2->tilToppen();
+        if (const QString fil = noder().rec(0).filnavn; !fil.isEmpty())
             Filnavn = fil;
     }
 }
@@ -74,15 +71,14 @@ void TMakeStrukturer::makeStruktur2(const QString& aDirectory, bool insertMSL, b
     antalGrundmapper = static_cast<int>(indhold.mapper().size());
     antalGrundfiler = static_cast<int>(indhold.filer().size());
     // A large folder shows its first screenful before the rest is ordered.
-    if (Struktur2 && Struktur2->isVisible() && indhold.antal() > storMappe) {
-        const std::size_t skaerm = Struktur2->skaermfuld();
+    if (const std::size_t skaerm = Struktur2 ? Struktur2->skaermfuld() : 0;
+        skaerm > 0 && indhold.antal() > storMappe) {
         indhold.ordnFoerste(skaerm);
         visNoder(noderAf(indhold, skaerm));
-        Struktur2->repaint();
+        Struktur2->tegnNu();
     }
     indhold.ordnAlle();
-    if (Struktur2)
-        visNoder(noderAf(indhold));
+    visNoder(noderAf(indhold));
     fyrDirectoryChange();
 }
 
@@ -95,10 +91,8 @@ void TMakeStrukturer::visPapirkurv()
     antalGrundmapper = static_cast<int>(
         std::count_if(items.begin(), items.end(), [](const auto& t) { return t.folder; }));
     antalGrundfiler = static_cast<int>(items.size()) - antalGrundmapper;
-    if (Struktur2) {
-        Struktur2->noder().fyldPapirkurv(std::move(items), platform);
-        vaelgFoerste();
-    }
+    noder().fyldPapirkurv(std::move(items), platform);
+    vaelgFoerste();
     fyrDirectoryChange();
 }
 
@@ -113,12 +107,12 @@ void TMakeStrukturer::visIgen()
 QStringList TMakeStrukturer::skanlinjer(int ID) const
 {
     QStringList ud;
-    const Filmodel* noder = Struktur2 ? &Struktur2->noder() : nullptr;
-    for (int i = 0; noder && i < noder->antal(); ++i) {
-        if (noder->ID(i) != ID)
+    const Filmodel& n = noder();
+    for (int i = 0; i < n.antal(); ++i) {
+        if (n.ID(i) != ID)
             continue;
-        const StrukturRec r = noder->rec(i);
-        ud << noder->navn(i) << r.mappe << r.filnavn << QString::number(ID);
+        const StrukturRec r = n.rec(i);
+        ud << n.navn(i) << r.mappe << r.filnavn << QString::number(ID);
     }
     return ud;
 }
@@ -156,24 +150,6 @@ QList<TMakeStrukturer::Drevpunkt> TMakeStrukturer::drevpunkter() const
         }
     }
     return punkter;
-}
-
-void TMakeStrukturer::makeDrevTekstMenu(QMenu* PUdrevene, const QList<QIcon>& AImageDirliste)
-{
-    PUdrevene->clear();
-    for (const Drevpunkt& p : drevpunkter()) {
-        QString tekst = p.caption;
-        QAction* punkt = PUdrevene->addAction(AImageDirliste.value(p.billede),
-                                              tekst.replace(u'&', QStringLiteral("&&")));
-        punkt->setData(p.kortform);
-        connect(punkt, &QAction::triggered, this, [this, punkt] { drevTekstKlik(punkt); });
-    }
-}
-
-void TMakeStrukturer::drevTekstKlik(const QAction* Sender)
-{
-    // The short form goes with the item, so brackets in a label cannot change it.
-    makeStruktur2(Sender->data().toString(), false, true);
 }
 
 void TMakeStrukturer::reloadStrukturer()

@@ -5,14 +5,10 @@
 #include "functions/Mappehistorik.h"
 #include "functions/Mappeindhold.h"
 
-#include <QIcon>
 #include <QList>
 
-class QAction;
-class QMenu;
-
 // Fills the file list with one folder's contents, keeps the folder history
-// and builds the drive menu. Every change of folder ends in makeStruktur2.
+// and finds the drive menu's items. Every change of folder ends in makeStruktur2.
 class TMakeStrukturer : public TGrundMetoder
 {
     Q_OBJECT
@@ -48,8 +44,6 @@ public:
     };
     // The drive menu's items: removable, fixed and CD-ROM drives.
     QList<Drevpunkt> drevpunkter() const;
-    void makeDrevTekstMenu(QMenu* PUdrevene, const QList<QIcon>& AImageDirliste);
-    void drevTekstKlik(const QAction* Sender);
 
     // Tells the user the folder has vanished and lists the nearest one that is left.
     void reloadStrukturer();
@@ -69,7 +63,7 @@ protected:
     bool m_papirkurv = false;
 
 private:
-    void visNoder(std::vector<Filnode> noder);
+    void visNoder(std::vector<Filnode> nye);
     // After a listing the first node is chosen, when there is a file.
     void vaelgFoerste();
     QStringList skanlinjer(int ID) const;

@@ -1,7 +1,5 @@
 #include "functions/Prehandlinger.h"
 
-#include <QCursor>
-#include <QGuiApplication>
 #include <cmath>
 
 void TPrehandlinger::initInfo(bool kopiering)
@@ -28,14 +26,12 @@ void TPrehandlinger::endInfo()
 
 void TPrehandlinger::startKopiering(int count)
 {
-    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     Progressvindue->setAktiv(count, 0);
     Progressvindue->vis();
 }
 
 void TPrehandlinger::slutKopiering()
 {
-    QGuiApplication::restoreOverrideCursor();
     Progressvindue->luk();
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "functions/Filmodel.h"
+#include "functions/Listevalg.h"
 #include "functions/Mapper.h"
 
 #include <QStringList>
 #include <functional>
-
-class Filliste;
 
 // Called after the file list was rebuilt or its selection changed:
 // Dirmappe, Bibmappe, Grundmappe, Filnavn.
@@ -27,7 +27,10 @@ public:
     bool deleteAfterCopy = false;
 
     QString Filnavn; // the selected file; empty for a folder or nothing
-    Filliste* Struktur2 = nullptr;
+    // The nodes of what is listed, and the selection of the list that shows them.
+    Filmodel& noder() { return m_noder; }
+    const Filmodel& noder() const { return m_noder; }
+    Listevalg* Struktur2 = nullptr;
     QString Dirmappe;       // kept for the folder-tree callers; the file box has no tree
     QString Grundmappe;     // the folder the list shows
     QString Bibmappe;       // the selected folder, else Grundmappe
@@ -38,4 +41,7 @@ public:
 
 protected:
     void fyrDirectoryChange() const;
+
+private:
+    Filmodel m_noder;
 };

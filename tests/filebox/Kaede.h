@@ -80,10 +80,10 @@ protected:
     Testmappe mappe;
     FakePlatform platform;
     SkriptedeBeskeder beskeder;
-    Filliste liste;
     FakeBekraeftelse bekraeftelse;
     FakeFremdrift fremdrift;
     FakeFilFindes findes;
     THandlinger funk;
+    Filliste liste{funk.noder()};
     QStringList skift;
 };

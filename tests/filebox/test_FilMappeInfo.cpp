@@ -39,7 +39,7 @@ protected:
     {
         QImage billede(32, 32, QImage::Format_ARGB32);
         billede.fill(farve);
-        QImageWriter(funk().makeIconFilnavn(key), "ico").write(billede);
+        QImageWriter(program->mainform->makeIconFilnavn(key), "ico").write(billede);
     }
     QColor ikonfarve() { return vindue().ikonBox->pixmap().toImage().pixelColor(16, 16); }
     void liste(const QString& mappen) { boks().visMappe(mappen); }
@@ -58,7 +58,7 @@ TEST_F(Egenskaber, AFileWithoutAKindOrIconFileGetsItsOwnIconOrTheUnknownOne)
     ikonfil("ukendt", Qt::red);
     const QString fil = mappe.skriv("docs/rapport.PDF", QByteArray(1536, 'x'));
     const Dansk dansk;
-    funk().showFileInfo(fil);
+    vindue().showFileInfo(fil);
     EXPECT_TRUE(vindue().isVisible());
     EXPECT_EQ(vindue().windowTitle(), "Fil egenskaber");
     EXPECT_TRUE(vindue().screen()->availableGeometry().contains(vindue().geometry()));
@@ -74,7 +74,7 @@ TEST_F(Egenskaber, AFileWithoutAKindOrIconFileGetsItsOwnIconOrTheUnknownOne)
     blaa.save(mappe.sti("blaa.png"));
     platform.ikoner[fil.toStdString()] = {
         Platform::FileIcon::Picture, mappe.sti("blaa.png").toStdString(), {}};
-    funk().showFileInfo(fil);
+    vindue().showFileInfo(fil);
     EXPECT_EQ(ikonfarve(), QColor(Qt::blue));
 }
 
@@ -83,11 +83,11 @@ TEST_F(Egenskaber, AWindowsProgramShowsTheUnknownIconUnlessItsExtensionHasAnIcon
     ikonfil("ukendt", Qt::red);
     const QString exe = mappe.skriv("setup.exe", "MZ");
     platform.ikoner[exe.toStdString()] = {Platform::FileIcon::ThemeName, "folder", {}};
-    funk().showFileInfo(exe);
+    vindue().showFileInfo(exe);
     EXPECT_EQ(ikonfarve(), QColor(Qt::red));
     EXPECT_EQ(vindue().LabelFiltype->text(), "EXE-fil (.exe)");
     ikonfil("exe", Qt::green);
-    funk().showFileInfo(exe);
+    vindue().showFileInfo(exe);
     EXPECT_EQ(ikonfarve(), QColor(Qt::green));
 }
 
@@ -95,11 +95,11 @@ TEST_F(Egenskaber, AKindIconStandsInForTheExtensionAndItsTextLeadsTheType)
 {
     ikonfil("film", Qt::yellow);
     const QString film = mappe.skriv("ferie.mp4", "x");
-    funk().showFileInfo(film);
+    vindue().showFileInfo(film);
     EXPECT_EQ(vindue().LabelFiltype->text(), "Videofil: MP4-fil (.mp4)");
     EXPECT_EQ(ikonfarve(), QColor(Qt::yellow));
     // Without the kind's icon file the window still opens.
-    funk().showFileInfo(mappe.skriv("sang.m4a", "x"));
+    vindue().showFileInfo(mappe.skriv("sang.m4a", "x"));
     EXPECT_TRUE(vindue().isVisible());
     EXPECT_EQ(vindue().LabelFiltype->text(), "Musikfil: M4A-fil (.m4a)");
     EXPECT_FALSE(vindue().ikonBox->pixmap().isNull());
@@ -108,19 +108,19 @@ TEST_F(Egenskaber, AKindIconStandsInForTheExtensionAndItsTextLeadsTheType)
 
 TEST_F(Egenskaber, AFileThatIsGoneClosesTheWindowWithAMessage)
 {
-    funk().showFileInfo(mappe.skriv("a.txt", "x"));
+    vindue().showFileInfo(mappe.skriv("a.txt", "x"));
     ASSERT_TRUE(vindue().isVisible());
-    funk().showFileInfo(mappe.sti("væk.txt"));
+    vindue().showFileInfo(mappe.sti("væk.txt"));
     EXPECT_FALSE(vindue().isVisible());
     EXPECT_EQ(beskeder.beskeder, QStringList{"Der opstod en fejl.\rFilen er muligvist i brug."});
 }
 
 TEST_F(Egenskaber, TheUserCannotLeaveTheTabThatIsShown)
 {
-    funk().showFileInfo(mappe.skriv("a.txt", "x"));
+    vindue().showFileInfo(mappe.skriv("a.txt", "x"));
     vindue().Bog->setCurrentIndex(2);
     EXPECT_EQ(vindue().Bog->currentIndex(), 0);
-    funk().showDriveInfo(mappe.sti(""));
+    vindue().showDriveInfo(mappe.sti(""));
     vindue().Bog->setCurrentIndex(0);
     EXPECT_EQ(vindue().Bog->currentIndex(), 1);
     EXPECT_EQ(vindue().windowTitle(), "Drev egenskaber");
@@ -128,7 +128,7 @@ TEST_F(Egenskaber, TheUserCannotLeaveTheTabThatIsShown)
 
 TEST_F(Egenskaber, TheWindowWidensAndNarrowsWithinItsLimits)
 {
-    funk().showFileInfo(mappe.skriv("a.txt", "x"));
+    vindue().showFileInfo(mappe.skriv("a.txt", "x"));
     EXPECT_EQ(vindue().size(), QSize(345, 349));
     EXPECT_TRUE(vindue().aUdfold->isEnabled());
     EXPECT_FALSE(vindue().aSammenfold->isEnabled());
@@ -149,7 +149,7 @@ TEST_F(Egenskaber, ReadOnlyIsTheOwnersWritePermissionAndApplyingIt)
     ASSERT_TRUE(funk().skrivAttributter(fil, true, false));
     EXPECT_FALSE(QFileInfo(fil).permissions() & QFileDevice::WriteOwner);
     liste(mappe.sti("l"));
-    funk().showFileInfo(fil);
+    vindue().showFileInfo(fil);
     EXPECT_TRUE(vindue().cbReadOnly->isChecked());
     EXPECT_FALSE(vindue().cbHidden->isChecked());
     EXPECT_TRUE(vindue().aAnvend->isEnabled());
@@ -161,7 +161,7 @@ TEST_F(Egenskaber, ReadOnlyIsTheOwnersWritePermissionAndApplyingIt)
     EXPECT_FALSE(vindue().aAnvend->isEnabled());
     EXPECT_FALSE(vindue().Button1->isEnabled());
     // Filling the window again leaves the button as it is; a click on a box enables it.
-    funk().showFileInfo(fil);
+    vindue().showFileInfo(fil);
     EXPECT_FALSE(vindue().aAnvend->isEnabled());
     vindue().cbHidden->click();
     EXPECT_TRUE(vindue().Button1->isEnabled());
@@ -175,7 +175,7 @@ TEST_F(Egenskaber, HiddenIsTheFoldersHiddenListAndTheFileLeavesTheFileBox)
     mappe.skriv("h/.hidden", "andet.txt\r\nnoget\n");
     liste(mappe.sti("h"));
     ASSERT_EQ(boks().openbox->antal(), 1);
-    funk().showFileInfo(fil);
+    vindue().showFileInfo(fil);
     vindue().cbHidden->click();
     vindue().aAnvend->trigger();
     EXPECT_EQ(mappe.laes("h/.hidden"), "andet.txt\r\nnoget\nbrev.txt\n");
@@ -199,7 +199,7 @@ TEST_F(Egenskaber, AHiddenListTooLargeForAnyFolderIsNeitherReadNorWrittenOver)
 TEST_F(Egenskaber, ANameThatBeginsWithADotIsAlwaysHidden)
 {
     const QString fil = mappe.skriv(".profil", "x");
-    funk().showFileInfo(fil);
+    vindue().showFileInfo(fil);
     EXPECT_TRUE(vindue().cbHidden->isChecked());
     EXPECT_FALSE(vindue().cbHidden->isEnabled());
     EXPECT_EQ(vindue().LabelFiltype->text(), "PROFIL-fil (.profil)");
@@ -211,7 +211,7 @@ TEST_F(Egenskaber, AnAttributeThatCannotBeWrittenSaysSoAndTheListIsRebuilt)
 {
     const QString fil = mappe.skriv("e/linje\nskift.txt", "x");
     liste(mappe.sti("e"));
-    funk().showFileInfo(fil);
+    vindue().showFileInfo(fil);
     vindue().cbHidden->click();
     mappe.skriv("e/ny.txt", "x");
     vindue().aAnvend->trigger();
@@ -247,10 +247,10 @@ TEST_F(Egenskaber, AFolderThatIsNotSelectedOrIsGoneIsReported)
     QDir().mkpath(mappe.sti("g/Væk"));
     liste(mappe.sti("g"));
     boks().openbox->vaelg(-1);
-    funk().showMappeInfo();
+    vindue().showMappeInfo();
     vaelgTekst("Væk");
     QDir(mappe.sti("g/Væk")).removeRecursively();
-    funk().showMappeInfo();
+    vindue().showMappeInfo();
     EXPECT_EQ(beskeder.beskeder,
               QStringList({"Der er ikke valgt en mappe.", "Mappen blev ikke fundet."}));
     EXPECT_FALSE(vindue().isVisible());
@@ -274,7 +274,7 @@ TEST_F(Egenskaber, ADriveShowsItsSpaceTypeAndFileSystem)
 
     platform.drev = {{"/", Platform::DriveType::Removable, "", ""}};
     platform.plads = {};
-    funk().showDriveInfo("/");
+    vindue().showDriveInfo("/");
     EXPECT_EQ(vindue().EditDisknavn->text(), " (/)");
     EXPECT_EQ(vindue().LabelType->text(), "Flytbar disk");
     EXPECT_EQ(vindue().LabelFilsystem->text(), "Ukendt");

@@ -1,4 +1,5 @@
 #include "Kaede.h"
+#include "opentekstfil.h"
 
 #include <QAction>
 #include <QLocale>
@@ -178,7 +179,7 @@ TEST_F(Kaede, TheDriveMenuNamesDrivesByLabelAndChoosingOneListsItsRoot)
                         {"Diskdrev(" + mappe.sti("cd") + ")", 12, mappe.sti("cd")}}));
 
     QMenu menu;
-    funk.makeDrevTekstMenu(&menu, {});
+    Topenfilform::makeDrevTekstMenu(&menu, funk, {});
     ASSERT_EQ(menu.actions().size(), 4);
     menu.actions().at(2)->trigger();
     EXPECT_EQ(funk.Grundmappe, dd);

@@ -142,3 +142,19 @@ TEST_F(Papirkurv, SletPermanentAsksThenRemovesItemsFromTheBinForGood)
     EXPECT_TRUE(QDir(mappe.sti("data/Trash/info")).isEmpty());
     EXPECT_FALSE(findes("g/a.txt"));
 }
+
+TEST_F(Papirkurv, SelectingAllOrTheInverseTakesTheBinsRowsWhole)
+{
+    mappe.skriv("g/a.txt", "a");
+    mappe.skriv("g/b.txt", "b");
+    mappe.skriv("g/c.txt", "c");
+    kast("g", {"a.txt", "b.txt", "c.txt"});
+    visKurv({"a.txt"});
+    funk.SelectMapperFiler(3);
+    ASSERT_EQ(liste.antal(), 3);
+    for (int i = 0; i < liste.antal(); ++i)
+        EXPECT_EQ(liste.erValgt(i), liste.noder().tekst(i) != "a.txt") << i;
+    funk.SelectMapperFiler(1);
+    EXPECT_EQ(funk.Gendan(), 3);
+    EXPECT_TRUE(findes("g/a.txt") && findes("g/b.txt") && findes("g/c.txt"));
+}

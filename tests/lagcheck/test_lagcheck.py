@@ -19,6 +19,8 @@ CASES = [
     ("one window on another", "infoviewer/information.cpp", '"boks.h"', False),
     ("the file box logic on its window", "filebox/functions/Mapper.cpp", '"Filliste.h"', False),
     ("the file box logic on QtWidgets", "filebox/functions/Mapper.cpp", "<QListWidget>", False),
+    ("the file box logic on QtGui", "filebox/functions/Mapper.cpp", "<QIcon>", False),
+    ("a file box window on QtGui", "filebox/visBilled.cpp", "<QImage>", True),
 ]
 
 HEADERS = ["app/Program.h", "groupadmin/boks.h", "launcher/Grupper.h", "common/Linjefil.h",
