@@ -3,7 +3,7 @@
 
 #include "Beskeder.h"
 #include "Filliste.h"
-#include "functions/Mappeindhold.h"
+#include "Mappeindhold.h"
 #include "functions/Stinavn.h"
 
 #include <QItemSelectionModel>
