@@ -47,7 +47,7 @@ TEST(Placering, TheWindowsOwnSizeLimitsHoldAndTheWorkAreaBoundsThem)
     // Turned into a strip 20 high, a window that must be 120 high stays 120.
     const auto top = Placering::beregn(Placering::Top, {0, 0, 44, 992}, flade, {100, 120});
     EXPECT_EQ(top.ramme, QRect(0, 32, 1280, 120));
-    const auto smal =
-        Placering::beregn(Placering::Venstre, {0, 0, 600, 400}, flade, {}, {500, Placering::ubegraenset});
+    const auto smal = Placering::beregn(Placering::Venstre, {0, 0, 600, 400}, flade, {},
+                                        {500, Placering::ubegraenset});
     EXPECT_EQ(smal.ramme, QRect(0, 32, 500, 992));
 }
