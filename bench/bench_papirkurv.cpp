@@ -2,7 +2,7 @@
 // in order, the original places and deletion dates of a screenful of rows),
 // against listing a folder of 10,000 files as the file box does, in the same run.
 #include "Platform.h"
-#include "functions/Mappeindhold.h"
+#include "Mappeindhold.h"
 
 #include <QDir>
 #include <QFile>

@@ -10,7 +10,7 @@
 #include "Hub.h"
 #include "Linjefil.h"
 #include "Platform.h"
-#include "Skaermplads.h"
+#include "Skaermflader.h"
 #include "Spm_Kopiering.h"
 #include "Stifaner.h"
 #include "functions/Handlinger.h"

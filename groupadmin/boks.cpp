@@ -8,7 +8,7 @@
 #include "Hint.h"
 #include "Hub.h"
 #include "Knapper.h"
-#include "Skaermplads.h"
+#include "Skaermflader.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>

@@ -3,7 +3,7 @@
 #include "main.h"
 
 #include "Elementmodel.h"
-#include "Skaermplads.h"
+#include "Skaermflader.h"
 #include "Tilgaengelighed.h"
 
 #include <QGuiApplication>

@@ -9,7 +9,7 @@
 #include "Knapper.h"
 #include "Placering.h"
 #include "Platform.h"
-#include "Skaermplads.h"
+#include "Skaermflader.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
@@ -256,6 +256,8 @@ void Tegenskabsform::designBoxChange(int index)
     if (index >= 0)
         m_hub.skiftDesign(designBox->itemText(index));
 }
+
+static_assert(Placering::ubegraenset == QWIDGETSIZE_MAX);
 
 void Tegenskabsform::placeringsBoxClick(int valg)
 {

@@ -1,7 +1,7 @@
 #include "functions/Filmodel.h"
 
 #include "functions/GrundMetoder.h"
-#include "functions/Mappeindhold.h"
+#include "Mappeindhold.h"
 #include "functions/Stinavn.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 #include "functions/Handlinger.h"
 
 #include "Beskeder.h"
-#include "functions/Mappeindhold.h"
+#include "Mappeindhold.h"
 #include "functions/Stinavn.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include "functions/Filmodel.h"
 #include "functions/GrundMetoder.h"
-#include "functions/Mappehistorik.h"
-#include "functions/Mappeindhold.h"
+#include "Mappehistorik.h"
+#include "Mappeindhold.h"
 
 #include <QList>
 

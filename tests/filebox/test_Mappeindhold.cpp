@@ -1,6 +1,6 @@
 #include "Dansk.h"
 #include "Kaede.h"
-#include "functions/Mappeindhold.h"
+#include "Mappeindhold.h"
 
 #include <QCollator>
 #include <QEvent>

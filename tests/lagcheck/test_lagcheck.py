@@ -21,10 +21,18 @@ CASES = [
     ("the file box logic on QtWidgets", "filebox/functions/Mapper.cpp", "<QListWidget>", False),
     ("the file box logic on QtGui", "filebox/functions/Mapper.cpp", "<QIcon>", False),
     ("a file box window on QtGui", "filebox/visBilled.cpp", "<QImage>", True),
+    ("common on the core", "common/Knapper.cpp", '"Filvagt.h"', True),
+    ("the core on the platform", "core/Filvagt.cpp", '"Platform.h"', True),
+    ("the core on QtCore", "core/Filvagt.cpp", "<QRect>", True),
+    ("the core on common", "core/Filvagt.cpp", '"Linjefil.h"', False),
+    ("the core on the launcher", "core/Filvagt.cpp", '"Grupper.h"', False),
+    ("the core on QtGui", "core/Filvagt.cpp", "<QKeySequence>", False),
+    ("the core on QtGui by module", "core/Filvagt.cpp", "<QtGui/QColor>", False),
+    ("the core on QtWidgets", "core/Filvagt.cpp", "<QWidget>", False),
 ]
 
 HEADERS = ["app/Program.h", "groupadmin/boks.h", "launcher/Grupper.h", "common/Linjefil.h",
-           "filebox/Filliste.h"]
+           "filebox/Filliste.h", "core/Filvagt.h", "platform/Platform.h"]
 
 
 def run(fil, include):

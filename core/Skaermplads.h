@@ -22,8 +22,7 @@ std::optional<int> stoerrelse(const QStringList& linjer, int i);
 // The window `sted` as it can be shown on screens with these work areas: on
 // the one it overlaps most (the nearest when it overlaps none), at least
 // `minimum` and mindst, at most that work area, and moved to lie inside it.
+// Skaermflader.h gives the same on the screens of this session.
 QRect tilpas(const QRect& sted, const QSize& minimum, const QList<QRect>& flader);
-// The same on the screens of this session.
-QRect tilpas(const QRect& sted, const QSize& minimum);
 
 } // namespace Skaermplads

@@ -3,11 +3,13 @@
 #include "Options.h"
 
 #include <QRect>
-#include <QWidget>
 #include <optional>
 
 // Where "Placering" puts the main window on the screen's work area.
 namespace Placering {
+
+// No size limit: the toolkit's largest widget size (QWIDGETSIZE_MAX).
+inline constexpr int ubegraenset = (1 << 24) - 1;
 
 enum Valg { Hjoerne = 0, Venstre = 1, Hoejre = 2, Top = 3, Bund = 4 };
 
@@ -22,6 +24,6 @@ struct Resultat
 // given that side of the work area, never reaching outside it. `mindst` and
 // `stoerst` are the window's own size limits, frame included.
 Resultat beregn(Valg valg, const QRect& ramme, const QRect& flade, const QSize& mindst = {},
-                const QSize& stoerst = {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX});
+                const QSize& stoerst = {ubegraenset, ubegraenset});
 
 } // namespace Placering

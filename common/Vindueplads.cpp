@@ -2,7 +2,7 @@
 
 #include "Filvagt.h"
 #include "Linjefil.h"
-#include "Skaermplads.h"
+#include "Skaermflader.h"
 
 #include <QWidget>
 

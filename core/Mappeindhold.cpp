@@ -1,4 +1,4 @@
-#include "functions/Mappeindhold.h"
+#include "Mappeindhold.h"
 
 #include <QCollator>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "functions/Mappehistorik.h"
+#include "Mappehistorik.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,6 @@
 
 #include "Linjefil.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <algorithm>
 
 namespace Skaermplads {
@@ -62,14 +60,6 @@ QRect tilpas(const QRect& sted, const QSize& minimum, const QList<QRect>& flader
     const int x = std::clamp(sted.x(), flade.left(), std::max(flade.left(), flade.right() + 1 - w));
     const int y = std::clamp(sted.y(), flade.top(), std::max(flade.top(), flade.bottom() + 1 - h));
     return QRect(x, y, w, h);
-}
-
-QRect tilpas(const QRect& sted, const QSize& minimum)
-{
-    QList<QRect> flader;
-    for (const QScreen* s : QGuiApplication::screens())
-        flader << s->availableGeometry();
-    return tilpas(sted, minimum, flader);
 }
 
 } // namespace Skaermplads

@@ -1,0 +1,12 @@
+#include <QCoreApplication>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+// The core needs the event loop and the application's folder, never a display.
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
