@@ -6,7 +6,7 @@
 #include <QStringList>
 
 class Beskeder;
-class DataMapper;
+struct DataMapper;
 class Elementmodel;
 class Filvagt;
 class Globalgenvej;
