@@ -76,18 +76,12 @@ Elementmodel::Elementmodel(const Ikonvalg& ikonvalg, QObject* parent)
 void Elementmodel::nulstil(const QStringList& filer, const QStringList& tekster,
                            const QStringList& grupper)
 {
-    beginResetModel();
-    m_filer = filer;
-    m_tekster = tekster;
-    m_grupper = grupper;
-    m_raekker.assign(static_cast<std::size_t>(filer.size()), {});
     m_kendte.clear();
-    m_bredesteSkrift.clear();
     m_bredder.clear();
     if (const QStringList mapper = m_vagt.directories(); !mapper.isEmpty())
         m_vagt.removePaths(mapper);
     m_mapper.clear();
-    endResetModel();
+    skift(filer, tekster, grupper);
 }
 
 void Elementmodel::skift(const QStringList& filer, const QStringList& tekster,
