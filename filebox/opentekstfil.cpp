@@ -121,7 +121,10 @@ Topenfilform::Topenfilform(Hub& hub, Platform& platform, Tbilledform& billedform
 
 Topenfilform::~Topenfilform()
 {
-    // The list goes before the logic whose nodes it shows.
+    // The list goes before the logic whose nodes it shows, and this window no
+    // longer looks at its events: while it goes it is no list any more.
+    openbox->viewport()->removeEventFilter(this);
+    openbox->removeEventFilter(this);
     delete openbox;
 }
 
