@@ -223,12 +223,14 @@ QStringList Elementmodel::laengsteOrd() const
 
 void Elementmodel::tjekFiler()
 {
+    // Every row made is known by its file, so each file is looked at once and
+    // a made row whose file is no longer known has changed.
     for (auto it = m_kendte.begin(); it != m_kendte.end();)
         it = QFileInfo(it.key()).isFile() == it->findes ? std::next(it) : m_kendte.erase(it);
     int foerste = -1, sidste = -1;
     for (int i = 0; i < rowCount(); ++i) {
         Raekke& r = m_raekker[static_cast<std::size_t>(i)];
-        if (!r.lavet || QFileInfo(m_filer.at(i)).isFile() == r.findes)
+        if (!r.lavet || m_kendte.contains(m_filer.at(i)))
             continue;
         r.lavet = false;
         if (foerste < 0)
