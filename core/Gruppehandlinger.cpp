@@ -15,12 +15,29 @@ QString manglerNavn()
     return QStringLiteral("Der mangler et gruppenavn!");
 }
 
+QString findesAllerede(const QString& navn)
+{
+    return QStringLiteral("Der findes allerede en gruppe med navnet ") + navn + QStringLiteral("!");
+}
+
+// The entry of the list that is `navn` but for case; empty when none is.
+QString sammeNavn(const QStringList& liste, const QString& navn)
+{
+    for (const QString& anden : liste)
+        if (anden.compare(navn, Qt::CaseInsensitive) == 0)
+            return anden;
+    return {};
+}
+
 } // namespace
 
 QString Grupper::nyGruppeFejl(const QString& navn) const
 {
     if (navn.isEmpty())
         return manglerNavn();
+    // Two entries of one name would share, and delete, each other's files.
+    if (const QString findes = sammeNavn(gruppeliste + lagerliste, navn); !findes.isEmpty())
+        return findesAllerede(findes);
     return navnFejl(navn, gruppeliste + lagerliste);
 }
 
@@ -43,14 +60,22 @@ QString Grupper::sletAktiv()
 {
     if (gruppenavn.isEmpty())
         return manglerNavn();
-    if (vagt)
-        vagt->foerSletning({makeFilnavn(), makeTekstnavn(), makeParameternavn()});
-    QFile::remove(makeFilnavn());
-    QFile::remove(makeTekstnavn());
-    if (const QString p = makeParameternavn(); !p.isEmpty())
-        QFile::remove(p);
-    if (const qsizetype sted = gruppeliste.indexOf(gruppenavn); sted >= 0)
+    const qsizetype sted = gruppeliste.indexOf(gruppenavn);
+    if (sted >= 0)
         gruppeliste.removeAt(sted);
+    // Files that another entry still names (lists edited by hand) stay.
+    const QString del = filnavnsdel(gruppenavn);
+    const QStringList alle = gruppeliste + lagerliste;
+    if (std::none_of(alle.cbegin(), alle.cend(), [&](const QString& a) {
+            return filnavnsdel(a).compare(del, Qt::CaseInsensitive) == 0;
+        })) {
+        const QStringList filer{makeFilnavn(), makeTekstnavn(), makeParameternavn()};
+        if (vagt)
+            vagt->foerSletning(filer);
+        for (const QString& f : filer)
+            if (!f.isEmpty())
+                QFile::remove(f);
+    }
     rydAktiv();
     return {};
 }
@@ -60,12 +85,15 @@ QString Grupper::omdoebAktiv(const QString& nyt)
     const qsizetype sted = gruppeliste.indexOf(gruppenavn);
     if (gruppenavn.isEmpty() || nyt.isEmpty() || nyt == gruppenavn || sted < 0)
         return {};
+    // The group itself may change the case of its name.
+    QStringList andre = gruppeliste;
+    andre.removeAt(sted);
+    andre += lagerliste;
+    // Another group's files are never taken over or overwritten.
+    if (!sammeNavn(andre, nyt).isEmpty())
+        return findesAllerede(nyt);
     if (QString fejl = navnFejl(nyt, gruppeliste + lagerliste); !fejl.isEmpty())
         return fejl;
-    // Another group's files are never taken over or overwritten.
-    if (gruppeliste.contains(nyt) || lagerliste.contains(nyt))
-        return QStringLiteral("Der findes allerede en gruppe med navnet ") + nyt +
-               QStringLiteral("!");
     const QString gammelFil = makeFilnavn(), gammelTekst = makeTekstnavn(),
                   gammelParametre = makeParameternavn();
     gruppenavn = nyt;
@@ -92,6 +120,13 @@ void Grupper::aktiver(const QString& navn)
         tekstliste.clear();
         parameterliste.clear();
     }
+}
+
+void Grupper::fjernDubletter(QStringList& programgrupper, QStringList& lager)
+{
+    programgrupper.removeDuplicates();
+    lager.removeDuplicates();
+    lager.removeIf([&](const QString& navn) { return programgrupper.contains(navn); });
 }
 
 void Grupper::flytGrupper(QStringList& fra, QStringList& til, const QList<int>& steder)

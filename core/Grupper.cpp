@@ -87,12 +87,12 @@ QString Grupper::navnFejl(const QString& navn, const QStringList& andre)
     const auto deler = [&](const QString& a, const QString& b) {
         for (const QString& x : ender)
             for (const QString& y : ender)
-                if (a + x == b + y)
+                if ((a + x).compare(b + y, Qt::CaseInsensitive) == 0)
                     return true;
         return false;
     };
     for (const QString& anden : andre) {
-        if (anden != navn && deler(navn, anden))
+        if (anden.compare(navn, Qt::CaseInsensitive) != 0 && deler(navn, anden))
             return QStringLiteral("Gruppenavnet \"%1\" kan ikke bruges,\rfordi gruppen \"%2\" "
                                   "har en fil med samme navn.")
                 .arg(navn, anden);
@@ -183,17 +183,20 @@ QString Grupper::gemAktiv()
 {
     filnavn = makeFilnavn();
     tekstnavn = makeTekstnavn();
-    QString fejl = Filvagt::gem(vagt, filnavn, programliste);
-    if (fejl.isEmpty())
-        fejl = Filvagt::gem(vagt, tekstnavn, tekstliste);
-    const QString parameternavn = makeParameternavn();
-    if (!fejl.isEmpty() || parameternavn.isEmpty())
-        return fejl;
-    parameterliste.resize(programliste.size());
-    const bool noget = std::any_of(parameterliste.cbegin(), parameterliste.cend(),
-                                   [](const QString& l) { return !l.isEmpty(); });
-    if (noget || QFileInfo::exists(parameternavn))
-        fejl = Filvagt::gem(vagt, parameternavn, parameterliste);
+    QList<Filvagt::Aendring> filer{{filnavn, programliste}, {tekstnavn, tekstliste}};
+    if (const QString parameternavn = makeParameternavn(); !parameternavn.isEmpty()) {
+        parameterliste.resize(programliste.size());
+        const bool noget = std::any_of(parameterliste.cbegin(), parameterliste.cend(),
+                                       [](const QString& l) { return !l.isEmpty(); });
+        if (noget || QFileInfo::exists(parameternavn))
+            filer.append({parameternavn, parameterliste});
+    }
+    Filvagt egen;
+    const QString fejl = (vagt ? *vagt : egen).gem(filer);
+    // What could not be saved, or was changed by another program, is shown as
+    // the files hold it.
+    if (!fejl.isEmpty())
+        aktiver(gruppenavn);
     return fejl;
 }
 

@@ -49,7 +49,7 @@ public:
     // Why a name cannot be a new or renamed group's name, in Danish; empty when
     // it can. A name must make a file name, and its files must not be those of
     // another group in `andre` (a name that is another's followed by "tekst",
-    // or the reverse). A name already in the list is allowed: both share files.
+    // or the reverse). The name itself in the list is not this rule's concern.
     static QString navnFejl(const QString& navn, const QStringList& andre);
 
     // The extension of a file's own name from its last "." on, dot included,
@@ -77,14 +77,17 @@ public:
     void flyt(int fra, int til);
 
     // Writes the active group's files, the parameter file only once it exists
-    // or holds something, so an old data set stays as it was; an empty string,
-    // or a Danish message naming the file that could not be written.
+    // or holds something, so an old data set stays as it was. The files are
+    // replaced together, so that a crash leaves all old or all new. An empty
+    // string, or a Danish message naming the file that could not be written;
+    // the elements are then read again as the files hold them.
     [[nodiscard]] QString gemAktiv();
 
     // The rules of the group window. A returned text is the Danish message to
     // show; empty when the step went through.
 
-    // Why `navn` cannot become a new program group; empty when it can.
+    // Why `navn` cannot become a new program group; empty when it can. Names
+    // compare without regard to case.
     [[nodiscard]] QString nyGruppeFejl(const QString& navn) const;
     // Adds `navn` at the end of the program groups unless nyGruppeFejl says no.
     [[nodiscard]] QString nyGruppe(const QString& navn);
@@ -92,6 +95,7 @@ public:
     // names keep their order.
     void sorter();
     // Deletes the active group's files and its place in the list, and empties it.
+    // Files that another entry of either list still names are kept.
     // Without an active group nothing happens and the text says so.
     [[nodiscard]] QString sletAktiv();
     // Renames the active group and its two files (never over an existing file;
@@ -101,6 +105,10 @@ public:
     // Makes group `navn` the active one with the elements its files hold (none
     // when it has no element file).
     void aktiver(const QString& navn);
+
+    // A name listed twice (lists of an older version or edited by hand) is one
+    // group: the first entry stays, in the program groups before storage.
+    static void fjernDubletter(QStringList& programgrupper, QStringList& lager);
 
     // Moves the entries at `steder` (ascending) of `fra` to the end of `til`.
     static void flytGrupper(QStringList& fra, QStringList& til, const QList<int>& steder);

@@ -1,14 +1,14 @@
 #include "Linjefil.h"
 
+#include "Filskriver.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <limits>
 
 namespace Linjefil {
@@ -123,12 +123,6 @@ bool erMaerke(QByteArrayView start)
     return kodningAfStart(start) != Kodning::Ansi;
 }
 
-QString gemFejl(const QString& filnavn, const QString& aarsag)
-{
-    return QStringLiteral("Filen\r%1\rkunne ikke gemmes. %2")
-        .arg(QDir::toNativeSeparators(filnavn), aarsag);
-}
-
 } // namespace
 
 QStringList afkod(const QByteArray& bytes, Kodning* kodning)
@@ -215,24 +209,25 @@ QStringList hent(const QString& filnavn, qint64 hoejst)
     return laes(filnavn, hoejst).linjer;
 }
 
+QString linjeFejl(const QStringList& linjer)
+{
+    for (const QString& l : linjer)
+        if (l.contains(u'\r') || l.contains(u'\n'))
+            return QStringLiteral("En linje indeholder et linjeskift, som filen ikke kan rumme.");
+    return {};
+}
+
+QByteArray bytesTil(const QString& filnavn, const QStringList& linjer)
+{
+    return indkod(linjer, kodningAf(filnavn));
+}
+
 QString gem(const QString& filnavn, const QStringList& linjer)
 {
-    const QByteArray bytes = indkod(linjer, kodningAf(filnavn));
-    QSaveFile fil(filnavn);
-    // Unbuffered, so that a short write on a full disk shows in write()'s result:
-    // QSaveFile would otherwise commit the truncated file as a success.
-    if (!fil.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return gemFejl(filnavn, QStringLiteral("Der er ikke adgang til at skrive i mappen."));
-    errno = 0;
-    if (fil.write(bytes) != bytes.size() || !fil.flush()) {
-        const bool fuld = errno == ENOSPC;
-        fil.cancelWriting();
-        return gemFejl(filnavn, fuld ? QStringLiteral("Der er ikke plads nok på disken.")
-                                     : QStringLiteral("Der opstod en fejl under skrivningen."));
-    }
-    if (!fil.commit())
-        return gemFejl(filnavn, QStringLiteral("Filen kunne ikke erstattes."));
-    return {};
+    QString aarsag = linjeFejl(linjer);
+    if (aarsag.isEmpty())
+        aarsag = Filskriver::skriv(filnavn, bytesTil(filnavn, linjer));
+    return aarsag.isEmpty() ? QString() : Filskriver::fejltekst(filnavn, aarsag);
 }
 
 std::optional<int> tal(const QStringList& linjer, int i)

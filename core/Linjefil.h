@@ -49,6 +49,13 @@ Laesning laes(const QString& filnavn, qint64 hoejst);
 // The lines of a file; a missing, unreadable or damaged file is an empty list.
 QStringList hent(const QString& filnavn, qint64 hoejst = Graense::lister);
 
+// Why the lines cannot make a line file (a line break inside a line would
+// part it in two when read back); empty when they can.
+QString linjeFejl(const QStringList& linjer);
+
+// The lines as the file's bytes, in the encoding it is in now.
+QByteArray bytesTil(const QString& filnavn, const QStringList& linjer);
+
 // Replaces the file atomically, keeping its encoding. Returns an empty string on
 // success, else a Danish message for the user; the old file is then left whole.
 [[nodiscard]] QString gem(const QString& filnavn, const QStringList& linjer);

@@ -1,25 +1,21 @@
 #include "Sikkerhedskopi.h"
 
+#include "Filskriver.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
 
 const QString datoform = QStringLiteral("yyyy-MM-dd");
+// Marks a day's folder that holds every data file of one moment.
+const QString helNavn = QStringLiteral(".tavlum-hel");
 
 bool skriv(const QString& filnavn, const QByteArray& bytes)
 {
-    QSaveFile fil(filnavn);
-    if (!fil.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (fil.write(bytes) != bytes.size()) {
-        fil.cancelWriting();
-        return false;
-    }
-    return fil.commit();
+    return Filskriver::skriv(filnavn, bytes).isEmpty();
 }
 
 bool laes(const QString& filnavn, QByteArray& bytes)
@@ -78,15 +74,43 @@ bool Sikkerhedskopi::kopier(const QString& fra, const QString& til)
     return QDir().mkpath(QFileInfo(til).path()) && laes(fra, bytes) && skriv(til, bytes);
 }
 
+QStringList Sikkerhedskopi::nuvaerende() const
+{
+    QStringList nu = QDir(m_bruger).entryList(QDir::Files);
+    for (const QString& navn : QDir(m_bruger + QStringLiteral("/Filer")).entryList(QDir::Files))
+        nu << QStringLiteral("Filer/") + navn;
+    nu.removeIf([this](const QString& r) { return relativtNavn(QDir(m_bruger).filePath(r)) != r; });
+    return nu;
+}
+
+bool Sikkerhedskopi::tagBillede(QDate dag)
+{
+    // Made aside and put in place whole, so a day's folder is never half a state.
+    const QString maal = dagmappe(dag);
+    const QString ny = rod() + QStringLiteral("/.") + dag.toString(datoform) + QStringLiteral(".ny");
+    const QString gammel = ny.chopped(3) + QStringLiteral(".gammel");
+    QDir(ny).removeRecursively();
+    QDir(gammel).removeRecursively();
+    bool ok = QDir().mkpath(ny);
+    for (const QString& r : nuvaerende())
+        ok = ok && kopier(QDir(m_bruger).filePath(r), ny + u'/' + r);
+    ok = ok && skriv(ny + u'/' + helNavn, {});
+    if (ok && QFileInfo::exists(maal))
+        ok = QDir().rename(maal, gammel);
+    if (ok && !QDir().rename(ny, maal)) {
+        QDir().rename(gammel, maal);
+        ok = false;
+    }
+    QDir(ny).removeRecursively();
+    QDir(gammel).removeRecursively();
+    return ok;
+}
+
 bool Sikkerhedskopi::foerAendring(const QString& filnavn)
 {
-    const QString rel = relativtNavn(filnavn);
-    if (rel.isEmpty() || !QFileInfo(filnavn).isFile())
+    if (relativtNavn(filnavn).isEmpty() || QFileInfo::exists(dagmappe(idag())))
         return true;
-    const QString kopi = dagmappe(idag()) + u'/' + rel;
-    if (QFileInfo::exists(kopi))
-        return true;
-    if (!kopier(filnavn, kopi)) {
+    if (!tagBillede(idag())) {
         m_fejlet = true;
         return false;
     }
@@ -137,6 +161,9 @@ QString Sikkerhedskopi::gendan(QDate dag)
                              .arg(dag.toString(QStringLiteral("dd-MM-yyyy")));
     if (navne.isEmpty())
         return fejl.arg(QStringLiteral("Den indeholder ingen filer."));
+    // A whole state: what it did not hold did not exist then. (A day kept by an
+    // older version holds only the files it changed.)
+    const bool hel = QFileInfo::exists(dagmappe(dag) + u'/' + helNavn);
     // Read first: restoring today's copy replaces it by the files of now.
     QList<QByteArray> indhold;
     for (const QString& r : navne) {
@@ -145,16 +172,10 @@ QString Sikkerhedskopi::gendan(QDate dag)
             return fejl.arg(QDir::toNativeSeparators(dagmappe(dag) + u'/' + r));
         indhold << bytes;
     }
-    QStringList nu = QDir(m_bruger).entryList(QDir::Files);
-    for (const QString& navn : QDir(m_bruger + QStringLiteral("/Filer")).entryList(QDir::Files))
-        nu << QStringLiteral("Filer/") + navn;
-    for (const QString& r : nu) {
-        const QString fil = QDir(m_bruger).filePath(r);
-        if (relativtNavn(fil) == r && !kopier(fil, dagmappe(idag()) + u'/' + r))
-            return fejl.arg(QStringLiteral("De nuværende filer kunne ikke gemmes som "
-                                           "sikkerhedskopi i mappen\r") +
-                            QDir::toNativeSeparators(dagmappe(idag())));
-    }
+    if (!tagBillede(idag()))
+        return fejl.arg(QStringLiteral("De nuværende filer kunne ikke gemmes som "
+                                       "sikkerhedskopi i mappen\r") +
+                        QDir::toNativeSeparators(dagmappe(idag())));
     QDir().mkpath(QDir(m_bruger).filePath(QStringLiteral("Filer")));
     for (qsizetype i = 0; i < navne.size(); ++i) {
         const QString fil = QDir(m_bruger).filePath(navne.at(i));
@@ -162,6 +183,10 @@ QString Sikkerhedskopi::gendan(QDate dag)
             return fejl.arg(QStringLiteral("Filen\r") + QDir::toNativeSeparators(fil) +
                             QStringLiteral("\rkunne ikke skrives."));
     }
+    if (hel)
+        for (const QString& r : nuvaerende())
+            if (!navne.contains(r))
+                QFile::remove(QDir(m_bruger).filePath(r));
     ryd();
     return {};
 }

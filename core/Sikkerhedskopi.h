@@ -7,9 +7,9 @@
 #include <QStringList>
 #include <functional>
 
-// Keeps the user's data files as they were on disk before the first change of
-// the day, in "Sikkerhedskopier/<YYYY-MM-DD>/" under the same relative names,
-// for the newest 14 days, and puts a day's files back.
+// Keeps the user's data files as they all were on disk before the first change
+// of the day, in "Sikkerhedskopier/<YYYY-MM-DD>/" under the same relative names,
+// for the newest 14 days, and puts a day's state back.
 class Sikkerhedskopi
 {
 public:
@@ -24,18 +24,19 @@ public:
     QString relativtNavn(const QString& filnavn) const;
     QString rod() const;
 
-    // Keeps the file as it is now, unless today already holds it or it is not
-    // one of the kept files. False when the copy could not be made; the save
-    // that follows goes on all the same.
+    // Before the day's first change of a kept file, keeps every kept file as it
+    // is now (one that is missing is missing from the copy). False when the
+    // copy could not be made; the save that follows goes on all the same.
     bool foerAendring(const QString& filnavn);
 
     // The days that have a copy, newest first, and their files.
     QList<QDate> kopidage() const;
     QStringList filer(QDate dag) const;
 
-    // Puts the day's files back; the files there now are kept first under
-    // today (so a restore is undone by restoring today). An empty string or a
-    // Danish message; nothing is put back when the files of now cannot be kept.
+    // Puts the day's files back and removes the kept files it did not hold;
+    // the files there now are kept first as today's copy (so a restore is
+    // undone by restoring today). An empty string or a Danish message; nothing
+    // is put back when the files of now cannot be kept.
     [[nodiscard]] QString gendan(QDate dag);
 
     // The Danish message for a copy that failed, once a run; empty otherwise.
@@ -45,6 +46,10 @@ private:
     QString dagmappe(QDate dag) const;
     QDate idag() const;
     bool kopier(const QString& fra, const QString& til);
+    // The kept files there are now, by their names under the user folder.
+    QStringList nuvaerende() const;
+    // Every kept file of now as the day's copy, in place of what it held.
+    bool tagBillede(QDate dag);
     void ryd();
 
     QString m_bruger;

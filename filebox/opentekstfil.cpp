@@ -158,8 +158,13 @@ void Topenfilform::HentOptions()
 
 QStringList Topenfilform::optionLinjer() const
 {
+    // A folder whose name holds a line break cannot be a line: the nearest
+    // folder above it that can is kept instead.
+    QString mappe = funk->Grundmappe;
+    while (!Linjefil::linjeFejl({mappe}).isEmpty())
+        mappe = QFileInfo(mappe).path();
     return {QString::number(width()), QString::number(height()), QString::number(x()),
-            QString::number(y()), funk->Grundmappe};
+            QString::number(y()), mappe};
 }
 
 void Topenfilform::GemOptions() const

@@ -21,6 +21,9 @@ void TReopenFiler::InsertItem(const QString& FNavn, const QString& MenuCaption)
 {
     if (Itemtype == itFil && !QFileInfo(FNavn).isFile())
         return;
+    // A name with a line break cannot be a line of the list's file.
+    if (!Linjefil::linjeFejl({FNavn, MenuCaption}).isEmpty())
+        return;
     if (Itemtype != itAndet)
         DeleteItem(FNavn);
     if (Filantal <= 0)

@@ -5,6 +5,7 @@
 #include "Design.h"
 #include "Elementmodel.h"
 #include "Elementtegner.h"
+#include "Filskriver.h"
 #include "Genvejsfil.h"
 #include "Globalgenvej.h"
 #include "Ikonvalg.h"
@@ -37,11 +38,14 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     grupper.DirFiler = m_mapper.DirFiler;
     grupper.vagt = &m_filvagt;
     m_filvagt.setSikkerhedskopi(&m_kopi);
+    // A change of a group's files that a crash broke off is finished first.
+    Filskriver::fuldfoer(m_mapper.DirFiler);
+    for (const QString& liste : {m_mapper.gruppefilnavn, m_mapper.lagerfilnavn, m_mapper.reopenFilnavn})
+        m_filvagt.somListe(liste);
     lavReopenDir();
     // The design before the widgets, which then need no second polish.
     HentOptions();
-    grupper.gruppeliste = hentListe(m_mapper.gruppefilnavn, Linjefil::Graense::lister);
-    grupper.lagerliste = hentListe(m_mapper.lagerfilnavn, Linjefil::Graense::lister);
+    hentGruppelister();
 
     m_ikonvalg = std::make_unique<Ikonvalg>(platform, m_mapper.ikonDir);
     elementer = new Elementmodel(*m_ikonvalg, this);
@@ -168,6 +172,13 @@ void Tmainform::setImageList()
             knap->setIcon(ImageList.at(sted));
 }
 
+void Tmainform::hentGruppelister()
+{
+    grupper.gruppeliste = hentListe(m_mapper.gruppefilnavn, Linjefil::Graense::lister);
+    grupper.lagerliste = hentListe(m_mapper.lagerfilnavn, Linjefil::Graense::lister);
+    Grupper::fjernDubletter(grupper.gruppeliste, grupper.lagerliste);
+}
+
 QStringList Tmainform::hentListe(const QString& filnavn, qint64 hoejst)
 {
     return m_filvagt.hent(filnavn, hoejst);
@@ -194,25 +205,40 @@ void Tmainform::visUlaeselige()
 bool Tmainform::gemListe(const QString& filnavn, const QStringList& linjer)
 {
     const QString fejl = m_filvagt.gem(filnavn, linjer);
-    visKopifejl();
-    if (!fejl.isEmpty())
-        m_beskeder.besked(fejl);
+    visGemning(fejl);
+    // A group list shows what its file holds: joined with another program's
+    // change, or as it was when it could not be written.
+    if (filnavn != m_mapper.gruppefilnavn && filnavn != m_mapper.lagerfilnavn)
+        return fejl.isEmpty();
+    QStringList& liste =
+        filnavn == m_mapper.gruppefilnavn ? grupper.gruppeliste : grupper.lagerliste;
+    if (const std::optional<QStringList> paaDisk = m_filvagt.kendt(filnavn);
+        paaDisk && *paaDisk != liste) {
+        liste = *paaDisk;
+        Grupper::fjernDubletter(grupper.gruppeliste, grupper.lagerliste);
+        if (Gruppevindue* boks = lavetBoks())
+            boks->genfyldLister();
+    }
     return fejl.isEmpty();
 }
 
 bool Tmainform::gemAktivGruppe()
 {
     const QString fejl = grupper.gemAktiv();
-    visKopifejl();
+    visGemning(fejl);
+    // The group was read again as its files hold it.
     if (!fejl.isEmpty())
-        beskeder().besked(fejl);
+        LoadProgramBoks(true);
     return fejl.isEmpty();
 }
 
-void Tmainform::visKopifejl()
+void Tmainform::visGemning(const QString& fejl)
 {
-    if (const QString fejl = m_kopi.nyFejl(); !fejl.isEmpty())
-        m_beskeder.besked(fejl);
+    // One message: what was not saved, or else a day's copy that failed.
+    if (!fejl.isEmpty())
+        beskeder().besked(fejl);
+    else if (const QString kopifejl = m_kopi.nyFejl(); !kopifejl.isEmpty())
+        beskeder().besked(kopifejl);
 }
 
 bool Tmainform::gendanData(const QDate& dag)
@@ -224,8 +250,7 @@ bool Tmainform::gendanData(const QDate& dag)
     // What is in memory now would be written over the restored files at exit.
     const bool varMenu = opts.menuVis;
     HentOptions();
-    grupper.gruppeliste = hentListe(m_mapper.gruppefilnavn, Linjefil::Graense::lister);
-    grupper.lagerliste = hentListe(m_mapper.lagerfilnavn, Linjefil::Graense::lister);
+    hentGruppelister();
     const QString aktiv = grupper.gruppenavn;
     if (aktiv.isEmpty() || !grupper.gruppeliste.contains(aktiv))
         grupper.rydAktiv();

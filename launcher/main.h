@@ -179,8 +179,11 @@ private:
     Gruppevindue* lavetBoks() const { return m_vinduer ? m_vinduer->lavetBoks() : nullptr; }
     // Saves the storage tab's pending changes; true when there were some.
     bool gemVentendeLager() const;
-    // A day's copy that could not be made, told once.
-    void visKopifejl();
+    // After a save: what could not be saved, or else a day's copy that could
+    // not be made (told once).
+    void visGemning(const QString& fejl);
+    // The program and storage groups from their files, a name listed twice once.
+    void hentGruppelister();
     void FormCloseQuery();
     void FormClose();
     QWidget* lavTopPanel();

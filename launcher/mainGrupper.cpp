@@ -4,6 +4,7 @@
 #include "Beskeder.h"
 #include "Elementmodel.h"
 #include "Ikonvalg.h"
+#include "Linjefil.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -54,6 +55,13 @@ void Tmainform::insertItem(const QString& fName, QString Tekst, bool beggeBokse)
     }
     if (Tekst.isEmpty())
         Tekst = Grupper::standardTekst(fName);
+    // A group's files hold one name a line.
+    if (!Linjefil::linjeFejl({fName, Tekst}).isEmpty()) {
+        beskeder().besked(QStringLiteral("Filen kan ikke indsættes i gruppen, fordi navnet "
+                                         "indeholder et linjeskift:\r") +
+                          QString(fName).replace(u'\r', u'⏎').replace(u'\n', u'⏎'));
+        return;
+    }
     PutInIkonliste(fName, false);
     elementer->tilfoej(fName, Tekst);
     tilpasGitter();

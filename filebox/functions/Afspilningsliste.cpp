@@ -1,10 +1,10 @@
 #include "functions/Afspilningsliste.h"
 
+#include "Filskriver.h"
 #include "functions/Handlinger.h"
 #include "functions/Stinavn.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -256,17 +256,8 @@ bool skriv(const QString& sti, const QStringList& linjer)
     QByteArray bytes("\xEF\xBB\xBF");
     for (const QString& l : linjer)
         bytes += l.toUtf8() + "\r\n";
-    QFile fil(sti);
-    if (!fil.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return false;
-    // A full disk may take fewer bytes without an error; a half page is removed.
-    const bool hel = fil.write(bytes) == bytes.size() && fil.flush();
-    fil.close();
-    if (!hel || fil.error() != QFileDevice::NoError) {
-        fil.remove();
-        return false;
-    }
-    return true;
+    // A new page only: never one that appeared since its name was chosen.
+    return !QFileInfo::exists(sti) && Filskriver::skriv(sti, bytes).isEmpty();
 }
 
 } // namespace Afspilningsliste

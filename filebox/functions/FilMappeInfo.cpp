@@ -1,6 +1,7 @@
 #include "functions/FilMappeInfo.h"
 
 #include "Beskeder.h"
+#include "Filskriver.h"
 #include "functions/Stinavn.h"
 
 #include <QDateTime>
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 
 namespace {
 
@@ -102,15 +102,7 @@ bool skrivSkjulte(const QString& mappe, const QByteArray& navn, bool skjult)
     QByteArray bytes;
     for (const QByteArray& l : std::as_const(liste.linjer))
         bytes += l + '\n';
-    QSaveFile fil(sti);
-    if (!fil.open(QIODevice::WriteOnly))
-        return false;
-    // A full disk may take fewer bytes without an error; the old list is then kept.
-    if (fil.write(bytes) != bytes.size()) {
-        fil.cancelWriting();
-        return false;
-    }
-    return fil.commit();
+    return Filskriver::skriv(sti, bytes).isEmpty();
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "Filvagt.h"
 #include "Testmappe.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -65,4 +67,67 @@ TEST(Filvagt, TheMessageNamesEveryFileInDanish)
     // Files of several folders are named whole.
     EXPECT_TRUE(Filvagt::besked({"/a/options.txt", "/a/Filer/Spil.txt"})
                     .contains(":\r\r/a/options.txt\r/a/Filer/Spil.txt\r\rTavlum bruger"));
+}
+
+// Another program (a sync tool, a hand edit) changed a file since it was read:
+// its change is kept, joined with the program's own where the two can be.
+TEST(Filvagt, AnOutsideChangeIsJoinedOrKeptNeverWrittenOver)
+{
+    Testmappe mappe;
+    Filvagt vagt;
+    const QString opt = mappe.skrivLinjer("options.txt", {"1", "2", "3"});
+    const QString grupper = mappe.skrivLinjer("programgrupper.txt", {"Spil", "Musik"});
+    vagt.somListe(grupper);
+    vagt.hent(opt, 1000);
+    vagt.hent(grupper, 1000);
+
+    // Nothing of the program's own: the other side stays as it is.
+    mappe.skrivLinjer("options.txt", {"1", "udefra", "3"});
+    EXPECT_TRUE(vagt.gem(opt, {"1", "2", "3"}).isEmpty());
+    EXPECT_EQ(mappe.laesLinjer("options.txt"), QStringList({"1", "udefra", "3"}));
+    // Different places changed: both are kept.
+    EXPECT_TRUE(vagt.gem(opt, {"1", "2", "egen"}).isEmpty());
+    EXPECT_EQ(mappe.laesLinjer("options.txt"), QStringList({"1", "udefra", "egen"}));
+    EXPECT_EQ(vagt.kendt(opt), QStringList({"1", "udefra", "egen"}));
+
+    // A list: a group made here and one made elsewhere are both there, and one
+    // deleted here stays deleted.
+    mappe.skrivLinjer("programgrupper.txt", {"Spil", "Musik", "Film"});
+    EXPECT_TRUE(vagt.gem(grupper, {"Musik", "Kontor"}).isEmpty());
+    EXPECT_EQ(mappe.laesLinjer("programgrupper.txt"), QStringList({"Musik", "Film", "Kontor"}));
+    EXPECT_EQ(vagt.kendt(grupper), QStringList({"Musik", "Film", "Kontor"}));
+
+    // One place changed by both: the other side's file stays, the program's
+    // lines go beside it, and the message says where.
+    mappe.skrivLinjer("options.txt", {"1", "udefra", "deres"});
+    const QString besked = vagt.gem(opt, {"1", "udefra", "vores"});
+    EXPECT_EQ(mappe.laesLinjer("options.txt"), QStringList({"1", "udefra", "deres"}));
+    const QStringList tilside = QDir(mappe.sti("")).entryList({"options (Tavlums udgave *).txt"});
+    ASSERT_EQ(tilside.size(), 1);
+    EXPECT_EQ(mappe.laesLinjer(tilside.first()), QStringList({"1", "udefra", "vores"}));
+    EXPECT_TRUE(besked.startsWith("Filen\r" + opt + "\rer ændret af et andet program, siden "
+                                  "Tavlum læste den.\rTavlum har beholdt den ændrede udgave og "
+                                  "gemt sine egne ændringer ved siden af i\r"))
+        << besked.toStdString();
+    // From then on the file on disk is the one changes are made to.
+    EXPECT_TRUE(vagt.gem(opt, {"ny", "udefra", "deres"}).isEmpty());
+    EXPECT_EQ(mappe.laesLinjer("options.txt"), QStringList({"ny", "udefra", "deres"}));
+}
+
+// A group's files belong together place by place: when one cannot be joined,
+// none of them is written.
+TEST(Filvagt, FilesThatBelongTogetherAreKeptTogether)
+{
+    Testmappe mappe;
+    Filvagt vagt;
+    const QString el = mappe.skrivLinjer("Spil.txt", {"/a", "/b"});
+    const QString tekst = mappe.skrivLinjer("Spiltekst.txt", {"A", "B"});
+    vagt.hent(el, 1000);
+    vagt.hent(tekst, 1000);
+    mappe.skrivLinjer("Spil.txt", {"/a", "/b", "/c"});
+    mappe.skrivLinjer("Spiltekst.txt", {"A", "B", "C"});
+    EXPECT_FALSE(vagt.gem({{el, {"/b"}}, {tekst, {"B"}}}).isEmpty());
+    EXPECT_EQ(mappe.laesLinjer("Spil.txt"), QStringList({"/a", "/b", "/c"}));
+    EXPECT_EQ(mappe.laesLinjer("Spiltekst.txt"), QStringList({"A", "B", "C"}));
+    EXPECT_EQ(vagt.kendt(el), QStringList({"/a", "/b", "/c"}));
 }

@@ -42,7 +42,38 @@ TEST(Gruppehandlinger, ANewGroupNeedsAUsableNameThatNoOtherGroupsFilesHave)
     EXPECT_EQ(s.g.gruppeliste, QStringList({"Spil"}));
     EXPECT_TRUE(s.g.nyGruppe("Musik").isEmpty());
     EXPECT_EQ(s.g.gruppeliste, QStringList({"Spil", "Musik"}));
-    EXPECT_EQ(s.g.nyGruppeFejl("Musik"), QString());
+    // A name that is there already, in either list and in any case, would share
+    // that group's files.
+    for (const QString navn : {"Musik", "spil", "ARKIV"})
+        EXPECT_EQ(s.g.nyGruppe(navn).left(41), "Der findes allerede en gruppe med navnet ");
+    EXPECT_EQ(s.g.nyGruppe("spil"), "Der findes allerede en gruppe med navnet Spil!");
+    EXPECT_EQ(s.g.gruppeliste, QStringList({"Spil", "Musik"}));
+}
+
+// Lists of an older version or edited by hand may name a group twice: it is one
+// group, and deleting one entry never takes the files another entry names.
+TEST(Gruppehandlinger, ANameListedTwiceIsOneGroupAndKeepsItsFiles)
+{
+    QStringList grupper{"Spil", "Musik", "Spil"}, lager{"Musik", "Arkiv", "Arkiv"};
+    Grupper::fjernDubletter(grupper, lager);
+    EXPECT_EQ(grupper, QStringList({"Spil", "Musik"}));
+    EXPECT_EQ(lager, QStringList({"Arkiv"}));
+
+    Gruppesaet s({"Spil", "Musik", "Spil"}, {"spil"}, "Spil");
+    EXPECT_TRUE(s.g.sletAktiv().isEmpty());
+    EXPECT_EQ(s.g.gruppeliste, QStringList({"Musik", "Spil"}));
+    EXPECT_TRUE(s.findes("Spil.txt"));
+    EXPECT_TRUE(s.findes("Spiltekst.txt"));
+    s.g.aktiver("Spil");
+    EXPECT_TRUE(s.g.sletAktiv().isEmpty());
+    // The storage entry differs in case only: its files may be the same ones.
+    EXPECT_TRUE(s.findes("Spil.txt"));
+    s.g.lagerliste.clear();
+    s.g.gruppeliste << "Spil";
+    s.g.aktiver("Spil");
+    EXPECT_TRUE(s.g.sletAktiv().isEmpty());
+    EXPECT_FALSE(s.findes("Spil.txt"));
+    EXPECT_FALSE(s.findes("Spiltekst.txt"));
 }
 
 TEST(Gruppehandlinger, SortingIgnoresCaseAndKeepsEqualNamesInOrder)
@@ -74,6 +105,7 @@ TEST(Gruppehandlinger, RenamingMovesTheFilesAndNeverTakesAnotherGroupsName)
         EXPECT_EQ(s.g.omdoebAktiv(navn), "Der findes allerede en gruppe med navnet " + navn + "!");
         EXPECT_EQ(s.g.gruppenavn, "Spil");
     }
+    EXPECT_EQ(s.g.omdoebAktiv("musik"), "Der findes allerede en gruppe med navnet musik!");
     EXPECT_FALSE(s.g.omdoebAktiv("Spiltekst").isEmpty());
     for (const QString intet : {"", "Spil"})
         EXPECT_TRUE(s.g.omdoebAktiv(intet).isEmpty());
@@ -86,6 +118,9 @@ TEST(Gruppehandlinger, RenamingMovesTheFilesAndNeverTakesAnotherGroupsName)
     EXPECT_EQ(s.mappe.laesLinjer("Filer/Lege.txt"), QStringList({"/a/x.exe"}));
     EXPECT_EQ(s.mappe.laesLinjer("Filer/Legetekst.txt"), QStringList({"X"}));
     EXPECT_FALSE(s.findes("Spil.txt"));
+    // The group itself may change the case of its name.
+    EXPECT_TRUE(s.g.omdoebAktiv("lege").isEmpty());
+    EXPECT_EQ(s.g.gruppeliste, QStringList({"lege", "Musik"}));
 }
 
 TEST(Gruppehandlinger, RenamingNeverWritesOverAStrayFile)

@@ -33,24 +33,25 @@ struct Brugermappe
 
 } // namespace
 
-TEST(Sikkerhedskopi, KeepsTheFirstVersionOfTheDayOfTheDataFilesOnly)
+// A day's copy is every data file as it stood before the day's first change,
+// whichever file that change was to.
+TEST(Sikkerhedskopi, KeepsAllDataFilesAsTheyStoodBeforeTheDaysFirstChange)
 {
     Brugermappe b;
-    b.gem("options.txt", {"1"}); // new: nothing on disk to keep
-    EXPECT_TRUE(b.kopi.kopidage().isEmpty());
-    b.gem("options.txt", {"2"});
-    b.gem("options.txt", {"3"});
+    b.gem("options.txt", {"1"});
     b.gem("Filer/Spil.txt", {"a"});
-    b.gem("Filer/Spil.txt", {"b"});
     b.gem("reopen.txt", {"x"});
-    b.gem("reopen.txt", {"y"});
-    EXPECT_EQ(b.kopiAf("2026-03-01", "options.txt"), QStringList{"1"});
-    EXPECT_EQ(b.kopiAf("2026-03-01", "Filer/Spil.txt"), QStringList{"a"});
-    EXPECT_EQ(b.kopi.filer(QDate(2026, 3, 1)),
-              (QStringList{"options.txt", "Filer/Spil.txt"}));
+    EXPECT_TRUE(b.kopi.filer(QDate(2026, 3, 1)).isEmpty()); // nothing was there before
     b.nu = b.nu.addDays(1);
-    b.gem("options.txt", {"4"});
-    EXPECT_EQ(b.kopiAf("2026-03-02", "options.txt"), QStringList{"3"});
+    b.gem("reopen.txt", {"y"}); // not a kept file: no copy yet
+    EXPECT_EQ(b.kopi.kopidage(), QList<QDate>{QDate(2026, 3, 1)});
+    b.gem("Filer/Spil.txt", {"b"});
+    b.gem("options.txt", {"2"});
+    b.gem("Filer/Musik.txt", {"m"});
+    b.gem("options.txt", {"3"});
+    EXPECT_EQ(b.kopi.filer(QDate(2026, 3, 2)), (QStringList{"options.txt", "Filer/Spil.txt"}));
+    EXPECT_EQ(b.kopiAf("2026-03-02", "options.txt"), QStringList{"1"});
+    EXPECT_EQ(b.kopiAf("2026-03-02", "Filer/Spil.txt"), QStringList{"a"});
     EXPECT_EQ(b.kopi.kopidage(), (QList<QDate>{QDate(2026, 3, 2), QDate(2026, 3, 1)}));
 }
 
@@ -70,37 +71,50 @@ TEST(Sikkerhedskopi, KeepsTheNewestFourteenDays)
     EXPECT_FALSE(QFileInfo::exists(b.fil("Sikkerhedskopier/2026-03-02")));
 }
 
-TEST(Sikkerhedskopi, RestoringADayKeepsTheFilesOfNowSoItCanBeUndone)
+// A restore gives back one state that existed: files made since are gone
+// again, and the state of just before is today's copy, so it can be undone.
+TEST(Sikkerhedskopi, RestoringADayGivesItsWholeStateAndCanBeUndone)
 {
     Brugermappe b;
-    b.gem("options.txt", {"gammel"});
-    b.gem("Filer/Spil.txt", {"gammel"});
+    b.gem("programgrupper.txt", {"Spil"});
+    b.gem("Filer/Spil.txt", {"/a", "/b", "/c"});
     b.gem("egenskaber.txt", {"1", "0", ""});
     b.nu = b.nu.addDays(1);
-    b.gem("options.txt", {"ny"});
-    b.gem("Filer/Spil.txt", {"ny"});
-    b.gem("Filer/Spil.txt", {"nyere"});
+    b.gem("programgrupper.txt", {"Spil", "Nyt"});
     b.gem("Filer/Nyt.txt", {"n"});
-    // Yesterday has no copy (the files were new); today holds yesterday's last versions.
-    EXPECT_EQ(b.kopi.gendan(QDate(2026, 3, 1)).startsWith("Sikkerhedskopien fra den 01-03-2026"),
-              true);
+    b.gem("Filer/Spil.txt", {"/a"});
+    EXPECT_TRUE(b.kopi.gendan(QDate(2026, 3, 1)).startsWith("Sikkerhedskopien fra den 01-03-2026"));
+    b.nu = b.nu.addDays(1);
     ASSERT_EQ(b.kopi.gendan(QDate(2026, 3, 2)), "");
-    EXPECT_EQ(b.mappe.laesLinjer("Bruger/options.txt"), QStringList{"gammel"});
-    EXPECT_EQ(b.mappe.laesLinjer("Bruger/Filer/Spil.txt"), QStringList{"gammel"});
-    // Files the day did not hold stay, and everything of before is today's copy now.
+    EXPECT_EQ(b.mappe.laesLinjer("Bruger/programgrupper.txt"), QStringList{"Spil"});
+    EXPECT_EQ(b.mappe.laesLinjer("Bruger/Filer/Spil.txt"), (QStringList{"/a", "/b", "/c"}));
+    EXPECT_FALSE(QFileInfo::exists(b.fil("Filer/Nyt.txt")));
+    EXPECT_EQ(b.mappe.laesLinjer("Bruger/egenskaber.txt"), (QStringList{"1", "0", ""}));
+    // Undone by restoring today's copy, which holds the state of just before.
+    ASSERT_EQ(b.kopi.gendan(QDate(2026, 3, 3)), "");
+    EXPECT_EQ(b.mappe.laesLinjer("Bruger/programgrupper.txt"), (QStringList{"Spil", "Nyt"}));
     EXPECT_EQ(b.mappe.laesLinjer("Bruger/Filer/Nyt.txt"), QStringList{"n"});
-    EXPECT_EQ(b.kopiAf("2026-03-02", "Filer/Spil.txt"), QStringList{"nyere"});
-    EXPECT_EQ(b.kopiAf("2026-03-02", "egenskaber.txt"), (QStringList{"1", "0", ""}));
-    ASSERT_EQ(b.kopi.gendan(QDate(2026, 3, 2)), "");
-    EXPECT_EQ(b.mappe.laesLinjer("Bruger/Filer/Spil.txt"), QStringList{"nyere"});
-    EXPECT_EQ(b.mappe.laesLinjer("Bruger/options.txt"), QStringList{"ny"});
+    EXPECT_EQ(b.mappe.laesLinjer("Bruger/Filer/Spil.txt"), QStringList{"/a"});
+}
+
+// A day kept by an older version holds only the files it changed: they go
+// back, and the others stay as they are.
+TEST(Sikkerhedskopi, ADayOfSingleFilesPutsBackThoseOnly)
+{
+    Brugermappe b;
+    b.mappe.skrivLinjer("Bruger/Sikkerhedskopier/2026-02-27/options.txt", {"gammel"});
+    b.gem("options.txt", {"ny"});
+    b.gem("Filer/Spil.txt", {"s"});
+    ASSERT_EQ(b.kopi.gendan(QDate(2026, 2, 27)), "");
+    EXPECT_EQ(b.mappe.laesLinjer("Bruger/options.txt"), QStringList{"gammel"});
+    EXPECT_EQ(b.mappe.laesLinjer("Bruger/Filer/Spil.txt"), QStringList{"s"});
 }
 
 TEST(Sikkerhedskopi, AFolderThatCannotBeWrittenDoesNotStopTheSaveAndIsToldOnce)
 {
     Brugermappe b;
     b.gem("options.txt", {"1"});
-    QDir().mkpath(b.fil("Sikkerhedskopier"));
+    b.nu = b.nu.addDays(1);
     Skrivebeskyttet laast(b.fil("Sikkerhedskopier"));
     if (!laast.ok())
         GTEST_SKIP() << "the folder cannot be made read-only here";
