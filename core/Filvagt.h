@@ -46,7 +46,7 @@ public:
     [[nodiscard]] QString gem(const QList<Aendring>& filer);
 
     // A file whose lines are a list in which each line stands alone (the group
-    // lists, the recent folders): an outside change is joined line by line
+    // lists): an outside change is joined line by line
     // rather than place by place.
     void somListe(const QString& filnavn);
 

@@ -40,8 +40,8 @@ Tmainform::Tmainform(Platform& platform, QWidget* parent)
     m_filvagt.setSikkerhedskopi(&m_kopi);
     // A change of a group's files that a crash broke off is finished first.
     Filskriver::fuldfoer(m_mapper.DirFiler);
-    for (const QString& liste : {m_mapper.gruppefilnavn, m_mapper.lagerfilnavn, m_mapper.reopenFilnavn})
-        m_filvagt.somListe(liste);
+    m_filvagt.somListe(m_mapper.gruppefilnavn);
+    m_filvagt.somListe(m_mapper.lagerfilnavn);
     lavReopenDir();
     // The design before the widgets, which then need no second polish.
     HentOptions();

@@ -2,6 +2,7 @@
 #include "boks.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListView>
@@ -50,6 +51,44 @@ TEST_F(Grupperegler, AFolderOrAVanishedFileIsNotAnElement)
     EXPECT_EQ(beskeder.beskeder, QStringList(2, "Filen kunne ikke findes!"));
     EXPECT_EQ(antal(programBoks(main)), 3);
     EXPECT_EQ(laesBruger("Filer/Spil.txt").size(), 3);
+}
+
+// A group's files hold one name a line: a name with a line break is refused
+// with a message and never written; the recent folders leave such a folder out.
+TEST_F(Grupperegler, ANameWithALineBreakNeverReachesAFile)
+{
+    Tmainform& main = startMed({"Spil"}, "Spil");
+    const QString fil = mappe.skriv("ny\nlinje.txt", "x");
+    main.insertItem(fil, "", true);
+    ASSERT_EQ(beskeder.beskeder.size(), 1);
+    EXPECT_TRUE(beskeder.beskeder.first().startsWith(
+        "Filen kan ikke indsættes i gruppen, fordi navnet indeholder et linjeskift:\r"));
+    EXPECT_TRUE(beskeder.beskeder.first().endsWith("ny⏎linje.txt"));
+    EXPECT_EQ(laesBruger("Filer/Spil.txt").size(), 3);
+    EXPECT_EQ(antal(programBoks(main)), 3);
+
+    const QString mappeNavn = mappe.sti("to\rdele");
+    QDir().mkpath(mappeNavn);
+    const int foerMapper = main.senesteMapper().Antal();
+    main.senesteMapper().InsertItem(mappeNavn, mappeNavn);
+    EXPECT_EQ(main.senesteMapper().Antal(), foerMapper);
+    main.senesteMapper().InsertItem(mappe.sti(""), mappe.sti(""));
+    EXPECT_EQ(main.senesteMapper().Antal(), foerMapper + 1);
+}
+
+// Another program added a group while this one ran: a group made here joins
+// it, and the group window shows both.
+TEST_F(Grupperegler, AGroupListChangedOutsideIsJoinedNotWrittenOver)
+{
+    startMed({"Spil"}, "Spil");
+    skrivBruger("programgrupper.txt", {"Spil", "Udefra"});
+    Tboksform& boks = program->boksform();
+    boks.gEdit->setText("Her");
+    boks.nyGruppeKnapClick();
+    EXPECT_EQ(laesBruger("programgrupper.txt"), QStringList({"Spil", "Udefra", "Her"}));
+    EXPECT_EQ(program->mainform->grupperne().gruppeliste, QStringList({"Spil", "Udefra", "Her"}));
+    EXPECT_EQ(boks.gruppeBoks->count(), 3);
+    EXPECT_TRUE(beskeder.beskeder.isEmpty()) << beskeder.beskeder.join(' ').toStdString();
 }
 
 TEST_F(Grupperegler, NoActiveGroupRefusesElements)
