@@ -54,6 +54,17 @@ fi
 grupper=$home1/Tavlum/Brugere/$user/programgrupper.txt
 for _ in $(seq 50); do grep -q Spil "$grupper" 2>/dev/null && break; sleep 0.1; done
 check "a group typed in the group window is saved" test "$(tr -d '\r' <"$grupper" 2>/dev/null)" = Spil
+# The same name again, in another case: it would share the group's files.
+if [ -n "$grp" ]; then
+  xdotool windowfocus --sync "$grp" 2>/dev/null || xdotool windowfocus "$grp"
+  xdotool mousemove --window "$grp" 390 71 click 1
+  xdotool type --delay 20 "spil"
+  xdotool key Return
+fi
+msg=$(window '^Information$')
+check "a group name that is there already is refused with a message" test -n "$msg"
+[ -n "$msg" ] && keys "$msg" Return
+check "the group is listed once" test "$(tr -d '\r' <"$grupper" 2>/dev/null)" = Spil
 # The first group made is the active one: the main window is captioned with it.
 main=$(window '^Spil$')
 check "main window shows the new group" test -n "$main"
