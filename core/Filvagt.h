@@ -19,7 +19,7 @@ class Filvagt
 public:
     // The day's copies, taken before a file is replaced or deleted; none: no copies.
     void setSikkerhedskopi(Sikkerhedskopi* kopi) { m_kopi = kopi; }
-    // Files about to be deleted are kept as a change would keep them.
+    // Files about to be deleted or renamed are kept as a change would keep them.
     void foerSletning(const QStringList& filnavne);
 
     // The lines of a file of at most `hoejst` bytes; an unreadable one gives

@@ -96,6 +96,9 @@ QString Grupper::omdoebAktiv(const QString& nyt)
         return fejl;
     const QString gammelFil = makeFilnavn(), gammelTekst = makeTekstnavn(),
                   gammelParametre = makeParameternavn();
+    // Renamed files are changed files: the day's copy is taken first.
+    if (vagt)
+        vagt->foerSletning({gammelFil, gammelTekst, gammelParametre});
     gruppenavn = nyt;
     gruppeliste[sted] = nyt;
     filnavn = makeFilnavn();
