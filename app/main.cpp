@@ -1,14 +1,46 @@
+#include "Afslutning.h"
 #include "Design.h"
+#include "Enkeltstart.h"
 #include "Platform.h"
 #include "Program.h"
+#include "main.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+// The main window while the loop runs, for a save at exit().
+Tmainform* vedUdgang = nullptr;
+
+// The toolkit ends the process with exit() when the X server goes away,
+// without returning from its loop: what closing saves is saved here, told
+// on the error output, as no window can be shown any more.
+void gemVedUdgang()
+{
+    if (Tmainform* vindue = std::exchange(vedUdgang, nullptr)) {
+        vindue->udenSkaerm();
+        vindue->gemVedAfslutning();
+    }
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Before anything is read, copied or made: a second start hands over to the
+    // first and ends, so that two runs never write over each other's files.
+    const auto platform = Platform::createNative();
+    Enkeltstart enkeltstart(Enkeltstart::mappe(),
+                            Enkeltstart::navn(QString::fromStdString(platform->userName()),
+                                              QString::fromStdString(platform->baseFolder())));
+    if (!enkeltstart.foerste())
+        return 0;
+
     QApplication::setApplicationName(QStringLiteral("Tavlum"));
     // The main window ends the program, whatever other windows are open.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -20,8 +52,21 @@ int main(int argc, char** argv)
         QApplication::installTranslator(&qtDansk);
 
     Design::anvend(QStringLiteral("Windows10 Clear Day"));
-    const auto platform = Platform::createNative();
     Program program(*platform);
+    Tmainform& hovedvindue = *program.mainform;
+    QObject::connect(&enkeltstart, &Enkeltstart::vis, &hovedvindue, &Tmainform::visForrest);
+    // The end of the session saves what Ctrl+Q saves: the log-out, a signal
+    // (which closes the windows as Ctrl+Q does), and the X server going away.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &hovedvindue,
+                     &Tmainform::gemVedAfslutning);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &hovedvindue,
+                     &Tmainform::gemVedAfslutning);
+    Afslutning::lyt([] { QCoreApplication::quit(); });
+    vedUdgang = &hovedvindue;
+    std::atexit(gemVedUdgang);
+
     program.start();
-    return QApplication::exec();
+    const int udfald = QApplication::exec();
+    vedUdgang = nullptr;
+    return udfald;
 }

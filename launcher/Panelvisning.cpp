@@ -230,11 +230,8 @@ void Tmainform::lavTrayIcon()
     TrayIcon->setToolTip(QStringLiteral("Tavlum til opstart af spil, programmer m.v."));
     connect(TrayIcon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason grund) {
-                if (grund != QSystemTrayIcon::DoubleClick)
-                    return;
-                showNormal();
-                raise();
-                activateWindow();
+                if (grund == QSystemTrayIcon::DoubleClick)
+                    visForrest();
             });
     TrayIcon->show();
 }

@@ -364,10 +364,19 @@ void Tmainform::FormActivate()
 
 void Tmainform::closeEvent(QCloseEvent* event)
 {
-    FormCloseQuery();
-    FormClose();
+    gemVedAfslutning();
     event->accept();
     QCoreApplication::quit();
+}
+
+void Tmainform::gemVedAfslutning()
+{
+    QStringList nu = optionLinjer() + ReopenDir.linjer();
+    if (nu == m_gemtVedAfslutning)
+        return;
+    m_gemtVedAfslutning = std::move(nu);
+    FormCloseQuery();
+    FormClose();
 }
 
 void Tmainform::FormCloseQuery()

@@ -82,6 +82,8 @@ public:
     void visFilboks();
     // Shows, raises and activates a window.
     static void visVindue(QWidget* vindue);
+    // This window brought back to the user: from the tray, minimised or behind others.
+    void visForrest();
     // A recent folder was chosen: the file box lists it.
     void ReopenDirKlik(QAction* Sender, const QString& Filnavn);
     // The about box, centred on `over`.
@@ -110,6 +112,13 @@ public:
 
     void HentOptions();
     void GemOptions();
+    // Saves what closing the window saves. The end of a session may be told
+    // more than once (the log-out, then the quit): a state already saved this
+    // way is not written again.
+    void gemVedAfslutning();
+    // The display is gone: from now on a message is written to the error
+    // output, as no window can show it.
+    void udenSkaerm() { m_beskeder.udenSkaerm = true; }
     // The lines GemOptions writes, from the windows' places now.
     QStringList optionLinjer();
     void setProgramForm(bool value);
@@ -229,18 +238,21 @@ private:
     public:
         void besked(const QString& tekst) override
         {
-            if (vinduer)
+            if (udenSkaerm)
+                qWarning("%s", qUtf8Printable(tekst));
+            else if (vinduer)
                 vinduer->beskeder().besked(tekst);
         }
         bool spoerg(const QString& tekst) override
         {
-            return vinduer && vinduer->beskeder().spoerg(tekst);
+            return !udenSkaerm && vinduer && vinduer->beskeder().spoerg(tekst);
         }
         QString aabenFil(const QString& mappe) override
         {
             return vinduer ? vinduer->beskeder().aabenFil(mappe) : QString();
         }
         Vinduer* vinduer = nullptr;
+        bool udenSkaerm = false;
     };
     mutable Viderestilling m_beskeder;
     std::unique_ptr<Starter> m_starter;
@@ -249,6 +261,7 @@ private:
     QWidget* m_gruppeknapper = nullptr;
     bool m_opstart = true;
     bool m_vist = false;
+    QStringList m_gemtVedAfslutning;
     int m_dropTag = -1;
 
     Options opts;

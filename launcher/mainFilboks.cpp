@@ -29,6 +29,15 @@ void Tmainform::visVindue(QWidget* vindue)
     vindue->activateWindow();
 }
 
+void Tmainform::visForrest()
+{
+    // Hidden to the tray or minimised, it comes back as it was left; the
+    // strip of the menu view is this window too.
+    if (isHidden() || isMinimized())
+        showNormal();
+    visVindue(this);
+}
+
 void Tmainform::ReopenDirKlik(QAction*, const QString& Filnavn)
 {
     m_vinduer->filboks().visMappe(Filnavn);

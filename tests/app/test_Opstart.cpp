@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
@@ -196,6 +197,51 @@ TEST_P(Lukning, EveryWayOfClosingWritesReopenAndOptions)
 }
 
 INSTANTIATE_TEST_SUITE_P(TreVeje, Lukning, ::testing::Values(0, 1, 2));
+
+TEST_F(Opstart, TheSessionsEndSavesWhatClosingSavesOnceForEachState)
+{
+    Tmainform& main = startMed({"Spil"}, "Spil");
+    main.senesteMapper().InsertItem(mappe.sti("elementer"), "elementer");
+    main.gemVedAfslutning();
+    EXPECT_EQ(laesBruger("options.txt")[1], "Spil");
+    EXPECT_EQ(laesBruger("reopen.txt").size(), 4);
+
+    // The log-out, then the quit that follows: the same state is not written again.
+    QFile::remove(bruger("options.txt"));
+    QFile::remove(bruger("reopen.txt"));
+    main.gemVedAfslutning();
+    EXPECT_FALSE(QFileInfo::exists(bruger("options.txt")));
+    // A log-out the user cancelled: what changed after it is saved at the end.
+    main.move(30, 40);
+    main.close();
+    EXPECT_EQ(laesBruger("options.txt")[4], "30");
+    EXPECT_EQ(laesBruger("reopen.txt").size(), 4);
+    EXPECT_EQ(beskeder.beskeder, QStringList());
+}
+
+TEST_F(Opstart, WithoutADisplayAFailedSaveIsToldOnTheErrorOutputNotInABox)
+{
+    Tmainform& main = startMed({"Spil"}, "Spil");
+    // A folder where the file should be: it cannot be replaced.
+    QFile::remove(bruger("options.txt"));
+    ASSERT_TRUE(QDir().mkpath(bruger("options.txt")));
+    main.udenSkaerm();
+    main.gemVedAfslutning();
+    EXPECT_EQ(beskeder.beskeder, QStringList());
+    EXPECT_TRUE(QFileInfo::exists(bruger("reopen.txt")));
+}
+
+TEST_F(Opstart, AnotherStartBringsTheWindowBackFromHiddenOrMinimised)
+{
+    Tmainform& main = startMed({"Spil"}, "Spil");
+    main.hide();
+    main.visForrest();
+    EXPECT_TRUE(main.isVisible());
+    main.showMinimized();
+    main.visForrest();
+    EXPECT_FALSE(main.isMinimized());
+    EXPECT_TRUE(main.isVisible());
+}
 
 TEST_F(Opstart, NoOptionsFileGivesTheDefaultWindowAndACompleteFileOnClose)
 {
