@@ -13,6 +13,7 @@ public:
                      const std::string& parameters, const std::string& folder) override;
     std::vector<std::string> terminals() const override;
     std::string programLine(const std::string& file) const override;
+    bool markTrusted(const std::string& file) override;
     void runScript(const std::string& file, std::function<void(const ScriptResult&)> done) override;
     FileIcon firstIcon(const std::string& file) const override;
     std::string currentFolder() const override;
