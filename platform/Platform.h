@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -148,8 +149,9 @@ public:
         bool operator==(const TreeEntry&) const = default;
     };
     // Every entry of a folder but "." and "..", hidden ones too, in the order
-    // the file system gives them; names keep their bytes.
-    virtual std::vector<TreeEntry> readFolder(const std::string& folder) const = 0;
+    // the file system gives them; names keep their bytes. Nothing when the
+    // folder cannot be read whole, which an empty folder must not be taken for.
+    virtual std::optional<std::vector<TreeEntry>> readFolder(const std::string& folder) const = 0;
     // What a path names; kind Missing when nothing is there. `name` is the last part.
     virtual TreeEntry entryOf(const std::string& path) const = 0;
     // The size of a file that can be opened for reading; -1 when it cannot.

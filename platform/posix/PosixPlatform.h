@@ -28,7 +28,7 @@ public:
     bool readTrashInfo(TrashItem& item) const override;
     bool restoreFromTrash(const TrashItem& item, const std::string& target) override;
     bool deleteFromTrash(const TrashItem& item) override;
-    std::vector<TreeEntry> readFolder(const std::string& folder) const override;
+    std::optional<std::vector<TreeEntry>> readFolder(const std::string& folder) const override;
     TreeEntry entryOf(const std::string& path) const override;
     std::int64_t readableSize(const std::string& file) const override;
     bool makeFolder(const std::string& folder) override;

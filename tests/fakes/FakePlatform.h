@@ -100,8 +100,12 @@ public:
         return aegte->restoreFromTrash(item, target);
     }
     bool deleteFromTrash(const TrashItem& item) override { return aegte->deleteFromTrash(item); }
-    std::vector<TreeEntry> readFolder(const std::string& folder) const override
+    // `laesFejler` makes chosen folders unreadable, as a folder of mode 000 is
+    // to anyone but root.
+    std::optional<std::vector<TreeEntry>> readFolder(const std::string& folder) const override
     {
+        if (laesFejler && laesFejler(folder))
+            return std::nullopt;
         return aegte->readFolder(folder);
     }
     TreeEntry entryOf(const std::string& path) const override { return aegte->entryOf(path); }
@@ -201,6 +205,7 @@ public:
     std::vector<std::string> toemt;
     bool spoergerSelv = false;
     std::function<bool(const std::string&)> kopiFejler;
+    std::function<bool(const std::string&)> laesFejler;
     // As it really is: the browser's Chromium cannot run as root with its sandbox.
     bool root = geteuid() == 0;
     std::map<SpecialFolder, std::string> specialmapper;
