@@ -66,7 +66,7 @@ bool Fortrydelser::findes(const QString& sti) const
     return m_platform.entryOf(bytes(sti)).kind != Entry::Missing;
 }
 
-bool Fortrydelser::tom(const QString& mappe) const
+bool Fortrydelser::erTom(const QString& mappe) const
 {
     const auto entries = m_platform.readFolder(bytes(mappe));
     return entries && entries->empty();
@@ -118,7 +118,7 @@ void Fortrydelser::fjernLavet(const Handling& h, Resultat& r)
             bliver << s->sti;
             continue;
         }
-        if (s->mappe && !tom(s->sti)) {
+        if (s->mappe && !erTom(s->sti)) {
             // Named only when nothing inside it is named already.
             if (!std::any_of(bliver.begin(), bliver.end(),
                              [&](const QString& b) { return inden(b, {s->sti}); }))
@@ -198,7 +198,7 @@ void Fortrydelser::slet(const Handling& h, Resultat& r)
     for (const auto& [mappe, tom] : h.par) {
         if (!findes(mappe))
             continue;
-        if (!tom(mappe))
+        if (!erTom(mappe))
             r.ikke << hvorfor(mappe, "er ikke tom");
         else if (!m_platform.deletePermanently(bytes(mappe)))
             r.ikke << hvorfor(mappe, "kunne ikke fjernes");

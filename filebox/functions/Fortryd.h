@@ -66,7 +66,7 @@ private:
     bool kopierTrae(const std::string& fra, const std::string& til);
     bool findes(const QString& sti) const;
     // A folder that cannot be read is not known to be empty.
-    bool tom(const QString& mappe) const;
+    bool erTom(const QString& mappe) const;
 
     Platform& m_platform;
     std::vector<Handling> m_handlinger;
