@@ -21,7 +21,7 @@ void Starter::executeProg(const QString& text, const QString& parametre,
     }
     const QString ext = Grupper::udvidelse(text);
     const std::string mappe = QDir::toNativeSeparators(fil.absolutePath()).toStdString();
-    const std::string param = parametre.toStdString();
+    int svar;
     // Linux shell scripts are the batch files of this platform.
     if (ext == QLatin1String(".bat") || ext == QLatin1String(".sh")) {
         // From another folder the script is named by its whole path.
@@ -33,15 +33,15 @@ void Starter::executeProg(const QString& text, const QString& parametre,
                                       : QDir::toNativeSeparators(fil.absoluteFilePath()));
         if (!parametre.isEmpty())
             kommando += u' ' + parametre;
-        const int svar = m_platform.shellExecute("open", "cmd", kommando.toStdString(), {});
-        if (svar <= 32)
-            m_beskeder.besked(startfejl(static_cast<unsigned>(svar), text));
-        return;
+        svar = aabn(text, "cmd", kommando.toStdString(), {});
+    } else {
+        svar = aabn(text, text.toStdString(), parametre.toStdString(),
+                    QDir::toNativeSeparators(startmappe).toStdString());
+        if (svar > 32)
+            m_platform.setCurrentFolder(mappe);
     }
-    const int svar = aabn(text, param, QDir::toNativeSeparators(startmappe).toStdString());
-    if (svar > 32)
-        m_platform.setCurrentFolder(mappe);
-    else if (svar != Platform::UntrustedEntry)
+    // The user who said no to an untrusted file knows why it did not run.
+    if (svar <= 32 && svar != Platform::UntrustedEntry)
         m_beskeder.besked(startfejl(static_cast<unsigned>(svar), text));
 }
 
@@ -70,21 +70,32 @@ void Starter::startAlle(const QStringList& filer, const QStringList& tekster,
                           mangler.join(u'\r'));
 }
 
-int Starter::aabn(const QString& fil, const std::string& param, const std::string& mappe)
+int Starter::aabn(const QString& fil, const std::string& program, const std::string& param,
+                  const std::string& mappe)
 {
-    const int svar = m_platform.shellExecute("open", fil.toStdString(), param, mappe);
-    if (svar != Platform::UntrustedEntry)
+    const int svar = m_platform.shellExecute("open", program, param, mappe);
+    if (svar != Platform::UntrustedEntry || !m_beskeder.spoerg(utroetSpoergsmaal(fil, program)))
         return svar;
+    // As the desktop file managers do: a file the user allowed once runs
+    // without the question from then on. One that cannot be marked runs this once.
+    m_platform.markTrusted(fil.toStdString());
+    return m_platform.shellExecute("openConfirmed", program, param, mappe);
+}
+
+QString Starter::utroetSpoergsmaal(const QString& fil, const std::string& program) const
+{
+    if (program == "cmd")
+        return QStringLiteral("Scriptet\r%1\rer ikke markeret som kørbart. Det køres i et "
+                              "terminalvindue.\rSkal det køres alligevel?")
+            .arg(fil);
     // A line too long to read, or with breaks of its own, is shown in part.
     QString linje = QString::fromStdString(m_platform.programLine(fil.toStdString())).simplified();
     if (linje.size() > 300)
         linje = linje.left(300) + QStringLiteral("…");
-    if (!m_beskeder.spoerg(QStringLiteral("Skrivebordsfilen\r%1\rer ikke markeret som kørbar og "
-                                          "ligger ikke i en programmappe. Den starter "
-                                          "programlinjen:\r%2\rSkal den startes alligevel?")
-                               .arg(fil, linje)))
-        return svar;
-    return m_platform.shellExecute("openConfirmed", fil.toStdString(), param, mappe);
+    return QStringLiteral("Skrivebordsfilen\r%1\rer ikke markeret som kørbar og ligger ikke i "
+                          "en programmappe. Den starter programlinjen:\r%2\rSkal den startes "
+                          "alligevel?")
+        .arg(fil, linje);
 }
 
 QString Starter::startfejl(unsigned Nr, const QString& fil) const
@@ -169,8 +180,7 @@ QString Starter::fejltekst(unsigned Nr)
     case Platform::NotStartable:
         return QStringLiteral("Programmet kunne ikke startes.");
     case Platform::UntrustedEntry:
-        return QStringLiteral("Skrivebordsfilen er ikke markeret som kørbar og ligger ikke i en "
-                              "programmappe, så den startes ikke.");
+        return QStringLiteral("Filen er ikke markeret som kørbar, så den startes ikke.");
     default:
         return QStringLiteral("Meningsløs operation eller ukendt fejl.");
     }

@@ -17,8 +17,9 @@ public:
 
     // A ".bat" (or ".sh") script runs in a console that stays open, from its
     // own folder; every other file goes to the shell's "open". A successful
-    // launch makes the file's folder the current folder. A desktop entry the
-    // system does not trust runs only when the user says yes to its program line.
+    // launch makes the file's folder the current folder. A desktop entry or a
+    // script the system does not trust runs only when the user says yes, and
+    // is trusted from then on.
     // Parameters go to the shell as written; a start folder, when given, is the
     // folder the program starts in (and a script's current folder).
     void executeProg(const QString& text, const QString& parametre = {},
@@ -40,8 +41,12 @@ public:
     static constexpr int ingenSide = 3;
 
 private:
-    // The shell's answer to a launch, with the user's consent where it asks for it.
-    int aabn(const QString& fil, const std::string& param, const std::string& mappe);
+    // The shell's answer to running `program` for the element `fil`, with the
+    // user's consent where it asks for it; a file allowed is marked trusted.
+    int aabn(const QString& fil, const std::string& program, const std::string& param,
+             const std::string& mappe);
+    // What the user is asked before an untrusted script or desktop entry runs.
+    QString utroetSpoergsmaal(const QString& fil, const std::string& program) const;
 
     Platform& m_platform;
     Beskeder& m_beskeder;

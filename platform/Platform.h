@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,11 +41,16 @@ public:
         ProgramNotFound = 22, // the program a desktop entry names is not installed
         NotStartable = 23,    // the system would not start the program
         // A desktop entry that is neither executable nor in the system's or the
-        // user's folders of programs: "open" does not run it, as such a file may
-        // have come from anywhere. The verb "openConfirmed" runs it, once the
-        // user has read its `programLine` and said yes.
+        // user's folders of programs, or a batch script ("cmd" "/K") that is not
+        // executable: "open" does not run it, as such a file may have come from
+        // anywhere. The verb "openConfirmed" runs it, once the user has read its
+        // `programLine` (an entry's) and said yes.
         UntrustedEntry = 24,
     };
+    // Marks a file the user chose to run as one that may run from now on (the
+    // owner's execute bit, as the desktop file managers set it); false when it
+    // could not be marked.
+    virtual bool markTrusted(const std::string& file) = 0;
     // The terminal programs a script is run in, in the order they are looked for.
     virtual std::vector<std::string> terminals() const = 0;
     // The program line of a file that names one (a desktop entry's Exec), as written.
@@ -143,8 +149,9 @@ public:
         bool operator==(const TreeEntry&) const = default;
     };
     // Every entry of a folder but "." and "..", hidden ones too, in the order
-    // the file system gives them; names keep their bytes.
-    virtual std::vector<TreeEntry> readFolder(const std::string& folder) const = 0;
+    // the file system gives them; names keep their bytes. Nothing when the
+    // folder cannot be read whole, which an empty folder must not be taken for.
+    virtual std::optional<std::vector<TreeEntry>> readFolder(const std::string& folder) const = 0;
     // What a path names; kind Missing when nothing is there. `name` is the last part.
     virtual TreeEntry entryOf(const std::string& path) const = 0;
     // The size of a file that can be opened for reading; -1 when it cannot.

@@ -246,7 +246,8 @@ TFilMappeInfo::taelMappe(const QString& mappe,
         stak.pop_back();
         if (her.back() != skille)
             her += skille;
-        for (Platform::TreeEntry& e : platform.readFolder(her)) {
+        for (Platform::TreeEntry& e :
+             platform.readFolder(her).value_or(std::vector<Platform::TreeEntry>())) {
             if (e.kind == Platform::TreeEntry::Folder) {
                 ++mapper;
                 stak.push_back(her + e.name);

@@ -66,6 +66,12 @@ bool Fortrydelser::findes(const QString& sti) const
     return m_platform.entryOf(bytes(sti)).kind != Entry::Missing;
 }
 
+bool Fortrydelser::erTom(const QString& mappe) const
+{
+    const auto entries = m_platform.readFolder(bytes(mappe));
+    return entries && entries->empty();
+}
+
 bool Fortrydelser::uaendret(const Spor& s) const
 {
     const Spor nu = spor(s.sti);
@@ -112,7 +118,7 @@ void Fortrydelser::fjernLavet(const Handling& h, Resultat& r)
             bliver << s->sti;
             continue;
         }
-        if (s->mappe && !m_platform.readFolder(bytes(s->sti)).empty()) {
+        if (s->mappe && !erTom(s->sti)) {
             // Named only when nothing inside it is named already.
             if (!std::any_of(bliver.begin(), bliver.end(),
                              [&](const QString& b) { return inden(b, {s->sti}); }))
@@ -173,14 +179,14 @@ bool Fortrydelser::kopierTrae(const std::string& fra, const std::string& til)
 {
     if (m_platform.entryOf(fra).kind != Entry::Folder)
         return m_platform.copyFile(fra, til, {});
-    const std::vector<Entry> entries = m_platform.readFolder(fra);
-    if (!m_platform.makeFolder(til))
+    const std::optional<std::vector<Entry>> entries = m_platform.readFolder(fra);
+    if (!entries || !m_platform.makeFolder(til))
         return false;
     const QString f = tekst(fra);
     const QString t = tekst(til);
     const QChar skel = f.contains(u'\\') && !f.contains(u'/') ? u'\\' : u'/';
     bool hel = true;
-    for (const Entry& e : entries) {
+    for (const Entry& e : *entries) {
         const QString navn = tekst(e.name);
         hel = kopierTrae(bytes(f + skel + navn), bytes(t + skel + navn)) && hel;
     }
@@ -192,7 +198,7 @@ void Fortrydelser::slet(const Handling& h, Resultat& r)
     for (const auto& [mappe, tom] : h.par) {
         if (!findes(mappe))
             continue;
-        if (!m_platform.readFolder(bytes(mappe)).empty())
+        if (!erTom(mappe))
             r.ikke << hvorfor(mappe, "er ikke tom");
         else if (!m_platform.deletePermanently(bytes(mappe)))
             r.ikke << hvorfor(mappe, "kunne ikke fjernes");

@@ -65,6 +65,8 @@ private:
     bool flyt(const QString& fra, const QString& til);
     bool kopierTrae(const std::string& fra, const std::string& til);
     bool findes(const QString& sti) const;
+    // A folder that cannot be read is not known to be empty.
+    bool erTom(const QString& mappe) const;
 
     Platform& m_platform;
     std::vector<Handling> m_handlinger;

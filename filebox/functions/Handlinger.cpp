@@ -247,7 +247,8 @@ int THandlinger::PasteElementer(bool sletAfterCopy)
         const bool hel = kopierMappeEx(bytes(mappe), bytes(maal));
         // The source goes only when every one of its entries reached the copy.
         const bool flyttet = hel && deleteAfterCopy && sletMappe(mappe, true);
-        if (hel && deleteAfterCopy && !flyttet)
+        // Named once: a folder that could not be read at all is named already.
+        if (deleteAfterCopy && !flyttet && m_fejlede.value(m_fejlede.size() - 1) != mappe)
             m_fejlede << mappe;
         if (flyttet || !deleteAfterCopy)
             m_handling.par.emplace_back(mappe, maal);
@@ -375,8 +376,13 @@ bool THandlinger::kopierFilEx(const std::string& source, const std::string& targ
 bool THandlinger::kopierMappeEx(const std::string& source, const std::string& target)
 {
     // The entries are read before the copy is made: a copy that lands inside
-    // its source must not find itself there.
-    const std::vector<Entry> entries = platform.readFolder(source);
+    // its source must not find itself there. A folder that cannot be read is
+    // not copied as an empty one.
+    const std::optional<std::vector<Entry>> entries = platform.readFolder(source);
+    if (!entries) {
+        m_fejlede << tekst(source);
+        return false;
+    }
     const bool fandtes = platform.entryOf(target).kind != Entry::Missing;
     if (!platform.makeFolder(target)) {
         m_fejlede << tekst(target);
@@ -385,7 +391,7 @@ bool THandlinger::kopierMappeEx(const std::string& source, const std::string& ta
     if (!fandtes)
         m_handling.lavet.push_back(m_fortryd.spor(tekst(target)));
     bool hel = true;
-    for (const Entry& e : entries) {
+    for (const Entry& e : *entries) {
         const std::string kilde = under(source, e.name);
         const std::string maal = under(target, e.name);
         if (e.kind != Entry::Folder) {

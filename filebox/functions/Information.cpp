@@ -21,7 +21,9 @@ void TInformation::getDirInfo(const QString& dir)
 void TInformation::taelMappe(const std::string& mappe)
 {
     // The platform's own listing: names that are not UTF-8 are counted too.
-    for (const Platform::TreeEntry& e : platform.readFolder(mappe)) {
+    // What cannot be read counts nothing here; the copy names it.
+    for (const Platform::TreeEntry& e :
+         platform.readFolder(mappe).value_or(std::vector<Platform::TreeEntry>())) {
         if (e.kind != Platform::TreeEntry::Folder) {
             totalSize += e.size;
             ++antalFiler;

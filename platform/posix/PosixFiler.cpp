@@ -38,14 +38,18 @@ std::string sidsteDel(const std::string& path)
 }
 
 // The entries of an open folder; the descriptor is taken over and closed.
-std::vector<Entry> entriesAf(int fd)
+// The entries of an open folder, which it closes; nothing when they cannot all be read.
+std::optional<std::vector<Entry>> entriesAf(int fd)
 {
     std::vector<Entry> ud;
-    DIR* d = fdopendir(fd);
+    DIR* d = fd < 0 ? nullptr : fdopendir(fd);
     if (!d) {
-        close(fd);
-        return ud;
+        if (fd >= 0)
+            close(fd);
+        return std::nullopt;
     }
+    // readdir tells the end of the folder from a failure only by errno.
+    errno = 0;
     while (const dirent* e = readdir(d)) {
         const std::string navn = e->d_name;
         if (navn == "." || navn == "..")
@@ -60,8 +64,12 @@ std::vector<Entry> entriesAf(int fd)
                 entry.size = st.st_size;
         }
         ud.push_back(std::move(entry));
+        errno = 0;
     }
+    const bool helt = errno == 0;
     closedir(d);
+    if (!helt)
+        return std::nullopt;
     return ud;
 }
 
@@ -99,7 +107,7 @@ bool toemMappe(int top)
         return false;
     }
     std::vector<Niveau> sti;
-    sti.push_back({entriesAf(dup(fd)), 0, *topId});
+    sti.push_back({entriesAf(dup(fd)).value_or(std::vector<Entry>()), 0, *topId});
     bool alt = true;
     while (true) {
         Niveau& her = sti.back();
@@ -120,7 +128,7 @@ bool toemMappe(int top)
             }
             close(fd);
             fd = under;
-            sti.push_back({entriesAf(dup(fd)), 0, *id});
+            sti.push_back({entriesAf(dup(fd)).value_or(std::vector<Entry>()), 0, *id});
             continue;
         }
         sti.pop_back();
@@ -243,11 +251,11 @@ bool kopierLink(const Sted& kilde, const Sted& maal)
 
 } // namespace
 
-std::vector<Platform::TreeEntry> PosixPlatform::readFolder(const std::string& folder) const
+std::optional<std::vector<Platform::TreeEntry>>
+PosixPlatform::readFolder(const std::string& folder) const
 {
     const Sted sted(folder);
-    const int fd = sted.open(O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    return fd < 0 ? std::vector<Entry>() : entriesAf(fd);
+    return entriesAf(sted.open(O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
 Platform::TreeEntry PosixPlatform::entryOf(const std::string& path) const

@@ -13,6 +13,7 @@ public:
                      const std::string& parameters, const std::string& folder) override;
     std::vector<std::string> terminals() const override;
     std::string programLine(const std::string& file) const override;
+    bool markTrusted(const std::string& file) override;
     void runScript(const std::string& file, std::function<void(const ScriptResult&)> done) override;
     FileIcon firstIcon(const std::string& file) const override;
     std::string currentFolder() const override;
@@ -27,7 +28,7 @@ public:
     bool readTrashInfo(TrashItem& item) const override;
     bool restoreFromTrash(const TrashItem& item, const std::string& target) override;
     bool deleteFromTrash(const TrashItem& item) override;
-    std::vector<TreeEntry> readFolder(const std::string& folder) const override;
+    std::optional<std::vector<TreeEntry>> readFolder(const std::string& folder) const override;
     TreeEntry entryOf(const std::string& path) const override;
     std::int64_t readableSize(const std::string& file) const override;
     bool makeFolder(const std::string& folder) override;

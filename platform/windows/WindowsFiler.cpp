@@ -97,10 +97,13 @@ void fjernKopi(const std::wstring& sti)
 
 } // namespace
 
-std::vector<Platform::TreeEntry> WindowsPlatform::readFolder(const std::string& folder) const
+std::optional<std::vector<Platform::TreeEntry>>
+WindowsPlatform::readFolder(const std::string& folder) const
 {
     std::vector<Entry> ud;
-    hverEntry(langSti(folder), [&](const WIN32_FIND_DATAW& fund) { ud.push_back(entryAf(fund)); });
+    if (!hverEntry(langSti(folder),
+                   [&](const WIN32_FIND_DATAW& fund) { ud.push_back(entryAf(fund)); }))
+        return std::nullopt;
     return ud;
 }
 

@@ -16,6 +16,8 @@ public:
     // The console runs scripts, and Windows keeps no desktop entries.
     std::vector<std::string> terminals() const override { return {"cmd"}; }
     std::string programLine(const std::string&) const override { return {}; }
+    // Windows runs every script and has no execute bit to set.
+    bool markTrusted(const std::string&) override { return true; }
     void runScript(const std::string& file, std::function<void(const ScriptResult&)> done) override;
     FileIcon firstIcon(const std::string& file) const override;
     std::string currentFolder() const override;
@@ -30,7 +32,7 @@ public:
     bool readTrashInfo(TrashItem& item) const override;
     bool restoreFromTrash(const TrashItem& item, const std::string& target) override;
     bool deleteFromTrash(const TrashItem& item) override;
-    std::vector<TreeEntry> readFolder(const std::string& folder) const override;
+    std::optional<std::vector<TreeEntry>> readFolder(const std::string& folder) const override;
     TreeEntry entryOf(const std::string& path) const override;
     std::int64_t readableSize(const std::string& file) const override;
     bool makeFolder(const std::string& folder) override;

@@ -3,6 +3,8 @@
 #include "Starter.h"
 #include "Testmappe.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -111,12 +113,49 @@ TEST(Starter, AnUntrustedDesktopEntryRunsOnlyWhenTheUserSaysYesToItsProgramLine)
     EXPECT_EQ(o.beskeder.spoergsmaal, QStringList(spoergsmaal));
     EXPECT_EQ(o.platform.kald.size(), 1u);
     EXPECT_EQ(o.platform.current, "/");
+    EXPECT_TRUE(o.platform.betroet.empty());
 
     o.beskeder.setNextAnswer(true);
     o.starter.executeProg(fil);
     ASSERT_EQ(o.platform.kald.size(), 3u);
     EXPECT_EQ(o.platform.kald[2].verb, "openConfirmed");
+    EXPECT_EQ(o.platform.betroet, std::vector<std::string>{fil.toStdString()});
+    EXPECT_TRUE(QFileInfo(fil).permissions() & QFile::ExeOwner);
     EXPECT_EQ(o.platform.current, o.mappe.sti("Hentet").toStdString());
+    EXPECT_TRUE(o.beskeder.beskeder.isEmpty());
+}
+
+TEST(Starter, AScriptWithoutTheExecuteBitIsAskedForAndTrustedOnceAllowed)
+{
+    Opstilling o;
+    const QString script = o.mappe.skriv("Hentet/installer.sh", "echo hej");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner);
+    const Kald kald{"open", "cmd", "/K installer.sh", "", o.mappe.sti("Hentet").toStdString()};
+    const auto udfoerbar = [&] { return bool(QFileInfo(script).permissions() & QFile::ExeOwner); };
+
+    o.platform.naesteSvar = {Platform::UntrustedEntry};
+    o.starter.executeProg(script);
+    EXPECT_EQ(o.beskeder.spoergsmaal,
+              QStringList("Scriptet\r" + script +
+                          "\rer ikke markeret som kørbart. Det køres i et terminalvindue.\r"
+                          "Skal det køres alligevel?"));
+    EXPECT_EQ(o.platform.kald, std::vector<Kald>{kald});
+    EXPECT_FALSE(udfoerbar());
+    EXPECT_TRUE(o.beskeder.beskeder.isEmpty());
+
+    o.platform.naesteSvar = {Platform::UntrustedEntry};
+    o.beskeder.setNextAnswer(true);
+    o.starter.executeProg(script);
+    ASSERT_EQ(o.platform.kald.size(), 3u);
+    Kald bekraeftet = kald;
+    bekraeftet.verb = "openConfirmed";
+    EXPECT_EQ(o.platform.kald[2], bekraeftet);
+    EXPECT_TRUE(udfoerbar());
+
+    // The shell runs a trusted script at once: no question.
+    o.starter.executeProg(script);
+    EXPECT_EQ(o.beskeder.spoergsmaal.size(), 2);
+    EXPECT_EQ(o.platform.kald.size(), 4u);
     EXPECT_TRUE(o.beskeder.beskeder.isEmpty());
 }
 

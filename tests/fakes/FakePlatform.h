@@ -39,6 +39,12 @@ public:
         const auto it = programlinjer.find(file);
         return it == programlinjer.end() ? std::string() : it->second;
     }
+    // Marks the file on the disk, as the real backend does.
+    bool markTrusted(const std::string& file) override
+    {
+        betroet.push_back(file);
+        return aegte->markTrusted(file);
+    }
     // Runs at once, with the answer a test set.
     void runScript(const std::string& file, std::function<void(const ScriptResult&)> done) override
     {
@@ -94,8 +100,12 @@ public:
         return aegte->restoreFromTrash(item, target);
     }
     bool deleteFromTrash(const TrashItem& item) override { return aegte->deleteFromTrash(item); }
-    std::vector<TreeEntry> readFolder(const std::string& folder) const override
+    // `laesFejler` makes chosen folders unreadable, as a folder of mode 000 is
+    // to anyone but root.
+    std::optional<std::vector<TreeEntry>> readFolder(const std::string& folder) const override
     {
+        if (laesFejler && laesFejler(folder))
+            return std::nullopt;
         return aegte->readFolder(folder);
     }
     TreeEntry entryOf(const std::string& path) const override { return aegte->entryOf(path); }
@@ -184,6 +194,7 @@ public:
     std::function<void()> genvejTryk; // set while a combination is held
 
     std::vector<Kald> kald;
+    std::vector<std::string> betroet; // every file marked trusted
     std::string startup;
     mutable std::string startupBruger;
     std::vector<std::string> papirkurv;
@@ -194,6 +205,7 @@ public:
     std::vector<std::string> toemt;
     bool spoergerSelv = false;
     std::function<bool(const std::string&)> kopiFejler;
+    std::function<bool(const std::string&)> laesFejler;
     // As it really is: the browser's Chromium cannot run as root with its sandbox.
     bool root = geteuid() == 0;
     std::map<SpecialFolder, std::string> specialmapper;

@@ -12,13 +12,15 @@
 
 namespace {
 
+using Poster = std::vector<Platform::TreeEntry>;
+
 class Bytenavne : public Kaede
 {
 protected:
     // Qt's own removal of the test folder skips names that are not UTF-8.
     ~Bytenavne() override
     {
-        for (const Platform::TreeEntry& e : platform.readFolder(rod()))
+        for (const Platform::TreeEntry& e : platform.readFolder(rod()).value_or(Poster()))
             platform.deletePermanently(rod() + "/" + e.name);
     }
     std::string rod() const { return mappe.sti("").toStdString(); }
@@ -40,7 +42,8 @@ protected:
     std::vector<std::string> navne(const std::string& relativ) const
     {
         std::vector<std::string> ud;
-        for (const Platform::TreeEntry& e : platform.readFolder(rod() + "/" + relativ))
+        for (const Platform::TreeEntry& e :
+             platform.readFolder(rod() + "/" + relativ).value_or(Poster()))
             ud.push_back(e.name);
         std::sort(ud.begin(), ud.end());
         return ud;

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -191,6 +192,49 @@ TEST_F(Handlinger, WhatFailsToCopyStaysAtItsSourceAndIsNamedOnce)
     EXPECT_TRUE(beskeder.beskeder[0].startsWith("Disse elementer blev ikke flyttet"));
     EXPECT_TRUE(beskeder.beskeder[0].contains(mappe.sti("kilde/Mappe/fuld.txt")));
     EXPECT_TRUE(beskeder.beskeder[0].contains(mappe.sti("kilde/løs2.txt")));
+}
+
+TEST_F(Handlinger, AFolderThatCannotBeReadIsNamedAndNoSourceAboveItIsRemoved)
+{
+    mappe.skriv("kilde/Hemmelig/note.txt", "note");
+    mappe.skriv("kilde/Hemmelig/låst/dagbog.txt", "kære dagbog");
+    mappe.skriv("kilde/Lukket/brev.txt", "brev");
+    mkdir("maal");
+    platform.papirkurvSletter = true;
+    // Mode 000 keeps anyone but root out; root is kept out by the platform.
+    const QStringList lukkede = {mappe.sti("kilde/Hemmelig/låst"), mappe.sti("kilde/Lukket")};
+    for (const QString& m : lukkede)
+        ASSERT_EQ(chmod(m.toLocal8Bit().constData(), 0), 0);
+    if (geteuid() == 0)
+        platform.laesFejler = [](const std::string& m) {
+            return m.ends_with("låst") || m.ends_with("Lukket");
+        };
+    const QString laast = mappe.sti("kilde/Hemmelig/låst");
+
+    kopier("kilde", {"Hemmelig"});
+    vis("maal");
+    EXPECT_EQ(funk.PasteElementer(false), -1);
+    EXPECT_EQ(beskeder.beskeder, QStringList("Disse elementer kunne ikke kopieres:\r" + laast));
+    EXPECT_EQ(mappe.laes("maal/Hemmelig/note.txt"), "note");
+    // Not made as an empty copy that looks complete.
+    EXPECT_FALSE(QFileInfo::exists(mappe.sti("maal/Hemmelig/låst")));
+
+    beskeder.beskeder.clear();
+    ASSERT_TRUE(QDir(mappe.sti("maal/Hemmelig")).removeRecursively());
+    kopier("kilde", {"Hemmelig", "Lukket"});
+    vis("maal");
+    EXPECT_EQ(funk.PasteElementer(true), -1);
+    EXPECT_EQ(funk.antalFejlede(), 3);
+    EXPECT_EQ(beskeder.beskeder,
+              QStringList("Disse elementer blev ikke flyttet og er, hvor de var:\r" + laast + "\r" +
+                          mappe.sti("kilde/Hemmelig") + "\r" + mappe.sti("kilde/Lukket")));
+    EXPECT_TRUE(platform.papirkurv.empty());
+    for (const QString& m : lukkede)
+        chmod(m.toLocal8Bit().constData(), 0755);
+    EXPECT_EQ(mappe.laes("kilde/Hemmelig/låst/dagbog.txt"), "kære dagbog");
+    EXPECT_EQ(mappe.laes("kilde/Hemmelig/note.txt"), "note");
+    EXPECT_EQ(mappe.laes("kilde/Lukket/brev.txt"), "brev");
+    EXPECT_FALSE(QFileInfo::exists(mappe.sti("maal/Lukket")));
 }
 
 TEST_F(Handlinger, AFolderIsNeverPastedIntoItselfOrItsOwnSubfolder)

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -141,7 +142,8 @@ TEST_F(PosixShell, ADesktopEntryIsLaunchedAsItSays)
 // Runs a batch script command from the folder "spil" in a stand-in terminal
 // that records how it was asked to run it: its folder, then one line per argument.
 namespace {
-QStringList iTerminal(Testmappe& mappe, PosixPlatform& platform, const std::string& kommando)
+QStringList iTerminal(Testmappe& mappe, PosixPlatform& platform, const std::string& kommando,
+                      const std::string& verb = "open")
 {
     const QString log = mappe.sti("terminal.log");
     QFile::remove(log);
@@ -152,7 +154,7 @@ QStringList iTerminal(Testmappe& mappe, PosixPlatform& platform, const std::stri
     QFile::setPermissions(terminal, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QByteArray gammelPath = qgetenv("PATH");
     qputenv("PATH", mappe.sti("bin").toLocal8Bit() + ":" + gammelPath);
-    const int svar = platform.shellExecute("open", "cmd", kommando, mappe.sti("spil").toStdString());
+    const int svar = platform.shellExecute(verb, "cmd", kommando, mappe.sti("spil").toStdString());
     qputenv("PATH", gammelPath);
     EXPECT_GT(svar, 32);
     // The terminal's own options, then sh and the script.
@@ -164,11 +166,33 @@ QStringList iTerminal(Testmappe& mappe, PosixPlatform& platform, const std::stri
     linjer.removeLast();
     return linjer;
 }
+void udfoerbar(const QString& fil)
+{
+    QFile::setPermissions(fil, QFile::permissions(fil) | QFile::ExeOwner);
+}
 } // namespace
+
+TEST_F(PosixShell, AScriptWithoutTheExecuteBitRunsOnlyConfirmedOrOnceMarkedTrusted)
+{
+    const QString script = mappe.skriv("spil/hentet.sh", "echo hej\n");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(platform.shellExecute("open", "cmd", "/K hentet.sh", mappe.sti("spil").toStdString()),
+              Platform::UntrustedEntry);
+    EXPECT_EQ(iTerminal(mappe, platform, "/K hentet.sh", "openConfirmed").size(), 8);
+    EXPECT_FALSE(QFileInfo(script).permissions() & QFile::ExeOwner);
+
+    EXPECT_TRUE(platform.markTrusted(script.toStdString()));
+    // The owner's bit only, as the file managers set it.
+    EXPECT_EQ(QFileInfo(script).permissions() &
+                  (QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther),
+              QFile::ExeOwner);
+    EXPECT_EQ(iTerminal(mappe, platform, "/K hentet.sh").size(), 8);
+    EXPECT_FALSE(platform.markTrusted(mappe.sti("spil/mangler.sh").toStdString()));
+}
 
 TEST_F(PosixShell, ABatchScriptRunsInATerminalFromTheCurrentFolderAsOneArgument)
 {
-    mappe.skriv("spil/mit spil.sh", "echo hej\n");
+    udfoerbar(mappe.skriv("spil/mit spil.sh", "echo hej\n"));
     const QStringList linjer = iTerminal(mappe, platform, "/K mit spil.sh");
     ASSERT_EQ(linjer.size(), 8);
     EXPECT_EQ(linjer[0], QDir(mappe.sti("spil")).canonicalPath());
@@ -178,7 +202,7 @@ TEST_F(PosixShell, ABatchScriptRunsInATerminalFromTheCurrentFolderAsOneArgument)
 
 TEST_F(PosixShell, ABatchScriptsNameEndsAtTheLastSpaceThatLeavesAFileAndItsArgumentsFollow)
 {
-    mappe.skriv("spil/mit spil.sh", "echo hej\n");
+    udfoerbar(mappe.skriv("spil/mit spil.sh", "echo hej\n"));
     mappe.skriv("spil/mit", "echo nej\n");
     const QString script = "[" + mappe.sti("spil/mit spil.sh") + "]";
     // The longest name that is a file wins; arguments in double quotes stay
@@ -186,7 +210,7 @@ TEST_F(PosixShell, ABatchScriptsNameEndsAtTheLastSpaceThatLeavesAFileAndItsArgum
     EXPECT_EQ(iTerminal(mappe, platform, "/K mit spil.sh -x \"to ord\"").mid(7),
               (QStringList{script, "[-x]", "[to ord]"}));
     // A whole rest that names a file is the script, spaces and all.
-    mappe.skriv("spil/mit spil.sh -x", "echo ogsaa\n");
+    udfoerbar(mappe.skriv("spil/mit spil.sh -x", "echo ogsaa\n"));
     EXPECT_EQ(iTerminal(mappe, platform, "/K mit spil.sh -x").mid(7),
               (QStringList{"[" + mappe.sti("spil/mit spil.sh -x") + "]"}));
 }
@@ -244,7 +268,7 @@ TEST_F(PosixShell, BrokenEntriesAndMissingProgramsHaveTheirOwnNumbers)
 
     const QByteArray gammelPath = qgetenv("PATH");
     qputenv("PATH", mappe.sti("tom").toLocal8Bit());
-    mappe.skriv("spil/spil.sh", "echo hej\n");
+    udfoerbar(mappe.skriv("spil/spil.sh", "echo hej\n"));
     const int svar =
         platform.shellExecute("open", "cmd", "/K spil.sh", mappe.sti("spil").toStdString());
     qputenv("PATH", gammelPath);
