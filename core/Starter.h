@@ -32,6 +32,12 @@ public:
     void runApplets(const QString& appletsDir, const QString& aFilename);
     void ErrorInfo(unsigned Nr);
 
+    // The shell's answer to running `program` for the file `fil` (an element, or a file
+    // the file box opens), with the
+    // user's consent where it asks for it; a file allowed is marked trusted.
+    int aabn(const QString& fil, const std::string& program, const std::string& param,
+             const std::string& mappe);
+
     static QString fejltekst(unsigned Nr);
     // Why launching `fil` failed: the table's text, then the file.
     QString startfejl(unsigned Nr, const QString& fil) const;
@@ -41,10 +47,6 @@ public:
     static constexpr int ingenSide = 3;
 
 private:
-    // The shell's answer to running `program` for the element `fil`, with the
-    // user's consent where it asks for it; a file allowed is marked trusted.
-    int aabn(const QString& fil, const std::string& program, const std::string& param,
-             const std::string& mappe);
     // What the user is asked before an untrusted script or desktop entry runs.
     QString utroetSpoergsmaal(const QString& fil, const std::string& program) const;
 

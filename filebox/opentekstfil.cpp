@@ -10,6 +10,7 @@
 #include "Hub.h"
 #include "Linjefil.h"
 #include "Platform.h"
+#include "Starter.h"
 #include "Skaermflader.h"
 #include "Spm_Kopiering.h"
 #include "Stifaner.h"
@@ -290,12 +291,15 @@ void Topenfilform::OpenFil(const QString& fil, bool edit)
 {
     const std::string navn = Stinavn::bytes(THandlinger::getLastDirectory(fil));
     const QString ext = THandlinger::extension(fil).toLower();
+    // An untrusted script or desktop entry is asked for, as from the panel.
+    Starter starter(m_platform, m_hub.beskeder());
     int svar;
-    if (!edit && (ext == QLatin1String(".bat") || ext == QLatin1String(".sh")))
-        svar = m_platform.shellExecute("open", "cmd", "/K " + navn, "");
+    if (edit)
+        svar = m_platform.shellExecute("edit", navn, "", Stinavn::bytes(THandlinger::mappeOver(fil)));
+    else if (ext == QLatin1String(".bat") || ext == QLatin1String(".sh"))
+        svar = starter.aabn(fil, "cmd", "/K " + navn, "");
     else
-        svar = m_platform.shellExecute(edit ? "edit" : "open", navn, "",
-                                       Stinavn::bytes(THandlinger::mappeOver(fil)));
-    if (svar <= 32)
+        svar = starter.aabn(fil, navn, "", Stinavn::bytes(THandlinger::mappeOver(fil)));
+    if (svar <= 32 && svar != Platform::UntrustedEntry)
         m_hub.ErrorInfo(static_cast<unsigned>(svar));
 }

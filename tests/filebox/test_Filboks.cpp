@@ -146,6 +146,30 @@ TEST_F(Filboks, FilesOpenInTheirFolderAndScriptsInAConsole)
     EXPECT_EQ(beskeder.beskeder.size(), 1);
 }
 
+// A script or desktop entry the system does not trust is asked for, as from
+// the panel: "Nej" runs nothing and says no more, "Ja" runs it and trusts it.
+TEST_F(Filboks, AnUntrustedScriptIsAskedForBeforeItRuns)
+{
+    startMed({"A"}, "A");
+    const QString sh = mappe.skriv("s/hent.sh", "echo");
+    platform.kald.clear();
+    platform.naesteSvar = {Platform::UntrustedEntry};
+    beskeder.setNextAnswer(false);
+    boks().OpenFil(sh, false);
+    ASSERT_EQ(beskeder.spoergsmaal.size(), 1);
+    EXPECT_TRUE(beskeder.spoergsmaal.first().startsWith("Scriptet\r" + sh));
+    EXPECT_TRUE(beskeder.beskeder.isEmpty());
+    EXPECT_EQ(platform.kald.size(), 1u);
+
+    platform.naesteSvar = {Platform::UntrustedEntry};
+    beskeder.setNextAnswer(true);
+    boks().OpenFil(sh, false);
+    ASSERT_EQ(platform.kald.size(), 3u);
+    EXPECT_EQ(platform.kald[2], (FakePlatform::Kald{"openConfirmed", "cmd", "/K hent.sh", "",
+                                                    platform.current}));
+    EXPECT_TRUE(beskeder.beskeder.isEmpty());
+}
+
 TEST_F(Filboks, InsertTakesTheSelectedFileIntoTheActiveGroup)
 {
     mkdir("g/Under");
