@@ -153,6 +153,8 @@ private:
     void programBoksMouseUp(const QPoint& sted);
     // Selects group `Index` of the list and writes its name in the fields.
     void markerGruppe(int Index);
+    // The group list as the main window has it, the active group selected.
+    void fyldGruppeBoks();
     // The place of the selected element; -1 when none is selected.
     int valgtElement() const;
     QString elementtekst(int raekke) const;

@@ -235,7 +235,7 @@ void Tboksform::AgemForandringerExecute()
     if (!udfald.besked.isEmpty())
         m_hub.beskeder().besked(udfald.besked);
     m_hub.gemListe(m_hub.mapper().gruppefilnavn, g.gruppeliste);
-    fyld(gruppeBoks, g.gruppeliste);
+    fyldGruppeBoks();
     m_hub.gemListe(m_hub.mapper().lagerfilnavn, g.lagerliste);
     listerModified = false;
     opdaterLager();

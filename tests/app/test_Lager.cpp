@@ -2,10 +2,12 @@
 #include "boks.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 
 class Lagerside : public Programtest
@@ -146,4 +148,33 @@ TEST_F(Lagerside, AGroupListChangeFirstSavesPendingStorageChanges)
     EXPECT_TRUE(beskeder.spoergsmaal.isEmpty());
     EXPECT_EQ(beskeder.beskeder.last(), "Der mangler et gruppenavn!");
     EXPECT_TRUE(QFile::exists(bruger("Filer/B.txt")));
+}
+
+TEST_F(Lagerside, LeavingTheTabLeavesTheActiveGroupAsItWas)
+{
+    Tmainform& main = startMed({"A", "B", "C"}, "B");
+    Tboksform& b = boks();
+    b.visSide(3);
+    QApplication::setActiveWindow(&b);
+    vaelg(b.Box, {2});
+    b.AvalgteTilLager->trigger();
+    b.Bog->setCurrentIndex(0);
+    // The list still marks the active group, and the keyboard coming into it changes nothing.
+    EXPECT_EQ(b.gruppeBoks->currentRow(), 1);
+    b.gruppeBoks->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return b.gruppeBoks->hasFocus(); }, 2000));
+    EXPECT_EQ(main.grupperne().gruppenavn, "B");
+
+    // With the active group in storage, no other group takes its place.
+    b.Bog->setCurrentIndex(3);
+    vaelg(b.Box, {1});
+    b.AvalgteTilLager->trigger();
+    b.Bog->setCurrentIndex(0);
+    EXPECT_EQ(beskeder.beskeder.last(), "Aktuelle gruppe er sat på lager!");
+    b.nyGruppeKnap->setFocus();
+    b.gruppeBoks->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return b.gruppeBoks->hasFocus(); }, 2000));
+    EXPECT_TRUE(main.grupperne().gruppenavn.isEmpty());
+    EXPECT_EQ(laesBruger("lagergrupper.txt"), QStringList({"C", "B"}));
+    b.hide();
 }
