@@ -122,6 +122,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Unsaved storage changes are saved or dropped as the user answers, never
+    // left behind for a later refill of the tab to mix with.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* lavGruppeside();

@@ -242,6 +242,17 @@ void Tboksform::AgemForandringerExecute()
     m_hub.opdaterAktioner();
 }
 
+void Tboksform::closeEvent(QCloseEvent* event)
+{
+    if (listerModified) {
+        if (m_hub.beskeder().spoerg(QStringLiteral("Skal ændringerne gemmes?")))
+            AgemForandringerExecute();
+        else
+            genfyldLister();
+    }
+    QWidget::closeEvent(event);
+}
+
 void Tboksform::BogChanging(int forrige)
 {
     if (forrige == 3 && listerModified)

@@ -339,6 +339,12 @@ void Tmainform::FormActivate()
 
 void Tmainform::closeEvent(QCloseEvent* event)
 {
+    // Windows holding changes not saved yet ask about them as they close, so
+    // the end of the program never drops them unasked.
+    if (Gruppevindue* boks = lavetBoks())
+        boks->vindue()->close();
+    if (Egenskabsvindue* egenskaber = m_vinduer->lavetEgenskaber())
+        egenskaber->vindue()->close();
     FormCloseQuery();
     FormClose();
     event->accept();

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QToolButton>
 
 class Lagerside : public Programtest
 {
@@ -177,4 +178,68 @@ TEST_F(Lagerside, LeavingTheTabLeavesTheActiveGroupAsItWas)
     EXPECT_TRUE(main.grupperne().gruppenavn.isEmpty());
     EXPECT_EQ(laesBruger("lagergrupper.txt"), QStringList({"C", "B"}));
     b.hide();
+}
+
+TEST_F(Lagerside, EndingTheProgramAsksAboutPendingChangesWhicheverWayItCloses)
+{
+    const QString spoergsmaal = "Skal ændringerne gemmes?";
+    Tmainform* main = &startMed({"A", "B", "C"}, "A");
+    vaelg(boks().Box, {2});
+    boks().AvalgteTilLager->trigger();
+    beskeder.setNextAnswer(true);
+    del<QAction>(*main, "mLuk")->trigger();
+    EXPECT_EQ(beskeder.spoergsmaal, QStringList({spoergsmaal}));
+    EXPECT_EQ(laesBruger("programgrupper.txt"), QStringList({"A", "B"}));
+    EXPECT_EQ(laesBruger("lagergrupper.txt"), QStringList({"C"}));
+    EXPECT_EQ(laesBruger("options.txt").value(1), "A");
+
+    // "Nej" drops them: the files stay as they were.
+    main = &start();
+    vaelg(boks().Box, {0});
+    boks().AvalgteTilLager->trigger();
+    main->close();
+    EXPECT_EQ(beskeder.spoergsmaal.size(), 2);
+    EXPECT_EQ(laesBruger("programgrupper.txt"), QStringList({"A", "B"}));
+    EXPECT_EQ(laesBruger("lagergrupper.txt"), QStringList({"C"}));
+    EXPECT_EQ(laesBruger("options.txt").value(1), "A");
+
+    // The strip's "Luk"; storing the active group leaves none for the next start.
+    main = &start();
+    del<QAction>(*main, "aMenuVis")->trigger();
+    vaelg(boks().Box, {0});
+    boks().AvalgteTilLager->trigger();
+    beskeder.setNextAnswer(true);
+    main->findChild<QToolButton*>("Button05")->click();
+    EXPECT_EQ(beskeder.spoergsmaal.size(), 3);
+    EXPECT_EQ(beskeder.beskeder.last(), "Aktuelle gruppe er sat på lager!");
+    EXPECT_EQ(laesBruger("programgrupper.txt"), QStringList({"B"}));
+    EXPECT_EQ(laesBruger("lagergrupper.txt"), QStringList({"C", "A"}));
+    EXPECT_EQ(laesBruger("options.txt").value(1), "");
+}
+
+TEST_F(Lagerside, ClosingTheWindowSavesOrDropsPendingChangesAsAnswered)
+{
+    startMed({"A", "B", "C"}, "A");
+    Tboksform& b = boks();
+    b.visSide(3);
+    vaelg(b.Box, {1});
+    b.AvalgteTilLager->trigger();
+    b.close();
+    EXPECT_EQ(beskeder.spoergsmaal, QStringList({"Skal ændringerne gemmes?"}));
+    EXPECT_FALSE(b.listerModified);
+    EXPECT_EQ(linjer(b.Box), QStringList({"A", "B", "C"}));
+    EXPECT_TRUE(linjer(b.lagerBox).isEmpty());
+    EXPECT_FALSE(QFile::exists(bruger("lagergrupper.txt")));
+
+    // Reopened on another page and back on the tab, the lists hold no group twice.
+    b.visSide(0);
+    b.Bog->setCurrentIndex(3);
+    vaelg(b.Box, {1});
+    b.AvalgteTilLager->trigger();
+    beskeder.setNextAnswer(true);
+    b.close();
+    EXPECT_EQ(laesBruger("programgrupper.txt"), QStringList({"A", "C"}));
+    EXPECT_EQ(laesBruger("lagergrupper.txt"), QStringList({"B"}));
+    b.close();
+    EXPECT_EQ(beskeder.spoergsmaal.size(), 2);
 }
