@@ -23,7 +23,7 @@ void gemVedUdgang()
 {
     if (Tmainform* vindue = std::exchange(vedUdgang, nullptr)) {
         vindue->udenSkaerm();
-        vindue->gemVedAfslutning();
+        vindue->gemVedSessionsslut();
     }
 }
 
@@ -58,10 +58,13 @@ int main(int argc, char** argv)
     // The end of the session saves what Ctrl+Q saves: the log-out, a signal
     // (which closes the windows as Ctrl+Q does), and the X server going away.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &hovedvindue,
-                     &Tmainform::gemVedAfslutning);
+                     &Tmainform::gemVedSessionsslut);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &hovedvindue,
                      &Tmainform::gemVedAfslutning);
-    Afslutning::lyt([] { QCoreApplication::quit(); });
+    Afslutning::lyt([&hovedvindue] {
+        hovedvindue.gemVedSessionsslut();
+        QCoreApplication::quit();
+    });
     vedUdgang = &hovedvindue;
     std::atexit(gemVedUdgang);
 

@@ -320,6 +320,14 @@ bool Tboksform::eventFilter(QObject* watched, QEvent* event)
     if (watched == gruppeBoks && event->type() == QEvent::KeyPress &&
         !static_cast<QKeyEvent*>(event)->text().isEmpty())
         SkiftGruppe(gruppeBoks->currentRow());
+    // Coming into the list without a current entry, the view makes the first
+    // one current, which would make it active unasked.
+    if (watched == gruppeBoks && event->type() == QEvent::FocusIn && gruppeBoks->count() > 0 &&
+        gruppeBoks->currentRow() < 0) {
+        const QSignalBlocker blok(gruppeBoks);
+        gruppeBoks->selectionModel()->setCurrentIndex(gruppeBoks->model()->index(0, 0),
+                                                      QItemSelectionModel::NoUpdate);
+    }
     const bool trykket = event->type() == QEvent::MouseButtonPress;
     if (programBoks && watched == programBoks->viewport() &&
         (trykket || event->type() == QEvent::MouseButtonRelease)) {
@@ -363,6 +371,14 @@ void Tboksform::markerGruppe(int Index)
     const QString navn = gruppeBoks->item(Index)->text();
     valgtGruppeEdit->setText(navn);
     gruppeEdit->setText(navn);
+}
+
+void Tboksform::fyldGruppeBoks()
+{
+    const Grupper& g = m_hub.grupperne();
+    fyld(gruppeBoks, g.gruppeliste);
+    if (const int aktiv = static_cast<int>(g.gruppeliste.indexOf(g.gruppenavn)); aktiv >= 0)
+        markerGruppe(aktiv);
 }
 
 void Tboksform::MoveProgram(int Fra, int Til)

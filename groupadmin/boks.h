@@ -122,6 +122,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Unsaved storage changes are saved or dropped as the user answers, never
+    // left behind for a later refill of the tab to mix with.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* lavGruppeside();
@@ -153,6 +156,8 @@ private:
     void programBoksMouseUp(const QPoint& sted);
     // Selects group `Index` of the list and writes its name in the fields.
     void markerGruppe(int Index);
+    // The group list as the main window has it, the active group selected.
+    void fyldGruppeBoks();
     // The place of the selected element; -1 when none is selected.
     int valgtElement() const;
     QString elementtekst(int raekke) const;

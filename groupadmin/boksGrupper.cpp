@@ -9,13 +9,12 @@
 
 #include <QLineEdit>
 #include <QListWidget>
-#include <QSignalBlocker>
 
 void Tboksform::gruppelisteAendret()
 {
     Grupper& g = m_hub.grupperne();
     m_hub.gemListe(m_hub.mapper().gruppefilnavn, g.gruppeliste);
-    fyld(gruppeBoks, g.gruppeliste);
+    fyldGruppeBoks();
     fyld(Box, g.gruppeliste);
     opdaterLager();
     m_hub.opdaterAktioner();
@@ -77,9 +76,5 @@ void Tboksform::redigerKnapClick()
     if (g.gruppenavn == foer)
         return;
     gruppelisteAendret();
-    {
-        const QSignalBlocker blok(gruppeBoks);
-        gruppeBoks->setCurrentRow(static_cast<int>(g.gruppeliste.indexOf(g.gruppenavn)));
-    }
     m_hub.setOverskrift(g.gruppenavn);
 }

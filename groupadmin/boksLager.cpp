@@ -235,11 +235,22 @@ void Tboksform::AgemForandringerExecute()
     if (!udfald.besked.isEmpty())
         m_hub.beskeder().besked(udfald.besked);
     m_hub.gemListe(m_hub.mapper().gruppefilnavn, g.gruppeliste);
-    fyld(gruppeBoks, g.gruppeliste);
+    fyldGruppeBoks();
     m_hub.gemListe(m_hub.mapper().lagerfilnavn, g.lagerliste);
     listerModified = false;
     opdaterLager();
     m_hub.opdaterAktioner();
+}
+
+void Tboksform::closeEvent(QCloseEvent* event)
+{
+    if (listerModified) {
+        if (m_hub.beskeder().spoerg(QStringLiteral("Skal ændringerne gemmes?")))
+            AgemForandringerExecute();
+        else
+            genfyldLister();
+    }
+    QWidget::closeEvent(event);
 }
 
 void Tboksform::BogChanging(int forrige)

@@ -70,12 +70,10 @@ void Tboksform::startmappeKnapClick()
 void Tboksform::genfyldLister()
 {
     const Grupper& g = m_hub.grupperne();
-    fyld(gruppeBoks, g.gruppeliste);
+    fyldGruppeBoks();
     fyld(Box, g.gruppeliste);
     fyld(lagerBox, g.lagerliste);
     listerModified = false;
-    if (const int aktiv = static_cast<int>(g.gruppeliste.indexOf(g.gruppenavn)); aktiv >= 0)
-        markerGruppe(aktiv);
     opdaterLager();
     visParametre();
 }

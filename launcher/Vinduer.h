@@ -52,6 +52,8 @@ public:
     // "Minimer til system bakken" and "Minimer ved opstart", read at the first showing.
     virtual bool trayValgt() const = 0;
     virtual bool minimerValgt() const = 0;
+    // Saves the start settings changed and not saved yet, without a question.
+    virtual void gemVentende() = 0;
     // The light or the dark pictures, as the design is.
     virtual void setBilleder(bool moerk) = 0;
 };

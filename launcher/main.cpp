@@ -364,9 +364,28 @@ void Tmainform::FormActivate()
 
 void Tmainform::closeEvent(QCloseEvent* event)
 {
+    // Windows holding changes not saved yet ask about them as they close, so
+    // the end of the program never drops them unasked.
+    if (Gruppevindue* boks = lavetBoks())
+        boks->vindue()->close();
+    if (Egenskabsvindue* egenskaber = m_vinduer->lavetEgenskaber())
+        egenskaber->vindue()->close();
     gemVedAfslutning();
     event->accept();
     QCoreApplication::quit();
+}
+
+void Tmainform::gemVedSessionsslut()
+{
+    // Nobody is there to answer: what is pending is saved, and the messages
+    // of saving go to the error output instead of boxes that would wait.
+    const bool foer = std::exchange(m_beskeder.udenSkaerm, true);
+    if (Gruppevindue* boks = lavetBoks())
+        boks->gemVentendeLager();
+    if (Egenskabsvindue* egenskaber = m_vinduer ? m_vinduer->lavetEgenskaber() : nullptr)
+        egenskaber->gemVentende();
+    gemVedAfslutning();
+    m_beskeder.udenSkaerm = foer;
 }
 
 void Tmainform::gemVedAfslutning()

@@ -116,6 +116,9 @@ public:
     // more than once (the log-out, then the quit): a state already saved this
     // way is not written again.
     void gemVedAfslutning();
+    // The end of the session (a signal, the log-out, the display gone): the
+    // changes windows hold unsaved are saved unasked, then as above.
+    void gemVedSessionsslut();
     // The display is gone: from now on a message is written to the error
     // output, as no window can show it.
     void udenSkaerm() { m_beskeder.udenSkaerm = true; }

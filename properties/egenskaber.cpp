@@ -208,8 +208,8 @@ void Tegenskabsform::HentOpt()
     trayCheck->setChecked(e.tray);
     minimerCheck->setChecked(e.minimer);
     tavlumFilename = e.tavlumFilename;
-    const bool registreret = !tavlumFilename.isEmpty() && QFileInfo::exists(tavlumFilename);
-    tavlumDoButton->setText(registreret ? QStringLiteral("Fjern") : QStringLiteral("Udfør"));
+    tavlumDoButton->setText(QStringLiteral("Udfør"));
+    visRegistrering();
 }
 
 void Tegenskabsform::GemOpt()
@@ -231,7 +231,29 @@ void Tegenskabsform::showEvent(QShowEvent* event)
     for (QWidget* w :
          std::initializer_list<QWidget*>{viewStyleBox, placeringsBox, fontBox, redskabslinjeBox})
         w->setEnabled(panel);
+    // The registration may have changed outside while the window was hidden.
+    if (!tavlumTimer.isActive())
+        visRegistrering();
     QWidget::showEvent(event);
+}
+
+void Tegenskabsform::gemVentende()
+{
+    if (gemButton->isEnabled())
+        gemButtonClick();
+}
+
+void Tegenskabsform::closeEvent(QCloseEvent* event)
+{
+    if (gemButton->isEnabled()) {
+        if (m_hub.beskeder().spoerg(QStringLiteral("Skal ændringerne gemmes?"))) {
+            gemButtonClick();
+        } else {
+            HentOpt();
+            gemButton->setEnabled(false);
+        }
+    }
+    QWidget::closeEvent(event);
 }
 
 void Tegenskabsform::setBilleder(bool moerk)

@@ -26,6 +26,7 @@ public:
     QWidget* vindue() override { return this; }
     bool trayValgt() const override;
     bool minimerValgt() const override;
+    void gemVentende() override;
     void setBilleder(bool moerk) override;
 
     void HentOpt();
@@ -45,6 +46,9 @@ public:
     void tavlumTimerTimer();
     void ErrorInfo(unsigned Nr);
     QString startupMappe() const;
+    // The caption and the shortcut as the start-up folder has them: the file
+    // keeps the state only once saved, the folder holds it from the first tick.
+    void visRegistrering();
 
     // "Gendan data...": a day of the data files' copies, put back after a question.
     void gendanButtonClick();
@@ -84,6 +88,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Unsaved start settings are saved or dropped as the user answers.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* lavDesignkolonne();

@@ -20,6 +20,20 @@ QString Tegenskabsform::startupMappe() const
         m_hub.platform().startupFolder(m_hub.mapper().brugernavn.toStdString()));
 }
 
+void Tegenskabsform::visRegistrering()
+{
+    const QString iStartup =
+        QDir::toNativeSeparators(startupMappe() + QLatin1Char('/') +
+                                 QString::fromStdString(m_hub.platform().startupNames().shortcut));
+    if (QFileInfo::exists(iStartup) &&
+        (tavlumFilename.isEmpty() || !QFileInfo::exists(tavlumFilename)))
+        tavlumFilename = iStartup;
+    if (!tavlumFilename.isEmpty() && QFileInfo::exists(tavlumFilename))
+        tavlumDoButton->setText(QStringLiteral("Fjern"));
+    else if (tavlumDoButton->text() == QLatin1String("Fjern"))
+        tavlumDoButton->setText(QStringLiteral("Udfør"));
+}
+
 void Tegenskabsform::tavlumDoButtonClick()
 {
     m_hub.beskeder().besked(QStringLiteral("Det kan tage lidt tid.\r"

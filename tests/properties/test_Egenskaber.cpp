@@ -130,6 +130,72 @@ TEST_F(Egenskabsside, RegisteringCopiesAnExistingShortcutAtTheFirstTickAndRemove
     EXPECT_EQ(beskeder.beskeder.last(), "Programmet blev fjernet som StartUp-program.");
 }
 
+TEST_F(Egenskabsside, TheButtonShowsTheStartupFolderAsItIsNotAsLastSaved)
+{
+    QDir().mkpath(mappe.sti("autostart"));
+    skrivBruger("egenskaber.txt", {"1", "0", ""});
+    start();
+    mappe.skriv("Tavlum/Brugere/kontor/Tavlum.desktop", "[Desktop Entry]\n");
+    egenskaber().tavlumDoButton->click();
+    tik(1);
+    ASSERT_TRUE(QFileInfo::exists(iStartup()));
+
+    // The next start, without the save button pressed.
+    start();
+    Tegenskabsform& e = egenskaber();
+    EXPECT_EQ(e.tavlumDoButton->text(), "Fjern");
+    EXPECT_EQ(e.tavlumFilename, iStartup());
+    EXPECT_FALSE(e.gemButton->isEnabled());
+
+    // Taken away outside while the window was hidden.
+    QFile::remove(iStartup());
+    e.show();
+    EXPECT_EQ(e.tavlumDoButton->text(), "Udfør");
+    e.tavlumDoButton->click();
+    tik(1);
+    EXPECT_TRUE(QFileInfo::exists(iStartup()));
+    EXPECT_EQ(beskeder.beskeder.last(), "Programmet er indført som StartUp-program.");
+    e.hide();
+}
+
+TEST_F(Egenskabsside, ClosingWithUnsavedStartSettingsAsksWhetherToSaveThem)
+{
+    const QString spoergsmaal = "Skal ændringerne gemmes?";
+    skrivBruger("egenskaber.txt", {"1", "0", ""});
+    start();
+    Tegenskabsform& e = egenskaber();
+    e.show();
+    e.close();
+    EXPECT_TRUE(beskeder.spoergsmaal.isEmpty());
+
+    e.show();
+    e.minimerCheck->click();
+    beskeder.setNextAnswer(true);
+    e.cabcelButton->click();
+    EXPECT_EQ(beskeder.spoergsmaal, QStringList({spoergsmaal}));
+    EXPECT_FALSE(e.isVisible());
+    EXPECT_FALSE(e.gemButton->isEnabled());
+    EXPECT_EQ(laesBruger("egenskaber.txt"), QStringList({"1", "1", ""}));
+
+    // "Nej" puts the boxes back as saved.
+    e.show();
+    e.trayCheck->click();
+    e.close();
+    EXPECT_EQ(beskeder.spoergsmaal.size(), 2);
+    EXPECT_TRUE(e.trayCheck->isChecked());
+    EXPECT_TRUE(e.minimerCheck->isChecked());
+    EXPECT_FALSE(e.gemButton->isEnabled());
+    EXPECT_EQ(laesBruger("egenskaber.txt"), QStringList({"1", "1", ""}));
+
+    // The end of the program asks too.
+    e.show();
+    e.trayCheck->click();
+    beskeder.setNextAnswer(true);
+    program->mainform->close();
+    EXPECT_EQ(beskeder.spoergsmaal.size(), 3);
+    EXPECT_EQ(laesBruger("egenskaber.txt"), QStringList({"0", "1", ""}));
+}
+
 TEST_F(Egenskabsside, AFreshAccountGetsItsStartupFolderMadeInsideTheHomeOnly)
 {
     const QByteArray hjem = qgetenv("HOME");

@@ -1,0 +1,146 @@
+#!/usr/bin/python3
+# Groups moved to "Lager" and the program ended with Ctrl+Q before the tab was
+# saved: the answer to the question decides what the group files hold.
+# Arguments: the program, a work folder.
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import Atspi
+
+program, arbejde = sys.argv[1], sys.argv[2]
+bestaaet = fejlet = 0
+
+
+def tjek(hvad, ok):
+    global bestaaet, fejlet
+    if ok:
+        bestaaet += 1
+        print("ok:", hvad)
+    else:
+        fejlet += 1
+        print("FAIL:", hvad)
+
+
+def vent(betingelse, sekunder=15):
+    slut = time.time() + sekunder
+    while time.time() < slut:
+        try:
+            svar = betingelse()
+            if isinstance(svar, Atspi.Accessible) or svar:
+                return svar
+        except Exception:
+            pass
+        time.sleep(0.1)
+    return None
+
+
+hjem = os.path.join(arbejde, "lager")
+bruger = subprocess.run(["id", "-un"], capture_output=True, text=True).stdout.strip()
+u = os.path.join(hjem, "Tavlum", "Brugere", bruger)
+os.makedirs(os.path.join(u, "Filer"))
+
+
+def skriv(navn, linjer):
+    with open(os.path.join(u, navn), "wb") as f:
+        f.write("".join(l + "\r\n" for l in linjer).encode("cp1252"))
+
+
+def laes(navn):
+    sti = os.path.join(u, navn)
+    if not os.path.exists(sti):
+        return None
+    with open(sti, "rb") as f:
+        return f.read().decode("cp1252").split("\r\n")[:-1]
+
+
+skriv("programgrupper.txt", ["Alfa", "Beta", "Gamma"])
+for g in ("Alfa", "Beta", "Gamma"):
+    skriv(os.path.join("Filer", g + ".txt"), ["/bin/true"])
+    skriv(os.path.join("Filer", g + "tekst.txt"), [g + " element"])
+skriv("options.txt", ["Aqua Light Slate", "Beta"])
+
+miljoe = dict(os.environ, HOME=hjem, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+for navn in ("XDG_CONFIG_HOME", "XDG_DATA_HOME"):
+    miljoe.pop(navn, None)
+
+
+def koer(gruppe, svar):
+    """Moves `gruppe` to storage, ends with Ctrl+Q and answers the question."""
+    proces = subprocess.Popen([program], env=miljoe, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL)
+
+    def app():
+        skrivebord = pyatspi.Registry.getDesktop(0)
+        for i in range(skrivebord.childCount):
+            a = skrivebord[i]
+            if a is not None and a.name == "Tavlum" and a.get_process_id() == proces.pid:
+                return a
+        return None
+
+    def vindue(navn):
+        def blandt():
+            a = app()
+            return next((a[i] for i in range(a.childCount)
+                         if a[i] is not None and a[i].name == navn), None)
+        return vent(blandt)
+
+    def synlig(rod, rolle, navn):
+        return vent(lambda: next(x for x in pyatspi.findAllDescendants(
+            rod, lambda x: x is not None and x.getRoleName() == rolle and x.name == navn)
+            if x.getState().contains(pyatspi.STATE_SHOWING)))
+
+    def klik(obj):
+        e = obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        subprocess.run(["xdotool", "mousemove", "--sync", str(e.x + e.width // 2),
+                        str(e.y + e.height // 2), "click", "1"])
+
+    def taster(navn, *tast):
+        w = vent(lambda: subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--pid", str(proces.pid), "--name",
+             "^" + navn + "$"], capture_output=True, text=True).stdout.split()[0])
+        subprocess.run(["xdotool", "windowfocus", "--sync", w], stderr=subprocess.DEVNULL)
+        subprocess.run(["xdotool", "key", "--delay", "60", *tast])
+
+    def tryk(rod, navn):
+        knap = synlig(rod, "push button", navn)
+        knap.queryAction().doAction(0)
+
+    try:
+        vent(app)
+        taster("Beta", "ctrl+g")
+        g = vindue("Administrer grupper og elementer")
+        klik(synlig(g, "page tab", "Administrer grupper"))
+        liste = synlig(g, "list", "Programgrupper")
+        klik(vent(lambda: next(liste[i] for i in range(liste.childCount)
+                               if liste[i].name == gruppe)))
+        tryk(g, "Flyt valgte til lager")
+        taster("Beta", "ctrl+q")
+        q = vindue("Spørgsmål")
+        tjek("Ctrl+Q asks about the pending storage change",
+             q is not None and q[0].name == "Skal ændringerne gemmes?")
+        tryk(q, svar)
+        if svar == "Ja":
+            b = vindue("Information")
+            tjek("saving says so", b is not None and b[0].name == "Forandringer gemmes!")
+            tryk(b, "OK")
+        proces.wait(15)
+        tjek("the program ends", proces.returncode is not None)
+    finally:
+        if proces.poll() is None:
+            proces.kill()
+            proces.wait()
+
+
+koer("Alfa", "Ja")
+tjek("Ja: the group list lost Alfa", laes("programgrupper.txt") == ["Beta", "Gamma"])
+tjek("Ja: the storage list holds Alfa", laes("lagergrupper.txt") == ["Alfa"])
+koer("Gamma", "Nej")
+tjek("Nej: the group list is as saved", laes("programgrupper.txt") == ["Beta", "Gamma"])
+tjek("Nej: the storage list is as saved", laes("lagergrupper.txt") == ["Alfa"])
+tjek("the active group stays", laes("options.txt")[1] == "Beta")
+
+print(bestaaet, "passed,", fejlet, "failed")
+sys.exit(0 if fejlet == 0 else 1)
