@@ -5,39 +5,14 @@
 import os
 import subprocess
 import sys
-import time
 
 import pyatspi
-from gi.repository import Atspi
+
+from Faelles import afslut, tjek, vent
 
 program, arbejde = sys.argv[1], sys.argv[2]
 hjem = os.path.join(arbejde, "filboks")
 p = os.path.join(hjem, "p").encode()
-bestaaet = fejlet = 0
-
-
-def tjek(hvad, ok):
-    global bestaaet, fejlet
-    if ok:
-        bestaaet += 1
-        print("ok:", hvad)
-    else:
-        fejlet += 1
-        print("FAIL:", hvad)
-
-
-def vent(betingelse, sekunder=15):
-    slut = time.time() + sekunder
-    while time.time() < slut:
-        try:
-            svar = betingelse()
-            # An object without children reads as false, yet it is found.
-            if isinstance(svar, Atspi.Accessible) or svar:
-                return svar
-        except Exception:
-            pass
-        time.sleep(0.1)
-    return None
 
 
 def skriv(sti, indhold):
@@ -229,5 +204,4 @@ try:
 finally:
     if proces.poll() is None:
         proces.kill()
-    print(f"file box: {bestaaet} passed, {fejlet} failed")
-sys.exit(0 if fejlet == 0 else 1)
+afslut("file box")

@@ -5,36 +5,12 @@
 import os
 import subprocess
 import sys
-import time
 
 import pyatspi
-from gi.repository import Atspi
+
+from Faelles import afslut, tjek, vent
 
 program, arbejde = sys.argv[1], sys.argv[2]
-bestaaet = fejlet = 0
-
-
-def tjek(hvad, ok):
-    global bestaaet, fejlet
-    if ok:
-        bestaaet += 1
-        print("ok:", hvad)
-    else:
-        fejlet += 1
-        print("FAIL:", hvad)
-
-
-def vent(betingelse, sekunder=15):
-    slut = time.time() + sekunder
-    while time.time() < slut:
-        try:
-            svar = betingelse()
-            if isinstance(svar, Atspi.Accessible) or svar:
-                return svar
-        except Exception:
-            pass
-        time.sleep(0.1)
-    return None
 
 
 hjem = os.path.join(arbejde, "lager")
@@ -142,5 +118,4 @@ tjek("Nej: the group list is as saved", laes("programgrupper.txt") == ["Beta", "
 tjek("Nej: the storage list is as saved", laes("lagergrupper.txt") == ["Alfa"])
 tjek("the active group stays", laes("options.txt")[1] == "Beta")
 
-print(bestaaet, "passed,", fejlet, "failed")
-sys.exit(0 if fejlet == 0 else 1)
+afslut("storage")
