@@ -8,7 +8,7 @@ import sys
 
 import pyatspi
 
-from Faelles import afslut, tjek, vent
+from Faelles import afslut, app, start, tjek, vent
 
 program, arbejde = sys.argv[1], sys.argv[2]
 hjem = os.path.join(arbejde, "filboks")
@@ -42,20 +42,7 @@ os.makedirs(p + b"/X/S")
 skriv(p + b"/d\xf8r/a\xff.txt", b"indhold")
 os.makedirs(p + b"/maal")
 
-miljoe = dict(os.environ, HOME=hjem, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-for navn in ("XDG_CONFIG_HOME", "XDG_DATA_HOME"):
-    miljoe.pop(navn, None)
-proces = subprocess.Popen([program], env=miljoe, stdout=subprocess.DEVNULL,
-                          stderr=subprocess.DEVNULL)
-
-
-def app():
-    skrivebord = pyatspi.Registry.getDesktop(0)
-    for i in range(skrivebord.childCount):
-        a = skrivebord[i]
-        if a is not None and a.name == "Tavlum" and a.get_process_id() == proces.pid:
-            return a
-    return None
+proces = start(program, hjem)
 
 
 def find(rod, rolle=None, navn=None):
@@ -67,7 +54,7 @@ def find(rod, rolle=None, navn=None):
 def vindue(navn, sekunder=15):
     """A window of the program by its title, whatever its role."""
     def blandt():
-        a = app()
+        a = app(proces)
         return next((a[i] for i in range(a.childCount) if a[i] is not None and a[i].name == navn),
                     None)
     return vent(blandt, sekunder)
