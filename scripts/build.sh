@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing and builds the given preset (dev by default).
+# Installs what the given preset needs and builds it (dev by default). The
+# run preset needs only the program's own packages; the others add the
+# tests' and the package's, and asan adds clang.
 set -eu
 root=$(dirname "$(dirname "$(readlink -f "$0")")")
 preset=${1:-dev}
 cd "$root"
-bash scripts/deps.sh
-# A compiler cache makes a build of the same sources in another folder (CI's
-# clean checkout, a second preset) cost little more than linking.
-launcher=(); command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-[ -f "build/$preset/CMakeCache.txt" ] || cmake --preset "$preset" "${launcher[@]}" >/dev/null
+case $preset in
+  run) bash scripts/deps.sh packages-run.txt ;;
+  asan) bash scripts/deps.sh packages-run.txt packages.txt packages-asan.txt ;;
+  *) bash scripts/deps.sh packages-run.txt packages.txt ;;
+esac
+[ -f "build/$preset/CMakeCache.txt" ] || cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of a list (packages.txt by default) that are
-# missing; does nothing when all are there.
+# Installs the Debian packages of the given lists (packages-run.txt by
+# default) that are missing; does nothing when all are there.
 set -eu
 here=$(dirname "$(readlink -f "$0")")
-mapfile -t wanted < <(grep -v '^\s*$' "$here/${1:-packages.txt}")
+[ $# -gt 0 ] || set -- packages-run.txt
+wanted=()
+for list in "$@"; do
+  mapfile -t -O ${#wanted[@]} wanted < <(grep -v '^\s*$' "$here/$list")
+done
 missing=()
 for p in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

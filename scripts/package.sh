@@ -4,18 +4,15 @@
 set -eu
 root=$(dirname "$(dirname "$(readlink -f "$0")")")
 cd "$root"
-bash scripts/deps.sh
+bash scripts/deps.sh packages-run.txt packages.txt
 if [ ! -f build/package/CMakeCache.txt ]; then
   # Debian's build flags with all hardening; no debugging information, as the
   # package is stripped.
   export DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP=-g
-  launcher=()
-  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
-    LDFLAGS=$(dpkg-buildflags --get LDFLAGS) cmake --preset package "${launcher[@]}" >/dev/null
+    LDFLAGS=$(dpkg-buildflags --get LDFLAGS) cmake --preset package >/dev/null
 fi
-# Relative paths let clones in other folders share the compiler cache.
-CCACHE_BASEDIR=$root cmake --build --preset package
+cmake --build --preset package
 rm -f build/package/tavlum_*.deb
 cpack --preset package >/dev/null
 ls "$root"/build/package/tavlum_*.deb

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Builds and starts Tavlum. Without a display it runs on a virtual X display,
-# saves a screenshot and prints its path.
+# Builds the program alone, optimised (the run preset), and starts it. Without
+# a display it runs on a virtual X display, saves a screenshot and prints its path.
 set -eu
 root=$(dirname "$(dirname "$(readlink -f "$0")")")
-bash "$root/scripts/build.sh" dev
-bin=$root/build/dev/bin/tavlum
+bash "$root/scripts/build.sh" run
+bin=$root/build/run/bin/tavlum
 if [ -n "${DISPLAY:-}" ]; then
   exec "$bin"
 fi

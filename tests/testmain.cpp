@@ -2,8 +2,11 @@
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
+#include "Monteringsrum.h"
+
 int main(int argc, char** argv)
 {
+    egetMonteringsrum();
     ::testing::InitGoogleTest(&argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     // Every suite runs without a display, also when ctest lists its cases.

@@ -154,7 +154,8 @@ std::vector<Platform::Drive> PosixPlatform::drives() const
             continue;
         enhed = uddrag(enhed);
         mappe = uddrag(mappe);
-        if (erSystemmount(mappe, type) || !erMappe(mappe))
+        if (erSystemmount(mappe, type) || (m_drevRod != "/" && !under(mappe, m_drevRod.c_str())) ||
+            !erMappe(mappe))
             continue;
         // A later mount on the same place hides the earlier one.
         std::erase_if(drev, [&](const Drive& d) { return d.root == mappe; });

@@ -3,9 +3,15 @@
 #include "Platform.h"
 #include "X11Genvej.h"
 
+#include <utility>
+
 class PosixPlatform : public Platform
 {
 public:
+    // Only the drives mounted at or below `drivesUnder` are seen, their trash
+    // included: a test keeps to its own folder and never meets the machine's.
+    explicit PosixPlatform(std::string drivesUnder = "/") : m_drevRod(std::move(drivesUnder)) {}
+
     std::string userName() const override;
     std::string baseFolder() const override;
     std::string programsFolder() const override;
@@ -56,6 +62,7 @@ public:
 
 private:
     X11Genvej m_genvej;
+    std::string m_drevRod;
     // Deletes what a folder holds and keeps the folder.
     bool emptyFolder(const std::string& folder);
 };

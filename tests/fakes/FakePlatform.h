@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Platform.h"
+#include "posix/PosixPlatform.h"
 
 #include <deque>
 #include <map>
@@ -223,5 +224,7 @@ public:
     std::string programs = "/usr/share/applications";
 
 private:
-    std::unique_ptr<Platform> aegte = Platform::createNative();
+    // The real backend for files and the trash, which sees no drive of the
+    // machine's: only the test's own folder counts.
+    std::unique_ptr<Platform> aegte = std::make_unique<PosixPlatform>(base);
 };

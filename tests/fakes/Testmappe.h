@@ -10,6 +10,10 @@ class Testmappe
 {
 public:
     Testmappe();
+    ~Testmappe();
+    Testmappe(const Testmappe&) = delete;
+    Testmappe& operator=(const Testmappe&) = delete;
+    QString rod() const { return m_dir.path(); }
     QString sti(const QString& relativ) const;
     // Writes the bytes, making the missing folders; returns the full path.
     QString skriv(const QString& relativ, const QByteArray& bytes) const;

@@ -1,3 +1,4 @@
+#include "FuldDisk.h"
 #include "Testmappe.h"
 #include "posix/PosixPlatform.h"
 
@@ -8,7 +9,6 @@
 #include <ctime>
 #include <gtest/gtest.h>
 #include <map>
-#include <sys/mount.h>
 #include <unistd.h>
 
 namespace {
@@ -29,7 +29,7 @@ protected:
     }
 
     Testmappe mappe;
-    PosixPlatform platform;
+    PosixPlatform platform{mappe.rod().toStdString()};
     QByteArray gammel;
 };
 
@@ -146,8 +146,8 @@ TEST_F(PosixTrash, TheTrashOfASecondDriveIsListedWithPathsUnderItsTop)
     if (geteuid() != 0)
         GTEST_SKIP() << "mounting a second drive needs root";
     const QString punkt = mappe.sti("drev");
-    QDir().mkpath(punkt);
-    if (mount("tavlumkurv", punkt.toLocal8Bit().constData(), "tmpfs", 0, "size=1m") != 0)
+    const FuldDisk drev(punkt, "size=1m");
+    if (!drev.ok())
         GTEST_SKIP() << "no tmpfs could be mounted";
     const QString kurv = "drev/.Trash-" + QString::number(getuid());
     skrivEntry(mappe, kurv, "foto.jpg", "[Trash Info]\nPath=ferie/foto.jpg\n");
@@ -159,5 +159,4 @@ TEST_F(PosixTrash, TheTrashOfASecondDriveIsListedWithPathsUnderItsTop)
     std::sort(originaler.begin(), originaler.end());
     EXPECT_EQ(originaler, (std::vector<std::string>{(punkt + "/ferie/foto.jpg").toStdString(),
                                                     fil.toStdString()}));
-    umount(punkt.toLocal8Bit().constData());
 }
