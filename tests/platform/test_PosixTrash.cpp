@@ -160,3 +160,21 @@ TEST_F(PosixTrash, TheTrashOfASecondDriveIsListedWithPathsUnderItsTop)
     EXPECT_EQ(originaler, (std::vector<std::string>{(punkt + "/ferie/foto.jpg").toStdString(),
                                                     fil.toStdString()}));
 }
+
+// The trash of a drive outside the folder the backend keeps to is never read:
+// a test's listing stays the same whatever the machine has mounted.
+TEST_F(PosixTrash, OnlyTheDrivesUnderTheChosenFolderAreSeen)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "mounting a second drive needs root";
+    const FuldDisk ude(mappe.sti("ude"), "size=1m");
+    if (!ude.ok())
+        GTEST_SKIP() << "no tmpfs could be mounted";
+    skrivEntry(mappe, "ude/.Trash-" + QString::number(getuid()), "foto.jpg",
+               "[Trash Info]\nPath=foto.jpg\n");
+    const auto antal = [](const PosixPlatform& p) { return p.trashItems().size(); };
+    EXPECT_EQ(antal(platform), 1u);
+    const PosixPlatform inde(mappe.sti("inde").toStdString());
+    EXPECT_EQ(antal(inde), 0u);
+    EXPECT_TRUE(inde.drives().empty());
+}
