@@ -59,10 +59,11 @@ bool blandt(const std::string& s, std::initializer_list<const char*> liste)
     return std::any_of(liste.begin(), liste.end(), [&](const char* x) { return s == x; });
 }
 
+// Whether a path is the folder or lies below it; everything lies below the root.
 bool under(const std::string& sti, const char* mappe)
 {
     const std::string m = mappe;
-    return sti == m || sti.rfind(m + "/", 0) == 0;
+    return m == "/" || sti == m || sti.rfind(m + "/", 0) == 0;
 }
 
 // Kernel and system mounts that a user never thinks of as drives.
@@ -154,8 +155,7 @@ std::vector<Platform::Drive> PosixPlatform::drives() const
             continue;
         enhed = uddrag(enhed);
         mappe = uddrag(mappe);
-        if (erSystemmount(mappe, type) || (m_drevRod != "/" && !under(mappe, m_drevRod.c_str())) ||
-            !erMappe(mappe))
+        if (erSystemmount(mappe, type) || !under(mappe, m_drevRod.c_str()) || !erMappe(mappe))
             continue;
         // A later mount on the same place hides the earlier one.
         std::erase_if(drev, [&](const Drive& d) { return d.root == mappe; });
@@ -171,7 +171,7 @@ Platform::Drive PosixPlatform::driveOf(const std::string& path) const
 {
     Drive bedst;
     for (const Drive& d : drives())
-        if (under(path, d.root.c_str()) || d.root == "/")
+        if (under(path, d.root.c_str()))
             if (d.root.size() > bedst.root.size() || bedst.root.empty())
                 bedst = d;
     return bedst;
