@@ -10,7 +10,7 @@ root=$(dirname "$(dirname "$(readlink -f "$0")")")
 cd "$root"
 sekunder=${1:-30}
 maal=(linjefil indstillinger struktur peikon billede afspilningsliste)
-bash scripts/deps.sh packages-run.txt packages.txt packages-asan.txt
+bash scripts/deps.sh asan
 build=$root/build/asan
 [ -f "$build/CMakeCache.txt" ] || cmake --preset asan >/dev/null
 cmake --build "$build" --target "${maal[@]/#/fuzz_}"

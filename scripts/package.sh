@@ -4,7 +4,7 @@
 set -eu
 root=$(dirname "$(dirname "$(readlink -f "$0")")")
 cd "$root"
-bash scripts/deps.sh packages-run.txt packages.txt
+bash scripts/deps.sh package
 if [ ! -f build/package/CMakeCache.txt ]; then
   # Debian's build flags with all hardening; no debugging information, as the
   # package is stripped.

@@ -4,7 +4,7 @@
 set -eu
 root=$(dirname "$(dirname "$(readlink -f "$0")")")
 cd "$root"
-bash scripts/deps.sh packages-windows.txt
+bash scripts/deps.sh windows
 build=$root/build/windows
 [ -f "$build/CMakeCache.txt" ] ||
   cmake -S tests/contract -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
