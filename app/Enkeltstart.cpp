@@ -3,34 +3,34 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QFile>
+#include <QFileSystemWatcher>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
-
-namespace {
-
-const QByteArray visBesked = QByteArrayLiteral("vis\n");
-
-} // namespace
+#include <QTimer>
 
 Enkeltstart::Enkeltstart(const QString& mappe, const QString& navn)
-    : m_sokkel(QDir(mappe).filePath(navn)), m_laas(m_sokkel + QStringLiteral(".lock"))
+    : m_postkasse(QDir(mappe).filePath(navn + QStringLiteral(".d"))),
+      m_anmodning(QDir(m_postkasse).filePath(QStringLiteral("vis"))),
+      m_laas(QDir(mappe).filePath(navn + QStringLiteral(".lock")))
 {
     // A run holds the lock for as long as it runs; only a dead holder's lock is stale.
     m_laas.setStaleLockTime(0);
 }
 
-Enkeltstart::~Enkeltstart() = default;
+Enkeltstart::~Enkeltstart()
+{
+    if (m_vagt || m_ur)
+        QDir(m_postkasse).removeRecursively();
+}
 
 QString Enkeltstart::mappe()
 {
-    // A folder of the user's own, so that two accounts never meet; a full
-    // path also keeps the socket out of the shared /tmp on Linux, and on
-    // Windows it is only the pipe's name.
+    // A folder of the user's own, so that two accounts never meet. Windows has
+    // no runtime folder (Qt names the home there): the user's temporary folder.
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+    return runtime.isEmpty() || QDir(runtime) == QDir::home() ? QDir::tempPath() : runtime;
 }
 
 QString Enkeltstart::navn(const QString& bruger, const QString& base)
@@ -48,14 +48,18 @@ QString Enkeltstart::navn(const QString& bruger, const QString& base)
 bool Enkeltstart::foerste()
 {
     if (m_laas.tryLock(0)) {
-        // Only the holder of the lock may remove a socket that a crashed run left.
-        QLocalServer::removeServer(m_sokkel);
-        m_server = new QLocalServer(this);
-        m_server->setSocketOptions(QLocalServer::UserAccessOption);
-        connect(m_server, &QLocalServer::newConnection, this, &Enkeltstart::modtag);
-        if (!m_server->listen(m_sokkel))
-            qWarning("Tavlum: later starts cannot reach this one: %s",
-                     qUtf8Printable(m_server->errorString()));
+        // Only the holder of the lock clears what a crashed run left.
+        QDir(m_postkasse).removeRecursively();
+        if (!QDir().mkpath(m_postkasse))
+            qWarning("Tavlum: later starts cannot reach this one at %s", qUtf8Printable(m_postkasse));
+        m_vagt = new QFileSystemWatcher(this);
+        connect(m_vagt, &QFileSystemWatcher::directoryChanged, this, &Enkeltstart::modtag);
+        if (!m_vagt->addPath(m_postkasse)) {
+            // No change notices to be had (none left, or none on this file system): look twice a second.
+            m_ur = new QTimer(this);
+            connect(m_ur, &QTimer::timeout, this, &Enkeltstart::modtag);
+            m_ur->start(500);
+        }
         return true;
     }
     if (m_laas.error() != QLockFile::LockFailedError) {
@@ -64,39 +68,26 @@ bool Enkeltstart::foerste()
         return true;
     }
     if (!bedOmVisning())
-        qWarning("Tavlum runs already but does not answer at %s", qUtf8Printable(m_sokkel));
+        qWarning("Tavlum runs already but does not answer at %s", qUtf8Printable(m_postkasse));
     return false;
 }
 
 bool Enkeltstart::bedOmVisning() const
 {
-    // The first run may have taken the lock a moment before it listens.
+    // The first run may have taken the lock a moment before its folder is there.
     const QDeadlineTimer frist(3000);
-    QLocalSocket sokkel;
     for (;;) {
-        sokkel.connectToServer(m_sokkel);
-        if (sokkel.waitForConnected(500))
-            break;
+        QFile anmodning(m_anmodning);
+        if (anmodning.open(QIODevice::WriteOnly))
+            return true;
         if (frist.hasExpired())
             return false;
-        QThread::msleep(50);
+        QThread::msleep(20);
     }
-    sokkel.write(visBesked);
-    const bool sendt = sokkel.waitForBytesWritten(1000) || sokkel.bytesToWrite() == 0;
-    sokkel.disconnectFromServer();
-    return sendt;
 }
 
 void Enkeltstart::modtag()
 {
-    while (QLocalSocket* sokkel = m_server->nextPendingConnection()) {
-        connect(sokkel, &QLocalSocket::disconnected, sokkel, &QObject::deleteLater);
-        const auto laes = [this, sokkel] {
-            while (sokkel->canReadLine())
-                if (sokkel->readLine() == visBesked)
-                    emit vis();
-        };
-        connect(sokkel, &QLocalSocket::readyRead, this, laes);
-        laes();
-    }
+    if (QFile::exists(m_anmodning) && QFile::remove(m_anmodning))
+        emit vis();
 }

@@ -7,9 +7,9 @@
 
 class QWidget;
 
-// The viewer's embedded web browser. It lives in a library of its own, loaded
-// the first time the viewer needs it, so that the program starts without the
-// web engine.
+// The viewer's embedded browser. With Qt WebEngine it lives in a library of
+// its own, loaded the first time the viewer needs it, so that the program
+// starts without the web engine; without it, it is the toolkit's text browser.
 class Browser
 {
 public:
@@ -30,6 +30,8 @@ public:
     std::function<void(const QString& adresse)> linkUnderMus;
     // The page asks for a new window; true opens it in this browser instead.
     std::function<bool()> nytVindue;
+    // An address this browser does not show itself, for the desktop's browser.
+    std::function<void(const QUrl& adresse)> udenfor;
 
     // The browser library's browser, or null with `fejl` saying why in Danish.
     // Without a sandbox Chromium runs as root; the choice counts for the whole process.

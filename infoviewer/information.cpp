@@ -7,6 +7,7 @@
 #include "Design.h"
 #include "Hub.h"
 #include "Platform.h"
+#include "Starter.h"
 #include "Struktur.h"
 #include "Vindueplads.h"
 
@@ -277,6 +278,7 @@ Browser* Tinfoform::web()
     m_web->dokumentFaerdigt = [this](bool) { WebDocumentComplete(); };
     m_web->linkUnderMus = [this](const QString& adresse) { linkUnderMus(adresse); };
     m_web->nytVindue = [this] { return !globalUrl.isEmpty(); };
+    m_web->udenfor = [this](const QUrl& adresse) { aabnUdenfor(adresse); };
     m_web->setMoerk(m_moerk);
     return m_web.get();
 }
@@ -285,6 +287,14 @@ void Tinfoform::naviger(const QUrl& adresse)
 {
     if (Browser* b = web())
         b->naviger(adresse);
+}
+
+void Tinfoform::aabnUdenfor(const QUrl& adresse)
+{
+    const QString tekst = adresse.isLocalFile() ? QDir::toNativeSeparators(adresse.toLocalFile())
+                                                : adresse.toString(QUrl::FullyEncoded);
+    if (const int svar = m_platform.shellExecute("open", tekst.toStdString(), {}, {}); svar <= 32)
+        m_hub.beskeder().besked(Starter::fejltekst(svar) + u'\r' + tekst);
 }
 
 void Tinfoform::WebBeforeNavigate2()

@@ -72,6 +72,8 @@ protected:
 
 private:
     void naviger(const QUrl& adresse);
+    // In the desktop's own browser or program.
+    void aabnUdenfor(const QUrl& adresse);
     void WebBeforeNavigate2();
     void WebDocumentComplete();
     void linkUnderMus(const QString& adresse);

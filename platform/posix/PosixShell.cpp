@@ -225,6 +225,10 @@ int PosixPlatform::shellExecute(const std::string& verb, const std::string& file
 
     // A bare name is looked for in the folder given, as the Windows shell does.
     const QFileInfo info(folder.empty() ? fil : QDir(mappe).filePath(fil));
+    // A web address (no file of that name) opens in its scheme's program, as the Windows shell does.
+    if (const QUrl adresse(fil, QUrl::StrictMode); verb == "open" && adresse.isValid() &&
+        adresse.scheme().size() > 1 && !adresse.isLocalFile() && !info.exists())
+        return aabnAdresse(fil, mappe);
     if (const int fejl = tjek(info))
         return fejl;
     const QString fuld = info.absoluteFilePath();

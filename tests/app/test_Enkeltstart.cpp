@@ -1,6 +1,7 @@
 #include "Enkeltstart.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QSysInfo>
 #include <QProcess>
@@ -62,7 +63,7 @@ TEST_F(Enkeltstarter, AStartAfterTheFirstHasEndedRuns)
     EXPECT_TRUE(faar(vis, 1));
 }
 
-TEST_F(Enkeltstarter, TheLockAndSocketOfACrashedRunAreTakenOver)
+TEST_F(Enkeltstarter, TheLockAndRequestsOfACrashedRunAreTakenOver)
 {
     const QString laas = mappe.filePath(QStringLiteral("tavlum-t.lock"));
     QFile fil(laas);
@@ -70,16 +71,18 @@ TEST_F(Enkeltstarter, TheLockAndSocketOfACrashedRunAreTakenOver)
     fil.write(QByteArray::number(doedProces()) + "\ntest_app\n" +
               QSysInfo::machineHostName().toUtf8() + "\n");
     fil.close();
-    // A socket file left behind is in the way of a new one of that name.
-    QFile sokkel(mappe.filePath(QStringLiteral("tavlum-t")));
-    ASSERT_TRUE(sokkel.open(QIODevice::WriteOnly));
-    sokkel.close();
+    // A request the crashed run never saw is not taken for a new one.
+    ASSERT_TRUE(QDir(mappe.path()).mkpath(QStringLiteral("tavlum-t.d")));
+    QFile gammel(mappe.filePath(QStringLiteral("tavlum-t.d/vis")));
+    ASSERT_TRUE(gammel.open(QIODevice::WriteOnly));
+    gammel.close();
 
     const auto foerste = start();
     ASSERT_TRUE(foerste->foerste());
     QSignalSpy vis(foerste.get(), &Enkeltstart::vis);
     EXPECT_FALSE(start()->foerste());
     EXPECT_TRUE(faar(vis, 1));
+    EXPECT_FALSE(QFile::exists(gammel.fileName()));
 }
 
 TEST_F(Enkeltstarter, OtherUsersAndDataSetsRunApart)

@@ -286,6 +286,15 @@ TEST_F(PosixShell, ALinkEntryOpensItsAddressInTheProgramOfItsScheme)
     ASSERT_TRUE(venterPaa(maerke));
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return mappe.laes("adresse").trimmed() == "https://example.org/side"; }, 5000));
+
+    // A bare address opens the same way, as the Windows shell opens it; a scheme without a program is 31.
+    QFile::remove(maerke);
+    EXPECT_GT(aabn("https://example.org/s%C3%B8g?q=a%20b"), 32);
+    ASSERT_TRUE(venterPaa(maerke));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return mappe.laes("adresse").trimmed() == "https://example.org/s%C3%B8g?q=a%20b"; },
+        5000));
+    EXPECT_EQ(aabn("gopher://example.org/"), 31);
 }
 
 TEST_F(PosixShell, AScriptsExitStatusAndTextComeBackWhenItEnds)

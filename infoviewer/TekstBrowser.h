@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Browser.h"
+
+#include <QTextBrowser>
+
+// The toolkit's own text browser behind the viewer's Browser interface, for a
+// Qt without its web engine: the help pages are plain HTML with one style
+// sheet, which it shows; any other address goes to the desktop's browser.
+class TekstBrowser : public QTextBrowser, public Browser
+{
+public:
+    explicit TekstBrowser(QWidget* parent);
+
+    QWidget* widget() override { return this; }
+    void naviger(const QUrl& adresse) override;
+    QUrl adresse() const override { return source(); }
+    void setMoerk(bool moerk) override;
+
+    // True for what this browser shows itself: a page or text file on this machine.
+    static bool viserSelv(const QUrl& adresse);
+    // The style sheet as the page sees it: in the dark look with the dark
+    // rules (those under "html.moerk") applied over the light ones.
+    static QByteArray typografi(const QByteArray& css, bool moerk);
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override;
+
+private:
+    bool m_moerk = false;
+};
