@@ -63,7 +63,10 @@ void DataMapper::kopierDatasaet(const QString& datasaet, const QString& base)
 
 QString DataMapper::installeretDatasaet()
 {
-    const QString mappe =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/tavlum"));
-    return QFileInfo(mappe).isDir() ? QDir::cleanPath(mappe) : QString();
+    // Installed (bin/ beside share/) or unpacked from the Windows zip (share/ beside the program).
+    const QDir program(QCoreApplication::applicationDirPath());
+    for (const char* sted : {"../share/tavlum", "share/tavlum"})
+        if (const QString mappe = program.filePath(QLatin1String(sted)); QFileInfo(mappe).isDir())
+            return QDir::cleanPath(mappe);
+    return {};
 }

@@ -27,6 +27,6 @@ struct DataMapper
     // base folder lacks; an existing file is never overwritten.
     static void kopierDatasaet(const QString& datasaet, const QString& base);
 
-    // The installed data set beside the executable (share/tavlum), empty when absent.
+    // The installed data set beside the executable (../share/tavlum or share/tavlum), empty when absent.
     static QString installeretDatasaet();
 };

@@ -168,8 +168,10 @@ bool ikonstoerrelse(std::span<const std::uint8_t> billede)
 
 void skriv(std::vector<std::uint8_t>& ud, std::uint32_t v, int bytes)
 {
+    const std::size_t sted = ud.size();
+    ud.resize(sted + static_cast<std::size_t>(bytes));
     for (int i = 0; i < bytes; ++i)
-        ud.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+        ud[sted + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
 } // namespace

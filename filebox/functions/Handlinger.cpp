@@ -315,8 +315,10 @@ int THandlinger::kopierFiler(const QString& destDir, bool toPapirkurv, const QLi
                             konflikter.front().linjer().join(u'\r')))
             kopier(eList.front(), maalFor(eList.front()));
     } else if (eList.size() > 1) {
-        const std::optional<FilFindes::Valg> valg =
-            Findesvindue ? Findesvindue->vaelg(konflikter) : std::nullopt;
+        // A closed window copies nothing, as "overwrite none" does.
+        const FilFindes::Valg valg =
+            (Findesvindue ? Findesvindue->vaelg(konflikter) : std::nullopt)
+                .value_or(FilFindes::OverskrivIngen);
         for (qsizetype i = 0; i < eList.size(); ++i) {
             const Kopi& k = eList.at(i);
             if (valg == FilFindes::OverskrivAlle ||
