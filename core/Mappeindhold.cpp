@@ -141,11 +141,7 @@ std::vector<std::uint32_t> Mappeindhold::orden(const std::vector<std::string>& n
 std::string Mappeindhold::navnAf(const Platform::TrashItem& item)
 {
     const std::string& sti = item.original.empty() ? item.id : item.original;
-#ifdef Q_OS_WIN
-    return sti.substr(sti.find_last_of("/\\") + 1);
-#else
-    return sti.substr(sti.find_last_of('/') + 1);
-#endif
+    return sti.substr(sti.find_last_of(Platform::pathSeparators) + 1);
 }
 
 void Mappeindhold::ordn(std::vector<Platform::TrashItem>& items)

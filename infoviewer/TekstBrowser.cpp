@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPalette>
-#include <QRegularExpression>
 #include <QTextDocument>
 
 TekstBrowser::TekstBrowser(QWidget* parent) : QTextBrowser(parent)
@@ -53,11 +52,11 @@ QByteArray TekstBrowser::typografi(const QByteArray& css, bool moerk)
 {
     if (!moerk)
         return css;
-    // The dark rules again after the light ones, without the class the page
-    // would carry in a web browser, so that they win.
-    QString moerke = QString::fromUtf8(css);
-    moerke.replace(QRegularExpression(QStringLiteral("html\\.moerk\\s+")), QString());
-    return css + '\n' + moerke.toUtf8();
+    // The dark rules hold where the page carries the class "moerk" on its root,
+    // which this browser cannot set: they hold for the root itself instead and
+    // keep the weight of a selector in two parts, so that they win over the light ones.
+    QByteArray moerke = css;
+    return moerke.replace("html.moerk", "html");
 }
 
 QVariant TekstBrowser::loadResource(int type, const QUrl& name)
@@ -80,6 +79,7 @@ void TekstBrowser::setMoerk(bool moerk)
     p.setColor(QPalette::Base, moerk ? QColor(0x1e, 0x1f, 0x22) : QColor(Qt::white));
     p.setColor(QPalette::Text, moerk ? QColor(0xe6, 0xe6, 0xe6) : QColor(0x1d, 0x27, 0x31));
     setPalette(p);
+    // The page again, with the style sheet read anew.
     if (!source().isEmpty())
         reload();
 }

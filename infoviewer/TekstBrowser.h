@@ -20,7 +20,7 @@ public:
     // True for what this browser shows itself: a page or text file on this machine.
     static bool viserSelv(const QUrl& adresse);
     // The style sheet as the page sees it: in the dark look with the dark
-    // rules (those under "html.moerk") applied over the light ones.
+    // rules (those under "html.moerk") in force.
     static QByteArray typografi(const QByteArray& css, bool moerk);
 
 protected:

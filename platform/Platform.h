@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Every operating-system service the program uses, in standard types only, so
@@ -111,6 +112,13 @@ public:
     virtual bool emptyTrash(const std::string& drive, bool confirm) = 0;
     virtual bool asksBeforeEmptyingTrash() const = 0;
     // One entry of a recycle bin.
+    // The characters that part a path's folders on this system.
+#ifdef _WIN32
+    static constexpr std::string_view pathSeparators = "/\\";
+#else
+    static constexpr std::string_view pathSeparators = "/";
+#endif
+
     struct TrashItem
     {
         std::string id;            // where the bin keeps it; names it to the calls below

@@ -3,12 +3,13 @@
 #include "Linjefil.h"
 #include "Testmappe.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
 #include <QRandomGenerator>
+#include <QThread>
+#include <cstdio>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -91,6 +92,38 @@ TEST(Filskriver, ABrokenOffChangeIsFinishedOrUndone)
     EXPECT_TRUE(rester(m).isEmpty()) << rester(m).join(' ').toStdString();
 }
 
+namespace {
+
+// The pairs of one generation: the same length each time, so that only the
+// contents tell them apart.
+QList<Filskriver::Fil> generation(const QString& m, int g)
+{
+    QStringList elementer, tekster;
+    for (int i = 0; i < 200; ++i) {
+        const int n = (i + g) % 200;
+        elementer << QString("/home/bruger/fil%1.txt").arg(n);
+        tekster << QString("Fil %1").arg(n);
+    }
+    return par(m, Linjefil::indkod(elementer, Linjefil::Kodning::Ansi),
+               Linjefil::indkod(tekster, Linjefil::Kodning::Ansi));
+}
+
+} // namespace
+
+// The writer the next test kills: it runs only when that test starts it.
+TEST(Filskriver, DISABLED_WriterThatRunsUntilKilled)
+{
+    const QString m = qEnvironmentVariable("TAVLUM_SKRIVER");
+    ASSERT_FALSE(m.isEmpty());
+    for (int g = 1;; ++g) {
+        ASSERT_TRUE(Filskriver::skrivSammen(generation(m, g)).isEmpty());
+        if (g == 1) {
+            std::fputs("skriver\n", stdout);
+            std::fflush(stdout);
+        }
+    }
+}
+
 // A writer killed at random moments while it replaces a pair of files whose
 // lines belong together place by place: after each kill, the pair read back
 // (once broken-off changes are finished) is one generation, never two.
@@ -99,32 +132,26 @@ TEST(Filskriver, AKilledWriterNeverLeavesAPairThatDisagrees)
     Testmappe mappe;
     const QString m = mappe.sti("Filer");
     QDir().mkpath(m);
-    const auto generation = [&](int g) {
-        QStringList elementer, tekster;
-        // The same length each time, so that only the contents tell them apart.
-        for (int i = 0; i < 200; ++i) {
-            const int n = (i + g) % 200;
-            elementer << QString("/home/bruger/fil%1.txt").arg(n);
-            tekster << QString("Fil %1").arg(n);
-        }
-        return par(m, Linjefil::indkod(elementer, Linjefil::Kodning::Ansi),
-                   Linjefil::indkod(tekster, Linjefil::Kodning::Ansi));
-    };
-    ASSERT_TRUE(Filskriver::skrivSammen(generation(0)).isEmpty());
+    ASSERT_TRUE(Filskriver::skrivSammen(generation(m, 0)).isEmpty());
     auto* tilfaeldig = QRandomGenerator::global();
     for (int runde = 0; runde < 40; ++runde) {
-        const pid_t barn = fork();
-        ASSERT_GE(barn, 0);
-        if (barn == 0) {
-            for (int g = 1;; ++g)
-                if (!Filskriver::skrivSammen(generation(g)).isEmpty())
-                    _exit(1);
-        }
-        usleep(tilfaeldig->bounded(200, 20000));
-        kill(barn, SIGKILL);
-        int status = 0;
-        waitpid(barn, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status)) << "the writer failed by itself";
+        QProcess skriver;
+        QProcessEnvironment miljoe = QProcessEnvironment::systemEnvironment();
+        miljoe.insert("TAVLUM_SKRIVER", m);
+        skriver.setProcessEnvironment(miljoe);
+        skriver.start(QCoreApplication::applicationFilePath(),
+                      {"--gtest_also_run_disabled_tests",
+                       "--gtest_filter=Filskriver.DISABLED_WriterThatRunsUntilKilled"});
+        // Killed while it writes, not while it starts.
+        QByteArray ud;
+        while (!ud.contains("skriver\n") && skriver.waitForReadyRead(20000))
+            ud += skriver.readAllStandardOutput();
+        ASSERT_TRUE(ud.contains("skriver\n")) << ud.toStdString();
+        QThread::msleep(tilfaeldig->bounded(0, 20));
+        skriver.kill();
+        ASSERT_TRUE(skriver.waitForFinished());
+        ASSERT_EQ(skriver.exitStatus(), QProcess::CrashExit)
+            << "the writer failed by itself";
 
         Filskriver::fuldfoer(m);
         const QStringList elementer = Linjefil::hent(m + "/Spil.txt", Linjefil::Graense::grupper);

@@ -8,7 +8,6 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using Linjefil::Kodning;
 

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "Aegte.h"
 #include "Platform.h"
-#include "posix/PosixPlatform.h"
 
 #include <deque>
 #include <map>
-#include <unistd.h>
 #include <vector>
 
 // A platform whose answers a test sets.
@@ -208,7 +207,7 @@ public:
     std::function<bool(const std::string&)> kopiFejler;
     std::function<bool(const std::string&)> laesFejler;
     // As it really is: the browser's Chromium cannot run as root with its sandbox.
-    bool root = geteuid() == 0;
+    bool root = koererSomRoot();
     std::map<SpecialFolder, std::string> specialmapper;
     std::vector<Place> favoritter;
     std::vector<Drive> drev;
@@ -224,7 +223,6 @@ public:
     std::string programs = "/usr/share/applications";
 
 private:
-    // The real backend for files and the trash, which sees no drive of the
-    // machine's: only the test's own folder counts.
-    std::unique_ptr<Platform> aegte = std::make_unique<PosixPlatform>(base);
+    // The real backend for files and the trash.
+    std::unique_ptr<Platform> aegte = aegtePlatform(base);
 };

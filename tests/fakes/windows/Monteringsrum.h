@@ -1,0 +1,4 @@
+#pragma once
+
+// Windows tests mount nothing.
+inline void egetMonteringsrum() {}
