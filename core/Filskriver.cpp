@@ -112,9 +112,11 @@ void fuldfoer(const QString& mappe)
         note.remove();
     }
     // New files without a note were never part of a finished change (the
-    // writer's own temporary files of them included).
+    // writer's own temporary files of them and of the note included: on
+    // Windows those have names, where Linux gives them none).
     for (const QString& rest :
-         dir.entryList({QLatin1Char('*') + nyEndelse + QLatin1Char('*')}, QDir::Files | QDir::Hidden))
+         dir.entryList({QLatin1Char('*') + nyEndelse + QLatin1Char('*'), noteNavn + QStringLiteral(".*")},
+                       QDir::Files | QDir::Hidden))
         QFile::remove(dir.filePath(rest));
 }
 

@@ -11,15 +11,15 @@ TEST(DataMapper, MakesTheUserFolderAndItsFilerFolder)
     FakePlatform platform(mappe.sti("Tavlum").toStdString());
     const DataMapper m = DataMapper::lav(platform);
     EXPECT_EQ(m.brugernavn, "kontor");
-    EXPECT_EQ(m.Dir, mappe.sti("Tavlum/Brugere/kontor"));
-    EXPECT_EQ(m.DirFiler, mappe.sti("Tavlum/Brugere/kontor/Filer/"));
-    EXPECT_EQ(m.ikonDir, mappe.sti("Tavlum/Ikoner"));
-    EXPECT_EQ(m.appletsDir, mappe.sti("Tavlum/Window applets/"));
-    EXPECT_EQ(m.strukturDir, mappe.sti("Tavlum/Struktur/"));
-    EXPECT_EQ(m.optFilnavn, mappe.sti("Tavlum/Brugere/kontor/options.txt"));
-    EXPECT_EQ(m.reopenFilnavn, mappe.sti("Tavlum/Brugere/kontor/reopen.txt"));
-    EXPECT_EQ(m.gruppefilnavn, mappe.sti("Tavlum/Brugere/kontor/programgrupper.txt"));
-    EXPECT_EQ(m.lagerfilnavn, mappe.sti("Tavlum/Brugere/kontor/lagergrupper.txt"));
+    EXPECT_EQ(m.Dir.toStdString(), nativ(mappe.sti("Tavlum/Brugere/kontor")));
+    EXPECT_EQ(m.DirFiler.toStdString(), nativ(mappe.sti("Tavlum/Brugere/kontor/Filer/")));
+    EXPECT_EQ(m.ikonDir.toStdString(), nativ(mappe.sti("Tavlum/Ikoner")));
+    EXPECT_EQ(m.appletsDir.toStdString(), nativ(mappe.sti("Tavlum/Window applets/")));
+    EXPECT_EQ(m.strukturDir.toStdString(), nativ(mappe.sti("Tavlum/Struktur/")));
+    EXPECT_EQ(m.optFilnavn.toStdString(), nativ(mappe.sti("Tavlum/Brugere/kontor/options.txt")));
+    EXPECT_EQ(m.reopenFilnavn.toStdString(), nativ(mappe.sti("Tavlum/Brugere/kontor/reopen.txt")));
+    EXPECT_EQ(m.gruppefilnavn.toStdString(), nativ(mappe.sti("Tavlum/Brugere/kontor/programgrupper.txt")));
+    EXPECT_EQ(m.lagerfilnavn.toStdString(), nativ(mappe.sti("Tavlum/Brugere/kontor/lagergrupper.txt")));
     EXPECT_TRUE(QFileInfo(mappe.sti("Tavlum/Brugere/kontor/Filer")).isDir());
 }
 
@@ -28,7 +28,7 @@ TEST(DataMapper, NoUserNameMeansAlleBrugere)
     Testmappe mappe;
     FakePlatform platform(mappe.sti("Tavlum").toStdString());
     platform.user.clear();
-    EXPECT_EQ(DataMapper::lav(platform).Dir, mappe.sti("Tavlum/Brugere/Alle brugere"));
+    EXPECT_EQ(DataMapper::lav(platform).Dir.toStdString(), nativ(mappe.sti("Tavlum/Brugere/Alle brugere")));
 }
 
 TEST(DataMapper, CopiesWhatIsMissingAndNeverOverwrites)

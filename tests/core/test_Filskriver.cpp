@@ -118,7 +118,7 @@ TEST(Filskriver, DISABLED_WriterThatRunsUntilKilled)
     for (int g = 1;; ++g) {
         ASSERT_TRUE(Filskriver::skrivSammen(generation(m, g)).isEmpty());
         if (g == 1) {
-            std::fputs("skriver\n", stdout);
+            std::fputs("generation 1 skrevet\n", stdout);
             std::fflush(stdout);
         }
     }
@@ -144,9 +144,9 @@ TEST(Filskriver, AKilledWriterNeverLeavesAPairThatDisagrees)
                        "--gtest_filter=Filskriver.DISABLED_WriterThatRunsUntilKilled"});
         // Killed while it writes, not while it starts.
         QByteArray ud;
-        while (!ud.contains("skriver\n") && skriver.waitForReadyRead(20000))
+        while (!ud.contains("generation 1 skrevet") && skriver.waitForReadyRead(20000))
             ud += skriver.readAllStandardOutput();
-        ASSERT_TRUE(ud.contains("skriver\n")) << ud.toStdString();
+        ASSERT_TRUE(ud.contains("generation 1 skrevet")) << ud.toStdString();
         QThread::msleep(tilfaeldig->bounded(0, 20));
         skriver.kill();
         ASSERT_TRUE(skriver.waitForFinished());

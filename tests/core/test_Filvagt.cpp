@@ -19,7 +19,7 @@ TEST(Filvagt, AnUnreadableFileIsEmptyToldOnceAndLeftAloneUntilItsContentChanges)
     EXPECT_TRUE(vagt.hent(fil, 1000).isEmpty());
     EXPECT_TRUE(vagt.ulaeselig(fil));
     EXPECT_TRUE(vagt.hent(fil, 1000).isEmpty());
-    EXPECT_EQ(vagt.nyeUlaeselige(), QStringList({fil}));
+    EXPECT_EQ(vagt.nyeUlaeselige(), QStringList({QDir::toNativeSeparators(fil)}));
     EXPECT_TRUE(vagt.nyeUlaeselige().isEmpty());
 
     // What the program fell back to is no change: the damaged bytes stay.
@@ -58,11 +58,13 @@ TEST(Filvagt, TheMessageNamesEveryFileInDanish)
 {
     EXPECT_EQ(Filvagt::besked({"/a/options.txt"}),
               "Tavlum kunne ikke læse denne fil, fordi den er beskadiget eller for stor:\r\r"
-              "options.txt\r\ri mappen /a\r\rTavlum bruger standardværdierne i stedet og "
+              "options.txt\r\ri mappen " + QDir::toNativeSeparators("/a") +
+                  "\r\rTavlum bruger standardværdierne i stedet og "
               "skriver ikke over filen, før du selv ændrer det, den indeholder.");
     EXPECT_EQ(Filvagt::besked({"/a/options.txt", "/a/reopen.txt"}),
               "Tavlum kunne ikke læse disse filer, fordi de er beskadigede eller for store:\r\r"
-              "options.txt\rreopen.txt\r\ri mappen /a\r\rTavlum bruger standardværdierne i "
+              "options.txt\rreopen.txt\r\ri mappen " + QDir::toNativeSeparators("/a") +
+                  "\r\rTavlum bruger standardværdierne i "
               "stedet og skriver ikke over filerne, før du selv ændrer det, de indeholder.");
     // Files of several folders are named whole.
     EXPECT_TRUE(Filvagt::besked({"/a/options.txt", "/a/Filer/Spil.txt"})
@@ -105,7 +107,7 @@ TEST(Filvagt, AnOutsideChangeIsJoinedOrKeptNeverWrittenOver)
     const QStringList tilside = QDir(mappe.sti("")).entryList({"options (Tavlums udgave *).txt"});
     ASSERT_EQ(tilside.size(), 1);
     EXPECT_EQ(mappe.laesLinjer(tilside.first()), QStringList({"1", "udefra", "vores"}));
-    EXPECT_TRUE(besked.startsWith("Filen\r" + opt + "\rer ændret af et andet program, siden "
+    EXPECT_TRUE(besked.startsWith("Filen\r" + QDir::toNativeSeparators(opt) + "\rer ændret af et andet program, siden "
                                   "Tavlum læste den.\rTavlum har beholdt den ændrede udgave og "
                                   "gemt sine egne ændringer ved siden af i\r"))
         << besked.toStdString();

@@ -138,16 +138,16 @@ TEST(Parametre, GoToTheShellAsWrittenWithTheStartFolder)
     s.starter.executeProg(prog, "-a \"b c\"", mappe);
     ASSERT_EQ(s.platform.kald.size(), 1u);
     EXPECT_EQ(s.platform.kald[0].parameters, "-a \"b c\"");
-    EXPECT_EQ(s.platform.kald[0].folder, mappe.toStdString());
+    EXPECT_EQ(s.platform.kald[0].folder, nativ(mappe));
     // The current folder still follows the launched file, as without a start folder.
-    EXPECT_EQ(s.platform.current, s.mappe.sti("p").toStdString());
+    EXPECT_EQ(s.platform.current, nativ(s.mappe.sti("p")));
 
     // A script from another folder is named by its path, its parameters after it.
     const QString script = s.mappe.skriv("s/Kør.sh", "echo");
     s.starter.executeProg(script, "-v", mappe);
     EXPECT_EQ(s.platform.kald[1], (FakePlatform::Kald{"open", "cmd",
-                                                      ("/K " + script + " -v").toStdString(), "",
-                                                      mappe.toStdString()}));
+                                                      "/K " + nativ(script) + " -v", "",
+                                                      nativ(mappe)}));
     // Without parameters or folder nothing differs from before.
     s.starter.executeProg(script, "", "");
     EXPECT_EQ(s.platform.kald[2].parameters, "/K Kør.sh");

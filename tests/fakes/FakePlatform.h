@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <map>
+#include <ostream>
 #include <vector>
 
 // A platform whose answers a test sets.
@@ -21,6 +22,12 @@ public:
     {
         std::string verb, file, parameters, folder, current;
         bool operator==(const Kald&) const = default;
+        // As a failed expectation shows it.
+        friend void PrintTo(const Kald& k, std::ostream* ud)
+        {
+            *ud << '{' << k.verb << " | " << k.file << " | " << k.parameters << " | " << k.folder
+                << " | " << k.current << '}';
+        }
     };
     int shellExecute(const std::string& verb, const std::string& file,
                      const std::string& parameters, const std::string& folder) override

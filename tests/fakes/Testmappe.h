@@ -1,9 +1,16 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+
+// A path as the program shows and hands it on: with this system's separators.
+inline std::string nativ(const QString& sti)
+{
+    return QDir::toNativeSeparators(sti).toStdString();
+}
 
 // A temporary folder for one test, with helpers to lay out files in it.
 class Testmappe
