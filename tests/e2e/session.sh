@@ -18,7 +18,8 @@ trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; cleanup' EXIT
 
 home=$work/h
 u=$home/Tavlum/Brugere/$(id -un)
-tilstand() { find "$home" "$XDG_RUNTIME_DIR" -printf '%p %s %T@\n' | sort; }
+# Everything but the folder that carries the later start's request to the first.
+tilstand() { find "$home" "$XDG_RUNTIME_DIR" -path '*/tavlum-*.d' -prune -o -printf '%p %s %T@\n' | sort; }
 beskeder_vaek() { # closes the messages of a first start
   local b
   for _ in 1 2; do
