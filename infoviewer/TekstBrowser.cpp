@@ -2,7 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QPalette>
+#include <QRegularExpression>
 #include <QTextDocument>
 
 TekstBrowser::TekstBrowser(QWidget* parent) : QTextBrowser(parent)
@@ -48,25 +50,54 @@ void TekstBrowser::naviger(const QUrl& adresse)
         dokumentFaerdigt(findes);
 }
 
+namespace {
+
+// A figure would be laid out in the line of the text before it.
+const std::pair<const char*, const char*> blokke[] = {
+    {"<figure", "<div class=\"figure\""}, {"</figure>", "</div>"},
+    {"<figcaption", "<p class=\"figcaption\""}, {"</figcaption>", "</p>"}};
+
+} // namespace
+
+QByteArray TekstBrowser::side(const QByteArray& html)
+{
+    QByteArray ud = html;
+    for (const auto& [fra, til] : blokke)
+        ud.replace(fra, til);
+    return ud;
+}
+
 QByteArray TekstBrowser::typografi(const QByteArray& css, bool moerk)
 {
-    if (!moerk)
-        return css;
     // The dark rules hold where the page carries the class "moerk" on its root,
     // which this browser cannot set: they hold for the root itself instead and
     // keep the weight of a selector in two parts, so that they win over the light ones.
-    QByteArray moerke = css;
-    return moerke.replace("html.moerk", "html");
+    QString ud = QString::fromUtf8(css);
+    ud.replace(QRegularExpression(QStringLiteral("\\bfigcaption\\b")), QStringLiteral("p.figcaption"));
+    ud.replace(QRegularExpression(QStringLiteral("\\bfigure\\b")), QStringLiteral("div.figure"));
+    if (moerk)
+        ud.replace(QStringLiteral("html.moerk"), QStringLiteral("html"));
+    return ud.toUtf8();
 }
 
 QVariant TekstBrowser::loadResource(int type, const QUrl& name)
 {
-    if (type == QTextDocument::StyleSheetResource) {
+    if (type == QTextDocument::StyleSheetResource || type == QTextDocument::HtmlResource) {
         QFile fil(name.toLocalFile());
         if (fil.open(QIODevice::ReadOnly))
-            return QString::fromUtf8(typografi(fil.readAll(), m_moerk));
+            return QString::fromUtf8(type == QTextDocument::HtmlResource
+                                         ? side(fil.readAll())
+                                         : typografi(fil.readAll(), m_moerk));
     }
-    return QTextBrowser::loadResource(type, name);
+    const QVariant indhold = QTextBrowser::loadResource(type, name);
+    if (type == QTextDocument::ImageResource) {
+        // As wide as the page at most, as "max-width: 100%" asks, which this browser ignores.
+        QImage billede = QImage::fromData(indhold.toByteArray());
+        const int plads = viewport()->width() - 2 * int(document()->documentMargin()) - 40;
+        if (!billede.isNull() && plads > 50 && billede.width() > plads)
+            return billede.scaledToWidth(plads, Qt::SmoothTransformation);
+    }
+    return indhold;
 }
 
 void TekstBrowser::setMoerk(bool moerk)

@@ -19,11 +19,14 @@ public:
 
     // True for what this browser shows itself: a page or text file on this machine.
     static bool viserSelv(const QUrl& adresse);
-    // The style sheet as the page sees it: in the dark look with the dark
-    // rules (those under "html.moerk") in force.
+    // The style sheet as the page sees it: its rules for figures on the blocks
+    // side() makes of them, and in the dark look the dark rules (those under
+    // "html.moerk") in force.
     static QByteArray typografi(const QByteArray& css, bool moerk);
+    // The page with the tags this browser does not know as blocks (a figure
+    // and its caption) made blocks it knows, which the style sheet follows.
+    static QByteArray side(const QByteArray& html);
 
-protected:
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:

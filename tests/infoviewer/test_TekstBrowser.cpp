@@ -1,9 +1,11 @@
 #include "TekstBrowser.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QDir>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
 namespace {
@@ -65,6 +67,34 @@ TEST(TekstBrowser, WebAddressesAndOtherFilesGoToTheDesktopAndThePageStays)
     emit m.b.highlighted(QUrl("https://example.org/"));
     emit m.b.highlighted(QUrl());
     EXPECT_EQ(m.mus, (QStringList{"https://example.org/", ""}));
+}
+
+TEST(TekstBrowser, AFigureIsABlockOfItsOwnBelowTheTextWithItsCaption)
+{
+    EXPECT_EQ(TekstBrowser::side("<p>a</p><figure><img src=\"b.png\"><figcaption>c</figcaption></figure>"),
+              "<p>a</p><div class=\"figure\"><img src=\"b.png\"><p class=\"figcaption\">c</p></div>");
+    EXPECT_EQ(TekstBrowser::typografi("figure img { } figcaption { }", false),
+              "div.figure img { } p.figcaption { }");
+
+    // No line of the text before it is as tall as the picture.
+    Maalt m;
+    m.b.resize(500, 700);
+    m.b.naviger(QUrl::fromLocalFile(sider + "Tavlum.html"));
+    const QTextBlock afsnit = m.b.document()->findBlock(m.b.toPlainText().indexOf("som hvis du havde"));
+    ASSERT_TRUE(afsnit.isValid());
+    m.b.document()->documentLayout()->blockBoundingRect(afsnit);
+    for (int i = 0; i < afsnit.layout()->lineCount(); ++i)
+        EXPECT_LT(afsnit.layout()->lineAt(i).height(), 50) << "line " << i;
+    EXPECT_TRUE(afsnit.text().endsWith("filhåndteringen."));
+    EXPECT_EQ(afsnit.next().next().text(), "Hovedvinduet med elementerne i den aktive gruppe");
+
+    // A picture wider than the page is drawn as wide as the page.
+    m.b.naviger(QUrl::fromLocalFile(sider + "Menuvisning.html"));
+    const QImage bred = m.b.loadResource(QTextDocument::ImageResource,
+                                         QUrl::fromLocalFile(sider + "../Billeder/menuvisning.png"))
+                            .value<QImage>();
+    ASSERT_FALSE(bred.isNull());
+    EXPECT_LE(bred.width(), m.b.viewport()->width());
 }
 
 TEST(TekstBrowser, AMissingPageSaysSoInDanishAndFails)

@@ -2,7 +2,8 @@
 # The Windows zip on a new Windows account under Wine, on the X display this
 # runs on: unpacked into a folder with Danish letters and a blank, started for
 # the first time, a group named with Danish letters made with the keyboard and the clipboard, and
-# closed. Then two starts in the plain Windows design and a dark one. Usage:
+# closed. Then two starts in the plain Windows design (with a second start
+# beside it, which hands over) and a dark one with its help. Usage:
 # foerstestart.sh ZIP FOLDER (the Wine prefix, the screenshots and the log go there).
 set -eu
 zip=$(readlink -f "$1")
@@ -91,6 +92,25 @@ for design in Windows Carbon; do
   cp "$ud/options.txt" "$b/options.txt"
   start
   import -window root "$ud/design-$design.png"
+  if [ "$design" = Windows ]; then
+    # A second start hands over to the first and ends by itself.
+    t0=$(date +%s%N)
+    (cd "$mappe/Tavlum" && timeout 30 wine tavlum.exe </dev/null >>"$ud/tavlum.log" 2>&1) ||
+      fejl "a second start did not end by itself"
+    echo "a second start ended after $((($(date +%s%N) - t0) / 1000000)) ms"
+    [ "$(xdotool search --name '^Tavlum$' | wc -l)" -eq 1 ] || fejl "two main windows"
+  else
+    # The help, from the group window's keys, in the text browser of a Qt without WebEngine.
+    xdotool windowfocus --sync "$(vindue Information)"
+    xdotool key Return
+    sleep 1
+    # The group window has the keyboard again, in the group's name; its
+    # "Information" button follows.
+    xdotool key Tab space
+    vindue "Tavlum information" >/dev/null || fejl "the Information button shows no help"
+    sleep 2
+    import -window root "$ud/hjaelp-$design.png"
+  fi
   luk
 done
 echo "screenshots in $ud"
