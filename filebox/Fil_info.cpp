@@ -282,9 +282,11 @@ void Tfilinfoform::vis()
 
 void Tfilinfoform::aAnvendExecute()
 {
-    if (logik && logik->findesNoget(Filnavn) &&
-        !logik->skrivAttributter(Filnavn, cbReadOnly->isChecked(), cbHidden->isChecked()))
-        m_beskeder.besked(QStringLiteral("Der opstod en fejl."));
+    if (logik && logik->findesNoget(Filnavn))
+        if (const QString fejl =
+                logik->skrivAttributter(Filnavn, cbReadOnly->isChecked(), cbHidden->isChecked());
+            !fejl.isEmpty())
+            m_beskeder.besked(fejl);
     aAnvend->setEnabled(false);
     if (updateStrukturer)
         updateStrukturer();

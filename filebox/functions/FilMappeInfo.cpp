@@ -65,11 +65,19 @@ struct Skjulteliste
 
 constexpr qint64 hoejstSkjulte = 1024 * 1024;
 
+// A list that is a link, or no plain file, may lead anywhere: someone else
+// may have put it in a shared folder. It is neither read nor written through.
+bool fremmedListe(const QString& sti)
+{
+    const QFileInfo info(sti);
+    return info.isSymLink() || (info.exists() && !info.isFile());
+}
+
 Skjulteliste laesSkjulte(const QString& sti, const QByteArray& navn)
 {
     Skjulteliste ud;
     QFile fil(sti);
-    if (!QFileInfo(sti).isFile() || !fil.open(QIODevice::ReadOnly))
+    if (fremmedListe(sti) || !fil.open(QIODevice::ReadOnly))
         return ud;
     const QByteArray indhold = fil.read(hoejstSkjulte + 1);
     ud.forStor = indhold.size() > hoejstSkjulte;
@@ -84,17 +92,22 @@ Skjulteliste laesSkjulte(const QString& sti, const QByteArray& navn)
     return ud;
 }
 
-bool skrivSkjulte(const QString& mappe, const QByteArray& navn, bool skjult)
+const QString fejl = QStringLiteral("Der opstod en fejl.");
+
+QString skrivSkjulte(const QString& mappe, const QByteArray& navn, bool skjult)
 {
     // A name that holds a line break cannot be listed one a line.
     if (navn.contains('\n') || navn.contains('\r'))
-        return false;
+        return fejl;
     const QString sti = QDir(mappe).filePath(QStringLiteral(".hidden"));
+    if (fremmedListe(sti))
+        return QStringLiteral("Mappens liste over skjulte filer (.hidden) er en genvej eller ikke "
+                              "en almindelig fil, så Tavlum ændrer den ikke.");
     Skjulteliste liste = laesSkjulte(sti, navn);
     if (liste.forStor)
-        return false;
+        return fejl;
     if (liste.harNavn == skjult)
-        return true;
+        return {};
     if (skjult)
         liste.linjer << navn;
     else
@@ -102,7 +115,7 @@ bool skrivSkjulte(const QString& mappe, const QByteArray& navn, bool skjult)
     QByteArray bytes;
     for (const QByteArray& l : std::as_const(liste.linjer))
         bytes += l + '\n';
-    return Filskriver::skriv(sti, bytes).isEmpty();
+    return Filskriver::skriv(sti, bytes).isEmpty() ? QString() : fejl;
 }
 
 } // namespace
@@ -161,20 +174,20 @@ std::optional<TFilMappeInfo::Attributter> TFilMappeInfo::laesAttributter(const Q
     return a;
 }
 
-bool TFilMappeInfo::skrivAttributter(const QString& fil, bool skrivebeskyttet, bool skjult)
+QString TFilMappeInfo::skrivAttributter(const QString& fil, bool skrivebeskyttet, bool skjult)
 {
     const std::string sti = Stinavn::bytes(fil);
     const Platform::FileStatus status = platform.statusOf(sti);
     if (!status.exists)
-        return false;
+        return fejl;
     if (status.readOnly != skrivebeskyttet && !platform.setReadOnly(sti, skrivebeskyttet))
-        return false;
+        return fejl;
     const QString navn = getLastDirectory(fil);
     if (navn.startsWith(u'.'))
-        return skjult;
+        return skjult ? QString() : fejl;
     const QString mappe = mappeOver(fil);
     if (!Stinavn::erTekst(mappe))
-        return !skjult;
+        return skjult ? fejl : QString();
     return skrivSkjulte(mappe, QByteArray::fromStdString(Stinavn::bytes(navn)), skjult);
 }
 

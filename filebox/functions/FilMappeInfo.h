@@ -31,8 +31,8 @@ public:
         bool altidSkjult = false;
     };
     std::optional<Attributter> laesAttributter(const QString& fil) const;
-    // Sets both, leaving everything else as it was; false when either failed.
-    bool skrivAttributter(const QString& fil, bool skrivebeskyttet, bool skjult);
+    // Sets both, leaving everything else as it was; empty when done, else why not in Danish.
+    QString skrivAttributter(const QString& fil, bool skrivebeskyttet, bool skjult);
 
     // "Fil egenskaber".
     struct Filvisning

@@ -23,8 +23,8 @@ using Entry = Platform::FolderEntry;
 std::set<std::string> skjulteNavne(int mappeFd)
 {
     std::set<std::string> navne;
-    // Without waiting on a pipe put in the list's place.
-    const int fd = openat(mappeFd, ".hidden", O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    // Without waiting on a pipe put in the list's place, nor following a link planted there.
+    const int fd = openat(mappeFd, ".hidden", O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
     struct stat st
     {
     };

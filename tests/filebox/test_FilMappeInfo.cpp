@@ -146,7 +146,7 @@ TEST_F(Egenskaber, TheWindowWidensAndNarrowsWithinItsLimits)
 TEST_F(Egenskaber, ReadOnlyIsTheOwnersWritePermissionAndApplyingIt)
 {
     const QString fil = mappe.skriv("l/brev.txt", "x");
-    ASSERT_TRUE(funk().skrivAttributter(fil, true, false));
+    ASSERT_EQ(funk().skrivAttributter(fil, true, false), "");
     EXPECT_FALSE(QFileInfo(fil).permissions() & QFileDevice::WriteOwner);
     liste(mappe.sti("l"));
     vindue().showFileInfo(fil);
@@ -182,7 +182,7 @@ TEST_F(Egenskaber, HiddenIsTheFoldersHiddenListAndTheFileLeavesTheFileBox)
     EXPECT_EQ(boks().openbox->antal(), 0);
 
     EXPECT_TRUE(funk().laesAttributter(mappe.sti("h/andet.txt"))->skjult);
-    ASSERT_TRUE(funk().skrivAttributter(mappe.sti("h/andet.txt"), false, false));
+    ASSERT_EQ(funk().skrivAttributter(mappe.sti("h/andet.txt"), false, false), "");
     EXPECT_EQ(mappe.laes("h/.hidden"), "noget\nbrev.txt\n");
 }
 
@@ -192,8 +192,30 @@ TEST_F(Egenskaber, AHiddenListTooLargeForAnyFolderIsNeitherReadNorWrittenOver)
     const QByteArray stor = "brev.txt\n" + QByteArray(2 * 1024 * 1024, 'x') + "\n";
     mappe.skriv("h/.hidden", stor);
     EXPECT_FALSE(funk().laesAttributter(mappe.sti("h/brev.txt"))->skjult);
-    EXPECT_FALSE(funk().skrivAttributter(mappe.sti("h/brev.txt"), true, false));
+    EXPECT_EQ(funk().skrivAttributter(mappe.sti("h/brev.txt"), true, false), "Der opstod en fejl.");
     EXPECT_EQ(mappe.laes("h/.hidden"), stor);
+}
+
+TEST_F(Egenskaber, AHiddenListThatIsALinkOrNoPlainFileIsNeverReadOrWrittenThrough)
+{
+    // Planted in a shared folder, pointing at one of the user's files.
+    const QByteArray speciale = "kapitel 1\nbrev.txt\n";
+    const QString maal = mappe.skriv("Dokumenter/speciale.txt", speciale);
+    mappe.skriv("delt/brev.txt", "x");
+    ASSERT_TRUE(QFile::link(maal, mappe.sti("delt/.hidden")));
+    EXPECT_FALSE(funk().laesAttributter(mappe.sti("delt/brev.txt"))->skjult);
+    for (const bool skjult : {true, false})
+        EXPECT_EQ(funk().skrivAttributter(mappe.sti("delt/brev.txt"), false, skjult),
+                  "Mappens liste over skjulte filer (.hidden) er en genvej eller ikke en almindelig "
+                  "fil, så Tavlum ændrer den ikke.");
+    EXPECT_EQ(mappe.laes("Dokumenter/speciale.txt"), speciale);
+    EXPECT_TRUE(QFileInfo(mappe.sti("delt/.hidden")).isSymLink());
+
+    // A folder in the list's place is no list either.
+    mappe.skriv("mappe/brev.txt", "x");
+    QDir().mkpath(mappe.sti("mappe/.hidden"));
+    EXPECT_NE(funk().skrivAttributter(mappe.sti("mappe/brev.txt"), false, true), "");
+    EXPECT_TRUE(QFileInfo(mappe.sti("mappe/.hidden")).isDir());
 }
 
 TEST_F(Egenskaber, ANameThatBeginsWithADotIsAlwaysHidden)
@@ -203,7 +225,7 @@ TEST_F(Egenskaber, ANameThatBeginsWithADotIsAlwaysHidden)
     EXPECT_TRUE(vindue().cbHidden->isChecked());
     EXPECT_FALSE(vindue().cbHidden->isEnabled());
     EXPECT_EQ(vindue().LabelFiltype->text(), "PROFIL-fil (.profil)");
-    EXPECT_FALSE(funk().skrivAttributter(fil, false, false));
+    EXPECT_EQ(funk().skrivAttributter(fil, false, false), "Der opstod en fejl.");
     EXPECT_FALSE(QFile::exists(mappe.sti(".hidden")));
 }
 

@@ -111,6 +111,10 @@ TEST(PosixMapper, AHugeOrPipedHiddenListNeitherStallsNorFillsMemory)
     mappe.skriv("r/a", "x");
     ASSERT_EQ(mkfifo(mappe.sti("r/.hidden").toLocal8Bit().constData(), 0600), 0);
     EXPECT_FALSE(skjult("r", "a"));
+    // A link where the list should be is not followed: it may lead to any file.
+    mappe.skriv("l/a", "x");
+    ASSERT_TRUE(QFile::link(mappe.sti("m/.hidden"), mappe.sti("l/.hidden")));
+    EXPECT_FALSE(skjult("l", "a"));
 }
 
 TEST(PosixMapper, FavouritePlacesAreTheFileManagersLocalBookmarksEachOnce)
