@@ -46,6 +46,29 @@ QIcon fraBytes(const std::vector<std::uint8_t>& data)
     return ikon;
 }
 
+// Any picture as an icon, decoded at the largest size an icon is drawn. Only
+// JPEG shrinks while it is read; any other decoder holds the whole picture
+// first, so such a picture larger than 16 MB decoded gives no icon.
+QIcon billedeIkon(const QString& fil)
+{
+    constexpr int stoerst = 256;
+    constexpr qint64 hoejstPixel = 2048 * 2048;
+    QImageReader laeser(fil);
+    laeser.setAutoTransform(true);
+    const QByteArray format = laeser.format();
+    // A drawing is drawn at each size it is shown at.
+    if (format.startsWith("svg"))
+        return QIcon(fil);
+    const QSize fuld = laeser.size();
+    const bool krymper = format == "jpeg" || format == "jpg";
+    if (!fuld.isValid() || (!krymper && qint64(fuld.width()) * fuld.height() > hoejstPixel))
+        return {};
+    if (fuld.width() > stoerst || fuld.height() > stoerst)
+        laeser.setScaledSize(fuld.scaled(stoerst, stoerst, Qt::KeepAspectRatio));
+    const QImage billede = laeser.read();
+    return billede.isNull() ? QIcon() : QIcon(QPixmap::fromImage(billede));
+}
+
 QIcon laesIkonfil(const QFileInfo& fil)
 {
     // Icon files as the data set makes them are read here, other pictures by the toolkit.
@@ -56,7 +79,7 @@ QIcon laesIkonfil(const QFileInfo& fil)
             if (QIcon ikon = Ikonlaeser::laes(f.readAll()); !ikon.isNull())
                 return ikon;
     }
-    return QIcon(fil.filePath());
+    return billedeIkon(fil.filePath());
 }
 
 // Any icon drawn disabled: the picture of an element whose file is gone.
@@ -128,7 +151,7 @@ QIcon Ikonvalg::ikonAf(const Platform::FileIcon& fundet)
 {
     switch (fundet.kind) {
     case Platform::FileIcon::Picture:
-        return QIcon(QString::fromStdString(fundet.name));
+        return billedeIkon(QString::fromStdString(fundet.name));
     case Platform::FileIcon::ThemeName:
         return QIcon::fromTheme(QString::fromStdString(fundet.name));
     case Platform::FileIcon::IconData:
@@ -205,6 +228,11 @@ QIcon Ikonvalg::valgt(const QFileInfo& info, bool findes) const
         } else if (fundet.kind == Platform::FileIcon::ThemeName) {
             if (QIcon eget = tema(QString::fromStdString(fundet.name)); !eget.isNull())
                 return eget;
+        } else if (fundet.kind == Platform::FileIcon::Picture) {
+            // Many elements may name one picture: it is read once.
+            if (const QFileInfo billede(QString::fromStdString(fundet.name)); billede.isFile())
+                if (QIcon eget = indlaes(billede); !eget.isNull())
+                    return eget;
         } else if (QIcon eget = ikonAf(fundet); !eget.isNull()) {
             return eget;
         }

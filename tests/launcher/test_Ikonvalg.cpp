@@ -179,6 +179,44 @@ TEST(Ikonvalg, AProgramsOwnIconComesAsIcoBytes)
     EXPECT_EQ(Ikonmappe::farve(m.valg.lav(program).ikon), QColor(Qt::darkGreen));
 }
 
+TEST(Ikonvalg, APictureIsDecodedAtIconSizeOnceForEveryElementThatNamesIt)
+{
+    Ikonmappe m;
+    const auto billede = [&](const QString& navn, QSize stoerrelse, const char* format) {
+        QImage b(stoerrelse, QImage::Format_RGB32);
+        b.fill(Qt::darkCyan);
+        const QString fil = m.mappe.sti(navn);
+        EXPECT_TRUE(b.save(fil, format));
+        return fil;
+    };
+    // JPEG keeps the colour nearly.
+    const auto naer = [](const QColor& c) {
+        const QColor maal(Qt::darkCyan);
+        return std::abs(c.red() - maal.red()) + std::abs(c.green() - maal.green()) +
+                   std::abs(c.blue() - maal.blue()) <= 12;
+    };
+    const auto peger = [&](const QString& element, const QString& fil) {
+        const QString e = m.mappe.skriv(element, "[Desktop Entry]\n");
+        m.platform.ikoner[e.toStdString()] = {Platform::FileIcon::Picture, fil.toStdString(), {}};
+        return m.valg.lav(e).ikon;
+    };
+    // Shrunk while read (JPEG), or after (PNG) when small enough: never kept larger than an icon.
+    for (const auto& [navn, format] : {std::pair{"foto.jpg", "jpeg"}, std::pair{"tegning.png", "png"}}) {
+        const QString fil = billede(navn, {1600, 1000}, format);
+        const QIcon ikon = peger(QString(navn) + ".desktop", fil);
+        ASSERT_FALSE(ikon.isNull()) << navn;
+        EXPECT_EQ(ikon.availableSizes(), QList<QSize>{QSize(256, 160)}) << navn;
+        EXPECT_TRUE(naer(Ikonmappe::farve(ikon))) << navn;
+        // A second element naming the picture gets the icon already read.
+        EXPECT_EQ(peger(QString(navn) + "2.desktop", fil).cacheKey(), ikon.cacheKey()) << navn;
+    }
+    // Too large to read whole without shrinking: no icon of it, the entry's type icon instead.
+    const QString bombe = billede("bombe.png", {6000, 4000}, "png");
+    const QIcon ikon = peger("bombe.desktop", bombe);
+    EXPECT_TRUE(ikon.availableSizes().isEmpty() || ikon.availableSizes().first().width() <= 256);
+    EXPECT_FALSE(naer(Ikonmappe::farve(ikon)));
+}
+
 TEST(Elementmodel, TheSearchKeepsWhatItKnowsOfAFileKeyAfterKeyButSeesItGoWhileNotShown)
 {
     Ikonmappe m;
