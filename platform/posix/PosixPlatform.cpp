@@ -22,8 +22,10 @@ const passwd* effectiveUser(std::vector<char>& buffer, passwd& entry)
     return result;
 }
 
+} // namespace
+
 // $HOME first, as every desktop program does, so a test can move it.
-std::string homeFolder()
+std::string PosixPlatform::homeFolder()
 {
     std::string home;
     if (const char* env = std::getenv("HOME"); env && *env) {
@@ -38,8 +40,6 @@ std::string homeFolder()
         home.pop_back();
     return home;
 }
-
-} // namespace
 
 std::string PosixPlatform::userName() const
 {

@@ -12,6 +12,9 @@ public:
     // included: a test keeps to its own folder and never meets the machine's.
     explicit PosixPlatform(std::string drivesUnder = "/") : m_drevRod(std::move(drivesUnder)) {}
 
+    // The user's home: $HOME, else the account's own; empty when neither is known.
+    static std::string homeFolder();
+
     std::string userName() const override;
     std::string baseFolder() const override;
     std::string programsFolder() const override;

@@ -129,14 +129,14 @@ std::string trashName(const std::string& name, int n, std::size_t limit)
     return name.substr(0, room) + suffix;
 }
 
+// The trash in the user's data folder; empty when no home is known, never one
+// at the file system's root.
 std::string homeTrash()
 {
-    std::string home;
     if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/')
-        home = data;
-    else if (const char* h = std::getenv("HOME"); h && *h)
-        home = std::string(h) + "/.local/share";
-    return home + "/Trash";
+        return std::string(data) + "/Trash";
+    const std::string home = PosixPlatform::homeFolder();
+    return home.empty() || home == "/" ? std::string() : home + "/.local/share/Trash";
 }
 
 int hexValue(char c)
@@ -294,8 +294,8 @@ bool PosixPlatform::moveToTrash(const std::string& file)
         return false;
 
     const std::string home = homeTrash();
-    const bool homeTrash = makeFolders(home + "/files") && makeFolders(home + "/info") &&
-                           deviceOf(home) == deviceOf(parentOf(path));
+    const bool homeTrash = !home.empty() && makeFolders(home + "/files") &&
+                           makeFolders(home + "/info") && deviceOf(home) == deviceOf(parentOf(path));
     std::string trash = home;
     std::string original = path;
     if (!homeTrash) {

@@ -9,6 +9,7 @@
 #include <ctime>
 #include <gtest/gtest.h>
 #include <map>
+#include <pwd.h>
 #include <unistd.h>
 
 namespace {
@@ -177,4 +178,18 @@ TEST_F(PosixTrash, OnlyTheDrivesUnderTheChosenFolderAreSeen)
     const PosixPlatform inde(mappe.sti("inde").toStdString());
     EXPECT_EQ(antal(inde), 0u);
     EXPECT_TRUE(inde.drives().empty());
+}
+
+// Without HOME the trash is still in the account's home, as the data folders
+// are: never a "Trash" at the file system's root, where no desktop looks.
+TEST(PosixHjem, WithoutHomeTheAccountsHomeIsTheUsers)
+{
+    const QByteArray hjem = qgetenv("HOME");
+    qunsetenv("HOME");
+    const passwd* konto = getpwuid(geteuid());
+    ASSERT_TRUE(konto && konto->pw_dir);
+    EXPECT_EQ(PosixPlatform::homeFolder(), std::string(konto->pw_dir));
+    qputenv("HOME", "/et/andet/hjem/");
+    EXPECT_EQ(PosixPlatform::homeFolder(), "/et/andet/hjem");
+    qputenv("HOME", hjem);
 }
