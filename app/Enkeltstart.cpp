@@ -21,7 +21,8 @@ Enkeltstart::Enkeltstart(const QString& mappe, const QString& navn)
 
 Enkeltstart::~Enkeltstart()
 {
-    if (m_vagt || m_ur)
+    // Only the run that made the folder takes it away.
+    if (m_vagt)
         QDir(m_postkasse).removeRecursively();
 }
 
@@ -56,9 +57,9 @@ bool Enkeltstart::foerste()
         connect(m_vagt, &QFileSystemWatcher::directoryChanged, this, &Enkeltstart::modtag);
         if (!m_vagt->addPath(m_postkasse)) {
             // No change notices to be had (none left, or none on this file system): look twice a second.
-            m_ur = new QTimer(this);
-            connect(m_ur, &QTimer::timeout, this, &Enkeltstart::modtag);
-            m_ur->start(500);
+            auto* ur = new QTimer(this);
+            connect(ur, &QTimer::timeout, this, &Enkeltstart::modtag);
+            ur->start(500);
         }
         return true;
     }
@@ -88,6 +89,7 @@ bool Enkeltstart::bedOmVisning() const
 
 void Enkeltstart::modtag()
 {
-    if (QFile::exists(m_anmodning) && QFile::remove(m_anmodning))
+    // Removed here means asked: a missing request is no removal.
+    if (QFile::remove(m_anmodning))
         emit vis();
 }

@@ -5,7 +5,6 @@
 #include <QString>
 
 class QFileSystemWatcher;
-class QTimer;
 
 // One run of the program per account and data set. The first start holds a
 // lock and watches a folder of its own beside it; a later start finds the lock
@@ -42,5 +41,4 @@ private:
     QString m_anmodning;
     QLockFile m_laas;
     QFileSystemWatcher* m_vagt = nullptr;
-    QTimer* m_ur = nullptr;
 };

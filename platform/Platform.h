@@ -111,7 +111,6 @@ public:
     // (`asksBeforeEmptyingTrash`); false when it was not emptied.
     virtual bool emptyTrash(const std::string& drive, bool confirm) = 0;
     virtual bool asksBeforeEmptyingTrash() const = 0;
-    // One entry of a recycle bin.
     // The characters that part a path's folders on this system.
 #ifdef _WIN32
     static constexpr std::string_view pathSeparators = "/\\";
@@ -119,6 +118,7 @@ public:
     static constexpr std::string_view pathSeparators = "/";
 #endif
 
+    // One entry of a recycle bin.
     struct TrashItem
     {
         std::string id;            // where the bin keeps it; names it to the calls below

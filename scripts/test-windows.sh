@@ -8,19 +8,7 @@ root=$(dirname "$(dirname "$(readlink -f "$0")")")
 cd "$root"
 bash scripts/deps.sh windows
 
-# Wine links Documents and the rest to $HOME, and its recycle bin needs the
-# XDG data folder: keep all of it inside the build folder.
-wine_i() { # folder: a Wine of that folder's own
-  export WINEPREFIX=$1/wineprefix WINEARCH=win64 HOME=$1/home
-  export XDG_DATA_HOME=$1/home/.local/share XDG_CONFIG_HOME=$1/home/.config
-  export XDG_CACHE_HOME=$1/home/.cache LANG=C.UTF-8
-  export WINEDEBUG=-all,err+module WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
-  mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
-  [ -d "$WINEPREFIX" ] || wineboot -i </dev/null >/dev/null 2>&1 || true
-  # One server for all the tests; it must not hold this script's output open.
-  wineserver -p </dev/null >/dev/null 2>&1 || true
-  trap 'wineserver -k 2>/dev/null || true' EXIT
-}
+. tests/windows/wine.sh
 
 echo "== The platform's contract"
 build=$root/build/windows

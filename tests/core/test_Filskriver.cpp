@@ -108,6 +108,9 @@ QList<Filskriver::Fil> generation(const QString& m, int g)
                Linjefil::indkod(tekster, Linjefil::Kodning::Ansi));
 }
 
+// What the writer prints once it has written a whole generation.
+const char* const skrevet = "generation 1 skrevet";
+
 } // namespace
 
 // The writer the next test kills: it runs only when that test starts it.
@@ -118,7 +121,7 @@ TEST(Filskriver, DISABLED_WriterThatRunsUntilKilled)
     for (int g = 1;; ++g) {
         ASSERT_TRUE(Filskriver::skrivSammen(generation(m, g)).isEmpty());
         if (g == 1) {
-            std::fputs("generation 1 skrevet\n", stdout);
+            std::puts(skrevet);
             std::fflush(stdout);
         }
     }
@@ -144,9 +147,9 @@ TEST(Filskriver, AKilledWriterNeverLeavesAPairThatDisagrees)
                        "--gtest_filter=Filskriver.DISABLED_WriterThatRunsUntilKilled"});
         // Killed while it writes, not while it starts.
         QByteArray ud;
-        while (!ud.contains("generation 1 skrevet") && skriver.waitForReadyRead(20000))
+        while (!ud.contains(skrevet) && skriver.waitForReadyRead(20000))
             ud += skriver.readAllStandardOutput();
-        ASSERT_TRUE(ud.contains("generation 1 skrevet")) << ud.toStdString();
+        ASSERT_TRUE(ud.contains(skrevet)) << ud.toStdString();
         QThread::msleep(tilfaeldig->bounded(0, 20));
         skriver.kill();
         ASSERT_TRUE(skriver.waitForFinished());

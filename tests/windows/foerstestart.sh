@@ -10,13 +10,8 @@ zip=$(readlink -f "$1")
 ud=$(readlink -m "$2")
 rm -rf "$ud"
 mkdir -p "$ud"
-export WINEPREFIX=$ud/wineprefix WINEARCH=win64 HOME=$ud/home
-export XDG_DATA_HOME=$ud/home/.local/share XDG_CONFIG_HOME=$ud/home/.config
-export XDG_CACHE_HOME=$ud/home/.cache LANG=C.UTF-8
-export WINEDEBUG=-all,err+module WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
-mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
-wineboot -i </dev/null >/dev/null 2>&1
-trap 'wineserver -k 2>/dev/null || true' EXIT
+. "$(dirname "$(readlink -f "$0")")/wine.sh"
+wine_i "$ud"
 
 c=$WINEPREFIX/drive_c
 mappe="$c/Programmer/Tavlum æøå"
