@@ -12,7 +12,12 @@ bash scripts/deps.sh windows
 qt=${TAVLUM_QT_MINGW:-$root/build/qt6-mingw}
 if [ ! -d "$qt/lib/cmake/Qt6" ]; then
   [ -n "${TAVLUM_QT_MINGW:-}" ] && { echo "No Qt for MinGW at $qt" >&2; exit 1; }
-  arkiv=${TAVLUM_QT_MINGW_ARKIV:-$root/../shared/qt6-mingw/qt6-mingw-6.4.2-x86_64.tar.xz}
+  # Beside the checkout, or where this project's machines keep it for any clone.
+  arkiv=${TAVLUM_QT_MINGW_ARKIV:-}
+  for sted in "$root/../shared" /work/shared; do
+    [ -n "$arkiv" ] || [ ! -f "$sted/qt6-mingw/qt6-mingw-6.4.2-x86_64.tar.xz" ] ||
+      arkiv=$sted/qt6-mingw/qt6-mingw-6.4.2-x86_64.tar.xz
+  done
   [ -f "$arkiv" ] || { echo "No Qt for MinGW: set TAVLUM_QT_MINGW or TAVLUM_QT_MINGW_ARKIV" >&2; exit 1; }
   tar -xf "$arkiv" -C "$root/build"
 fi
